@@ -1,0 +1,57 @@
+# Skyloom: `make run` builds and starts the simulator, `make test` builds and runs every test.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
+BENCH_BUILD ?= build-bench
+JOBS       ?= $(shell nproc)
+SCREENSHOT ?= $(abspath $(BUILD))/screenshot.png
+
+CMAKE_COMMON = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all bootstrap configure build run test asan tsan bench clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap
+
+$(BUILD)/build.ninja: | bootstrap
+	cmake -S . -B $(BUILD) $(CMAKE_COMMON)
+
+configure: bootstrap $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+# With a display the simulator opens normally; without one it runs under Xvfb
+# for a few seconds and writes a screenshot.
+run: build
+	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then \
+	  $(BUILD)/bin/skyloom $(ARGS); \
+	else \
+	  xvfb-run -a -s "-screen 0 1280x800x24" $(BUILD)/bin/skyloom --screenshot $(SCREENSHOT) --quit-after 5000 $(ARGS) \
+	  && echo "No display: ran under Xvfb; screenshot written to $(SCREENSHOT)"; \
+	fi
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+asan: bootstrap
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSKYLOOM_SANITIZE=address,undefined
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+tsan: bootstrap
+	cmake -S . -B $(TSAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSKYLOOM_TSAN=ON
+	cmake --build $(TSAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(TSAN_BUILD) --output-on-failure -j $(JOBS)
+
+bench: bootstrap
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSKYLOOM_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@for program in $(BENCH_BUILD)/bin/bench_*; do \
+	  [ -x "$$program" ] && QT_QPA_PLATFORM=offscreen "$$program"; \
+	done; true
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(BENCH_BUILD)

@@ -1,0 +1,85 @@
+#pragma once
+// A bounded, time-ordered ring of sky positions, and its file (.obs).
+//
+// Records in logical order (oldest first) lie at storage index (start + i) mod capacity.
+// Every operation takes the trail's own lock, so one trail may be used from the
+// window thread and from drawing code at once; owners that need a consistent walk
+// hold their own lock around it.
+#include "platform/CriticalSection.h"
+#include "platform/Result.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class XmlDocument;
+
+struct Observation {
+    double x = 0;
+    double y = 0;
+    double az = 0;
+    double el = 0;
+    double t = 0;
+};
+
+struct TrailStep {
+    double x = 0;
+    double y = 0;
+};
+
+class ObservationTrail {
+public:
+    explicit ObservationTrail(std::int32_t capacity = 1);
+    ObservationTrail(const ObservationTrail& other); // locks the source, then itself
+    ObservationTrail& operator=(const ObservationTrail&) = delete;
+    virtual ~ObservationTrail() = default;
+
+    void Lock();
+    void Unlock();
+
+    void Append(double x, double y, double az, double el, double t);
+    void Clear();
+    // New capacity (negative: nothing happens); records move to indices 0 ... count - 1
+    // in logical order. An unwrapped trail keeps its newest records, a wrapped one its oldest.
+    void Resize(std::int32_t capacity);
+    // (x[k+1] - x[k], y[k+1] - y[k]) for storage indices k and k + 1; (0, 0) when either
+    // index lies outside the storage.
+    TrailStep Step(std::int32_t index) const;
+    // Cuts a trail filled from empty without wrapping after its first period (uses scale).
+    void TrimToPeriod();
+
+    // Writes the trail file; 0 on success, a failure code when the file cannot be written
+    // (an existing file is then left as it was).
+    virtual HRESULT Save(const std::string& path) const;
+    // Reads a parsed trail file; replaces the contents only on success.
+    HRESULT Load(XmlDocument& document, std::int32_t showErrors);
+
+    // Storage-index accessors; 0 for an index outside the storage.
+    double x(std::int32_t index) const;
+    double y(std::int32_t index) const;
+    double az(std::int32_t index) const;
+    double el(std::int32_t index) const;
+    double t(std::int32_t index) const;
+    Observation record(std::int32_t index) const;
+    // The record at logical position i (0 = oldest); zeros outside 0 ... count - 1.
+    Observation logical(std::int32_t i) const;
+
+    std::int32_t capacity() const;
+    std::int32_t start() const;
+    std::int32_t count() const;
+    std::int32_t startYear() const;
+    std::int32_t endYear() const;
+    void setYears(std::int32_t startYear, std::int32_t endYear);
+    double scale() const;
+    void setScale(double scale);
+
+private:
+    mutable platform::CriticalSection lock_;
+    std::int32_t capacity_ = 0;
+    std::int32_t start_ = 0;
+    std::int32_t count_ = 0;
+    std::int32_t startYear_ = 0;
+    std::int32_t endYear_ = 0;
+    std::vector<Observation> storage_;
+    double scale_ = 0;
+};

@@ -1,0 +1,74 @@
+#pragma once
+// The time base of an animated image source.
+//
+// A worker thread waits `period` milliseconds, then under the clock's lock
+// advances `time` by `increment` (unless paused), calls OnTick(time) with the
+// lock held, and counts the tick. Owners derive from SimulationClock, override
+// OnTick, and read or write the fields below under Lock()/Unlock() (each accessor
+// also takes the lock itself; the lock is re-entrant).
+// OnTick runs on the worker thread with the clock's lock held: it must never
+// take the owner's image source lock (owners take theirs first, then the clock's).
+// The tick count is atomic so that GetGeneration may read it without the lock.
+//
+// Life cycle contract (the worker calls the virtual OnTick, so it must never
+// run while the most-derived object is being built or torn down):
+// - The constructor does not start the worker. The owner calls start() as the
+//   last statement of its constructor; from then on the clock runs (not paused).
+//   A clock that is never started never ticks.
+// - Owners whose OnTick touches their own members call stop() first thing in
+//   their destructor, so that no tick runs into a half-destroyed owner. stop() is
+//   idempotent; the base destructor calls it as well.
+// - stop() waits for a tick in progress to finish and for the worker to end; no
+//   OnTick follows the stop request. It must not be called from another thread
+//   while holding the clock's lock (the worker could not finish its tick). Called
+//   from OnTick it only requests the stop; the worker ends when OnTick returns.
+// - A stopped clock cannot be started again.
+#include "platform/CriticalSection.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+class SimulationClock {
+public:
+    SimulationClock();
+    virtual ~SimulationClock();
+    SimulationClock(const SimulationClock&) = delete;
+    SimulationClock& operator=(const SimulationClock&) = delete;
+
+    // Called on the worker thread with the clock's lock held, after each step
+    // that advanced the time. The base does nothing.
+    virtual void OnTick(double time);
+
+    void Lock();
+    void Unlock();
+
+    // Starts the worker thread; does nothing when already started or stopped.
+    void start();
+
+    // Fields; read and written under Lock()/Unlock().
+    // Wall-clock milliseconds between steps (values below 1 wait 1 ms).
+    std::int32_t period() const;
+    void setPeriod(std::int32_t milliseconds);
+    // Simulated time added per step; the owner decides the unit.
+    double increment() const;
+    void setIncrement(double increment);
+    double time() const;
+    void setTime(double time);
+    bool paused() const;
+    void setPaused(bool paused);
+    void TogglePause();
+    // The number of steps taken; atomic, may be read without the lock.
+    std::int32_t tickCount() const;
+    void setTickCount(std::int32_t count);
+
+    // Requests the stop under the lock and waits for the worker thread to end.
+    // No OnTick follows; idempotent. Called by the destructor.
+    void stop();
+    // True once the worker has seen the stop request and ended.
+    bool stopped() const;
+
+private:
+    struct State;
+    std::shared_ptr<State> state_;
+};

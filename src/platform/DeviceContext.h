@@ -1,0 +1,100 @@
+#pragma once
+// A drawing surface in the manner of a GDI device context, over a QPainter on a
+// QImage (Format_RGB32). No antialiasing. Image sources, bitmaps and sprites
+// draw only through this class.
+//
+// Coordinates are pixels with (0, 0) at the top left. Rectangles are given as
+// left, top, right, bottom with right and bottom exclusive, as in GDI.
+#include "platform/Colour.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+
+#include <string>
+
+namespace platform {
+
+struct Pen {
+    enum class Style { Solid, Null };
+    ColourRef colour = 0;
+    int width = 1;
+    Style style = Style::Solid;
+};
+
+struct Brush {
+    ColourRef colour = makeColour(255, 255, 255);
+    bool hollow = false; // a hollow brush fills nothing
+};
+
+enum class RasterOp { SourceCopy, SourceAnd, SourcePaint };
+
+class DeviceContext {
+public:
+    // Draws into `target`, which must stay alive and unmoved while the context exists.
+    explicit DeviceContext(QImage& target);
+    DeviceContext(const DeviceContext&) = delete;
+    DeviceContext& operator=(const DeviceContext&) = delete;
+
+    QImage& image() { return target_; }
+    int width() const { return target_.width(); }
+    int height() const { return target_.height(); }
+
+    // Selects a pen or brush and returns the one selected before.
+    Pen selectPen(const Pen& pen);
+    Brush selectBrush(const Brush& brush);
+    const Pen& pen() const { return pen_; }
+    const Brush& brush() const { return brush_; }
+
+    void moveTo(int x, int y);
+    // A line from the current position to (x, y) in the selected pen; (x, y) becomes the current position.
+    void lineTo(int x, int y);
+    // The ellipse inscribed in the box, outlined with the pen and filled with the brush.
+    void ellipse(int left, int top, int right, int bottom);
+    // The rectangle outlined with the pen and filled with the brush.
+    void rectangle(int left, int top, int right, int bottom);
+    // An elliptic arc of the box, counter-clockwise from the radial through (xStart, yStart) to the
+    // radial through (xEnd, yEnd); equal points give the full ellipse. Nothing is filled.
+    void arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd);
+    void fillRect(int left, int top, int right, int bottom, ColourRef colour);
+    void setPixel(int x, int y, ColourRef colour);
+    ColourRef pixel(int x, int y) const;
+
+    // Text drawn with its top-left corner at (x, y).
+    void textOut(int x, int y, const std::string& text);
+    ColourRef setTextColour(ColourRef colour);
+    // Opaque text paints the background colour behind the glyphs (the default, white).
+    void setTextBackground(bool opaque, ColourRef colour = makeColour(255, 255, 255));
+    // Font height plus external leading.
+    int lineHeight() const;
+    int textWidth(const std::string& text) const;
+
+    // Copies w x h pixels of `source` at (sx, sy) to (x, y) with the raster operation.
+    void bitBlt(int x, int y, int w, int h, const QImage& source, int sx, int sy, RasterOp op = RasterOp::SourceCopy);
+    // Copies the source rectangle onto the destination rectangle, scaling by repeating or dropping pixels.
+    void stretchBlt(int x, int y, int w, int h, const QImage& source, int sx, int sy, int sw, int sh,
+                    RasterOp op = RasterOp::SourceCopy);
+
+    // The font every context draws text with.
+    static QFont defaultFont();
+
+private:
+    void applyPen();
+    void applyBrush();
+    void setRasterOp(RasterOp op);
+
+    QImage& target_;
+    QPainter painter_;
+    Pen pen_;
+    Brush brush_;
+    int currentX_ = 0;
+    int currentY_ = 0;
+    ColourRef textColour_ = 0;
+    bool opaqueText_ = true;
+    ColourRef textBackground_ = makeColour(255, 255, 255);
+};
+
+QColor toQColor(ColourRef colour);
+ColourRef fromQColor(const QColor& colour);
+
+} // namespace platform

@@ -1,0 +1,83 @@
+#include "platform/Registry.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace platform {
+
+namespace {
+
+std::string environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+bool fileExists(const std::string& path)
+{
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_regular_file(path, error);
+}
+
+// The installed layout keeps data in <prefix>/share/skyloom next to <prefix>/bin.
+std::string installedDataDir()
+{
+    if (!QCoreApplication::instance())
+        return {};
+    const QString dir = QCoreApplication::applicationDirPath() + "/../share/skyloom";
+    return QFileInfo(dir + "/registry.ini").exists() ? QDir(dir).canonicalPath().toStdString() : std::string();
+}
+
+} // namespace
+
+std::string programDataDir()
+{
+    const std::string installed = installedDataDir();
+    return installed.empty() ? std::string(SKYLOOM_DATA_DIR) : installed;
+}
+
+std::string registryFilePath()
+{
+    std::string candidates[4];
+    candidates[0] = environment("ASTREON_REGISTRY");
+    const std::string xdg = environment("XDG_CONFIG_HOME");
+    const std::string home = environment("HOME");
+    if (!xdg.empty())
+        candidates[1] = xdg + "/Astreon/registry.ini";
+    else if (!home.empty())
+        candidates[1] = home + "/.config/Astreon/registry.ini";
+    candidates[2] = "/etc/xdg/Astreon/registry.ini";
+    const std::string installed = installedDataDir();
+    candidates[3] = installed.empty() ? std::string(SKYLOOM_REGISTRY_FILE) : installed + "/registry.ini";
+    for (const std::string& candidate : candidates) {
+        if (fileExists(candidate))
+            return candidate;
+    }
+    return {};
+}
+
+std::optional<std::string> readRegistryValue(const std::string& key, const std::string& name)
+{
+    const std::string path = registryFilePath();
+    if (path.empty())
+        return std::nullopt;
+    QString group = QString::fromStdString(key);
+    group.replace('\\', '/');
+    QSettings settings(QString::fromStdString(path), QSettings::IniFormat);
+    const QString fullKey = group + "/" + QString::fromStdString(name);
+    if (!settings.contains(fullKey))
+        return std::nullopt;
+    return settings.value(fullKey).toString().toStdString();
+}
+
+std::optional<std::string> readRootDir()
+{
+    return readRegistryValue("SOFTWARE\\Astreon\\ObserverWindow", "RootDir");
+}
+
+} // namespace platform

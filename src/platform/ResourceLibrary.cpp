@@ -1,0 +1,125 @@
+#include "platform/ResourceLibrary.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLibrary>
+
+#include <atomic>
+#include <cctype>
+#include <filesystem>
+#include <mutex>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+std::atomic<const ResourceLibrary*> currentLibrary{nullptr};
+
+// The library, once loaded, stays loaded for the rest of the process: unloading it
+// would unregister its Qt resources. Guarded by loadMutex.
+std::mutex loadMutex;
+QLibrary* loadedLibrary = nullptr;
+
+std::filesystem::path executableFolder()
+{
+    if (QCoreApplication::instance() != nullptr)
+        return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::path() : executable.parent_path();
+}
+
+// The executable's folder first, then the install's library folder beside it.
+std::vector<std::filesystem::path> candidatePaths()
+{
+    const auto folder = executableFolder();
+    return {folder / ResourceLibrary::fileName(), folder / ".." / "lib" / ResourceLibrary::fileName()};
+}
+
+// Resource names are stored in capitals. Names that could reach outside their
+// folder of the resource tree are refused.
+bool toResourceName(const std::string& name, QString& resourceName)
+{
+    if (name.empty() || name.find_first_of("/\\:") != std::string::npos)
+        return false;
+    std::string upper = name;
+    for (char& character : upper)
+        character = static_cast<char>(std::toupper(static_cast<unsigned char>(character)));
+    resourceName = QString::fromLatin1(upper.data(), static_cast<qsizetype>(upper.size()));
+    return true;
+}
+
+} // namespace
+
+std::string ResourceLibrary::fileName()
+{
+    return "libtesslet.so";
+}
+
+std::unique_ptr<ResourceLibrary> ResourceLibrary::load()
+{
+    std::lock_guard lock(loadMutex);
+    if (loadedLibrary == nullptr) {
+        for (const auto& path : candidatePaths()) {
+            std::error_code error;
+            if (!std::filesystem::is_regular_file(path, error))
+                continue;
+            auto library = std::make_unique<QLibrary>(QString::fromStdString(path.lexically_normal().string()));
+            library->setLoadHints(QLibrary::PreventUnloadHint);
+            if (library->load()) {
+                loadedLibrary = library.release(); // deliberately kept for the whole process
+                break;
+            }
+        }
+    }
+    if (loadedLibrary == nullptr)
+        return nullptr;
+    return std::unique_ptr<ResourceLibrary>(new ResourceLibrary(reinterpret_cast<std::uintptr_t>(loadedLibrary)));
+}
+
+const ResourceLibrary* ResourceLibrary::current()
+{
+    return currentLibrary.load();
+}
+
+void ResourceLibrary::setCurrent(const ResourceLibrary* library)
+{
+    currentLibrary.store(library);
+}
+
+QImage ResourceLibrary::bitmap(const std::string& name) const
+{
+    QString resourceName;
+    if (!toResourceName(name, resourceName))
+        return {};
+    const QImage image(QStringLiteral(":/tesslet/bitmaps/%1.xpm").arg(resourceName));
+    if (image.isNull())
+        return {};
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray ResourceLibrary::data(const std::string& name) const
+{
+    QString resourceName;
+    if (!toResourceName(name, resourceName))
+        return {};
+    QFile file(QStringLiteral(":/tesslet/data/%1").arg(resourceName));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QByteArray ResourceLibrary::dialogTemplate(const std::string& name) const
+{
+    return data(name);
+}
+
+QByteArray ResourceLibrary::comboLists(const std::string& dialogName) const
+{
+    if (dialogName.empty())
+        return {};
+    return data(dialogName + "_COMBOLISTS");
+}
+
+} // namespace platform

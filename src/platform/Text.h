@@ -1,0 +1,19 @@
+#pragma once
+// Single-byte text helpers shared by the whole engine.
+#include <cstddef>
+#include <string>
+
+namespace platform {
+
+// printf-style formatting into a std::string.
+std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// The first `limit` characters of `text`.
+std::string cutText(const std::string& text, std::size_t limit);
+
+// Texts read from XML are cut to this many characters.
+constexpr std::size_t kMaxTextLength = 256;
+// Paths hold at most this many characters.
+constexpr std::size_t kMaxPathLength = 259;
+
+} // namespace platform

@@ -1,0 +1,17 @@
+#pragma once
+// Number conversions of texts read from XML, as the platform's C library converts them.
+#include <cstdint>
+#include <string>
+
+namespace xmltext {
+
+// As a 32-bit `atol` converts: leading blanks, an optional sign and decimal digits;
+// 0 when there are none; values past the 32-bit range are clamped to it.
+std::int32_t toLong(const std::string& text);
+
+// As `strtod` converts a decimal number (leading blanks, sign, digits, an optional
+// fraction and exponent); 0 when there is none. The decimal point is always '.',
+// whatever the process locale, and "inf", "nan" and hexadecimal forms are not numbers.
+double toDouble(const std::string& text);
+
+} // namespace xmltext

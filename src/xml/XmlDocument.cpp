@@ -1,0 +1,168 @@
+#include "xml/XmlDocument.h"
+
+#include "platform/Message.h"
+#include "platform/Text.h"
+#include "xml/ParsePosition.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <new>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr const char* kLoadErrorCaption = "Error Loading XML Document";
+
+// Why a load failed: the code it returns and the text that reports it.
+struct LoadFailure {
+    HRESULT code = S_OK;
+    std::string message;
+};
+
+std::string currentDirectory()
+{
+    std::error_code error;
+    const std::string folder = std::filesystem::current_path(error).string();
+    return platform::cutText(folder, platform::kMaxPathLength);
+}
+
+LoadFailure notFound()
+{
+    return {XmlDocument::kFileNotFound, "Your XML file wasn't found."};
+}
+
+LoadFailure notLoaded(HRESULT code)
+{
+    return {code, platform::formatText("Your XML Document couldn't be loaded\nCurrentDir= %s",
+                                       currentDirectory().c_str())};
+}
+
+LoadFailure parseError(const char* path, const std::string& bytes, pugi::xml_encoding encoding,
+                       std::ptrdiff_t offset)
+{
+    const ParsePosition where = ParsePosition::locate(bytes, encoding, offset);
+    return {E_FAIL, platform::formatText("Error on line %d, position %d in \"%s\".\n", where.line,
+                                         where.position, path)};
+}
+
+// Reads the whole file; a missing file and one that cannot be read fail differently.
+// A path longer than the system's paths cannot name a file, and a shorter cut of it
+// would name another, so it is not found.
+LoadFailure readFile(const char* path, std::string& bytes)
+{
+    if (std::strlen(path) > platform::kMaxPathLength)
+        return notFound();
+    struct stat status {};
+    if (::stat(path, &status) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? notFound() : notLoaded(E_FAIL);
+    if (!S_ISREG(status.st_mode))
+        return notLoaded(E_FAIL);
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr)
+        return errno == ENOENT ? notFound() : notLoaded(E_FAIL);
+    LoadFailure failure;
+    try {
+        bytes.reserve(static_cast<std::size_t>(status.st_size));
+        char chunk[65536];
+        std::size_t length = 0;
+        while ((length = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+            bytes.append(chunk, length);
+        if (std::ferror(file))
+            failure = notLoaded(E_FAIL);
+    } catch (const std::bad_alloc&) {
+        failure = notLoaded(E_OUTOFMEMORY);
+    }
+    std::fclose(file);
+    return failure;
+}
+
+// The parser accepts text and further elements beside the root element; a well-formed
+// document has exactly one root element and only markup around it.
+LoadFailure checkDocumentLevel(const pugi::xml_document& document, const char* path,
+                               const std::string& bytes, pugi::xml_encoding encoding)
+{
+    bool rootSeen = false;
+    for (const pugi::xml_node child : document.children()) {
+        const bool text = child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata;
+        const bool secondRoot = child.type() == pugi::node_element && rootSeen;
+        if (text || secondRoot)
+            return parseError(path, bytes, encoding, child.offset_debug());
+        rootSeen = rootSeen || child.type() == pugi::node_element;
+    }
+    if (!rootSeen)
+        return parseError(path, bytes, encoding, std::numeric_limits<std::ptrdiff_t>::max());
+    return {};
+}
+
+LoadFailure parseFile(pugi::xml_document& document, const char* path, const std::string& bytes)
+{
+    // Fragment mode keeps text beside the root element so that it can be rejected;
+    // a document type naming a DTD parses without the DTD ever being read.
+    const unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_doctype
+                             | pugi::parse_fragment;
+    const pugi::xml_parse_result parsed =
+        document.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_auto);
+    switch (parsed.status) {
+    case pugi::status_ok:
+        return checkDocumentLevel(document, path, bytes, parsed.encoding);
+    case pugi::status_out_of_memory:
+        return notLoaded(E_OUTOFMEMORY);
+    case pugi::status_internal_error:
+    case pugi::status_io_error:
+    case pugi::status_file_not_found:
+        return notLoaded(E_FAIL);
+    default:
+        return parseError(path, bytes, parsed.encoding, parsed.offset);
+    }
+}
+
+} // namespace
+
+XmlDocument::XmlDocument()
+{
+    try {
+        document_ = std::make_unique<pugi::xml_document>();
+    } catch (const std::bad_alloc&) {
+        document_.reset();
+    }
+}
+
+XmlDocument::~XmlDocument()
+{
+    document_.reset();
+    dropAll();
+}
+
+HRESULT XmlDocument::setCurrent(XmlNodeHandle node)
+{
+    if (node)
+        return XmlNode::setCurrent(node);
+    if (!document_)
+        return E_FAIL;
+    setCurrentKeepingSelection(XmlNodeHandle(*document_));
+    return S_OK;
+}
+
+HRESULT XmlDocument::loadFile(const char* path, std::int32_t reportErrors)
+{
+    if (path == nullptr)
+        return E_INVALIDARG;
+    dropAll();
+    if (!document_)
+        return E_FAIL;
+    std::string bytes;
+    LoadFailure failure = readFile(path, bytes);
+    if (failure.code == S_OK)
+        failure = parseFile(*document_, path, bytes);
+    if (failure.code != S_OK) {
+        document_->reset();
+        if (reportErrors == 1)
+            platform::showMessage(failure.message, kLoadErrorCaption, platform::MessageIcon::Error);
+        return failure.code;
+    }
+    XmlNode::setCurrent(XmlNodeHandle(*document_));
+    return S_OK;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// An XmlNode that owns its parsed document and loads it from a file.
+// After a successful load the current node is the document node.
+#include "xml/XmlNode.h"
+
+#include <memory>
+
+class XmlDocument : public XmlNode {
+public:
+    XmlDocument();
+    ~XmlDocument() override;
+
+    // With a null node the document node becomes current and the selection is kept.
+    HRESULT setCurrent(XmlNodeHandle node) override;
+
+    // Loads and parses the file. With reportErrors 1 a failure is shown with the caption
+    // "Error Loading XML Document". A failed load returns a failure code.
+    HRESULT loadFile(const char* path, std::int32_t reportErrors);
+
+    // The failure code of a load whose file does not exist (the DOM parser's own code for it).
+    static constexpr HRESULT kFileNotFound = static_cast<HRESULT>(0x800C0006u);
+
+private:
+    std::unique_ptr<pugi::xml_document> document_;
+};
