@@ -1,0 +1,135 @@
+// The cost of drawing a universe into a 1000 x 700 window, against the cost of what
+// every paint does anyway: filling the back buffer and copying it out. The counter
+// "x_fill_copy" is the whole paint's time as a multiple of that.
+#include "display/SharedSprites.h"
+#include "observatory/SimulationClock.h"
+#include "platform/DeviceContext.h"
+#include "platform/ResourceLibrary.h"
+#include "ptolemy/PtolemyBody.h"
+#include "ptolemy/PtolemyFlags.h"
+#include "ptolemy/PtolemyUniverse.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+constexpr int kWidth = 1000;
+constexpr int kHeight = 700;
+constexpr int kTrailRecords = 2000;
+
+// One paint's fixed part: the background fill and the copy to the screen.
+void fillAndCopy(QImage& buffer, QImage& screen)
+{
+    buffer.fill(Qt::white);
+    platform::DeviceContext context(screen);
+    context.bitBlt(0, 0, kWidth, kHeight, buffer, 0, 0);
+}
+
+double fillAndCopySeconds()
+{
+    static const double seconds = [] {
+        QImage buffer(kWidth, kHeight, QImage::Format_RGB32);
+        QImage screen(kWidth, kHeight, QImage::Format_RGB32);
+        constexpr int kRounds = 300;
+        const auto start = std::chrono::steady_clock::now();
+        for (int k = 0; k < kRounds; ++k)
+            fillAndCopy(buffer, screen);
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / kRounds;
+    }();
+    return seconds;
+}
+
+// A paused universe of `systems` random systems, each with a full running trail.
+std::unique_ptr<PtolemyUniverse> makeUniverse(int systems)
+{
+    std::srand(2024);
+    auto universe = std::make_unique<PtolemyUniverse>();
+    universe->Lock();
+    universe->LockClock();
+    universe->Clock().setPaused(true);
+    BodyList& bodies = universe->Bodies();
+    while (bodies.Count() < systems)
+        bodies.Add(nullptr);
+    for (int i = 0; i < bodies.Count(); ++i) {
+        PtolemyBody* body = bodies.Get(i);
+        body->Randomize();
+        body->SetTrailLength(kTrailRecords);
+        for (int k = 0; k < kTrailRecords; ++k)
+            body->AppendPosition(k * 0.001);
+    }
+    universe->Clock().setTime(kTrailRecords * 0.001);
+    universe->UnlockClock();
+    universe->Unlock();
+    return universe;
+}
+
+void drawUniverse(benchmark::State& state, std::int32_t drawRequest)
+{
+    const int systems = static_cast<int>(state.range(0));
+    auto universe = makeUniverse(systems);
+    QImage buffer(kWidth, kHeight, QImage::Format_RGB32);
+    QImage screen(kWidth, kHeight, QImage::Format_RGB32);
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        buffer.fill(Qt::white);
+        {
+            platform::DeviceContext context(buffer);
+            universe->Draw(context, kWidth, kHeight, drawRequest);
+        }
+        platform::DeviceContext out(screen);
+        out.bitBlt(0, 0, kWidth, kHeight, buffer, 0, 0);
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    const double perPaint = total / static_cast<double>(state.iterations());
+    state.counters["x_fill_copy"] = perPaint / fillAndCopySeconds();
+    state.counters["records_drawn"] = systems * kTrailRecords;
+}
+
+void DrawModelDefault(benchmark::State& state)
+{
+    using namespace ptolemy_flags;
+    drawUniverse(state, kLines | kCircles | kMatch | kPlanet);
+}
+BENCHMARK(DrawModelDefault)->Arg(1)->Arg(32)->Unit(benchmark::kMillisecond);
+
+void DrawModelDotsAndBands(benchmark::State& state)
+{
+    using namespace ptolemy_flags;
+    drawUniverse(state, kFormatted | kLines | kAnimated | kDots | kCircles | kPlanet | kEarth);
+}
+BENCHMARK(DrawModelDotsAndBands)->Arg(1)->Arg(32)->Unit(benchmark::kMillisecond);
+
+void FillAndCopyOnly(benchmark::State& state)
+{
+    QImage buffer(kWidth, kHeight, QImage::Format_RGB32);
+    QImage screen(kWidth, kHeight, QImage::Format_RGB32);
+    for (auto _ : state)
+        fillAndCopy(buffer, screen);
+}
+BENCHMARK(FillAndCopyOnly)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication application(argc, argv);
+    // The real sprites when the resource library can be found; the plain fallbacks otherwise.
+    const std::unique_ptr<platform::ResourceLibrary> library = platform::ResourceLibrary::load();
+    if (library) {
+        platform::ResourceLibrary::setCurrent(library.get());
+        loadSharedSprites(library.get());
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    platform::ResourceLibrary::setCurrent(nullptr);
+    return 0;
+}

@@ -1,0 +1,420 @@
+#include "display/DisplayManager.h"
+
+#include "platform/DeviceContext.h"
+#include "platform/Message.h"
+#include "platform/Registry.h"
+#include "platform/Release.h"
+#include "platform/Text.h"
+#include "windows/HostWindow.h"
+#include "windows/WindowRegistry.h"
+#include "xml/XmlDocument.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <new>
+
+namespace {
+
+constexpr std::size_t kMessageLength = 511; // the message buffer holds 512 bytes
+constexpr std::size_t kColourErrorLength = 63; // "Error %d setting background color" buffer of 64 bytes
+// The error number shown when the host cannot take a colour because there is no host
+// window: the original platform's number for an invalid window handle.
+constexpr int kInvalidWindowHandleError = 1400;
+
+constexpr const char* kLayoutDefaultExtension = ".lay";
+constexpr const char* kLayoutStartFolder = "AstreonLayouts\\";
+const FileFilter kLayoutFilter { "LAY files (*.LAY)", "*.lay" };
+
+constexpr const char* kRegistryAdvice
+    = "  Your registry is probably out of date.\r\nDid you run the Astreon installer?\r\n";
+
+// The earlier release told the user when the root directory could not be read.
+void showRootDirectoryProblem()
+{
+    const char* failedCall = platform::registryFilePath().empty() ? "Failed RegOpenKeyEX." : "Failed RegQueryValueEX.";
+    platform::showMessage(std::string(failedCall) + kRegistryAdvice + std::strerror(ENOENT), "Astreon");
+}
+
+} // namespace
+
+DisplayManager::DisplayManager()
+{
+    setOwner(this);
+    readRootDirectory();
+}
+
+DisplayManager::~DisplayManager()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    loaded_.clear();
+    committed_.clear();
+    WindowRegistry::instance().removeWindowsOf(this);
+}
+
+void DisplayManager::readRootDirectory()
+{
+    const std::optional<std::string> root = platform::readRootDir();
+    if (!root) {
+        if (platform::isEarlierRelease())
+            showRootDirectoryProblem();
+        return;
+    }
+    rootDir_ = *root;
+    std::error_code ignored;
+    std::filesystem::current_path(rootDir_, ignored);
+}
+
+HRESULT DisplayManager::chooseAndLoad() { return loadWithDialog(); }
+
+HRESULT DisplayManager::attachWindow(QWidget* window, std::int32_t reportErrors)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    hostWindow_ = window;
+    attached_ = true;
+    return applyBackgroundColour(reportErrors);
+}
+
+HRESULT DisplayManager::setScreenRect(double left, double top, double right, double bottom)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    const FractionalRect rect { left, top, right, bottom };
+    if (!rect.isValid())
+        return E_INVALIDARG;
+    if (!attached_)
+        return E_FAIL;
+    screenRect_ = rect;
+    screenRectSet_ = true;
+    return S_OK;
+}
+
+HRESULT DisplayManager::load(const char* path, std::int32_t reportErrors)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    HRESULT result = E_INVALIDARG;
+    std::unique_ptr<XmlDocument> document;
+    if (path && *path) {
+        setPath(path);
+        result = loadDocument(document, reportErrors);
+        if (SUCCEEDED(result))
+            result = apply(document.get(), reportErrors);
+    }
+    countLoad(result);
+    return result;
+}
+
+HRESULT DisplayManager::loadWithDialog()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    const std::string previousPath = getPath();
+    std::unique_ptr<XmlDocument> document;
+    HRESULT result = openDocument(document, hostWindow_, kLayoutDefaultExtension, kLayoutFilter, kLayoutStartFolder);
+    if (SUCCEEDED(result))
+        result = apply(document.get(), 1);
+    if (FAILED(result))
+        setPath(previousPath.c_str());
+    countLoad(result);
+    return result;
+}
+
+HRESULT DisplayManager::reload(std::int32_t reportErrors)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    const std::string path = getPath();
+    return load(path.c_str(), reportErrors);
+}
+
+HRESULT DisplayManager::apply(XmlDocument* document, std::int32_t reportErrors)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    if (!document) {
+        clearLoaded();
+        return E_INVALIDARG;
+    }
+    HRESULT result = document->select("Layout");
+    const XmlNodeHandle layout = SUCCEEDED(result) ? document->getSelected() : XmlNodeHandle();
+    if (!layout) {
+        if (reportErrors == 1)
+            platform::showMessage("No layout present", "Error Parsing Layout");
+        reportLayoutError("No Layout element found", "Layout Error", reportErrors);
+        clearLoaded();
+        return FAILED(result) ? result : E_FAIL;
+    }
+    document->setCurrent(layout);
+    result = parseLayout(*document, reportErrors);
+    if (FAILED(result)) {
+        clearLoaded();
+        return result;
+    }
+    return commit();
+}
+
+HRESULT DisplayManager::commit()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    committed_.clear();
+    committed_ = std::move(loaded_);
+    loaded_.clear();
+    if (!attached_ || !screenRectSet_)
+        return E_FAIL;
+    HRESULT result = setAppliedColour(layoutColour_, 0);
+    if (FAILED(result))
+        return result;
+    for (const std::unique_ptr<ImageSourceCollection>& collection : committed_) {
+        result = collection->createWindows(hostWindow_, screenRect_);
+        if (FAILED(result))
+            return result;
+    }
+    ++totalCommits_;
+    return S_OK;
+}
+
+HRESULT DisplayManager::onSize()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    WindowRegistry::instance().resize(this);
+    return S_OK;
+}
+
+HRESULT DisplayManager::applyBackgroundColour(std::int32_t reportErrors)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    if (!attached_)
+        return S_OK;
+    if (setHostBackgroundColour(hostWindow_, appliedColour_))
+        return S_OK;
+    if (reportErrors == 1)
+        platform::showMessage(
+            platform::cutText(platform::formatText("Error %d setting background color", kInvalidWindowHandleError),
+                kColourErrorLength),
+            "Display Error");
+    return E_FAIL;
+}
+
+HRESULT DisplayManager::setAppliedColour(ColourRef colour, std::int32_t reportErrors)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    appliedColour_ = colour;
+    return applyBackgroundColour(reportErrors);
+}
+
+HRESULT DisplayManager::setLayoutColour(ColourRef colour)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    layoutColour_ = colour;
+    return S_OK;
+}
+
+HRESULT DisplayManager::allocateCollections(std::int32_t count)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    clearLoaded();
+    if (count < 0)
+        return E_INVALIDARG;
+    try {
+        CollectionList collections;
+        collections.reserve(static_cast<std::size_t>(count));
+        for (std::int32_t index = 0; index < count; ++index)
+            collections.push_back(std::make_unique<ImageSourceCollection>());
+        loaded_ = std::move(collections);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+    return S_OK;
+}
+
+ImageSourceCollection* DisplayManager::loadedAt(std::int32_t index)
+{
+    if (index < 0 || index >= loadedCount())
+        return nullptr;
+    return loaded_[static_cast<std::size_t>(index)].get();
+}
+
+HRESULT DisplayManager::setWindowCount(std::int32_t index, std::int32_t count)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    ImageSourceCollection* collection = loadedAt(index);
+    return collection ? collection->setWindowCount(count) : E_INVALIDARG;
+}
+
+HRESULT DisplayManager::setSource(std::int32_t index, std::unique_ptr<ImageSource> source)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    ImageSourceCollection* collection = loadedAt(index);
+    return collection ? collection->setSource(std::move(source)) : E_INVALIDARG;
+}
+
+HRESULT DisplayManager::getSource(std::int32_t index, ImageSource** source)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    ImageSourceCollection* collection = loadedAt(index);
+    return collection ? collection->getSource(source) : E_INVALIDARG;
+}
+
+HRESULT DisplayManager::setWindow(std::int32_t index, std::int32_t windowIndex, const WindowSpec& spec)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    ImageSourceCollection* collection = loadedAt(index);
+    if (!collection || windowIndex < 0)
+        return E_INVALIDARG;
+    return collection->setWindow(windowIndex, spec);
+}
+
+HRESULT DisplayManager::clearLoaded()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    loaded_.clear();
+    return S_OK;
+}
+
+void DisplayManager::countLoad(HRESULT result)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    ++totalLoads_;
+    if (FAILED(result))
+        ++totalFailedLoads_;
+}
+
+HRESULT DisplayManager::Draw(
+    platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    context.fillRect(0, 0, width, height, makeColour(255, 255, 255));
+    if ((drawRequest & kDrawStatistics) == 0)
+        return S_OK;
+    const int lineHeight = context.lineHeight();
+    context.textOut(0, 0,
+        platform::formatText("Total Commits: %8d            Total Loads: %8d            "
+                             "Total Failed Loads: %8d",
+            totalCommits_, totalLoads_, totalFailedLoads_));
+    context.textOut(0, lineHeight,
+        platform::formatText("Total control windows: %8d            Total observer windows: %8d"
+                             "            Total image sources: %8d",
+            totalControlWindows_, totalObserverWindows_, totalImageSources_));
+    context.textOut(0, 2 * lineHeight, platform::formatText("Last File: %s", getPath().c_str()));
+    return S_OK;
+}
+
+PixelRect DisplayManager::fractionToPixels(const FractionalRect& rect, const PixelRect& client)
+{
+    return ::fractionToPixels(rect, client);
+}
+
+void DisplayManager::setMessage(const std::string& text) { message_ = platform::cutText(text, kMessageLength); }
+
+void DisplayManager::reportLayoutError(const std::string& text, const char* caption, std::int32_t reportErrors)
+{
+    setMessage(text);
+    if (reportErrors == 1)
+        platform::showMessage(message_, caption);
+}
+
+std::int32_t DisplayManager::totalCommits()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return totalCommits_;
+}
+
+std::int32_t DisplayManager::totalLoads()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return totalLoads_;
+}
+
+std::int32_t DisplayManager::totalFailedLoads()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return totalFailedLoads_;
+}
+
+std::int32_t DisplayManager::totalControlWindows()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return totalControlWindows_;
+}
+
+std::int32_t DisplayManager::totalObserverWindows()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return totalObserverWindows_;
+}
+
+std::int32_t DisplayManager::totalImageSources()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return totalImageSources_;
+}
+
+std::string DisplayManager::rootDir()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return rootDir_;
+}
+
+ColourRef DisplayManager::appliedColour()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return appliedColour_;
+}
+
+ColourRef DisplayManager::layoutColour()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return layoutColour_;
+}
+
+std::string DisplayManager::message()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return message_;
+}
+
+std::int32_t DisplayManager::loadedCount()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return static_cast<std::int32_t>(loaded_.size());
+}
+
+std::int32_t DisplayManager::committedCount()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return static_cast<std::int32_t>(committed_.size());
+}
+
+const ImageSourceCollection* DisplayManager::committedCollection(std::int32_t index)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    if (index < 0 || index >= committedCount())
+        return nullptr;
+    return committed_[static_cast<std::size_t>(index)].get();
+}
+
+const ImageSourceCollection* DisplayManager::loadedCollection(std::int32_t index)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return loadedAt(index);
+}
+
+QWidget* DisplayManager::hostWindow()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return hostWindow_;
+}
+
+FractionalRect DisplayManager::screenRect()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return screenRect_;
+}
+
+bool DisplayManager::isAttached()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return attached_;
+}
+
+bool DisplayManager::isScreenRectSet()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return screenRectSet_;
+}

@@ -1,0 +1,144 @@
+#pragma once
+// Turns layout files into live windows inside one host window.
+//
+// The layout being loaded is kept in the loaded collections, apart from the layout on
+// screen (the committed collections); a successful parse swaps them in one step, the
+// commit, which destroys every old window and image source before creating any new
+// window. A layout that fails to load leaves the one on screen untouched.
+//
+// The display manager is also an image source (its statistics view) and its own
+// source's owner. Threading: used on the thread that owns the host window. Every
+// operation holds the display manager's re-entrant lock (the ImageSource lock) for its
+// whole run. Lock order: display manager, collection, window registry.
+#include "display/FractionalRect.h"
+#include "display/HostArea.h"
+#include "display/ImageSourceCollection.h"
+#include "display/WindowSpec.h"
+#include "platform/Colour.h"
+#include "platform/Result.h"
+#include "sources/ImageSource.h"
+#include "windows/FileDialogHelper.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QWidget;
+class XmlDocument;
+class XmlNode;
+
+class DisplayManager : public HostArea, public FileDialogHelper, public ImageSource {
+public:
+    // The colour of a layout without a BackgroundColor element: red, green and blue 128.
+    static constexpr ColourRef kDefaultLayoutColour = makeColour(128, 128, 128);
+
+    // Reads the root directory from the registry and makes it the current directory.
+    DisplayManager();
+    // Destroys the loaded collections, then the committed ones, then every window that
+    // shows the statistics of this display manager.
+    ~DisplayManager() override;
+
+    // Runs loadWithDialog.
+    HRESULT chooseAndLoad() override;
+
+    // Keeps `window` (not owned) as the host and paints its background in the applied colour.
+    HRESULT attachWindow(QWidget* window, std::int32_t reportErrors);
+    // The part of the host's client area the layout fills, as fractions. E_INVALIDARG for an
+    // invalid fractional rectangle (checked first), E_FAIL when no window is attached.
+    HRESULT setScreenRect(double left, double top, double right, double bottom);
+
+    // Loads, parses and commits the layout file at `path`, which becomes the current path
+    // (also when the load fails, so that reload tries it again). Counted as a load.
+    HRESULT load(const char* path, std::int32_t reportErrors);
+    // Asks for a layout file and loads it with messages on; a cancelled dialog or a failed
+    // load puts the previous current path back. Counted as a load.
+    HRESULT loadWithDialog();
+    // Loads the current path again.
+    HRESULT reload(std::int32_t reportErrors);
+    // Parses the document's Layout element into the loaded collections and commits them.
+    // A failure empties the loaded collections and leaves the layout on screen.
+    HRESULT apply(XmlDocument* document, std::int32_t reportErrors);
+    // Replaces the layout on screen by the loaded collections and creates their windows.
+    HRESULT commit();
+    // Lays out again every window of this display manager after the host changed size.
+    HRESULT onSize();
+
+    // Paints the host's background in the applied colour (nothing when not attached).
+    HRESULT applyBackgroundColour(std::int32_t reportErrors);
+    HRESULT setAppliedColour(ColourRef colour, std::int32_t reportErrors);
+    HRESULT setLayoutColour(ColourRef colour);
+
+    // Collection access for the layout loader. Each checks 0 <= index < loadedCount()
+    // (E_INVALIDARG) and forwards to the loaded collection.
+    HRESULT allocateCollections(std::int32_t count);
+    HRESULT setWindowCount(std::int32_t index, std::int32_t count);
+    HRESULT setSource(std::int32_t index, std::unique_ptr<ImageSource> source);
+    // The collection's source (owned by the collection), or null.
+    HRESULT getSource(std::int32_t index, ImageSource** source);
+    HRESULT setWindow(std::int32_t index, std::int32_t windowIndex, const WindowSpec& spec);
+    HRESULT clearLoaded();
+    // Adds one load, and one failed load when `result` is a failure.
+    void countLoad(HRESULT result);
+
+    // The statistics view: white, and with bit 0 of the draw request three lines of counters.
+    HRESULT Draw(
+        platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
+
+    // The pixels of `rect` inside `client`, each edge truncated toward zero.
+    static PixelRect fractionToPixels(const FractionalRect& rect, const PixelRect& client);
+
+    std::int32_t totalCommits();
+    std::int32_t totalLoads();
+    std::int32_t totalFailedLoads();
+    std::int32_t totalControlWindows();
+    std::int32_t totalObserverWindows();
+    std::int32_t totalImageSources();
+    std::string rootDir();
+    ColourRef appliedColour();
+    ColourRef layoutColour();
+    // The text of the last layout error message.
+    std::string message();
+    std::int32_t loadedCount();
+    std::int32_t committedCount();
+    // The committed (on screen) or loaded collection at `index`, or null; for tests and the shell.
+    const ImageSourceCollection* committedCollection(std::int32_t index);
+    const ImageSourceCollection* loadedCollection(std::int32_t index);
+    QWidget* hostWindow();
+    FractionalRect screenRect();
+    bool isAttached();
+    bool isScreenRectSet();
+
+private:
+    using CollectionList = std::vector<std::unique_ptr<ImageSourceCollection>>;
+
+    void readRootDirectory();
+    void setMessage(const std::string& text);
+    // Writes `text` into the message buffer and shows it with `caption` when reportErrors is 1.
+    void reportLayoutError(const std::string& text, const char* caption, std::int32_t reportErrors);
+    ImageSourceCollection* loadedAt(std::int32_t index);
+
+    // The layout loader (DisplayManagerLayout.cpp). Each takes the lock for its whole run.
+    HRESULT parseLayout(XmlNode& cursor, std::int32_t reportErrors);
+    HRESULT parseBackgroundColor(XmlNode& cursor, std::int32_t reportErrors);
+    HRESULT parseCollection(XmlNode& cursor, std::int32_t index, std::int32_t reportErrors);
+    HRESULT buildSource(XmlNode& cursor, std::int32_t index, std::int32_t reportErrors);
+    HRESULT parseWindows(XmlNode& cursor, std::int32_t index, std::int32_t reportErrors);
+    HRESULT parseWindow(XmlNode& cursor, std::int32_t index, WindowSpec& spec, std::int32_t reportErrors);
+    HRESULT parseScreenRect(XmlNode& cursor, WindowSpec& spec, std::int32_t reportErrors);
+    HRESULT parseControlWindow(XmlNode& cursor, WindowSpec& spec, std::int32_t reportErrors);
+    HRESULT parseObserverWindow(XmlNode& cursor, WindowSpec& spec, std::int32_t reportErrors);
+
+    CollectionList loaded_; // the layout being loaded
+    CollectionList committed_; // the layout on screen
+    std::string message_; // at most 511 characters
+    std::int32_t totalCommits_ = 0;
+    std::int32_t totalLoads_ = 0;
+    std::int32_t totalFailedLoads_ = 0;
+    std::int32_t totalControlWindows_ = 0;
+    std::int32_t totalObserverWindows_ = 0;
+    std::int32_t totalImageSources_ = 0;
+    std::string rootDir_; // empty when the registry gave none
+    ColourRef appliedColour_ = 0; // last colour given to the host's background
+    ColourRef layoutColour_ = 0; // the loaded layout's colour, applied at commit
+};

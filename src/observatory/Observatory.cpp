@@ -1,0 +1,417 @@
+#include "observatory/Observatory.h"
+
+#include "display/SharedSprites.h"
+#include "observatory/ObservationDate.h"
+#include "platform/Text.h"
+#include "sources/SharedTrail.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr std::int32_t kPeriodMilliseconds = 15;
+constexpr double kStartingIncrement = 0.001; // years per tick until a kind is chosen
+constexpr double kKindIncrement = 0.003; // years per tick once a kind is chosen
+constexpr std::int32_t kReadingCapacity = 10;
+
+// 2 pi as the observatory writes it, and the reciprocals it uses.
+constexpr double kTwoPi = 6.2831854;
+constexpr double kOneOverTwoPi = 0.15915494074072684;
+constexpr double kTwoOverTwoPi = 0.31830988148145367;
+// The elevation of a sun-like object, in radians, at azimuth pi/2.
+constexpr double kSunElevation = 0.3837777777777778;
+
+// Views keep this many pixels of the area clear of the object's track.
+constexpr std::int32_t kViewMargin = 10;
+// Half the size of the circle drawn when the kind's sprite is not available.
+constexpr std::int32_t kFallbackRadius = 3;
+
+constexpr ColourRef kWhite = makeColour(255, 255, 255);
+constexpr ColourRef kBlack = makeColour(0, 0, 0);
+
+enum Button : std::uint32_t { kStarLike = 0, kSunLike, kPlanetLike, kCometLike, kTakeReading, kPublish };
+
+const std::array<ButtonSpec, 6> kButtons { ButtonSpec { 0, "Star Like" }, ButtonSpec { 0, "Sun Like" },
+    ButtonSpec { 0, "Planet Like" }, ButtonSpec { 0, "Comet Like" }, ButtonSpec { 0, "Take Reading" },
+    ButtonSpec { 0, "Publish" } };
+
+struct KindPeriod {
+    std::int32_t startYear;
+    std::int32_t endYear;
+};
+
+KindPeriod periodOf(ObservatoryKind kind)
+{
+    switch (kind) {
+    case ObservatoryKind::StarLike:
+        return { 100, 300 };
+    case ObservatoryKind::SunLike:
+        return { 400, 402 };
+    case ObservatoryKind::PlanetLike:
+        return { 1200, 1205 };
+    case ObservatoryKind::CometLike:
+        return { 1500, 1515 };
+    }
+    return { 100, 300 };
+}
+
+struct DrawWord {
+    const char* word;
+    std::int32_t bit;
+};
+
+const std::array<DrawWord, 4> kDrawWords { DrawWord { "projection", kDrawProjection },
+    DrawWord { "overhead", kDrawOverhead }, DrawWord { "observations", kDrawObservations },
+    DrawWord { "published", kDrawPublished } };
+
+// An angle in whole degrees, truncated toward zero; a value that is not a finite number reads 0.
+std::int32_t wholeDegrees(double radians)
+{
+    const double degrees = radians * 180 * kTwoOverTwoPi;
+    return std::isfinite(degrees) ? static_cast<std::int32_t>(degrees) : 0;
+}
+
+// Selects the Observatory's pen and brush for a scope and puts the previous ones back after it.
+class PenAndBrushScope {
+public:
+    PenAndBrushScope(platform::DeviceContext& context, const platform::Pen& pen, const platform::Brush& brush)
+        : context_(context)
+        , previousPen_(context.selectPen(pen))
+        , previousBrush_(context.selectBrush(brush))
+    {
+    }
+    ~PenAndBrushScope()
+    {
+        context_.selectBrush(previousBrush_);
+        context_.selectPen(previousPen_);
+    }
+    PenAndBrushScope(const PenAndBrushScope&) = delete;
+    PenAndBrushScope& operator=(const PenAndBrushScope&) = delete;
+
+private:
+    platform::DeviceContext& context_;
+    platform::Pen previousPen_;
+    platform::Brush previousBrush_;
+};
+
+} // namespace
+
+Observatory::Observatory()
+    : trail_(1)
+    , brush_ { kWhite, false }
+    , pen_ { kBlack, 1, platform::Pen::Style::Solid }
+    , saveDialog_(trail_)
+{
+    trail_.Resize(kReadingCapacity);
+    // Nothing else sets the period before the first kind button; the dates and the
+    // end-of-period clamp read it, so the trail starts with the StarLike period.
+    const KindPeriod period = periodOf(ObservatoryKind::StarLike);
+    trail_.setYears(period.startYear, period.endYear);
+    clock_.setPeriod(kPeriodMilliseconds);
+    clock_.setIncrement(kStartingIncrement);
+    clock_.start();
+}
+
+Observatory::~Observatory() { clock_.stop(); }
+
+HRESULT Observatory::Draw(
+    platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
+{
+    if (width <= 0 || height <= 0)
+        return S_OK;
+    platform::CriticalSectionGuard guard(lock_);
+    ClampToPeriod();
+    context.fillRect(0, 0, width, height, kWhite);
+    if (drawRequest & kDrawProjection)
+        DrawProjection(context, width, height);
+    else if (drawRequest & kDrawOverhead)
+        DrawOverhead(context, width, height);
+    else if (drawRequest & kDrawObservations)
+        DrawObservations(context, width, height, drawRequest);
+    else if (drawRequest & kDrawPublished)
+        DrawPublished(context, width, height, drawRequest);
+    return S_OK;
+}
+
+std::int32_t Observatory::GetGeneration() { return clock_.tickCount(); }
+
+std::int32_t Observatory::GetButtonCount() { return static_cast<std::int32_t>(kButtons.size()); }
+
+const ButtonSpec* Observatory::GetButtons() { return kButtons.data(); }
+
+HRESULT Observatory::OnCommand(QWidget* window, std::uintptr_t wparam, std::intptr_t)
+{
+    bool redraw = false;
+    {
+        platform::CriticalSectionGuard guard(lock_);
+        const auto button = static_cast<std::uint32_t>(wparam & 0xffff);
+        switch (button) {
+        case kStarLike:
+        case kSunLike:
+        case kPlanetLike:
+        case kCometLike:
+            SelectKind(static_cast<ObservatoryKind>(button));
+            break;
+        case kTakeReading:
+            TakeReadingLocked();
+            redraw = true;
+            break;
+        case kPublish:
+            PublishLocked(window);
+            redraw = true;
+            break;
+        default:
+            break;
+        }
+    }
+    if (redraw)
+        RequestRedraw();
+    return S_OK;
+}
+
+HRESULT Observatory::ParseDrawArgument(const std::string& text, std::int32_t& drawRequest, std::int32_t reportErrors)
+{
+    for (const DrawWord& word : kDrawWords) {
+        if (text == word.word) {
+            drawRequest |= word.bit;
+            return S_OK;
+        }
+    }
+    return ImageSource::ParseDrawArgument(text, drawRequest, reportErrors);
+}
+
+HRESULT Observatory::GetDefaultDrawRequest(std::int32_t* drawRequest)
+{
+    if (drawRequest == nullptr)
+        return E_INVALIDARG;
+    *drawRequest = 0;
+    return S_OK;
+}
+
+void Observatory::SelectKind(ObservatoryKind kind)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    ResetClock();
+    trail_.Clear();
+    kind_ = kind;
+    const KindPeriod period = periodOf(kind);
+    trail_.setYears(period.startYear, period.endYear);
+    clock_.Lock();
+    clock_.setPaused(false);
+    clock_.Unlock();
+}
+
+SkyPosition Observatory::ComputePosition()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    clock_.Lock();
+    const double t = clock_.time();
+    clock_.Unlock();
+    const double theta = t * frequency_ * kTwoPi + phase_;
+    switch (kind_) {
+    case ObservatoryKind::StarLike:
+        return { std::cos(theta), std::sin(theta), t };
+    case ObservatoryKind::SunLike:
+        return { std::cos(theta) * orbitWidth_ * 0.5, std::sin(theta) * orbitHeight_ * 0.5, t };
+    case ObservatoryKind::PlanetLike:
+    case ObservatoryKind::CometLike:
+        break;
+    }
+    return { 0.0, 0.0, t };
+}
+
+HorizonAngles Observatory::ToHorizon(double x, double y)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    switch (kind_) {
+    case ObservatoryKind::StarLike:
+        return { std::atan2(y, x), 0.0 };
+    case ObservatoryKind::SunLike: {
+        const double az = std::atan2(y, x);
+        return { az, std::sin(az) * kSunElevation };
+    }
+    case ObservatoryKind::PlanetLike:
+    case ObservatoryKind::CometLike:
+        break;
+    }
+    return { 0.0, 0.0 };
+}
+
+void Observatory::TakeReading()
+{
+    {
+        platform::CriticalSectionGuard guard(lock_);
+        TakeReadingLocked();
+    }
+    RequestRedraw();
+}
+
+HRESULT Observatory::Publish(QWidget* owner)
+{
+    HRESULT result = S_OK;
+    {
+        platform::CriticalSectionGuard guard(lock_);
+        result = PublishLocked(owner);
+    }
+    RequestRedraw();
+    return result;
+}
+
+void Observatory::ResetClock()
+{
+    clock_.Lock();
+    clock_.setTime(0.0);
+    clock_.setTickCount(0);
+    clock_.setIncrement(kKindIncrement);
+    clock_.setPaused(true);
+    clock_.Unlock();
+}
+
+ObservatoryKind Observatory::kind()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return kind_;
+}
+
+std::unique_ptr<ObservationTrail> Observatory::publishedTrailCopy()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return publishedTrail_ ? std::make_unique<ObservationTrail>(*publishedTrail_) : nullptr;
+}
+
+void Observatory::DrawProjection(platform::DeviceContext& context, std::int32_t width, std::int32_t height)
+{
+    const PenAndBrushScope tools(context, pen_, brush_);
+    context.rectangle(0, 0, width, height);
+    context.moveTo(0, height / 2);
+    context.lineTo(width, height / 2);
+    const SkyPosition position = ComputePosition();
+    const HorizonAngles angles = ToHorizon(position.x, position.y);
+    const auto px = static_cast<std::int32_t>((width - kViewMargin) * kOneOverTwoPi * angles.az) + width / 2;
+    const auto py = height / 2 - static_cast<std::int32_t>((height - kViewMargin) * kOneOverTwoPi * angles.el);
+    DrawObject(context, px, py);
+}
+
+void Observatory::DrawOverhead(platform::DeviceContext& context, std::int32_t width, std::int32_t height)
+{
+    const SkyPosition position = ComputePosition();
+    const PenAndBrushScope tools(context, pen_, brush_);
+    const std::int32_t cx = width / 2;
+    const std::int32_t cy = height / 2;
+    std::int32_t px = cx;
+    std::int32_t py = cy;
+    if (kind_ == ObservatoryKind::StarLike) {
+        const std::int32_t r = std::max(0, std::min(cx, cy) - kViewMargin);
+        context.ellipse(cx - r, cy - r, cx + r, cy + r);
+        px = cx + static_cast<std::int32_t>(r * position.x);
+        py = cy - static_cast<std::int32_t>(r * position.y);
+    } else if (kind_ == ObservatoryKind::SunLike) {
+        // An area narrower or lower than the margin shows the orbit as a point, not turned inside out.
+        const double s
+            = std::max(0.0, std::min((width - kViewMargin) / orbitWidth_, (height - kViewMargin) / orbitHeight_));
+        const auto ry = static_cast<std::int32_t>(orbitHeight_ * 0.5 * s);
+        const auto rx = static_cast<std::int32_t>(s * orbitWidth_ * 0.5);
+        context.ellipse(cx - rx, cy - ry, cx + rx, cy + ry);
+        px = cx + static_cast<std::int32_t>(s * position.x);
+        py = cy - static_cast<std::int32_t>(s * position.y);
+    }
+    DrawObject(context, px, py);
+}
+
+void Observatory::DrawObservations(platform::DeviceContext& context, std::int32_t, std::int32_t, std::int32_t)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    DrawReadingList(context, "Observations:", "_____________", &trail_, true);
+}
+
+void Observatory::DrawPublished(platform::DeviceContext& context, std::int32_t, std::int32_t, std::int32_t)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    // The published readings keep the angles and the start year they were taken with, also
+    // after another kind has been chosen.
+    DrawReadingList(context, "Published Observations:", "_______________________", publishedTrail_.get(), false);
+}
+
+const Sprite& Observatory::CurrentSprite()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    SharedSprites& sprites = sharedSprites();
+    switch (kind_) {
+    case ObservatoryKind::StarLike:
+        return sprites.star;
+    case ObservatoryKind::SunLike:
+        return sprites.sun;
+    case ObservatoryKind::PlanetLike:
+        return sprites.planet;
+    case ObservatoryKind::CometLike:
+        return sprites.comet;
+    }
+    return sprites.star;
+}
+
+void Observatory::ClampToPeriod()
+{
+    const double length = static_cast<double>(trail_.endYear()) - trail_.startYear();
+    clock_.Lock();
+    if (!clock_.paused() && clock_.time() > length) {
+        clock_.setPaused(true);
+        clock_.setTime(length);
+    }
+    clock_.Unlock();
+}
+
+void Observatory::TakeReadingLocked()
+{
+    // A reading between the end of the period and the next repaint would carry a date past
+    // the period: the clamp is applied here too, not only when a window draws.
+    ClampToPeriod();
+    const SkyPosition position = ComputePosition();
+    const HorizonAngles angles = ToHorizon(position.x, position.y);
+    trail_.Append(position.x, position.y, angles.az, angles.el, position.t);
+}
+
+HRESULT Observatory::PublishLocked(QWidget* owner)
+{
+    const HRESULT result
+        = saveDialog_.saveAs(owner, ".obs", FileFilter { "OBS files (*.OBS)", "*.obs" }, "AstreonFiles\\");
+    if (FAILED(result))
+        return result;
+    publishedTrail_ = std::make_unique<ObservationTrail>(trail_);
+    setSharedTrail(publishedTrail_.get());
+    return result;
+}
+
+void Observatory::DrawObject(platform::DeviceContext& context, std::int32_t x, std::int32_t y)
+{
+    const Sprite& sprite = CurrentSprite();
+    if (SUCCEEDED(sprite.isValid()))
+        sprite.drawAt(context, x, y);
+    else
+        context.ellipse(x - kFallbackRadius, y - kFallbackRadius, x + kFallbackRadius, y + kFallbackRadius);
+}
+
+void Observatory::DrawReadingList(platform::DeviceContext& context, const char* heading, const char* underline,
+    const ObservationTrail* trail, bool recomputeAngles)
+{
+    const std::int32_t h = context.lineHeight();
+    context.textOut(0, 0, heading);
+    context.textOut(0, h, underline);
+    if (trail == nullptr)
+        return;
+    const std::int32_t count = trail->count();
+    for (std::int32_t i = 0; i < count; ++i) {
+        const Observation reading = trail->logical(i);
+        HorizonAngles angles { reading.az, reading.el };
+        if (recomputeAngles)
+            angles = ToHorizon(reading.x, reading.y);
+        std::int32_t az = wholeDegrees(angles.az);
+        if (az < 0)
+            az += 360;
+        const std::string date = formatObservationDate(reading.t, trail->startYear());
+        context.textOut(0, (i + 2) * h,
+            platform::formatText(
+                "%d:   az = %ddeg  el = %ddeg  date = %s", i, az, wholeDegrees(angles.el), date.c_str()));
+    }
+}

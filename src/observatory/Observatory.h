@@ -1,0 +1,143 @@
+#pragma once
+// The observatory: one sky object of a chosen kind moves over a span of years; the
+// student watches it in a sky projection or an overhead view, takes readings
+// (azimuth, elevation, date) and publishes them as a trail file (.obs). Layout type
+// "Observatory"; it takes no layout arguments. Each observer window picks one view with
+// the DrawRequest words "projection", "overhead", "observations" or "published".
+//
+// Time is the clock's, in years since the current kind's start year. Until the first kind
+// button is pressed the trail carries the StarLike period (100 to 300) and the clock runs
+// at 0.001 year per tick; each kind button restarts the period at 0.003 year per tick.
+//
+// Threading: the clock's worker thread only advances time and the tick count (OnTick does
+// nothing). Every window-thread entry (Draw, OnCommand and the model operations below)
+// runs under the source's lock and takes the clock's lock inside it; the trail's own lock
+// is taken inside both. Redraw requests are made after the source's lock is released, so
+// the window registry's lock is never taken inside it.
+// Ownership: the Observatory owns its trail, the published copy and the clock.
+#include "observatory/ObservationTrail.h"
+#include "observatory/SimulationClock.h"
+#include "observatory/TrailSaveDialog.h"
+#include "platform/DeviceContext.h"
+#include "sources/ImageSource.h"
+
+#include <cstdint>
+#include <memory>
+
+class Sprite;
+
+enum class ObservatoryKind : std::int32_t { StarLike = 0, SunLike = 1, PlanetLike = 2, CometLike = 3 };
+
+// The Observatory's draw-request bits, one per view.
+constexpr std::int32_t kDrawProjection = 0x10000;
+constexpr std::int32_t kDrawOverhead = 0x20000;
+constexpr std::int32_t kDrawObservations = 0x40000;
+constexpr std::int32_t kDrawPublished = 0x80000;
+
+// Where the object lies in the plane of its orbit (plane units) at time t (years).
+struct SkyPosition {
+    double x = 0;
+    double y = 0;
+    double t = 0;
+};
+
+// Where the object stands in the sky, in radians; az lies in -pi ... pi.
+struct HorizonAngles {
+    double az = 0;
+    double el = 0;
+};
+
+class Observatory : public ImageSource {
+public:
+    // Kind StarLike with its period, an empty trail of capacity 10, no published trail;
+    // the clock runs (15 ms period, 0.001 year per tick).
+    Observatory();
+    // Stops the clock (waiting for its thread) before anything else goes.
+    ~Observatory() override;
+
+    // Freezes time at the end of the period when it has run past it, paints the area white
+    // and draws the first view whose bit is set: projection, overhead, observations, published.
+    HRESULT Draw(
+        platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
+    // The clock's tick count.
+    std::int32_t GetGeneration() override;
+    // "Star Like", "Sun Like", "Planet Like", "Comet Like", "Take Reading", "Publish".
+    std::int32_t GetButtonCount() override;
+    const ButtonSpec* GetButtons() override;
+    // Buttons 0-3 select the kind, 4 takes a reading, 5 publishes (Save As owned by `window`);
+    // other indices do nothing. Always S_OK.
+    HRESULT OnCommand(QWidget* window, std::uintptr_t wparam, std::intptr_t lparam) override;
+    // The exact words "projection", "overhead", "observations", "published" add their view's
+    // bit; any other text is a name=value argument of the base.
+    HRESULT ParseDrawArgument(const std::string& text, std::int32_t& drawRequest, std::int32_t reportErrors) override;
+    // 0: no view.
+    HRESULT GetDefaultDrawRequest(std::int32_t* drawRequest) override;
+
+    // Restarts the period of `kind`: time 0, tick count 0, empty trail with the kind's years,
+    // then the clock runs at 0.003 year per tick.
+    void SelectKind(ObservatoryKind kind);
+    // The object's position at the clock's time.
+    SkyPosition ComputePosition();
+    // The sky angles of a plane position for the current kind.
+    HorizonAngles ToHorizon(double x, double y);
+    // Appends (x, y, az, el, t) at the clock's time (held at the end of the period) to the
+    // trail, dropping the oldest of ten, and asks the windows to show it.
+    void TakeReading();
+    // Save As owned by `owner`; a saved trail becomes the published trail and the process-wide
+    // shared trail. The windows repaint either way. The Save As result (E_FAIL when cancelled).
+    HRESULT Publish(QWidget* owner);
+    // Under the clock's lock: time 0, tick count 0, increment 0.003, paused.
+    void ResetClock();
+
+    ObservatoryKind kind();
+    // The readings; the caller must not hold on to it past the Observatory's life.
+    const ObservationTrail& trail() const { return trail_; }
+    // A copy of the published trail, or null when nothing has been published.
+    std::unique_ptr<ObservationTrail> publishedTrailCopy();
+
+protected:
+    // The source's clock; tests and derived types take its lock inside the source's lock.
+    SimulationClock& clock() { return clock_; }
+
+    virtual void DrawProjection(platform::DeviceContext& context, std::int32_t width, std::int32_t height);
+    virtual void DrawOverhead(platform::DeviceContext& context, std::int32_t width, std::int32_t height);
+    virtual void DrawObservations(
+        platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
+    virtual void DrawPublished(
+        platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
+    // The shared sprite of the current kind.
+    const Sprite& CurrentSprite();
+
+private:
+    // The Observatory's clock: a tick only advances the time and the count.
+    class Clock : public SimulationClock {
+    public:
+        void OnTick(double) override { }
+    };
+
+    // When the clock runs past the period's length, pauses it there (under the clock's lock).
+    void ClampToPeriod();
+    // Appends one reading; the caller holds the source's lock.
+    void TakeReadingLocked();
+    // Save As and publishing; the caller holds the source's lock.
+    HRESULT PublishLocked(QWidget* owner);
+    // The current sprite at (x, y), or a six-pixel circle in the selected pen and brush.
+    void DrawObject(platform::DeviceContext& context, std::int32_t x, std::int32_t y);
+    // A heading, its underline and one line per reading of `trail` (none when it is null).
+    // recomputeAngles: the angles come from x and y by ToHorizon of the current kind rather
+    // than from the stored az and el.
+    void DrawReadingList(platform::DeviceContext& context, const char* heading, const char* underline,
+        const ObservationTrail* trail, bool recomputeAngles);
+
+    ObservatoryKind kind_ = ObservatoryKind::StarLike;
+    ObservationTrail trail_;
+    std::unique_ptr<ObservationTrail> publishedTrail_;
+    double orbitWidth_ = 100.0;
+    double orbitHeight_ = 150.0;
+    double frequency_ = 1.0; // revolutions per year
+    double phase_ = 0.0; // radians
+    platform::Brush brush_;
+    platform::Pen pen_;
+    TrailSaveDialog saveDialog_;
+    Clock clock_; // last member: built last, and stopped first in the destructor
+};

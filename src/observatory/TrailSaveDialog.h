@@ -1,0 +1,21 @@
+#pragma once
+// The Observatory's Save As dialog: a confirmed name gets the trail file of the
+// trail it was made for (ObservationTrail::Save, which writes safely).
+//
+// Ownership: refers to a trail owned by the Observatory, which outlives the dialog.
+#include "windows/FileDialogHelper.h"
+
+class ObservationTrail;
+
+class TrailSaveDialog : public FileDialogHelper {
+public:
+    explicit TrailSaveDialog(const ObservationTrail& trail)
+        : trail_(trail)
+    {
+    }
+
+    HRESULT SaveToPath(const std::string& path) override;
+
+private:
+    const ObservationTrail& trail_;
+};

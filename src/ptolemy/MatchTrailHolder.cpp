@@ -1,0 +1,166 @@
+#include "ptolemy/MatchTrailHolder.h"
+
+#include "display/SharedSprites.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr ColourRef kFutureColour = makeColour(0, 185, 255);
+constexpr ColourRef kCurrentColour = makeColour(255, 150, 0);
+constexpr ColourRef kPastColour = makeColour(0, 0, 0);
+// Half the width of the window of model time around "now" that makes an observation current.
+constexpr double kCurrentWindow = 0.01;
+// Half-sizes in pixels of the plain marks drawn when the shared pictures are not loaded.
+constexpr int kMarkHalfSize = 2;
+constexpr int kCurrentMarkHalfSize = 5;
+// Marks whose centre lies further than this many pixels outside the device are not drawn:
+// they cannot show, and keeping coordinates small keeps the painter's arithmetic exact.
+constexpr int kOffDeviceMargin = 4096;
+
+// A point of the screen; `valid` is false when the model point has no place on it (not a number).
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+    bool valid = false;
+};
+
+// Rounds towards zero and clamps to the int range; huge products of coordinate and scale
+// stay well defined.
+double clampToInt(double value)
+{
+    return std::clamp(std::trunc(value), static_cast<double>(std::numeric_limits<int>::min()),
+                      static_cast<double>(std::numeric_limits<int>::max()));
+}
+
+// Screen x = cx + trunc(x * scale), screen y = cy - trunc(y * scale), each clamped to the int range.
+ScreenPoint toScreen(double x, double y, std::int32_t cx, std::int32_t cy, double scale)
+{
+    const double screenX = clampToInt(static_cast<double>(cx) + clampToInt(x * scale));
+    const double screenY = clampToInt(static_cast<double>(cy) - clampToInt(y * scale));
+    if (std::isnan(screenX) || std::isnan(screenY))
+        return ScreenPoint{};
+    return ScreenPoint{static_cast<int>(screenX), static_cast<int>(screenY), true};
+}
+
+bool isNearDevice(const ScreenPoint& point, const platform::DeviceContext& context)
+{
+    return point.valid && point.x >= -kOffDeviceMargin && point.y >= -kOffDeviceMargin
+        && point.x <= context.width() + kOffDeviceMargin && point.y <= context.height() + kOffDeviceMargin;
+}
+
+void drawDisc(platform::DeviceContext& context, const ScreenPoint& point, int halfSize)
+{
+    context.ellipse(point.x - halfSize, point.y - halfSize, point.x + halfSize, point.y + halfSize);
+}
+
+} // namespace
+
+MatchTrailHolder::MatchTrailHolder(const MatchTrailHolder& other)
+    : matchTrail_(other.matchTrail_ ? std::make_unique<ObservationTrail>(*other.matchTrail_) : nullptr)
+    , matchPath_(other.matchPath_)
+    , pensCreated_(other.pensCreated_)
+    , futurePen_(other.futurePen_)
+    , currentPen_(other.currentPen_)
+    , pastPen_(other.pastPen_)
+    , futureBrush_(other.futureBrush_)
+    , currentBrush_(other.currentBrush_)
+    , pastBrush_(other.pastBrush_)
+{
+}
+
+void MatchTrailHolder::SetMatchTrail(const ObservationTrail* trail)
+{
+    if (trail == nullptr || trail->count() == 0) {
+        matchTrail_.reset();
+        return;
+    }
+    matchTrail_ = std::make_unique<ObservationTrail>(*trail);
+}
+
+void MatchTrailHolder::CreateMatchPens(platform::DeviceContext&)
+{
+    if (pensCreated_)
+        return;
+    futurePen_ = platform::Pen{kFutureColour};
+    futureBrush_ = platform::Brush{kFutureColour, false};
+    currentPen_ = platform::Pen{kCurrentColour};
+    currentBrush_ = platform::Brush{kCurrentColour, false};
+    pastPen_ = platform::Pen{kPastColour};
+    pastBrush_ = platform::Brush{kPastColour, false};
+    pensCreated_ = true;
+}
+
+std::int32_t MatchTrailHolder::DrawMatchTrail(platform::DeviceContext& context, double now, std::int32_t cx,
+                                              std::int32_t cy, double scale)
+{
+    if (!matchTrail_ || matchTrail_->count() == 0)
+        return -1;
+    // Drawing before the pens were made would use whatever the context holds; make them now.
+    CreateMatchPens(context);
+    const platform::Pen previousPen = context.pen();
+    const platform::Brush previousBrush = context.brush();
+    const SharedSprites& sprites = sharedSprites();
+
+    ObservationTrail& trail = *matchTrail_;
+    trail.Lock();
+    const std::int32_t count = trail.count();
+    const std::int32_t capacity = trail.capacity();
+    const std::int32_t start = trail.start();
+    std::int32_t currentSlot = -1;
+    ScreenPoint currentPoint;
+    for (std::int32_t i = 0; i < count; ++i) {
+        const std::int32_t slot = (start + i) % capacity;
+        const Observation record = trail.record(slot);
+        const ScreenPoint point = toScreen(record.x, record.y, cx, cy, scale);
+        const bool inWindow = record.t > now - kCurrentWindow && record.t <= now + kCurrentWindow;
+        if (inWindow && currentSlot < 0) {
+            currentSlot = slot;
+            currentPoint = point;
+            continue;
+        }
+        if (!isNearDevice(point, context))
+            continue;
+        // Records after "now" and further records inside the window are future observations.
+        const bool future = record.t > now - kCurrentWindow;
+        const Bitmap& picture = future ? sprites.matchBefore : sprites.matchAfter;
+        if (SUCCEEDED(picture.isValid())) {
+            picture.drawAt(context, point.x, point.y);
+        } else {
+            context.selectPen(future ? futurePen_ : pastPen_);
+            context.selectBrush(future ? futureBrush_ : pastBrush_);
+            drawDisc(context, point, kMarkHalfSize);
+        }
+    }
+    trail.Unlock();
+
+    if (currentSlot >= 0 && isNearDevice(currentPoint, context)) {
+        if (SUCCEEDED(sprites.matchNow.isValid())) {
+            sprites.matchNow.drawAt(context, currentPoint.x, currentPoint.y);
+        } else {
+            context.selectPen(currentPen_);
+            context.selectBrush(currentBrush_);
+            drawDisc(context, currentPoint, kCurrentMarkHalfSize);
+        }
+    }
+    context.selectPen(previousPen);
+    context.selectBrush(previousBrush);
+    return currentSlot;
+}
+
+double MatchTrailHolder::MatchExtent() const
+{
+    if (!matchTrail_)
+        return 0.0;
+    ObservationTrail& trail = *matchTrail_;
+    trail.Lock();
+    double largest = 0.0;
+    for (std::int32_t i = 0; i < trail.count(); ++i) {
+        const Observation record = trail.logical(i);
+        largest = std::max(largest, std::hypot(record.x, record.y));
+    }
+    trail.Unlock();
+    return largest + 5.0;
+}

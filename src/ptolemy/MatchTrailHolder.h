@@ -1,0 +1,45 @@
+#pragma once
+// The observation trail a system of cycles is matched against, drawn as past,
+// current and future observations. Base of PtolemyBody; the Kepler universe uses
+// one on its own to plot a trail.
+//
+// Threading: used on the window thread (drawing, loading); the trail it holds is
+// a private copy with its own lock.
+#include "observatory/ObservationTrail.h"
+#include "platform/DeviceContext.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class MatchTrailHolder {
+public:
+    MatchTrailHolder() = default;
+    virtual ~MatchTrailHolder() = default;
+    MatchTrailHolder(const MatchTrailHolder& other);
+    MatchTrailHolder& operator=(const MatchTrailHolder&) = delete;
+
+    // Keeps a private copy of `trail`; null (or an empty trail) removes the match trail.
+    virtual void SetMatchTrail(const ObservationTrail* trail);
+    // Creates the three pens and brushes on the first call; later calls do nothing.
+    virtual void CreateMatchPens(platform::DeviceContext& context);
+    // Draws the trail around (cx, cy) at `scale` pixels per unit; returns the storage slot of
+    // the current observation (the first within 0.01 of `now`), or -1.
+    virtual std::int32_t DrawMatchTrail(platform::DeviceContext& context, double now, std::int32_t cx,
+                                        std::int32_t cy, double scale);
+    // The largest distance of a trail point from the origin, plus 5; 0 without a trail.
+    virtual double MatchExtent() const;
+
+    const ObservationTrail* matchTrail() const { return matchTrail_.get(); }
+    const std::string& matchPath() const { return matchPath_; }
+    void setMatchPath(const std::string& path) { matchPath_ = path; }
+
+protected:
+    std::unique_ptr<ObservationTrail> matchTrail_;
+    std::string matchPath_;
+
+private:
+    bool pensCreated_ = false;
+    platform::Pen futurePen_, currentPen_, pastPen_;
+    platform::Brush futureBrush_, currentBrush_, pastBrush_;
+};

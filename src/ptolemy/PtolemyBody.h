@@ -1,0 +1,178 @@
+#pragma once
+// One system of cycles with everything needed to show it: its chain of orbs, its
+// running trail and one-period trace, colours, display settings, planet sprites and
+// the observation trail it is matched against (the MatchTrailHolder base).
+//
+// Threading: the owner (PtolemyUniverse) supplies two locks. Operations marked
+// "locked" take the universe lock for their whole run; SetChain and SetTrailLength
+// then also take the clock lock (always universe first, clock second). The clock
+// thread calls AppendPosition with only the clock lock held, so the chain and the
+// running trail change only under both locks. The unmarked setters take no lock:
+// they are called on the window thread by code that holds the universe lock.
+// A body without an owner takes no locks (tests and the file reader before merging).
+#include "display/Sprite.h"
+#include "observatory/ObservationTrail.h"
+#include "platform/DeviceContext.h"
+#include "platform/Result.h"
+#include "ptolemy/MatchTrailHolder.h"
+#include "ptolemy/PtolemyOrbit.h"
+#include "windows/FileDialogHelper.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class PtolemyUniverse;
+class QWidget;
+
+// One entry of a settings list offered by the display dialog: its label and value.
+struct BodySettingEntry {
+    const char* label;
+    std::int32_t value;
+};
+
+class PtolemyBody : public MatchTrailHolder {
+public:
+    // The lists of values the display dialog offers for each setting.
+    static const BodySettingEntry kTrailLengths[7];
+    static const BodySettingEntry kBandWidths[7];
+    static const BodySettingEntry kDotIntervals[7];
+    static const BodySettingEntry kAnimationSpeeds[5];
+    static const char* const kBitmapNames[11];
+
+    static constexpr std::int32_t kRunningTrailCapacity = 200;
+    static constexpr std::int32_t kFullTraceCapacity = 4000;
+
+    // `owner` may be null; with an owner the body takes its default display flags and
+    // attaches to the owner's drawing device when the owner has drawn already.
+    explicit PtolemyBody(PtolemyUniverse* owner);
+    ~PtolemyBody() override;
+    PtolemyBody(const PtolemyBody&) = delete;
+    PtolemyBody& operator=(const PtolemyBody&) = delete;
+
+    PtolemyUniverse* Owner() const { return owner_; }
+
+    // A deep copy of the chain (the caller owns it), or null. (locked)
+    std::unique_ptr<PtolemyOrbit> CopyChain();
+    // Keeps a deep copy of `chain` (null removes the chain), recomputes the full trace
+    // and clears the running trail. (locked, then the clock lock)
+    void SetChain(const PtolemyOrbit* chain);
+    // (locked)
+    int OrbCount();
+    // A new chain of 4 to 7 random orbs. (locked)
+    void Randomize();
+    // One period of the motion into the full trace. (locked)
+    void RecomputeFullTrace();
+    // Called on the clock thread with the clock lock held; takes no lock of its own.
+    void AppendPosition(double t);
+    // The radius that must fit into the view for these draw flags. (locked)
+    double ViewExtent(std::int32_t flags);
+    // The planet's model position at t (the origin without a chain). (locked)
+    ModelPoint PlanetPosition(double t);
+
+    // The planet sprite's name; an empty name is first replaced by "planet".
+    std::string BitmapName();
+    // Loads the planet sprites `name` (null: "planet") from the resource library;
+    // E_FAIL without changing anything when the library is not loaded.
+    HRESULT SetBitmap(const char* name);
+
+    // Draws the match trail, the trail, the circles and the planet. cx, cy: the view's
+    // half-width and half-height in pixels; scale: pixels per unit. (locked)
+    HRESULT DrawSystem(platform::DeviceContext& device, std::int32_t flags, std::int32_t cx, std::int32_t cy,
+                       double t, double scale);
+    // Draws `trail` as lines, animated bands and dots in the selected pen and brush. (locked)
+    void DrawTrace(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
+                   std::int32_t cy, double scale, std::int32_t flags);
+
+    const std::string& GetName() const { return name_; }
+    // Null leaves an empty name.
+    void SetName(const char* name);
+    bool IsVisible() const { return visible_; }
+    void SetVisible(bool visible) { visible_ = visible; }
+
+    ColourRef GetOrbitColour() const { return orbitColour_; }
+    void SetOrbitColour(ColourRef colour);
+    ColourRef GetTraceColour() const { return traceColour_; }
+    void SetTraceColour(ColourRef colour);
+
+    std::int32_t GetTrailLength() const;
+    // n >= 0 resizes the running trail; n < 0 is ignored. (locked, then the clock lock)
+    void SetTrailLength(std::int32_t length);
+    std::int32_t GetDotInterval() const { return dotInterval_; }
+    void SetDotInterval(std::int32_t interval);
+    std::int32_t GetAnimationSpeed() const { return animationSpeed_; }
+    void SetAnimationSpeed(std::int32_t speed);
+    std::int32_t GetBandWidth() const { return bandWidth_; }
+    void SetBandWidth(std::int32_t width);
+
+    std::int32_t GetDisplayFlags() const { return displayFlags_; }
+    void SetDisplayFlags(std::int32_t flags) { displayFlags_ = flags; }
+    // Sets or clears one flag of the display flags.
+    void SetDisplayFlag(std::int32_t flag, bool on);
+
+    // Keeps a copy of the trail to match (null removes it) and remembers its extent,
+    // so that the views need not measure it on every paint.
+    void SetMatchTrail(const ObservationTrail* trail) override;
+
+    // Creates the match pens and the colour pens and brushes for drawing on `device`.
+    void AttachDevice(platform::DeviceContext& device);
+
+    // Records `path` as the match file, then loads it as the observation trail to
+    // match; the previous trail stays on failure. (locked)
+    HRESULT LoadMatchTrail(const std::string& path);
+    // Lets the user choose a trail file, then loads it; cancelling changes nothing. (locked)
+    HRESULT ChooseMatchTrail(QWidget* parent);
+    // The path of the trail last loaded successfully (or as set by the editing dialog).
+    std::string GetMatchPath() const { return matchPath(); }
+    void SetMatchPath(const std::string& path) { setMatchPath(path); }
+    // The trail file last asked for, written to the universe file.
+    const std::string& MatchFile() const { return matchFileDialog_.getPath(); }
+
+    // The chain itself, for the file writer; read it under the universe lock.
+    const PtolemyOrbit* Chain() const { return head_.get(); }
+    // Empties the running trail; called by the universe's Reset with both locks held.
+    void ClearRunningTrail() { runningTrail_.Clear(); }
+
+    const ObservationTrail& RunningTrail() const { return runningTrail_; }
+    const ObservationTrail& FullTrace() const { return fullTrace_; }
+    const Sprite& PlanetSprite() const { return planetSprite_; }
+    const Sprite& MatchedSprite() const { return matchedSprite_; }
+    std::int32_t AnimationPhase() const { return animationPhase_; }
+
+private:
+    void AdvanceAnimation();
+    void DrawTraceLines(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
+                        std::int32_t cy, double scale, bool animated);
+    void DrawTraceDots(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
+                       std::int32_t cy, double scale, bool drag);
+    // True when the planet at `planet` lies within 5 % of the view's half-sizes of
+    // the observation `observed`, each axis by itself.
+    static bool IsMatched(ModelPoint planet, ModelPoint observed, std::int32_t cx, std::int32_t cy, double scale);
+
+    PtolemyUniverse* owner_;
+    std::string name_ = "Orbit System";
+    std::unique_ptr<PtolemyOrbit> head_;
+    double extent_ = 0;
+    double matchExtent_ = 0; // MatchExtent() of the current match trail
+    std::int32_t displayFlags_;
+    ColourRef orbitColour_ = makeColour(0, 0, 0);
+    ColourRef traceColour_ = makeColour(255, 0, 0);
+    platform::Pen orbitPen_;
+    platform::Brush orbitBrush_;
+    platform::Pen tracePen_;
+    platform::Brush traceBrush_;
+    bool deviceAttached_ = false;
+    ObservationTrail runningTrail_{1};
+    ObservationTrail fullTrace_{1};
+    FileDialogHelper matchFileDialog_;
+    std::string bitmapName_ = "planet";
+    Sprite planetSprite_;
+    Sprite matchedSprite_;
+    bool visible_ = true;
+    std::int32_t dotInterval_ = 10;
+    std::int32_t animationSpeed_ = 100;
+    std::int32_t bandWidth_ = 10;
+    std::int32_t animationPhase_ = 0;
+    std::int32_t animationAccumulator_ = 0;
+    std::int32_t currentPen_ = 0;
+};

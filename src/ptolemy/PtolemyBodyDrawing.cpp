@@ -1,0 +1,173 @@
+// Drawing of one system of cycles: match trail, trail or full trace, circles, planet.
+#include "ptolemy/PtolemyBody.h"
+
+#include "display/SharedSprites.h"
+#include "ptolemy/PtolemyFlags.h"
+#include "ptolemy/PtolemyUniverse.h"
+#include "ptolemy/ScreenMapping.h"
+#include "ptolemy/UniverseLocks.h"
+
+#include <cmath>
+
+namespace {
+
+// Trail dots are drawn centred, cut to at most this many pixels square.
+constexpr int kDotSize = 7;
+// The animation accumulator turns into phase steps in units of this size.
+constexpr std::int32_t kAnimationUnit = 50;
+// The animated trail cycles through the universe's pens.
+constexpr std::int32_t kBandPens = PtolemyUniverse::kNumberOfPens;
+// Matched: within this fraction of the view's half-size of the current observation.
+constexpr double kMatchTolerance = 0.05;
+constexpr std::int32_t kPhaseFoldLimit = 1 << 30;
+
+} // namespace
+
+HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t flags, std::int32_t cx,
+                                std::int32_t cy, double t, double scale)
+{
+    using namespace ptolemy_flags;
+    if (!owner_)
+        return E_FAIL;
+    UniverseLock lock(owner_);
+    if (!deviceAttached_)
+        AttachDevice(device);
+    const std::int32_t f = (flags & kFormatted) ? flags : displayFlags_;
+    if (!visible_)
+        return S_OK;
+    std::int32_t nowIndex = -1;
+    ModelPoint observed;
+    if (f & kMatch) {
+        nowIndex = DrawMatchTrail(device, t, cx, cy, scale);
+        if (nowIndex >= 0 && matchTrail_) {
+            observed = {matchTrail_->x(nowIndex), matchTrail_->y(nowIndex)};
+        }
+    }
+    device.selectBrush(traceBrush_);
+    device.selectPen(tracePen_);
+    DrawTrace((f & kFullTrace) ? fullTrace_ : runningTrail_, device, cx, cy, scale, f);
+    if (!head_)
+        return S_OK;
+    if (f & kCircles) {
+        device.selectBrush(orbitBrush_);
+        device.selectPen(orbitPen_);
+        head_->DrawCircles(device, t, cx, cy, scale);
+    }
+    const ModelPoint planet = head_->Position(t);
+    const bool matched = nowIndex >= 0 && IsMatched(planet, observed, cx, cy, scale);
+    const Sprite& sprite = matched ? matchedSprite_ : planetSprite_;
+    if ((f & kPlanet) && SUCCEEDED(sprite.isValid()))
+        sprite.drawAt(device, screen_mapping::screenX(cx, planet.x, scale), screen_mapping::screenY(cy, planet.y, scale));
+    return S_OK;
+}
+
+bool PtolemyBody::IsMatched(ModelPoint planet, ModelPoint observed, std::int32_t cx, std::int32_t cy, double scale)
+{
+    // The view's half-sizes in model units; a degenerate view matches nothing
+    // (comparisons with a NaN are false).
+    const double halfWidth = cx / scale;
+    const double halfHeight = cy / scale;
+    return std::fabs(planet.x - observed.x) / halfWidth < kMatchTolerance
+        && std::fabs(planet.y - observed.y) / halfHeight < kMatchTolerance;
+}
+
+void PtolemyBody::DrawTrace(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
+                            std::int32_t cy, double scale, std::int32_t flags)
+{
+    using namespace ptolemy_flags;
+    UniverseLock lock(owner_);
+    const bool animated = (flags & kAnimated) != 0;
+    if (animated)
+        AdvanceAnimation();
+    // One consistent walk: the trail's own lock keeps a tick from moving it meanwhile.
+    ObservationTrail& walked = const_cast<ObservationTrail&>(trail);
+    walked.Lock();
+    if (flags & kLines)
+        DrawTraceLines(trail, device, cx, cy, scale, animated);
+    if (flags & kDots)
+        DrawTraceDots(trail, device, cx, cy, scale, (flags & kDrag) != 0);
+    walked.Unlock();
+}
+
+void PtolemyBody::AdvanceAnimation()
+{
+    animationAccumulator_ += animationSpeed_;
+    if (animationAccumulator_ > kAnimationUnit) {
+        animationPhase_ += animationAccumulator_ / kAnimationUnit;
+        animationAccumulator_ = 0;
+    }
+    // Bands repeat every kBandPens * bandWidth_ steps of the phase: folding it back
+    // keeps a long-running animation from overflowing without changing the picture.
+    if (animationPhase_ > kPhaseFoldLimit)
+        animationPhase_ %= kBandPens * bandWidth_;
+    currentPen_ = -1;
+}
+
+void PtolemyBody::DrawTraceLines(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
+                                 std::int32_t cy, double scale, bool animated)
+{
+    using screen_mapping::screenX;
+    using screen_mapping::screenY;
+    const std::int32_t start = trail.start();
+    const std::int32_t count = trail.count();
+    const std::int32_t capacity = trail.capacity();
+    if (count < 2 || capacity <= 0)
+        return;
+    std::int32_t j = start % capacity;
+    const Observation first = trail.record(j);
+    int lastX = screenX(cx, first.x, scale);
+    int lastY = screenY(cy, first.y, scale);
+    device.moveTo(lastX, lastY);
+    for (std::int32_t k = 1; k < count; ++k) {
+        bool penChanged = false;
+        if (animated && owner_) {
+            // Phase and slot are both non-negative; the band is taken in 64 bits so a
+            // long-running phase cannot overflow.
+            const std::int64_t band = ((static_cast<std::int64_t>(j) + animationPhase_) / bandWidth_) % kBandPens;
+            if (band != currentPen_) {
+                currentPen_ = (currentPen_ + 1) % kBandPens;
+                device.selectPen(owner_->AnimationPen(currentPen_));
+                penChanged = true;
+            }
+        }
+        j = (j + 1) % capacity;
+        // One read (one lock) per record.
+        const Observation next = trail.record(j);
+        const int x = screenX(cx, next.x, scale);
+        const int y = screenY(cy, next.y, scale);
+        // A segment that stays on its pixel adds nothing to the picture: records
+        // closer than a pixel cost no drawing.
+        if (x != lastX || y != lastY || penChanged) {
+            device.lineTo(x, y);
+            lastX = x;
+            lastY = y;
+        }
+    }
+}
+
+void PtolemyBody::DrawTraceDots(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
+                                std::int32_t cy, double scale, bool drag)
+{
+    using screen_mapping::screenX;
+    using screen_mapping::screenY;
+    const std::int32_t start = trail.start();
+    const std::int32_t count = trail.count();
+    const std::int32_t capacity = trail.capacity();
+    if (capacity <= 0)
+        return;
+    const Sprite& dot = sharedSprites().obs;
+    const bool dotLoaded = SUCCEEDED(dot.isValid());
+    for (std::int32_t k = 0; k < count; ++k) {
+        const std::int32_t j = (start + k) % capacity;
+        const bool shown = drag ? (k + 1) % dotInterval_ == 0 : j % dotInterval_ == 0;
+        if (!shown)
+            continue;
+        const Observation record = trail.record(j);
+        const int x = screenX(cx, record.x, scale);
+        const int y = screenY(cy, record.y, scale);
+        if (dotLoaded)
+            dot.drawCentred(device, x, y, kDotSize, kDotSize);
+        else
+            device.ellipse(x - 2, y - 2, x + 2, y + 2);
+    }
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The display flags of a system of cycles. The bits are shared with the draw
+// requests of observer windows that show a Ptolemy universe (bit 0 there is the
+// statistics view); each flag's draw argument is "draw_" followed by its name.
+#include <cstdint>
+
+namespace ptolemy_flags {
+
+constexpr std::int32_t kAnimated = 0x10000;   // trail segments coloured in moving bands
+constexpr std::int32_t kMatch = 0x20000;      // draw the observation trail and test the planet against it
+constexpr std::int32_t kDots = 0x40000;       // a dot every dotInterval records of the trail
+constexpr std::int32_t kCircles = 0x80000;    // every orb's circle with eccentric and equant markers
+constexpr std::int32_t kLines = 0x100000;     // the trail as connected segments
+constexpr std::int32_t kFullTrace = 0x200000; // the one-period trace instead of the running trail
+constexpr std::int32_t kDrag = 0x400000;      // count dots from the oldest shown record
+constexpr std::int32_t kEarth = 0x800000;     // the Earth sprite at the origin (drawn by the universe)
+constexpr std::int32_t kFormatted = 0x1000000; // the draw request's flags rule every body
+constexpr std::int32_t kPlanet = 0x2000000;   // the planet sprite at the body's position
+
+// What a new system shows, and a universe's default draw request.
+constexpr std::int32_t kDefaultFlags = kLines | kCircles | kMatch | kPlanet;
+
+} // namespace ptolemy_flags

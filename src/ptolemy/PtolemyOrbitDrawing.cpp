@@ -1,0 +1,55 @@
+// The circles of a chain of orbs, with their eccentric and equant markers.
+#include "ptolemy/PtolemyOrbit.h"
+
+#include "display/SharedSprites.h"
+#include "platform/DeviceContext.h"
+#include "ptolemy/ScreenMapping.h"
+
+#include <vector>
+
+namespace {
+
+// Markers are drawn centred, cut to at most this many pixels square.
+constexpr int kMarkerSize = 7;
+
+void drawMarker(const Sprite& sprite, platform::DeviceContext& device, int x, int y)
+{
+    if (SUCCEEDED(sprite.isValid()))
+        sprite.drawCentred(device, x, y, kMarkerSize, kMarkerSize);
+}
+
+} // namespace
+
+void PtolemyOrbit::DrawCircles(platform::DeviceContext& device, double t, int cx, int cy, double scale) const
+{
+    using screen_mapping::clampedPixels;
+    using screen_mapping::screenX;
+    using screen_mapping::screenY;
+    // Innermost first: walk the chain once, then draw it from its far end, carrying
+    // each orb's moving point outward as the next orb's centre.
+    std::vector<const PtolemyOrbit*> chain;
+    for (const PtolemyOrbit* orb = this; orb != nullptr; orb = orb->next.get())
+        chain.push_back(orb);
+    ModelPoint carrier;
+    const SharedSprites& sprites = sharedSprites();
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        const PtolemyOrbit& orb = **it;
+        ModelPoint centre = carrier;
+        if (orb.hasEccentric) {
+            centre.x += orb.eccx;
+            centre.y += orb.eccy;
+            drawMarker(sprites.ecc, device, screenX(cx, centre.x, scale), screenY(cy, centre.y, scale));
+        }
+        const int radius = clampedPixels(scale * orb.r);
+        const int diameter = clampedPixels(2 * scale * orb.r);
+        const int x = screenX(cx, centre.x, scale);
+        const int y = screenY(cy, centre.y, scale);
+        device.arc(x - radius, y - radius, x - radius + diameter, y - radius + diameter, x, y - radius, x,
+                   y - radius);
+        if (orb.hasEquant)
+            drawMarker(sprites.eq, device, screenX(cx, centre.x + orb.eqx, scale),
+                       screenY(cy, centre.y + orb.eqy, scale));
+        const ModelPoint local = orb.LocalPosition(t);
+        carrier = {centre.x + local.x, centre.y + local.y};
+    }
+}

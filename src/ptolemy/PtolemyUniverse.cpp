@@ -1,0 +1,495 @@
+#include "ptolemy/PtolemyUniverse.h"
+
+#include "display/DisplayManager.h"
+#include "display/SharedSprites.h"
+#include "platform/Message.h"
+#include "platform/ProcessClock.h"
+#include "platform/Release.h"
+#include "platform/ResourceLibrary.h"
+#include "platform/Text.h"
+#include "ptolemy/PtolemyBody.h"
+#include "ptolemy/PtolemyFlags.h"
+#include "ptolemy/PtolemyUniverseClock.h"
+#include "ptolemy/UniverseFile.h"
+#include "ptolemy/UniverseLocks.h"
+#include "sources/ArgumentText.h"
+#include "windows/WindowFactory.h"
+#include "xml/NumberText.h"
+#include "xml/XmlDocument.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+
+#include <algorithm>
+#include <cmath>
+#include <mutex>
+
+namespace {
+
+const ButtonSpec kButtons[PtolemyUniverse::kButtonCount] = {
+    {0, "Restart"}, {0, "Pause"}, {0, "Load"}, {0, "Save"}, {0, "Random"}, {0, "Edit"}};
+// The earlier release called the first button "Init".
+const ButtonSpec kEarlierButtons[PtolemyUniverse::kButtonCount] = {
+    {0, "Init"}, {0, "Pause"}, {0, "Load"}, {0, "Save"}, {0, "Random"}, {0, "Edit"}};
+
+enum Command { kRestart = 0, kPause = 1, kLoad = 2, kSave = 3, kRandom = 4, kEdit = 5, kChooseLayout = 6 };
+
+// Index of the Pause/Resume button in the control window.
+constexpr int kPauseButton = 1;
+// The Earth is drawn centred, cut to at most this many pixels square.
+constexpr int kEarthSize = 15;
+// The view keeps this many pixels free around the largest system.
+constexpr int kViewMargin = 3;
+
+const FileFilter kUniverseFilter{"PTU files (*.PTU)", "*.ptu"};
+constexpr const char* kUniverseExtension = ".ptu";
+constexpr const char* kUniverseFolder = "AstreonFiles\\";
+
+// The platform's texts for a dialog template that the resource library does not
+// hold, and for a template whose dialog procedure this build does not have.
+constexpr const char* kMissingTemplateText = "The specified resource name cannot be found in the image file.";
+constexpr const char* kMissingProcedureText = "The specified procedure could not be found.";
+constexpr const char* kSystemsDialogName = "PTSYSTEMSDIALOG";
+
+// The five animation colours, in pen order.
+const ColourRef kAnimationColours[PtolemyUniverse::kNumberOfPens] = {
+    makeColour(200, 200, 0), makeColour(0, 0, 0), makeColour(0, 200, 200), makeColour(37, 150, 230),
+    makeColour(255, 0, 0)};
+
+struct DrawFlagName {
+    const char* name;
+    std::int32_t flag;
+};
+
+const DrawFlagName kDrawFlagNames[] = {
+    {"draw_lines", ptolemy_flags::kLines},       {"draw_circles", ptolemy_flags::kCircles},
+    {"draw_formatted", ptolemy_flags::kFormatted}, {"draw_earth", ptolemy_flags::kEarth},
+    {"draw_planet", ptolemy_flags::kPlanet},     {"draw_dots", ptolemy_flags::kDots},
+    {"draw_match", ptolemy_flags::kMatch},       {"draw_animated", ptolemy_flags::kAnimated},
+    {"draw_drag", ptolemy_flags::kDrag},         {"draw_full_trace", ptolemy_flags::kFullTrace},
+};
+
+// Used until the editing dialogs install their runner: the dialog cannot be created.
+SystemsDialogOutcome runMissingSystemsDialog(QWidget*)
+{
+    const platform::ResourceLibrary* library = platform::ResourceLibrary::current();
+    if (!library || library->data(kSystemsDialogName).isEmpty())
+        return SystemsDialogOutcome{-1, kMissingTemplateText};
+    return SystemsDialogOutcome{-1, kMissingProcedureText};
+}
+
+std::mutex runnerMutex;
+PtolemyUniverse::SystemsDialogRunner& systemsDialogRunner()
+{
+    static PtolemyUniverse::SystemsDialogRunner runner = runMissingSystemsDialog;
+    return runner;
+}
+
+} // namespace
+
+PtolemyUniverse::PtolemyUniverse()
+    : clock_(std::make_unique<PtolemyUniverseClock>(*this))
+    , fileDialog_(*this)
+    , bodies_(this)
+{
+    lastChange_ = platform::clockMilliseconds();
+    CreateAnimationPens();
+    {
+        UniverseAndClockLock guard(this);
+        bodies_.Insert(0, nullptr);
+        RandomizeAll();
+    }
+    clock_->start();
+}
+
+PtolemyUniverse::~PtolemyUniverse()
+{
+    // No tick may run into a universe being torn down.
+    clock_->stop();
+    UniverseAndClockLock guard(this);
+    bodies_.RemoveAll();
+}
+
+SimulationClock& PtolemyUniverse::Clock()
+{
+    return *clock_;
+}
+
+void PtolemyUniverse::LockClock()
+{
+    clock_->Lock();
+}
+
+void PtolemyUniverse::UnlockClock()
+{
+    clock_->Unlock();
+}
+
+double PtolemyUniverse::Time()
+{
+    clock_->Lock();
+    const double time = clock_->time();
+    clock_->Unlock();
+    return time;
+}
+
+const platform::Pen& PtolemyUniverse::AnimationPen(std::int32_t index) const
+{
+    const auto slot = static_cast<std::size_t>(std::clamp<std::int32_t>(index, 0, kNumberOfPens - 1));
+    return animationPens_[slot];
+}
+
+void PtolemyUniverse::CreateAnimationPens()
+{
+    for (std::size_t k = 0; k < animationPens_.size(); ++k) {
+        animationPens_[k] = platform::Pen{kAnimationColours[k], 1, platform::Pen::Style::Solid};
+        animationBrushes_[k] = platform::Brush{kAnimationColours[k], false};
+    }
+}
+
+void PtolemyUniverse::AttachDevice(platform::DeviceContext& context)
+{
+    CreateAnimationPens();
+    for (std::int32_t i = 0; i < bodies_.Count(); ++i)
+        bodies_.Get(i)->AttachDevice(context);
+    deviceReady_ = true;
+}
+
+HRESULT PtolemyUniverse::Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+                              std::int32_t drawRequest)
+{
+    {
+        UniverseLock guard(this);
+        if (!deviceReady_)
+            AttachDevice(context);
+        ChangeAutomaticallyWhenDue();
+    }
+    if (drawRequest & kDrawStatistics)
+        return DrawStatistics(context, drawRequest, width, height);
+    return DrawModel(context, drawRequest, width, height);
+}
+
+void PtolemyUniverse::ChangeAutomaticallyWhenDue()
+{
+    if (!autoChange_)
+        return;
+    const std::int64_t now = platform::clockMilliseconds();
+    if (now - lastChange_ > changeCycle_) {
+        RandomizeAll();
+        lastChange_ = platform::clockMilliseconds();
+    }
+}
+
+HRESULT PtolemyUniverse::DrawModel(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+                                   std::int32_t height)
+{
+    UniverseAndClockLock guard(this);
+    halfWidth_ = width / 2;
+    halfHeight_ = height / 2;
+    double extent = 1.0;
+    for (std::int32_t i = 0; i < bodies_.Count(); ++i)
+        extent = std::max(extent, bodies_.Get(i)->ViewExtent(drawRequest));
+    // An unbounded system (numbers too large to add up) shrinks to the centre.
+    const double scale = std::isfinite(extent) ? (std::min(halfWidth_, halfHeight_) - kViewMargin) / extent : 0.0;
+    const double t = clock_->time();
+    const Sprite& earth = sharedSprites().earth;
+    const bool drawEarth = (drawRequest & ptolemy_flags::kEarth) && SUCCEEDED(earth.isValid());
+    for (std::int32_t i = 0; i < bodies_.Count(); ++i) {
+        pixelScale_ = scale;
+        bodies_.Get(i)->DrawSystem(context, drawRequest, halfWidth_, halfHeight_, t, pixelScale_);
+        if (drawEarth)
+            earth.drawCentred(context, halfWidth_, halfHeight_, kEarthSize, kEarthSize);
+    }
+    return S_OK;
+}
+
+HRESULT PtolemyUniverse::DrawStatistics(platform::DeviceContext& context, std::int32_t, std::int32_t, std::int32_t)
+{
+    const std::string shown = ShownFile();
+    context.textOut(0, 0, "Unnamed model");
+    if (!shown.empty())
+        context.textOut(0, context.lineHeight(), shown);
+    return S_OK;
+}
+
+std::int32_t PtolemyUniverse::GetGeneration()
+{
+    return clock_->tickCount();
+}
+
+std::int32_t PtolemyUniverse::GetButtonCount()
+{
+    return kButtonCount;
+}
+
+const ButtonSpec* PtolemyUniverse::GetButtons()
+{
+    return platform::isEarlierRelease() ? kEarlierButtons : kButtons;
+}
+
+void PtolemyUniverse::OnTick(double t)
+{
+    if (clock_->paused())
+        return;
+    for (std::int32_t i = 0; i < bodies_.Count(); ++i)
+        bodies_.Get(i)->AppendPosition(t);
+}
+
+HRESULT PtolemyUniverse::Reset()
+{
+    UniverseAndClockLock guard(this);
+    clock_->setTime(0);
+    clock_->setTickCount(0);
+    for (std::int32_t i = 0; i < bodies_.Count(); ++i)
+        bodies_.Get(i)->ClearRunningTrail();
+    return S_OK;
+}
+
+void PtolemyUniverse::RandomizeAll()
+{
+    UniverseAndClockLock guard(this);
+    for (std::int32_t i = 0; i < bodies_.Count(); ++i)
+        bodies_.Get(i)->Randomize();
+    shownFile_.clear();
+}
+
+void PtolemyUniverse::SetShownFile(const char* path)
+{
+    UniverseLock guard(this);
+    shownFile_ = path ? platform::cutText(path, platform::kMaxPathLength) : std::string();
+}
+
+std::string PtolemyUniverse::ShownFile()
+{
+    UniverseLock guard(this);
+    return shownFile_;
+}
+
+void PtolemyUniverse::SetAutoChange(bool on)
+{
+    UniverseLock guard(this);
+    autoChange_ = on;
+}
+
+bool PtolemyUniverse::AutoChange()
+{
+    UniverseLock guard(this);
+    return autoChange_;
+}
+
+HRESULT PtolemyUniverse::SetChangeCycle(std::int32_t milliseconds)
+{
+    if (milliseconds <= 0)
+        return E_INVALIDARG;
+    UniverseLock guard(this);
+    changeCycle_ = milliseconds;
+    return S_OK;
+}
+
+std::int32_t PtolemyUniverse::ChangeCycle()
+{
+    UniverseLock guard(this);
+    return changeCycle_;
+}
+
+HRESULT PtolemyUniverse::ReplaceFromDocument(XmlDocument& document)
+{
+    UniverseLock guard(this);
+    BodyList read(this);
+    const HRESULT result = ReadUniverseBodies(*this, document, read);
+    if (FAILED(result))
+        return result;
+    LockClock();
+    bodies_.RemoveAll();
+    bodies_.MergeFrom(read);
+    UnlockClock();
+    return result;
+}
+
+HRESULT PtolemyUniverse::LoadFromPath(const std::string& path)
+{
+    UniverseLock guard(this);
+    XmlDocument document;
+    HRESULT result = document.loadFile(path.c_str(), 0);
+    if (SUCCEEDED(result))
+        result = ReplaceFromDocument(document);
+    if (SUCCEEDED(result)) {
+        SetShownFile(path.c_str());
+        Reset();
+    }
+    return result;
+}
+
+HRESULT PtolemyUniverse::OnCommand(QWidget* window, std::uintptr_t wparam, std::intptr_t)
+{
+    // The whole command, a modal dialog included, runs under the universe lock.
+    UniverseLock guard(this);
+    switch (static_cast<int>(wparam & 0xffff)) {
+    case kRestart:
+        return Reset();
+    case kPause:
+        TogglePause(window);
+        return S_OK;
+    case kLoad:
+        return LoadCommand(window);
+    case kSave:
+        return SaveCommand(window);
+    case kRandom:
+        RandomizeAll();
+        return S_OK;
+    case kEdit:
+        return EditCommand(window);
+    case kChooseLayout:
+        return ChooseLayoutCommand();
+    default:
+        platform::showMessage("Got a message I wasn't ready for.", "Error");
+        return S_OK;
+    }
+}
+
+void PtolemyUniverse::TogglePause(QWidget* window)
+{
+    LockClock();
+    clock_->TogglePause();
+    const bool paused = clock_->paused();
+    UnlockClock();
+    if (window)
+        setControlButtonText(window, kPauseButton, paused ? "Resume" : "Pause");
+}
+
+HRESULT PtolemyUniverse::LoadCommand(QWidget* window)
+{
+    std::unique_ptr<XmlDocument> document;
+    HRESULT result = fileDialog_.openDocument(document, window, kUniverseExtension, kUniverseFilter, kUniverseFolder);
+    if (SUCCEEDED(result) && document)
+        result = ReplaceFromDocument(*document);
+    if (SUCCEEDED(result)) {
+        SetShownFile(fileDialog_.getPath().c_str());
+        Reset();
+    }
+    return result;
+}
+
+HRESULT PtolemyUniverse::SaveCommand(QWidget* window)
+{
+    return fileDialog_.saveAs(window, kUniverseExtension, kUniverseFilter, kUniverseFolder);
+}
+
+HRESULT PtolemyUniverse::EditCommand(QWidget* window)
+{
+    LockClock();
+    const bool savedAutoChange = autoChange_;
+    autoChange_ = false;
+    UnlockClock();
+    HRESULT result = S_OK;
+    if (!platform::ResourceLibrary::current()) {
+        platform::showMessage("PtolemyUniverse has no dialog resource instance.\nOperation unavailable",
+                              "Astreon Error");
+        result = E_FAIL;
+    } else {
+        SystemsDialogRunner runner;
+        {
+            std::lock_guard<std::mutex> lock(runnerMutex);
+            runner = systemsDialogRunner();
+        }
+        const SystemsDialogOutcome outcome = runner ? runner(window) : runMissingSystemsDialog(window);
+        if (outcome.result < 1) {
+            platform::showMessage(outcome.errorText, "Error");
+            result = E_FAIL;
+        }
+    }
+    autoChange_ = savedAutoChange;
+    return result;
+}
+
+HRESULT PtolemyUniverse::ChooseLayoutCommand()
+{
+    DisplayManager* manager = owner_;
+    if (!manager || !QCoreApplication::instance()) {
+        platform::showMessage("Couldn't send message.", "Error");
+        return E_FAIL;
+    }
+    // Posted, as a window message would be: loading a layout destroys this universe,
+    // which must not happen inside its own command.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [manager] { manager->chooseAndLoad(); }, Qt::QueuedConnection);
+    return S_OK;
+}
+
+void PtolemyUniverse::OnMouse(QWidget*, std::uint32_t, std::intptr_t, std::uintptr_t, std::int32_t)
+{
+}
+
+bool PtolemyUniverse::DrawFlagOf(const std::string& name, std::int32_t& flag)
+{
+    for (const DrawFlagName& entry : kDrawFlagNames) {
+        if (name == entry.name) {
+            flag = entry.flag;
+            return true;
+        }
+    }
+    return false;
+}
+
+void PtolemyUniverse::ShowUnrecognizedArgument(const std::string& name, const std::string& value)
+{
+    platform::showMessage(
+        platform::formatText("PtolemyUniverse: unrecognized argument: %s = %s", name.c_str(), value.c_str()),
+        "Astreon Error");
+}
+
+HRESULT PtolemyUniverse::SetDrawArgument(const std::string& name, const std::string& value,
+                                         std::int32_t& drawRequest, std::int32_t reportErrors)
+{
+    UniverseLock guard(this);
+    HRESULT result = E_FAIL;
+    std::int32_t flag = 0;
+    if (DrawFlagOf(name, flag)) {
+        bool on = false;
+        result = parseBoolean(value, on);
+        if (SUCCEEDED(result))
+            drawRequest = on ? (drawRequest | flag) : (drawRequest & ~flag);
+    } else {
+        result = ImageSource::SetDrawArgument(name, value, drawRequest, 0);
+    }
+    if (FAILED(result) && reportErrors == 1)
+        ShowUnrecognizedArgument(name, value);
+    return result;
+}
+
+HRESULT PtolemyUniverse::SetArgument(const std::string& name, const std::string& value, std::int32_t reportErrors)
+{
+    UniverseLock guard(this);
+    HRESULT result = S_OK;
+    if (name == "changeCycle") {
+        const std::int32_t cycle = xmltext::toLong(value);
+        if (cycle > 0) {
+            autoChange_ = true;
+            changeCycle_ = cycle;
+        }
+    } else if (name == "num_steps") {
+        result = S_OK;
+    } else if (name == "src") {
+        fileDialog_.setPath(value.c_str());
+        result = LoadFromPath(value);
+    } else {
+        result = E_FAIL;
+    }
+    if (FAILED(result) && reportErrors == 1)
+        ShowUnrecognizedArgument(name, value);
+    return result;
+}
+
+HRESULT PtolemyUniverse::GetDefaultDrawRequest(std::int32_t* drawRequest)
+{
+    if (!drawRequest)
+        return E_INVALIDARG;
+    *drawRequest = ptolemy_flags::kDefaultFlags;
+    return S_OK;
+}
+
+void PtolemyUniverse::setSystemsDialogRunner(SystemsDialogRunner runner)
+{
+    std::lock_guard<std::mutex> lock(runnerMutex);
+    systemsDialogRunner() = runner ? std::move(runner) : SystemsDialogRunner(runMissingSystemsDialog);
+}

@@ -1,0 +1,131 @@
+#pragma once
+// The image source of layout type "PtolemyUniverse": a list of systems of cycles
+// turning on a model clock, drawn into every observer window that shows it, with
+// six buttons (Restart, Pause/Resume, Load, Save, Random, Edit) for control windows.
+//
+// Threading: the window thread draws, handles buttons and parses arguments under
+// the universe lock (the ImageSource lock); the clock thread calls OnTick with the
+// clock lock held and walks the body list under that lock alone. Whoever takes
+// both takes the universe lock first; every change of the body list or of a chain
+// holds both. GetGeneration reads the clock's atomic tick count without a lock.
+#include "platform/DeviceContext.h"
+#include "ptolemy/BodyList.h"
+#include "ptolemy/UniverseFileDialog.h"
+#include "sources/ImageSource.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class PtolemyUniverseClock;
+class SimulationClock;
+class XmlDocument;
+
+// What running the systems dialog gave: its result (below 1 is a failure) and, on
+// failure, the platform's text for the error.
+struct SystemsDialogOutcome {
+    std::int32_t result = -1;
+    std::string errorText;
+};
+
+class PtolemyUniverse : public ImageSource {
+public:
+    // Runs the systems dialog modally over `parent` (the control window, also its
+    // initialisation value). The editing dialogs install theirs; until then the
+    // default answers that the dialog's template cannot be found.
+    using SystemsDialogRunner = std::function<SystemsDialogOutcome(QWidget* parent)>;
+
+    static constexpr std::int32_t kButtonCount = 6;
+    static constexpr std::int32_t kNumberOfPens = 5;
+
+    PtolemyUniverse();
+    ~PtolemyUniverse() override;
+
+    HRESULT Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+                 std::int32_t drawRequest) override;
+    std::int32_t GetGeneration() override;
+    std::int32_t GetButtonCount() override;
+    const ButtonSpec* GetButtons() override;
+    HRESULT OnCommand(QWidget* window, std::uintptr_t wparam, std::intptr_t lparam) override;
+    void OnMouse(QWidget* window, std::uint32_t message, std::intptr_t lparam, std::uintptr_t wparam,
+                 std::int32_t drawRequest) override;
+    HRESULT SetDrawArgument(const std::string& name, const std::string& value, std::int32_t& drawRequest,
+                            std::int32_t reportErrors) override;
+    HRESULT SetArgument(const std::string& name, const std::string& value, std::int32_t reportErrors) override;
+    HRESULT GetDefaultDrawRequest(std::int32_t* drawRequest) override;
+
+    // The operations shared with the other clock-driven sources.
+    virtual HRESULT DrawStatistics(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+                                   std::int32_t height);
+    virtual HRESULT DrawModel(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+                              std::int32_t height);
+    // Time and tick count back to 0, every running trail cleared; the pause stays.
+    virtual HRESULT Reset();
+
+    // Called by the clock thread with the clock lock held, after time advanced.
+    void OnTick(double t);
+
+    // Every body draws a new random chain; the shown file is cleared.
+    void RandomizeAll();
+    // Null empties it.
+    void SetShownFile(const char* path);
+    std::string ShownFile();
+    void SetAutoChange(bool on);
+    bool AutoChange();
+    // E_INVALIDARG for milliseconds <= 0.
+    HRESULT SetChangeCycle(std::int32_t milliseconds);
+    std::int32_t ChangeCycle();
+
+    // Replaces the systems by those of the universe file at `path` (the "src"
+    // argument); the systems on show stay when the file does not read as a universe.
+    HRESULT LoadFromPath(const std::string& path);
+    // Replaces the systems by those of a loaded universe document; on failure the
+    // systems on show stay.
+    HRESULT ReplaceFromDocument(XmlDocument& document);
+
+    // The systems. Change the list only with both locks held (LockClock inside Lock).
+    BodyList& Bodies() { return bodies_; }
+    UniverseFileDialog& FileDialog() { return fileDialog_; }
+    SimulationClock& Clock();
+    void LockClock();
+    void UnlockClock();
+    // The model time (under the clock lock).
+    double Time();
+
+    // True once the universe has drawn; new bodies then attach at once.
+    bool DeviceReady() const { return deviceReady_; }
+    const platform::Pen& AnimationPen(std::int32_t index) const;
+    std::int32_t HalfWidth() const { return halfWidth_; }
+    std::int32_t HalfHeight() const { return halfHeight_; }
+    double PixelScale() const { return pixelScale_; }
+
+    static void setSystemsDialogRunner(SystemsDialogRunner runner);
+
+private:
+    void CreateAnimationPens();
+    void AttachDevice(platform::DeviceContext& context);
+    void ChangeAutomaticallyWhenDue();
+    void TogglePause(QWidget* window);
+    HRESULT LoadCommand(QWidget* window);
+    HRESULT SaveCommand(QWidget* window);
+    HRESULT EditCommand(QWidget* window);
+    HRESULT ChooseLayoutCommand();
+    static void ShowUnrecognizedArgument(const std::string& name, const std::string& value);
+    static bool DrawFlagOf(const std::string& name, std::int32_t& flag);
+
+    std::unique_ptr<PtolemyUniverseClock> clock_;
+    UniverseFileDialog fileDialog_;
+    BodyList bodies_;
+    std::string shownFile_;
+    bool autoChange_ = false;
+    std::int32_t changeCycle_ = 1000;
+    std::int64_t lastChange_ = 0;
+    bool deviceReady_ = false;
+    std::int32_t halfWidth_ = 250;
+    std::int32_t halfHeight_ = 250;
+    double pixelScale_ = 1.0;
+    std::array<platform::Pen, kNumberOfPens> animationPens_;
+    std::array<platform::Brush, kNumberOfPens> animationBrushes_;
+};

@@ -1,0 +1,18 @@
+#pragma once
+// The model clock of a Ptolemy universe: a SimulationClock whose ticks advance the
+// universe's systems. OnTick runs on the clock thread with the clock lock held and
+// never takes the universe lock.
+#include "observatory/SimulationClock.h"
+
+class PtolemyUniverse;
+
+class PtolemyUniverseClock : public SimulationClock {
+public:
+    // `universe` must outlive the clock's running time: its destructor stops the clock first.
+    explicit PtolemyUniverseClock(PtolemyUniverse& universe) : universe_(universe) {}
+
+    void OnTick(double time) override;
+
+private:
+    PtolemyUniverse& universe_;
+};

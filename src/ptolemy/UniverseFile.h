@@ -1,0 +1,26 @@
+#pragma once
+// The universe file (.ptu): the systems of cycles of a Ptolemy universe as XML.
+// For each system: name, planet bitmap, match trail path, orbit and trace colours,
+// and its orbs from the deferent outwards. Display settings are not stored.
+#include "platform/Result.h"
+
+#include <string>
+
+class BodyList;
+class PtolemyUniverse;
+class XmlDocument;
+
+// Writes every system of `universe` to `path`. The text goes to a temporary file
+// beside `path` that replaces it only once complete, so a failed save leaves an
+// existing file as it was. E_FAIL when the file cannot be written; on success the
+// universe's shown file becomes `path`. Run with the universe lock held.
+HRESULT WriteUniverseFile(PtolemyUniverse& universe, const std::string& path);
+
+// Reads the systems of a loaded universe document into `bodies` (new bodies owned
+// by `universe`). On failure `bodies` is left empty and the failure code returned.
+HRESULT ReadUniverseBodies(PtolemyUniverse& universe, XmlDocument& document, BodyList& bodies);
+
+// Reads the systems of a loaded universe document and appends them to the
+// universe's list (which is emptied first when the total would exceed its limit).
+// On failure the universe's list is not touched.
+HRESULT ReadUniverseFile(PtolemyUniverse& universe, XmlDocument& document);

@@ -1,0 +1,168 @@
+// The universe file reader.
+#include "ptolemy/UniverseFile.h"
+
+#include "ptolemy/BodyList.h"
+#include "ptolemy/ColourArgument.h"
+#include "ptolemy/PtolemyBody.h"
+#include "ptolemy/PtolemyUniverse.h"
+#include "xml/XmlDocument.h"
+
+#include <memory>
+#include <string>
+
+namespace {
+
+// What the file says about one system, before the system is made.
+struct BodyRecord {
+    std::string name;
+    std::string match;
+    std::string bitmap;
+    ColourRef orbitColour = makeColour(0, 0, 0);
+    ColourRef traceColour = makeColour(255, 0, 0);
+    std::unique_ptr<PtolemyOrbit> chain;
+};
+
+// The text of child `path`, or empty when it is missing or empty.
+std::string optionalText(const XmlNode& node, const char* path)
+{
+    std::string text;
+    if (FAILED(node.readText(path, text)))
+        text.clear();
+    return text;
+}
+
+bool hasChild(const XmlNode& node, const char* path)
+{
+    XmlNode probe(node.getCurrent());
+    return SUCCEEDED(probe.select(path)) && !probe.getSelected().isNull();
+}
+
+// The colour of child element `path` (its "arg" children); `colour` keeps its
+// default when the element is missing.
+HRESULT readColour(const XmlNode& node, const char* path, ColourRef& colour)
+{
+    XmlNode finder(node.getCurrent());
+    HRESULT result = finder.select(path);
+    if (FAILED(result) || finder.getSelected().isNull())
+        return S_OK;
+    XmlNode element(finder.getSelected());
+    ColourRef parsed = 0;
+    result = ParseColour(&element, &parsed, 0);
+    if (SUCCEEDED(result))
+        colour = parsed;
+    return result;
+}
+
+// One orb, carried by `carrier`. Every number must be present and non-empty. The
+// name may be empty (the writer writes an empty name element for an unnamed orb)
+// but must be present.
+HRESULT readOrb(const XmlNode& node, std::unique_ptr<PtolemyOrbit>& chain)
+{
+    HRESULT result = node.currentNameIs("PtolemyOrbit");
+    if (FAILED(result))
+        return result;
+    std::string name;
+    if (FAILED(node.readText("name", name))) {
+        if (!hasChild(node, "name"))
+            return E_INVALIDARG;
+        name.clear();
+    }
+    double values[7] = {0, 0, 0, 0, 0, 0, 0};
+    const char* const fields[7] = {"om", "r", "phi", "eccx", "eccy", "eqx", "eqy"};
+    for (int k = 0; k < 7; ++k) {
+        result = node.readDouble(fields[k], values[k]);
+        if (FAILED(result))
+            return result;
+    }
+    const double om = values[0], r = values[1], phi = values[2];
+    chain = std::make_unique<PtolemyOrbit>(name.c_str(), phi, om, r, std::move(chain), values[3], values[4],
+                                           values[5], values[6]);
+    return S_OK;
+}
+
+HRESULT readRecord(const XmlNode& node, BodyRecord& record)
+{
+    HRESULT result = node.currentNameIs("PtolemyBody");
+    if (FAILED(result))
+        return result;
+    record.name = optionalText(node, "name");
+    record.match = optionalText(node, "match");
+    record.bitmap = optionalText(node, "bitmap");
+    if (record.bitmap.empty())
+        record.bitmap = "planet";
+    result = readColour(node, "orbitcolor", record.orbitColour);
+    if (FAILED(result))
+        return result;
+    result = readColour(node, "tracecolor", record.traceColour);
+    if (FAILED(result))
+        return result;
+    XmlNode orbs(node.getCurrent());
+    result = orbs.select("PtolemyOrbit");
+    if (FAILED(result))
+        return result;
+    for (; !orbs.getSelected().isNull(); orbs.next()) {
+        XmlNode orb(orbs.getSelected());
+        result = readOrb(orb, record.chain);
+        if (FAILED(result))
+            return result;
+    }
+    return S_OK;
+}
+
+std::unique_ptr<PtolemyBody> makeBody(PtolemyUniverse& universe, const BodyRecord& record)
+{
+    auto body = std::make_unique<PtolemyBody>(&universe);
+    body->SetName(record.name.c_str());
+    // A missing or unreadable trail leaves the system unmatched.
+    body->LoadMatchTrail(record.match);
+    body->SetChain(record.chain.get());
+    body->SetBitmap(record.bitmap.c_str());
+    body->SetTraceColour(record.traceColour);
+    body->SetOrbitColour(record.orbitColour);
+    return body;
+}
+
+} // namespace
+
+HRESULT ReadUniverseBodies(PtolemyUniverse& universe, XmlDocument& document, BodyList& bodies)
+{
+    bodies.RemoveAll();
+    XmlNode root(document.getCurrent());
+    HRESULT result = root.select("PtolemyUniverse");
+    if (FAILED(result))
+        return result;
+    result = root.selectedNameIs("PtolemyUniverse");
+    if (FAILED(result))
+        return result;
+    XmlNode systems(document.getCurrent());
+    result = systems.select("PtolemyUniverse/PtolemyBody");
+    if (FAILED(result))
+        return result;
+    for (; !systems.getSelected().isNull(); systems.next()) {
+        XmlNode system(systems.getSelected());
+        BodyRecord record;
+        result = readRecord(system, record);
+        if (FAILED(result)) {
+            bodies.RemoveAll();
+            return result;
+        }
+        // A universe holds at most BodyList::kMaxBodies systems; later ones are not read.
+        if (!bodies.IsFull())
+            bodies.Add(makeBody(universe, record));
+    }
+    return S_OK;
+}
+
+HRESULT ReadUniverseFile(PtolemyUniverse& universe, XmlDocument& document)
+{
+    BodyList read(&universe);
+    const HRESULT result = ReadUniverseBodies(universe, document, read);
+    if (FAILED(result))
+        return result;
+    universe.Lock();
+    universe.LockClock();
+    universe.Bodies().MergeFrom(read);
+    universe.UnlockClock();
+    universe.Unlock();
+    return result;
+}

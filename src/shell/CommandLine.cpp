@@ -1,0 +1,116 @@
+#include "shell/CommandLine.h"
+
+#include <charconv>
+
+namespace {
+
+bool parseMilliseconds(const std::string& text, int& value)
+{
+    const char* const end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    return error == std::errc() && stop == end && value >= 0;
+}
+
+std::string joinWords(std::vector<std::string>::const_iterator first, std::vector<std::string>::const_iterator last)
+{
+    std::string joined;
+    for (auto word = first; word != last; ++word) {
+        if (word != first)
+            joined += ' ';
+        joined += *word;
+    }
+    return joined;
+}
+
+bool isOptionWord(const std::string& word) { return word.size() > 1 && word[0] == '-'; }
+
+// Applies option `word`, taking its value from the next argument when it needs one.
+// Returns false and sets the error when the option is unknown or its value is missing or bad.
+bool applyOption(CommandLine& line, const std::string& word, std::vector<std::string>::const_iterator& next,
+    std::vector<std::string>::const_iterator end)
+{
+    bool* const flag = word == "--help" ? &line.help
+        : word == "--version"           ? &line.version
+        : word == "--batch"             ? &line.batch
+        : word == "--demo"              ? &line.demo
+                                        : nullptr;
+    if (flag) {
+        *flag = true;
+        return true;
+    }
+    const bool takesValue = word == "--script" || word == "--screenshot" || word == "--quit-after";
+    if (!takesValue) {
+        line.error = "skyloom: unknown option '" + word + "' (try --help)";
+        return false;
+    }
+    if (next == end) {
+        line.error = "skyloom: option '" + word + "' needs a value (try --help)";
+        return false;
+    }
+    const std::string value = *next++;
+    if (word == "--script") {
+        line.scriptPath = value;
+    } else if (word == "--screenshot") {
+        line.screenshotPath = value;
+    } else {
+        int milliseconds = 0;
+        if (!parseMilliseconds(value, milliseconds)) {
+            line.error = "skyloom: --quit-after needs a number of milliseconds, not '" + value + "'";
+            return false;
+        }
+        line.quitAfterMilliseconds = milliseconds;
+    }
+    return true;
+}
+
+} // namespace
+
+CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
+{
+    CommandLine line;
+    auto next = arguments.cbegin();
+    while (next != arguments.cend()) {
+        const std::string word = *next;
+        if (word == "--") {
+            ++next;
+            break;
+        }
+        if (!isOptionWord(word))
+            break;
+        ++next;
+        if (!applyOption(line, word, next, arguments.cend()))
+            return line;
+    }
+    line.tail = joinWords(next, arguments.cend());
+    return line;
+}
+
+std::optional<int> CommandLine::finishAfterMilliseconds() const
+{
+    if (quitAfterMilliseconds)
+        return quitAfterMilliseconds;
+    if (!screenshotPath.empty())
+        return kDefaultScreenshotDelayMilliseconds;
+    return std::nullopt;
+}
+
+std::string usageText()
+{
+    return "Usage: skyloom [options] [--] [layout path ...]\n"
+           "Starts the Skyloom Simulator on the layout path (the words after the options,\n"
+           "joined by single spaces), or on the shipped PtolemyUniverse layout.\n"
+           "\n"
+           "Options:\n"
+           "  --help             show this help and exit\n"
+           "  --version          show the version and exit\n"
+           "  --batch            messages go to standard error; file dialogs answer Cancel\n"
+           "                     unless a script answers them\n"
+           "  --demo             start the demonstration mode (a new layout every second)\n"
+           "  --script FILE      run the steps of FILE, one a line (implies --batch):\n"
+           "                       wait MS | menu ID | press WINDOW LABEL | answer-file PATH |\n"
+           "                       answer-cancel | screenshot PATH | quit\n"
+           "                     blank lines and lines starting with # are skipped\n"
+           "  --screenshot PATH  grab the main window to a PNG file, then quit\n"
+           "                     (after --quit-after, else after 2000 ms)\n"
+           "  --quit-after MS    quit after MS milliseconds\n";
+}

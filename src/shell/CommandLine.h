@@ -1,0 +1,32 @@
+#pragma once
+// The skyloom command line: skyloom [options] [--] [layout path ...].
+// The words after the options, joined by single spaces, form the command-line tail.
+#include <optional>
+#include <string>
+#include <vector>
+
+struct CommandLine {
+    bool help = false;
+    bool version = false;
+    bool batch = false; // messages to standard error, dialogs answered by script or Cancel
+    bool demo = false; // start the demonstration mode
+    std::string scriptPath; // empty: no script
+    std::string screenshotPath; // empty: no screenshot
+    std::optional<int> quitAfterMilliseconds;
+    std::string tail;
+    std::string error; // a one-line usage error; empty when the line is sound
+
+    // Parses the arguments after the program name.
+    static CommandLine parse(const std::vector<std::string>& arguments);
+
+    bool isValid() const { return error.empty(); }
+    // A script's answers and messages must not wait for a person: a script implies batch.
+    bool usesBatchMode() const { return batch || !scriptPath.empty(); }
+    // With a screenshot but no quit-after delay, the grab waits this long.
+    static constexpr int kDefaultScreenshotDelayMilliseconds = 2000;
+    // When to grab and quit, or nothing when neither was asked for.
+    std::optional<int> finishAfterMilliseconds() const;
+};
+
+// The help text printed by --help.
+std::string usageText();

@@ -1,0 +1,141 @@
+#include "shell/MainWindow.h"
+
+#include "display/DisplayManager.h"
+#include "shell/InitialLayoutPath.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+namespace {
+
+constexpr int kMainWindowWidth = 1000;
+constexpr int kMainWindowHeight = 700;
+
+constexpr const char* kDemoLayouts[MainWindow::kDemoLayoutCount] = {
+    "AstreonLayouts/4 Framed Candy Universes.lay",
+    "AstreonLayouts/Observatory.lay",
+    "AstreonLayouts/Bitmap Browser.lay",
+    "AstreonLayouts/One Universe.lay",
+    "AstreonLayouts/One Edit Two Candy.lay",
+    "AstreonLayouts/4 Universes.lay",
+    "AstreonLayouts/Brellin Logo.lay",
+};
+
+} // namespace
+
+MainWindow::MainWindow(const DisplayManagerFactory& makeDisplayManager)
+{
+    setWindowTitle(QStringLiteral("Skyloom Simulator"));
+    setGeometry(0, 0, kMainWindowWidth, kMainWindowHeight);
+    createMenus();
+    host_ = new QWidget(this);
+    host_->setObjectName(QStringLiteral("host"));
+    setCentralWidget(host_);
+    host_->installEventFilter(this);
+    createDisplayManager(makeDisplayManager);
+    connect(&demoTimer_, &QTimer::timeout, this, &MainWindow::onDemoTimer);
+    demoTimer_.start(kDemoPeriodMilliseconds);
+}
+
+MainWindow::~MainWindow()
+{
+    // The layout's windows are children of the host: remove them while the host still exists.
+    displayManager_.reset();
+}
+
+MainWindow::DisplayManagerFactory MainWindow::defaultDisplayManagerFactory()
+{
+    return [] { return std::make_unique<DisplayManager>(); };
+}
+
+const char* MainWindow::demoLayoutPath(std::int32_t index)
+{
+    if (index < 0 || index >= kDemoLayoutCount)
+        return nullptr;
+    return kDemoLayouts[index];
+}
+
+void MainWindow::createMenus()
+{
+    QMenu* const layout = menuBar()->addMenu(QStringLiteral("Layout"));
+    addCommand(layout, "Load", kLoadCommand);
+    addCommand(layout, "Reload", kReloadCommand);
+    QMenu* const test = menuBar()->addMenu(QStringLiteral("Test"));
+    addCommand(test, "Start Pounding", kStartPoundingCommand);
+    addCommand(test, "Stop Pounding", kStopPoundingCommand);
+    // The whole Test popup is greyed; its commands are reached through --demo and scripts.
+    test->menuAction()->setEnabled(false);
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, const char* label, int id)
+{
+    QAction* const action = menu->addAction(QString::fromLatin1(label));
+    action->setData(id);
+    connect(action, &QAction::triggered, this, [this, id] { onCommand(id); });
+    commands_[id] = action;
+    return action;
+}
+
+QAction* MainWindow::commandAction(int id) const
+{
+    const auto found = commands_.find(id);
+    return found == commands_.end() ? nullptr : found->second;
+}
+
+void MainWindow::createDisplayManager(const DisplayManagerFactory& makeDisplayManager)
+{
+    displayManager_ = makeDisplayManager ? makeDisplayManager() : nullptr;
+    if (!displayManager_)
+        return;
+    // Messages off: a missing or broken initial layout leaves an empty window, silently.
+    displayManager_->attachWindow(host_, 0);
+    displayManager_->setScreenRect(0, 0, 1, 1);
+    displayManager_->load(initialLayoutPath(), 0);
+}
+
+void MainWindow::onCommand(int id)
+{
+    switch (id) {
+    case kLoadCommand:
+        if (displayManager_)
+            displayManager_->loadWithDialog();
+        break;
+    case kReloadCommand:
+        if (displayManager_)
+            displayManager_->reload(1);
+        break;
+    case kStartPoundingCommand:
+        pounding_ = true;
+        break;
+    case kStopPoundingCommand:
+        pounding_ = false;
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::onDemoTimer()
+{
+    if (!pounding_)
+        return;
+    // Advanced before use, so the first layout after Start Pounding is index 1.
+    demoIndex_ = (demoIndex_ + 1) % kDemoLayoutCount;
+    if (displayManager_)
+        displayManager_->load(demoLayoutPath(demoIndex_), 0);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    displayManager_.reset();
+    demoTimer_.stop();
+    QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == host_ && event->type() == QEvent::Resize && displayManager_)
+        displayManager_->onSize();
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,73 @@
+#pragma once
+// The simulator's main window "Skyloom Simulator": its central widget is the host
+// window that the display manager fills with the windows of a layout. Every menu
+// command goes through onCommand (so scripts and tests can send command ids); a
+// one-second timer drives the demonstration mode, which loads a fixed list of
+// layouts in turn. Used only on the window thread.
+#include <QMainWindow>
+#include <QTimer>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+
+class DisplayManager;
+class QAction;
+
+// Menu command identifiers.
+constexpr int kLoadCommand = 40001;
+constexpr int kReloadCommand = 40002;
+constexpr int kStartPoundingCommand = 40003;
+constexpr int kStopPoundingCommand = 40004;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Makes the display manager (null when it cannot be made).
+    using DisplayManagerFactory = std::function<std::unique_ptr<DisplayManager>()>;
+
+    static constexpr std::int32_t kDemoLayoutCount = 7;
+    static constexpr int kDemoPeriodMilliseconds = 1000;
+
+    // Creates the window with its menu, then the display manager, which is attached to
+    // the host, given the whole client area and asked to load initialLayoutPath() with
+    // messages off (results ignored), and starts the one-second timer.
+    explicit MainWindow(const DisplayManagerFactory& makeDisplayManager = defaultDisplayManagerFactory());
+    ~MainWindow() override;
+
+    static DisplayManagerFactory defaultDisplayManagerFactory();
+    // The demonstration layout at `index` (0 to 6), relative to the root directory; null outside.
+    static const char* demoLayoutPath(std::int32_t index);
+
+    // Load 40001, Reload 40002, Start Pounding 40003, Stop Pounding 40004; others do nothing.
+    void onCommand(int id);
+    // The one-second tick: while pounding, advances the demonstration index (modulo 7)
+    // and loads that layout with messages off.
+    void onDemoTimer();
+
+    QWidget* host() const { return host_; }
+    DisplayManager* displayManager() const { return displayManager_.get(); }
+    bool isPounding() const { return pounding_; }
+    std::int32_t demoIndex() const { return demoIndex_; }
+    // The menu action that sends `id`, or null.
+    QAction* commandAction(int id) const;
+
+protected:
+    // Deletes the display manager (and with it every window of the layout) as the window closes.
+    void closeEvent(QCloseEvent* event) override;
+    // Forwards size changes of the host to the display manager.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createMenus();
+    QAction* addCommand(QMenu* menu, const char* label, int id);
+    void createDisplayManager(const DisplayManagerFactory& makeDisplayManager);
+
+    QWidget* host_ = nullptr; // the central widget, owned by this window
+    std::unique_ptr<DisplayManager> displayManager_;
+    std::map<int, QAction*> commands_; // owned by the menus
+    QTimer demoTimer_;
+    bool pounding_ = false;
+    std::int32_t demoIndex_ = 0;
+};

@@ -1,0 +1,128 @@
+#include "shell/ScriptRunner.h"
+
+#include "platform/Chooser.h"
+#include "shell/MainWindow.h"
+#include "windows/ControlWindow.h"
+#include "windows/WindowRecord.h"
+#include "windows/WindowRegistry.h"
+
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+#include <vector>
+
+ScriptRunner::ScriptRunner(MainWindow& window, platform::ScriptedChooser& chooser, std::ostream& errors)
+    : window_(window)
+    , chooser_(chooser)
+    , errors_(errors)
+{
+}
+
+void ScriptRunner::start(std::vector<ScriptStep> steps)
+{
+    steps_ = std::move(steps);
+    next_ = 0;
+    finished_ = false;
+    scheduleNext(0);
+}
+
+void ScriptRunner::scheduleNext(int delayMilliseconds)
+{
+    QTimer::singleShot(delayMilliseconds, this, &ScriptRunner::runNext);
+}
+
+void ScriptRunner::runNext()
+{
+    if (finished_)
+        return;
+    if (next_ >= steps_.size())
+        return finish();
+    const ScriptStep step = steps_[next_++];
+    runStep(step);
+    if (step.kind == ScriptStep::Kind::Quit)
+        return finish();
+    scheduleNext(step.kind == ScriptStep::Kind::Wait ? step.number : 0);
+}
+
+void ScriptRunner::finish()
+{
+    finished_ = true;
+    emit finished();
+}
+
+bool ScriptRunner::runStep(const ScriptStep& step)
+{
+    switch (step.kind) {
+    case ScriptStep::Kind::Wait:
+        return true;
+    case ScriptStep::Kind::Menu:
+        window_.onCommand(step.number);
+        return true;
+    case ScriptStep::Kind::Press:
+        return press(step);
+    case ScriptStep::Kind::AnswerFile:
+        chooser_.answerFile(step.text);
+        return true;
+    case ScriptStep::Kind::AnswerCancel:
+        chooser_.answerCancel();
+        return true;
+    case ScriptStep::Kind::Screenshot:
+        return screenshot(step);
+    case ScriptStep::Kind::Quit:
+        window_.close();
+        return true;
+    }
+    return false;
+}
+
+QWidget* ScriptRunner::layoutWindow(const MainWindow& window, int index)
+{
+    // The registry keeps the newest window at its head: creation order is the reverse.
+    std::vector<QWidget*> created;
+    for (WindowRecord* record : WindowRegistry::instance().records()) {
+        if (record->window() && record->parent() == window.host())
+            created.insert(created.begin(), record->window());
+    }
+    if (index < 0 || static_cast<std::size_t>(index) >= created.size())
+        return nullptr;
+    return created[static_cast<std::size_t>(index)];
+}
+
+QPushButton* ScriptRunner::findButton(QWidget* window, const QString& label)
+{
+    auto* control = qobject_cast<ControlWindow*>(window);
+    if (!control)
+        return nullptr;
+    for (int index = 0; index < control->buttonCount(); ++index) {
+        if (control->button(index)->text() == label)
+            return control->button(index);
+    }
+    return nullptr;
+}
+
+bool ScriptRunner::press(const ScriptStep& step)
+{
+    QWidget* const target = layoutWindow(window_, step.number);
+    if (!target)
+        return report(step, "no window " + std::to_string(step.number) + " in the layout on screen");
+    QPushButton* const button = findButton(target, QString::fromLatin1(step.text.c_str()));
+    if (!button)
+        return report(step, "window " + std::to_string(step.number) + " has no button '" + step.text + "'");
+    button->click();
+    return true;
+}
+
+bool ScriptRunner::screenshot(const ScriptStep& step)
+{
+    if (!window_.grab().save(QString::fromLocal8Bit(step.text.c_str()), "PNG"))
+        return report(step, "could not write the screenshot '" + step.text + "'");
+    return true;
+}
+
+bool ScriptRunner::report(const ScriptStep& step, const std::string& problem)
+{
+    errors_ << "skyloom: script line " << step.lineNumber << ": " << problem << '\n';
+    errors_.flush();
+    return false;
+}

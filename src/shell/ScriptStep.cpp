@@ -1,0 +1,165 @@
+#include "shell/ScriptStep.h"
+
+#include <charconv>
+#include <sstream>
+
+namespace {
+
+// Splits off the first word of `rest` (after leading blanks); `rest` keeps what follows
+// the blanks after that word.
+std::string takeWord(std::string& rest)
+{
+    const std::size_t start = rest.find_first_not_of(" \t");
+    if (start == std::string::npos) {
+        rest.clear();
+        return {};
+    }
+    const std::size_t end = rest.find_first_of(" \t", start);
+    std::string word = rest.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    const std::size_t next = end == std::string::npos ? std::string::npos : rest.find_first_not_of(" \t", end);
+    rest = next == std::string::npos ? std::string() : rest.substr(next);
+    return word;
+}
+
+bool parseNumber(const std::string& word, int& value)
+{
+    const char* const end = word.data() + word.size();
+    const auto [stop, error] = std::from_chars(word.data(), end, value);
+    return !word.empty() && error == std::errc() && stop == end;
+}
+
+std::string lineError(int lineNumber, const std::string& text)
+{
+    return "skyloom: script line " + std::to_string(lineNumber) + ": " + text;
+}
+
+// Steps with a number argument: wait MS (not negative), menu ID.
+bool parseNumberStep(ScriptStep& step, const std::string& keyword, std::string& rest, std::string& error)
+{
+    const std::string word = takeWord(rest);
+    if (!parseNumber(word, step.number) || (step.kind == ScriptStep::Kind::Wait && step.number < 0)) {
+        error = keyword + " needs a number, not '" + word + "'";
+        return false;
+    }
+    if (!rest.empty()) {
+        error = keyword + " takes one number";
+        return false;
+    }
+    return true;
+}
+
+bool parsePressStep(ScriptStep& step, std::string& rest, std::string& error)
+{
+    const std::string word = takeWord(rest);
+    if (!parseNumber(word, step.number) || step.number < 0) {
+        error = "press needs a window index, not '" + word + "'";
+        return false;
+    }
+    step.text = rest;
+    if (step.text.empty()) {
+        error = "press needs a button label";
+        return false;
+    }
+    return true;
+}
+
+bool parseTextStep(ScriptStep& step, const std::string& keyword, const std::string& rest, std::string& error)
+{
+    step.text = rest;
+    if (step.text.empty()) {
+        error = keyword + " needs a path";
+        return false;
+    }
+    return true;
+}
+
+bool parseBareStep(const std::string& keyword, const std::string& rest, std::string& error)
+{
+    if (rest.empty())
+        return true;
+    error = keyword + " takes nothing after it";
+    return false;
+}
+
+bool parseKeyword(const std::string& keyword, ScriptStep::Kind& kind)
+{
+    static const std::pair<const char*, ScriptStep::Kind> keywords[] = {
+        { "wait", ScriptStep::Kind::Wait },
+        { "menu", ScriptStep::Kind::Menu },
+        { "press", ScriptStep::Kind::Press },
+        { "answer-file", ScriptStep::Kind::AnswerFile },
+        { "answer-cancel", ScriptStep::Kind::AnswerCancel },
+        { "screenshot", ScriptStep::Kind::Screenshot },
+        { "quit", ScriptStep::Kind::Quit },
+    };
+    for (const auto& [name, value] : keywords) {
+        if (keyword == name) {
+            kind = value;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool parseArguments(ScriptStep& step, const std::string& keyword, std::string& rest, std::string& error)
+{
+    switch (step.kind) {
+    case ScriptStep::Kind::Wait:
+    case ScriptStep::Kind::Menu:
+        return parseNumberStep(step, keyword, rest, error);
+    case ScriptStep::Kind::Press:
+        return parsePressStep(step, rest, error);
+    case ScriptStep::Kind::AnswerFile:
+    case ScriptStep::Kind::Screenshot:
+        return parseTextStep(step, keyword, rest, error);
+    case ScriptStep::Kind::AnswerCancel:
+    case ScriptStep::Kind::Quit:
+        return parseBareStep(keyword, rest, error);
+    }
+    return false;
+}
+
+} // namespace
+
+bool parseScriptLine(const std::string& line, int lineNumber, ScriptStep& step, bool& isStep, std::string& error)
+{
+    isStep = false;
+    std::string rest = line;
+    if (!rest.empty() && rest.back() == '\r')
+        rest.pop_back();
+    const std::string keyword = takeWord(rest);
+    if (keyword.empty() || keyword[0] == '#')
+        return true;
+    step = ScriptStep {};
+    step.lineNumber = lineNumber;
+    if (!parseKeyword(keyword, step.kind)) {
+        error = lineError(lineNumber, "unknown step '" + keyword + "'");
+        return false;
+    }
+    std::string problem;
+    if (!parseArguments(step, keyword, rest, problem)) {
+        error = lineError(lineNumber, problem);
+        return false;
+    }
+    isStep = true;
+    return true;
+}
+
+ParsedScript parseScript(const std::string& text)
+{
+    ParsedScript script;
+    std::istringstream lines(text);
+    std::string line;
+    int lineNumber = 0;
+    while (std::getline(lines, line)) {
+        ++lineNumber;
+        ScriptStep step;
+        bool isStep = false;
+        std::string error;
+        if (!parseScriptLine(line, lineNumber, step, isStep, error))
+            script.errors.push_back(error);
+        else if (isStep)
+            script.steps.push_back(step);
+    }
+    return script;
+}

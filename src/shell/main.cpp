@@ -1,0 +1,145 @@
+// The skyloom program: start-up in the simulator's order, the main window, the
+// message loop and the shutdown of the window registry.
+#include "display/SharedSprites.h"
+#include "platform/Chooser.h"
+#include "platform/InteractiveChooser.h"
+#include "platform/InteractiveMessageSink.h"
+#include "platform/Message.h"
+#include "platform/ResourceLibrary.h"
+#include "shell/CommandLine.h"
+#include "shell/InitialLayoutPath.h"
+#include "shell/MainWindow.h"
+#include "shell/ScriptRunner.h"
+#include "windows/WindowRegistry.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kTitle = "Skyloom Simulator";
+constexpr int kUsageErrorExitCode = 2;
+
+// Seeds rand with the millisecond field (0 to 999) of the current UTC time.
+void seedRandomGenerator()
+{
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count() % 1000;
+    std::srand(static_cast<unsigned>(milliseconds));
+}
+
+std::optional<std::string> readScript(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Message boxes and file dialogs: batch runs (and scripts) never wait for a person.
+void installDialogs(const CommandLine& line, platform::ScriptedChooser& scripted)
+{
+    static platform::InteractiveMessageSink interactiveMessages;
+    static platform::InteractiveChooser interactiveChooser;
+    if (line.usesBatchMode()) {
+        platform::setMessageSink(nullptr);
+        platform::setChooser(&scripted);
+    } else {
+        platform::setMessageSink(&interactiveMessages);
+        platform::setChooser(&interactiveChooser);
+    }
+}
+
+// Grabs the main window (when a screenshot was asked for) and closes it.
+void finishAfter(int milliseconds, MainWindow& window, const std::string& screenshotPath)
+{
+    QTimer::singleShot(milliseconds, &window, [&window, screenshotPath] {
+        if (!screenshotPath.empty() && !window.grab().save(QString::fromLocal8Bit(screenshotPath.c_str()), "PNG"))
+            std::cerr << "skyloom: could not write the screenshot '" << screenshotPath << "'\n";
+        window.close();
+    });
+}
+
+int run(const CommandLine& line, const std::optional<ParsedScript>& script)
+{
+    int argc = 1;
+    char programName[] = "skyloom";
+    char* argv[] = { programName, nullptr };
+    QApplication application(argc, argv);
+    static platform::ScriptedChooser scriptedChooser;
+    installDialogs(line, scriptedChooser);
+
+    setInitialLayoutPath("");
+    seedRandomGenerator();
+    WindowRegistry::instance();
+    // Held for the whole run and never unloaded (its resources would go with it).
+    static std::unique_ptr<platform::ResourceLibrary> resourceLibrary = platform::ResourceLibrary::load();
+    if (!resourceLibrary) {
+        platform::showMessage("Could not load resource file " + platform::ResourceLibrary::fileName() + ".  Exiting.",
+            kTitle, platform::MessageIcon::Error);
+        return 0;
+    }
+    platform::ResourceLibrary::setCurrent(resourceLibrary.get());
+    loadSharedSprites(resourceLibrary.get());
+    setInitialLayoutPath(chooseInitialLayout(line.tail).c_str());
+
+    int exitCode = 0;
+    {
+        MainWindow window;
+        window.show();
+        if (line.demo)
+            window.onCommand(kStartPoundingCommand);
+        ScriptRunner runner(window, scriptedChooser, std::cerr);
+        if (script)
+            runner.start(script->steps);
+        if (const std::optional<int> delay = line.finishAfterMilliseconds())
+            finishAfter(*delay, window, line.screenshotPath);
+        exitCode = application.exec();
+    }
+    WindowRegistry::instance().shutdown();
+    return exitCode;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const CommandLine line = CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc));
+    if (!line.isValid()) {
+        std::cerr << line.error << '\n';
+        return kUsageErrorExitCode;
+    }
+    if (line.help) {
+        std::cout << usageText();
+        return 0;
+    }
+    if (line.version) {
+        std::cout << "skyloom " << SKYLOOM_VERSION << '\n';
+        return 0;
+    }
+    std::optional<ParsedScript> script;
+    if (!line.scriptPath.empty()) {
+        const std::optional<std::string> text = readScript(line.scriptPath);
+        if (!text) {
+            std::cerr << "skyloom: cannot read the script '" << line.scriptPath << "'\n";
+            return kUsageErrorExitCode;
+        }
+        script = parseScript(*text);
+        for (const std::string& error : script->errors)
+            std::cerr << error << '\n';
+    }
+    return run(line, script);
+}

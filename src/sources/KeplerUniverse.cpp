@@ -1,0 +1,110 @@
+#include "sources/KeplerUniverse.h"
+
+#include "platform/DeviceContext.h"
+#include "platform/Message.h"
+#include "sources/SharedTrail.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr std::int32_t kPeriodMilliseconds = 15;
+constexpr double kIncrement = 0.001;
+// The plot keeps this many pixels clear of the nearer edge.
+constexpr std::int32_t kPlotMargin = 3;
+
+enum Button : std::uint32_t { kInit = 0, kUpdateObs = 1 };
+
+const std::array<ButtonSpec, 2> kButtons{ButtonSpec{0, "Init"}, ButtonSpec{0, "Update Obs"}};
+
+} // namespace
+
+KeplerUniverse::KeplerUniverse()
+{
+    clock_.setPeriod(kPeriodMilliseconds);
+    clock_.setIncrement(kIncrement);
+    clock_.start();
+}
+
+KeplerUniverse::~KeplerUniverse()
+{
+    clock_.stop();
+}
+
+HRESULT KeplerUniverse::Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+                             std::int32_t drawRequest)
+{
+    if (width <= 0 || height <= 0)
+        return S_OK;
+    platform::CriticalSectionGuard guard(lock_);
+    context.fillRect(0, 0, width, height, makeColour(255, 255, 255));
+    if (drawRequest & kDrawStatistics)
+        DrawStatistics(context, drawRequest, width, height);
+    else
+        DrawModel(context, drawRequest, width, height);
+    return S_OK;
+}
+
+std::int32_t KeplerUniverse::GetGeneration()
+{
+    return clock_.tickCount();
+}
+
+std::int32_t KeplerUniverse::GetButtonCount()
+{
+    return static_cast<std::int32_t>(kButtons.size());
+}
+
+const ButtonSpec* KeplerUniverse::GetButtons()
+{
+    return kButtons.data();
+}
+
+HRESULT KeplerUniverse::OnCommand(QWidget*, std::uintptr_t wparam, std::intptr_t)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    switch (static_cast<std::uint32_t>(wparam & 0xffff)) {
+    case kInit:
+        Restart();
+        break;
+    case kUpdateObs:
+        plot_.SetMatchTrail(sharedTrailCopy().get());
+        break;
+    default:
+        platform::showMessage("Got a message I wasn't ready for.", "Astreon Error", platform::MessageIcon::Error);
+        break;
+    }
+    return S_OK;
+}
+
+void KeplerUniverse::DrawStatistics(platform::DeviceContext& context, std::int32_t, std::int32_t, std::int32_t)
+{
+    context.textOut(0, 0, "Unnamed model");
+    context.textOut(0, context.lineHeight(), "Randomly Generated Display");
+}
+
+void KeplerUniverse::DrawModel(platform::DeviceContext& context, std::int32_t, std::int32_t width,
+                               std::int32_t height)
+{
+    // Without a trail the extent is 0: there is nothing to scale or draw.
+    const double extent = plot_.MatchExtent();
+    if (!(extent > 0.0))
+        return;
+    const std::int32_t cx = width / 2;
+    const std::int32_t cy = height / 2;
+    // A window too small for the margin plots every point at the centre rather than mirrored.
+    const std::int32_t radius = std::max(0, std::min(cx, cy) - kPlotMargin);
+    const double scale = radius / extent;
+    plot_.CreateMatchPens(context);
+    plot_.DrawMatchTrail(context, clock_.time(), cx, cy, scale);
+}
+
+void KeplerUniverse::Restart()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    clock_.Lock();
+    clock_.setTime(0.0);
+    clock_.setTickCount(0);
+    clock_.Unlock();
+}

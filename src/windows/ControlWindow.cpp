@@ -1,0 +1,64 @@
+#include "windows/ControlWindow.h"
+
+#include "sources/ImageSource.h"
+#include "windows/WindowRecord.h"
+#include "windows/WindowRegistry.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPushButton>
+
+ControlWindow::ControlWindow(QWidget* parent, ImageSource* source)
+    : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral("Control Window"));
+    // The background is the host's colour: the palette is inherited from the host, filled here.
+    setAutoFillBackground(true);
+    makeButtons(source);
+}
+
+DialogBaseUnits ControlWindow::dialogBaseUnits()
+{
+    const QFontMetrics metrics(QApplication::font());
+    return DialogBaseUnits { metrics.averageCharWidth(), metrics.height() };
+}
+
+void ControlWindow::makeButtons(ImageSource* source)
+{
+    if (!source)
+        return;
+    const std::int32_t count = source->GetButtonCount();
+    const ButtonSpec* const table = source->GetButtons();
+    if (count <= 0 || !table)
+        return;
+    const DialogBaseUnits units = dialogBaseUnits();
+    buttons_.reserve(static_cast<std::size_t>(count));
+    for (int index = 0; index < count; ++index) {
+        auto* button = new QPushButton(QString::fromLatin1(table[index].label.c_str()), this);
+        button->setGeometry(units.x, units.y + 2 * units.y * index, 20 * units.x, (7 * units.y) / 4);
+        connect(button, &QPushButton::clicked, this, [this, index] { onButtonPressed(index); });
+        buttons_.push_back(button);
+    }
+}
+
+QPushButton* ControlWindow::button(int index) const
+{
+    if (index < 0 || index >= buttonCount())
+        return nullptr;
+    return buttons_[static_cast<std::size_t>(index)];
+}
+
+void ControlWindow::setButtonText(int index, const char* text)
+{
+    QPushButton* const target = button(index);
+    if (target && text)
+        target->setText(QString::fromLatin1(text));
+}
+
+void ControlWindow::onButtonPressed(int index)
+{
+    WindowRecord* const record = WindowRegistry::instance().findRecord(this);
+    if (!record || !record->imageSource)
+        return;
+    record->imageSource->OnCommand(this, static_cast<std::uintptr_t>(index), static_cast<std::intptr_t>(index));
+}

@@ -1,0 +1,40 @@
+#pragma once
+// A child window holding a column of push buttons for one image source: the
+// buttons come from the source's button table, and pressing button i sends the
+// source OnCommand with this window and index i. It draws nothing of its own and
+// shows the host window's background colour (inherited from the host's palette).
+// Owns its buttons through Qt parentage. Used only on the window thread.
+#include <QWidget>
+
+#include <cstdint>
+#include <vector>
+
+class ImageSource;
+class QPushButton;
+
+// Dialog base units of the system font, in pixels.
+struct DialogBaseUnits {
+    int x = 0; // average character width
+    int y = 0; // character height
+};
+
+class ControlWindow : public QWidget {
+    Q_OBJECT
+public:
+    ControlWindow(QWidget* parent, ImageSource* source);
+
+    // Taken from the application font: x is its average character width, y its height.
+    static DialogBaseUnits dialogBaseUnits();
+
+    int buttonCount() const { return static_cast<int>(buttons_.size()); }
+    // Button `index` in table order, or null.
+    QPushButton* button(int index) const;
+    // Relabels button `index`; nothing when there is no such button or no text.
+    void setButtonText(int index, const char* text);
+
+private:
+    void makeButtons(ImageSource* source);
+    void onButtonPressed(int index);
+
+    std::vector<QPushButton*> buttons_; // owned by this window (Qt children), in table order
+};

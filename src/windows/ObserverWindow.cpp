@@ -1,0 +1,114 @@
+#include "windows/ObserverWindow.h"
+
+#include "sources/ImageSource.h"
+#include "windows/WindowRecord.h"
+#include "windows/WindowRegistry.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// The redraw timer waits this long, so that requests made together give one paint.
+constexpr int kRedrawDelayMilliseconds = 1;
+
+// Key-state bits passed with mouse messages, as the window system defines them.
+constexpr std::uintptr_t kLeftButtonKey = 0x0001;
+constexpr std::uintptr_t kRightButtonKey = 0x0002;
+constexpr std::uintptr_t kShiftKey = 0x0004;
+constexpr std::uintptr_t kControlKey = 0x0008;
+constexpr std::uintptr_t kMiddleButtonKey = 0x0010;
+
+std::uintptr_t keyState(const QMouseEvent& event)
+{
+    std::uintptr_t state = 0;
+    if (event.buttons() & Qt::LeftButton)
+        state |= kLeftButtonKey;
+    if (event.buttons() & Qt::RightButton)
+        state |= kRightButtonKey;
+    if (event.buttons() & Qt::MiddleButton)
+        state |= kMiddleButtonKey;
+    if (event.modifiers() & Qt::ShiftModifier)
+        state |= kShiftKey;
+    if (event.modifiers() & Qt::ControlModifier)
+        state |= kControlKey;
+    return state;
+}
+
+} // namespace
+
+ObserverWindow::ObserverWindow(QWidget* parent, std::int32_t refreshMilliseconds)
+    : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral("Observer Window"));
+    // Every pixel comes from the back buffer: no erasing before a paint.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    redrawTimer_.setSingleShot(true);
+    redrawTimer_.setInterval(kRedrawDelayMilliseconds);
+    connect(&redrawTimer_, &QTimer::timeout, this, &ObserverWindow::onRedrawTimer);
+    connect(&refreshTimer_, &QTimer::timeout, this, &ObserverWindow::paintIfChanged);
+    if (refreshMilliseconds > 0)
+        refreshTimer_.start(refreshMilliseconds);
+}
+
+void ObserverWindow::restartRedrawTimer()
+{
+    redrawTimer_.stop();
+    redrawTimer_.start();
+}
+
+WindowRecord* ObserverWindow::record() const { return WindowRegistry::instance().findRecord(this); }
+
+void ObserverWindow::onRedrawTimer()
+{
+    redrawTimer_.stop();
+    paintIfChanged();
+}
+
+void ObserverWindow::paintIfChanged()
+{
+    WindowRecord* const own = record();
+    if (!own || !own->imageSource)
+        return;
+    if (own->imageSource->GetGeneration() == own->lastDrawn)
+        return;
+    if (own->renderBackBuffer()) {
+        renderedSinceLastCopy_ = true;
+        update();
+    }
+}
+
+void ObserverWindow::paintEvent(QPaintEvent*)
+{
+    WindowRecord* const own = record();
+    if (!own)
+        return;
+    {
+        platform::CriticalSectionGuard guard(own->recordLock());
+        if (own->hasBuffer) {
+            QPainter painter(this);
+            painter.drawImage(QPoint(0, 0), own->backBuffer, QRect(0, 0, width(), height()));
+        }
+    }
+    if (!renderedSinceLastCopy_)
+        own->requestRedraw();
+    renderedSinceLastCopy_ = false;
+}
+
+void ObserverWindow::mousePressEvent(QMouseEvent* event)
+{
+    std::uint32_t message = 0;
+    if (event->button() == Qt::LeftButton)
+        message = kLeftButtonDown;
+    else if (event->button() == Qt::RightButton)
+        message = kRightButtonDown;
+    else
+        return QWidget::mousePressEvent(event);
+    WindowRecord* const own = record();
+    if (!own || !own->imageSource)
+        return;
+    const QPoint position = event->position().toPoint();
+    own->imageSource->OnMouse(
+        this, message, packCursorPosition(position.x(), position.y()), keyState(*event), own->drawFlags);
+}

@@ -1,0 +1,41 @@
+#pragma once
+// A child window that shows one image source. It paints only on its own timers:
+// the refresh timer (the layout's period) paints when the source's generation has
+// moved since the last paint, and the 1 ms single-shot redraw timer coalesces any
+// number of redraw requests into one paint. A paint renders background and source
+// into the record's back buffer, then one copy of the buffer reaches the screen.
+// Mouse presses go to the image source. Used only on the window thread.
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+
+class WindowRecord;
+
+class ObserverWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `refreshMilliseconds` of 0 or less: no refresh timer.
+    ObserverWindow(QWidget* parent, std::int32_t refreshMilliseconds);
+
+    // Stops a pending redraw and starts the 1 ms single-shot again.
+    void restartRedrawTimer();
+    bool isRedrawPending() const { return redrawTimer_.isActive(); }
+    bool hasRefreshTimer() const { return refreshTimer_.isActive(); }
+
+protected:
+    // Copies the back buffer to the screen. A paint request from the window system
+    // (not one that follows a render of ours) also counts as a redraw request.
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void onRedrawTimer();
+    // Renders when the source's generation differs from the one drawn last.
+    void paintIfChanged();
+    WindowRecord* record() const;
+
+    QTimer refreshTimer_;
+    QTimer redrawTimer_;
+    bool renderedSinceLastCopy_ = false;
+};

@@ -1,0 +1,121 @@
+#include "windows/WindowRecord.h"
+
+#include "platform/DeviceContext.h"
+#include "sources/ImageSource.h"
+#include "windows/HostWindow.h"
+#include "windows/ObserverWindow.h"
+
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+constexpr ColourRef kWhite = makeColour(255, 255, 255);
+constexpr ColourRef kBlack = makeColour(0, 0, 0);
+
+// The absolute value as the 32-bit machine gives it: the lowest value stays itself
+// instead of overflowing.
+std::int32_t absoluteGeneration(std::int32_t generation)
+{
+    if (generation >= 0)
+        return generation;
+    return static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(generation));
+}
+
+} // namespace
+
+WindowRecord::WindowRecord(std::unique_ptr<QWidget> window, QWidget* parent, const WindowSpec& spec)
+    : kind(spec.kind)
+    , drawFlags(spec.drawFlags)
+    , refresh(spec.refresh)
+    , screenRect(spec.screenRect)
+    , imageSource(spec.imageSource)
+    , background(spec.background)
+    , backgroundXAlign(spec.background.xAlign)
+    , backgroundYAlign(spec.background.yAlign)
+    , window_(std::move(window))
+    , windowGuard_(window_.get())
+    , parent_(parent)
+{
+    if (!background.src.empty())
+        backgroundBitmap.loadFromFile(background.src.c_str(), 0);
+}
+
+WindowRecord::~WindowRecord()
+{
+    {
+        platform::CriticalSectionGuard guard(lock_);
+        backBuffer = QImage();
+        hasBuffer = false;
+    }
+    // A window destroyed with its parent is gone already; the record must not delete it again.
+    if (!windowGuard_)
+        static_cast<void>(window_.release());
+    window_.reset();
+}
+
+QWidget* WindowRecord::window() const
+{
+    return windowGuard_.data();
+}
+
+QWidget* WindowRecord::parent() const
+{
+    return parent_.data();
+}
+
+void WindowRecord::layoutPass()
+{
+    QWidget* const own = window();
+    if (!own)
+        return;
+    platform::CriticalSectionGuard guard(lock_);
+    backBuffer = QImage();
+    hasBuffer = false;
+    pixelRect = fractionToPixels(screenRect, hostClientRect(parent()));
+    own->setGeometry(pixelRect.left, pixelRect.top, std::max(pixelRect.width(), 0), std::max(pixelRect.height(), 0));
+    if (!isObserver())
+        return;
+    // A zero-sized window still gets a 1 x 1 buffer so that a context can be opened on it;
+    // the source is told the real (zero) size and draws nothing.
+    backBuffer = QImage(std::max(pixelRect.width(), 1), std::max(pixelRect.height(), 1), QImage::Format_RGB32);
+    // A new buffer starts black, as a freshly made compatible bitmap does; parts that a
+    // placed background does not cover keep what the buffer held before.
+    backBuffer.fill(platform::toQColor(kBlack));
+    hasBuffer = true;
+    requestRedraw();
+}
+
+void WindowRecord::requestRedraw()
+{
+    if (!isObserver())
+        return;
+    lastDrawn = kPaintWanted;
+    if (auto* observer = qobject_cast<ObserverWindow*>(window()))
+        observer->restartRedrawTimer();
+}
+
+bool WindowRecord::renderBackBuffer()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    if (!hasBuffer || !imageSource)
+        return false;
+    const std::int32_t width = std::max(pixelRect.width(), 0);
+    const std::int32_t height = std::max(pixelRect.height(), 0);
+    {
+        platform::DeviceContext context(backBuffer);
+        paintBackground(context, width, height);
+        imageSource->Draw(context, width, height, drawFlags);
+    }
+    lastDrawn = absoluteGeneration(imageSource->GetGeneration());
+    return true;
+}
+
+void WindowRecord::paintBackground(platform::DeviceContext& context, std::int32_t width, std::int32_t height) const
+{
+    if (backgroundBitmap.isValid() == S_OK)
+        backgroundBitmap.drawAligned(context, width, height, 0, 0, backgroundXAlign, backgroundYAlign);
+    else if (width > 0 && height > 0)
+        context.fillRect(0, 0, width, height, kWhite);
+}

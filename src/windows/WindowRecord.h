@@ -1,0 +1,84 @@
+#pragma once
+// The run-time state of one observer or control window, made from its WindowSpec.
+//
+// Ownership: the window registry owns the record; the record owns its window
+// (destroying the record destroys the window at once, with its timers and buttons,
+// so that nothing can reach the image source afterwards). The image source is not owned.
+//
+// Threading: used only on the window thread. The record's lock guards the back
+// buffer and the pixel rectangle; it is taken after the registry's lock and before
+// the image source's lock (paint holds it while the source draws).
+#include "display/BackgroundSpec.h"
+#include "display/Bitmap.h"
+#include "display/FractionalRect.h"
+#include "display/WindowSpec.h"
+#include "platform/CriticalSection.h"
+#include "platform/Result.h"
+
+#include <QImage>
+#include <QPointer>
+
+#include <cstdint>
+#include <memory>
+
+class ImageSource;
+class QWidget;
+
+// Last drawn value that asks for a paint at the next chance.
+constexpr std::int32_t kPaintWanted = -1001;
+
+class WindowRecord {
+public:
+    // Copies the WindowSpec's fields and loads the background bitmap (messages off). `window`
+    // is the new window, a child of `parent`; the record takes it over.
+    WindowRecord(std::unique_ptr<QWidget> window, QWidget* parent, const WindowSpec& spec);
+    virtual ~WindowRecord();
+    WindowRecord(const WindowRecord&) = delete;
+    WindowRecord& operator=(const WindowRecord&) = delete;
+
+    void Lock() { lock_.enter(); }
+    void Unlock() { lock_.leave(); }
+    // For scoped guards (platform::CriticalSectionGuard).
+    platform::CriticalSection& recordLock() { return lock_; }
+
+    // The window, or null once it is gone (destroyed with its parent).
+    QWidget* window() const;
+    QWidget* parent() const;
+
+    // Recomputes the pixel rectangle from the parent's client area, moves the window
+    // there and, for an observer window, renews the back buffer and asks for a paint.
+    void layoutPass();
+    // Observer windows: last drawn becomes kPaintWanted and the 1 ms redraw timer is
+    // restarted, so that any number of requests give one paint. Control windows: nothing.
+    void requestRedraw();
+    // Observer windows: renders background and image source into the back buffer (under
+    // the record's lock) and sets last drawn to the absolute generation. False without a buffer.
+    bool renderBackBuffer();
+
+    bool isObserver() const { return kind == kObserverWindowKind; }
+
+    std::int32_t lastDrawn = kPaintWanted;
+    // Copied from the WindowSpec at creation.
+    std::int32_t kind = kObserverWindowKind;
+    std::int32_t drawFlags = 0; // the window's draw request; a source's ApplyDefaults may change it
+    std::int32_t refresh = 0; // refresh period in ms; 0 or less: none
+    FractionalRect screenRect; // fractions of the parent's client area
+    ImageSource* imageSource = nullptr;
+    BackgroundSpec background;
+    Bitmap backgroundBitmap; // loaded from background.src at creation; invalid when none
+    std::int32_t backgroundXAlign = XAlignLeft;
+    std::int32_t backgroundYAlign = YAlignTop;
+
+    // Guarded by the record's lock.
+    PixelRect pixelRect; // in the parent's client coordinates
+    QImage backBuffer; // Format_RGB32, at least as large as the window (at least 1 x 1)
+    bool hasBuffer = false;
+
+private:
+    void paintBackground(platform::DeviceContext& context, std::int32_t width, std::int32_t height) const;
+
+    std::unique_ptr<QWidget> window_;
+    QPointer<QWidget> windowGuard_; // becomes null when the window is destroyed by its parent
+    QPointer<QWidget> parent_;
+    platform::CriticalSection lock_;
+};

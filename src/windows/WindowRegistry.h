@@ -1,0 +1,48 @@
+#pragma once
+// The process-wide list of window records (observer and control windows) and
+// the passes other parts run over it. Every operation takes the registry's lock
+// for its whole run. Lock order: display manager, collection, registry, window
+// record, image source, simulation clock. Used only on the window thread.
+#include "platform/CriticalSection.h"
+#include "platform/Result.h"
+
+#include <list>
+#include <memory>
+
+class DisplayManager;
+class ImageSource;
+class QWidget;
+class WindowRecord;
+
+class WindowRegistry {
+public:
+    static WindowRegistry& instance();
+
+    void Lock();
+    void Unlock();
+
+    // Inserts at the head; the registry owns the record (and through it the window).
+    void addRecord(std::unique_ptr<WindowRecord> record);
+    // The record of a window, or null.
+    WindowRecord* findRecord(const QWidget* window);
+    // Destroys every record (and window) that shows `source`.
+    void removeWindowsOf(const ImageSource* source);
+    void removeAllWindows();
+    // Calls the source's ApplyDefaults for each of its windows; stops at the first failure.
+    HRESULT applyDefaults(ImageSource* source);
+    // Requests a redraw of each observer window that shows `source`.
+    void redraw(const ImageSource* source);
+    // Lays out again every window whose source's owner is `manager`.
+    HRESULT resize(DisplayManager* manager);
+    // Removes all windows; the registry stays usable (a new run may register again).
+    void shutdown();
+
+    int recordCount();
+    // The records in list order (head first); for tests and the script runner.
+    std::list<WindowRecord*> records();
+
+private:
+    WindowRegistry() = default;
+    platform::CriticalSection lock_;
+    std::list<std::unique_ptr<WindowRecord>> records_;
+};

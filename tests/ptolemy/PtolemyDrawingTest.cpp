@@ -1,0 +1,221 @@
+#include "ptolemy/PtolemyUniverse.h"
+
+#include "observatory/SimulationClock.h"
+#include "platform/DeviceContext.h"
+#include "platform/Message.h"
+#include "platform/ProcessClock.h"
+#include "ptolemy/PtolemyBody.h"
+#include "ptolemy/PtolemyFlags.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace {
+
+using namespace ptolemy_flags;
+constexpr double kPi = 3.14159265358979323846;
+const ColourRef kWhite = makeColour(255, 255, 255);
+const ColourRef kBlack = makeColour(0, 0, 0);
+const ColourRef kRed = makeColour(255, 0, 0);
+
+class PtolemyDrawing : public testing::Test {
+protected:
+    platform::MessageRecorder recorder;
+    PtolemyUniverse universe;
+    QImage image;
+
+    void SetUp() override
+    {
+        // A stopped clock at t = 0 keeps the picture fixed.
+        universe.Lock();
+        universe.LockClock();
+        universe.Clock().setPaused(true);
+        universe.Clock().setTime(0);
+        universe.UnlockClock();
+        universe.Unlock();
+    }
+
+    PtolemyBody& body() { return *universe.Bodies().Get(0); }
+
+    void draw(int width, int height, std::int32_t request)
+    {
+        image = QImage(width, height, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        platform::DeviceContext context(image);
+        ASSERT_EQ(universe.Draw(context, width, height, request), S_OK);
+    }
+
+    ColourRef pixel(int x, int y) const { return platform::fromQColor(QColor(image.pixel(x, y))); }
+
+    bool colourNear(int x, int y, ColourRef colour, int reach = 1) const
+    {
+        for (int dy = -reach; dy <= reach; ++dy)
+            for (int dx = -reach; dx <= reach; ++dx)
+                if (image.valid(x + dx, y + dy) && pixel(x + dx, y + dy) == colour)
+                    return true;
+        return false;
+    }
+
+    int countColour(ColourRef colour) const
+    {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += pixel(x, y) == colour ? 1 : 0;
+        return count;
+    }
+};
+
+TEST_F(PtolemyDrawing, EccentricDeferentCirclesAreDrawnAboutTheirCentres)
+{
+    // Extent 5 + 10 + 1 + 2 = 18; a 186 x 186 view gives 93 - 3 = 90 pixels: scale 5.
+    const auto chain = std::make_unique<PtolemyOrbit>("epicycle", kPi / 2, 0, 2,
+                                                      std::make_unique<PtolemyOrbit>("deferent", 0, 0, 10, nullptr, 1, 0));
+    body().SetChain(chain.get());
+    draw(186, 186, kFormatted | kCircles);
+    EXPECT_DOUBLE_EQ(universe.PixelScale(), 5.0);
+    // Deferent about (1, 0): screen (98, 93), radius 50.
+    EXPECT_TRUE(colourNear(98, 43, kBlack));
+    EXPECT_TRUE(colourNear(98, 143, kBlack));
+    EXPECT_TRUE(colourNear(48, 93, kBlack));
+    // Epicycle about (11, 0): screen (148, 93), radius 10.
+    EXPECT_TRUE(colourNear(148, 83, kBlack));
+    EXPECT_TRUE(colourNear(138, 93, kBlack));
+    // Inside the circles nothing is filled.
+    EXPECT_EQ(pixel(98, 93), kWhite);
+    EXPECT_EQ(pixel(148, 93), kWhite);
+}
+
+TEST_F(PtolemyDrawing, KnownPlanetPositionLandsOnItsPixel)
+{
+    // One orb of radius 15 at a quarter turn: the planet is near (0, 15); extent 20,
+    // a 206 x 206 view gives scale 100 / 20 = 5: screen (103 + 0, 103 - 75).
+    const auto chain = std::make_unique<PtolemyOrbit>("deferent", 0, 1, 15, nullptr);
+    body().SetChain(chain.get());
+    body().SetDotInterval(1);
+    universe.Lock();
+    universe.LockClock();
+    body().AppendPosition(0.25);
+    universe.UnlockClock();
+    universe.Unlock();
+    draw(206, 206, kFormatted | kDots | kDrag);
+    // The dot's fallback is an ellipse of half-size 2 in the trace colour.
+    EXPECT_EQ(pixel(102, 28), kRed);
+    EXPECT_EQ(pixel(103, 60), kWhite);
+    EXPECT_LE(countColour(kRed), 25);
+    EXPECT_GT(countColour(kRed), 3);
+}
+
+TEST_F(PtolemyDrawing, FullTraceLinesFollowTheCircle)
+{
+    const auto chain = std::make_unique<PtolemyOrbit>("deferent", 0, 1, 15, nullptr);
+    body().SetChain(chain.get());
+    draw(206, 206, kFormatted | kFullTrace | kLines);
+    EXPECT_TRUE(colourNear(178, 103, kRed));
+    EXPECT_TRUE(colourNear(103, 28, kRed));
+    EXPECT_TRUE(colourNear(28, 103, kRed));
+    EXPECT_TRUE(colourNear(103, 178, kRed));
+    EXPECT_EQ(pixel(103, 103), kWhite);
+    // Without the formatted flag the body's own flags rule: lines of the running
+    // trail (empty) and circles, in black.
+    draw(206, 206, kFullTrace | kLines);
+    EXPECT_EQ(countColour(kRed), 0);
+    EXPECT_TRUE(colourNear(103, 28, kBlack));
+}
+
+TEST_F(PtolemyDrawing, AnimatedBandsUseTheUniversePens)
+{
+    const auto chain = std::make_unique<PtolemyOrbit>("deferent", 0, 1, 15, nullptr);
+    body().SetChain(chain.get());
+    body().SetBandWidth(100);
+    draw(206, 206, kFormatted | kFullTrace | kLines | kAnimated);
+    // About 2000 segments in bands of 100 cycle through all five pens in order.
+    EXPECT_GT(countColour(makeColour(200, 200, 0)), 50);
+    EXPECT_GT(countColour(kBlack), 50);
+    EXPECT_GT(countColour(makeColour(0, 200, 200)), 50);
+    EXPECT_GT(countColour(makeColour(37, 150, 230)), 50);
+    EXPECT_GT(countColour(kRed), 50);
+    // Near the start of the trace (the right-most point, going up) the first band is pen 0.
+    EXPECT_TRUE(colourNear(178, 100, makeColour(200, 200, 0)));
+}
+
+TEST_F(PtolemyDrawing, AnimationPhaseAdvancesWithTheSpeed)
+{
+    const auto chain = std::make_unique<PtolemyOrbit>("deferent", 0, 1, 15, nullptr);
+    body().SetChain(chain.get());
+    body().SetAnimationSpeed(25);
+    const std::int32_t flags = kFormatted | kFullTrace | kLines | kAnimated;
+    draw(60, 60, flags);
+    draw(60, 60, flags);
+    EXPECT_EQ(body().AnimationPhase(), 0);
+    draw(60, 60, flags);
+    EXPECT_EQ(body().AnimationPhase(), 1);
+    body().SetAnimationSpeed(499);
+    draw(60, 60, flags);
+    EXPECT_EQ(body().AnimationPhase(), 10);
+}
+
+TEST_F(PtolemyDrawing, NoBodiesDrawNothingNotEvenTheEarth)
+{
+    universe.Lock();
+    universe.LockClock();
+    universe.Bodies().RemoveAll();
+    universe.UnlockClock();
+    universe.Unlock();
+    draw(100, 100, kFormatted | kEarth | kLines | kCircles);
+    EXPECT_EQ(countColour(kWhite), 100 * 100);
+}
+
+TEST_F(PtolemyDrawing, SmallViewScaleAndDegenerateNumbers)
+{
+    const auto chain = std::make_unique<PtolemyOrbit>("deferent", 0, 1, 15, nullptr);
+    body().SetChain(chain.get());
+    draw(10, 40, kFormatted | kCircles);
+    EXPECT_DOUBLE_EQ(universe.PixelScale(), (5.0 - 3.0) / 20.0);
+    // Numbers far beyond the screen neither crash nor overflow.
+    const double huge = std::numeric_limits<double>::max();
+    const auto wild = std::make_unique<PtolemyOrbit>("wild", 0, 1, huge / 4, nullptr, huge / 4, huge / 4, huge / 8, 0);
+    body().SetChain(wild.get());
+    draw(120, 80, kFormatted | kCircles | kLines | kDots | kFullTrace);
+    draw(120, 80, 0);
+    draw(0, 0, kFormatted | kCircles);
+}
+
+TEST_F(PtolemyDrawing, AutoChangeHappensAtTheFirstDrawAfterTheCycle)
+{
+    // Randomizing clears the shown file, which makes the change visible.
+    universe.SetShownFile("kept");
+    ASSERT_EQ(universe.SetArgument("changeCycle", "1", 0), S_OK);
+    const std::int64_t start = platform::clockMilliseconds();
+    while (platform::clockMilliseconds() < start + 3) {
+    }
+    EXPECT_EQ(universe.ShownFile(), "kept");
+    draw(50, 50, kFormatted | kLines);
+    EXPECT_EQ(universe.ShownFile(), "");
+    universe.SetShownFile("kept");
+    ASSERT_EQ(universe.SetArgument("changeCycle", "100000000", 0), S_OK);
+    draw(50, 50, kFormatted | kLines);
+    EXPECT_EQ(universe.ShownFile(), "kept");
+}
+
+TEST_F(PtolemyDrawing, InvisibleBodiesAndStatistics)
+{
+    const auto chain = std::make_unique<PtolemyOrbit>("deferent", 0, 1, 15, nullptr);
+    body().SetChain(chain.get());
+    body().SetVisible(false);
+    draw(100, 100, kFormatted | kCircles | kFullTrace | kLines);
+    EXPECT_EQ(countColour(kWhite), 100 * 100);
+    draw(200, 60, kDrawStatistics);
+    EXPECT_LT(countColour(kWhite), 200 * 60);
+    PtolemyBody orphan(nullptr);
+    QImage other(20, 20, QImage::Format_RGB32);
+    platform::DeviceContext context(other);
+    EXPECT_EQ(orphan.DrawSystem(context, kFormatted, 10, 10, 0, 1), E_FAIL);
+}
+
+} // namespace

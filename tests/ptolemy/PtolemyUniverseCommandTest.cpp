@@ -1,0 +1,162 @@
+#include "ptolemy/PtolemyUniverse.h"
+
+#include "observatory/SimulationClock.h"
+#include "platform/Chooser.h"
+#include "platform/Message.h"
+#include "platform/Release.h"
+#include "platform/ResourceLibrary.h"
+#include "ptolemy/PtolemyBody.h"
+#include "support/TestFiles.h"
+#include "windows/ControlWindow.h"
+
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using testing_support::TemporaryFolder;
+
+class PtolemyUniverseCommand : public testing::Test {
+protected:
+    platform::MessageRecorder recorder;
+    platform::ScriptedChooser chooser;
+    platform::ScopedChooser chooserScope{chooser};
+    TemporaryFolder folder;
+    PtolemyUniverse universe;
+    ControlWindow control{nullptr, &universe};
+
+    HRESULT press(int command) { return universe.OnCommand(&control, static_cast<std::uintptr_t>(command), 0); }
+    std::string label(int index) { return control.button(index)->text().toStdString(); }
+    bool paused()
+    {
+        universe.LockClock();
+        const bool result = universe.Clock().paused();
+        universe.UnlockClock();
+        return result;
+    }
+};
+
+TEST_F(PtolemyUniverseCommand, ButtonsInTableOrder)
+{
+    const char* labels[] = {"Restart", "Pause", "Load", "Save", "Random", "Edit"};
+    ASSERT_EQ(control.buttonCount(), 6);
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(label(k), labels[k]);
+        EXPECT_EQ(universe.GetButtons()[k].style, 0u);
+    }
+    platform::setRelease(platform::Release::Earlier);
+    EXPECT_EQ(universe.GetButtons()[0].label, "Init");
+    platform::setRelease(platform::Release::Current);
+}
+
+TEST_F(PtolemyUniverseCommand, PauseTwiceRestoresTheLabelAndTimeGoesOn)
+{
+    EXPECT_EQ(press(1), S_OK);
+    EXPECT_TRUE(paused());
+    EXPECT_EQ(label(1), "Resume");
+    // Restart while paused: time 0, still paused.
+    EXPECT_EQ(press(0), S_OK);
+    EXPECT_TRUE(paused());
+    EXPECT_DOUBLE_EQ(universe.Time(), 0);
+    EXPECT_EQ(press(1), S_OK);
+    EXPECT_FALSE(paused());
+    EXPECT_EQ(label(1), "Pause");
+    // The high bits of wparam are not part of the command number.
+    EXPECT_EQ(universe.OnCommand(&control, 0x10001, 0), S_OK);
+    EXPECT_TRUE(paused());
+}
+
+TEST_F(PtolemyUniverseCommand, SaveThenLoadRestoresTheSystems)
+{
+    universe.Bodies().Get(0)->SetName("Saved system");
+    const auto chain = universe.Bodies().Get(0)->CopyChain();
+    const std::string path = folder.file("saved.ptu");
+    chooser.answerFile(path);
+    EXPECT_EQ(press(3), S_OK);
+    EXPECT_EQ(universe.ShownFile(), path);
+    ASSERT_EQ(chooser.fileRequests().size(), 1u);
+    EXPECT_EQ(chooser.fileRequests()[0].kind, platform::FileDialogKind::SaveAs);
+    EXPECT_EQ(chooser.fileRequests()[0].filterDescription, "PTU files (*.PTU)");
+    EXPECT_EQ(chooser.fileRequests()[0].filterPattern, "*.ptu");
+    EXPECT_EQ(chooser.fileRequests()[0].defaultExtension, ".ptu");
+
+    press(4);
+    EXPECT_EQ(universe.ShownFile(), "");
+    chooser.answerFile(path);
+    EXPECT_EQ(press(2), S_OK);
+    EXPECT_EQ(universe.ShownFile(), path);
+    ASSERT_EQ(universe.Bodies().Count(), 1);
+    EXPECT_EQ(universe.Bodies().Get(0)->GetName(), "Saved system");
+    // Numbers come back to six decimals.
+    EXPECT_NEAR(universe.Bodies().Get(0)->Chain()->r, chain->r, 0.0000005);
+    EXPECT_EQ(universe.Bodies().Get(0)->OrbCount(), chain->ChainLength());
+}
+
+TEST_F(PtolemyUniverseCommand, ALoadThatDoesNotReadKeepsTheSystems)
+{
+    universe.Bodies().Get(0)->SetName("Keep me");
+    chooser.answerFile(folder.write("bad.ptu", "<?xml version='1.0'?>\n<PtolemyUniverse><PtolemyBody>"
+                                               "<PtolemyOrbit><name>x</name></PtolemyOrbit></PtolemyBody>"
+                                               "</PtolemyUniverse>\n"));
+    EXPECT_TRUE(FAILED(press(2)));
+    ASSERT_EQ(universe.Bodies().Count(), 1);
+    EXPECT_EQ(universe.Bodies().Get(0)->GetName(), "Keep me");
+    chooser.answerCancel();
+    EXPECT_TRUE(FAILED(press(2)));
+    EXPECT_EQ(universe.Bodies().Count(), 1);
+}
+
+TEST_F(PtolemyUniverseCommand, EditWithoutTheDialogShowsTheRightMessage)
+{
+    universe.SetAutoChange(true);
+    EXPECT_TRUE(FAILED(press(5)));
+    ASSERT_EQ(recorder.count(), 1u);
+    EXPECT_EQ(recorder.last().text, "PtolemyUniverse has no dialog resource instance.\nOperation unavailable");
+    EXPECT_EQ(recorder.last().caption, "Astreon Error");
+    EXPECT_TRUE(universe.AutoChange());
+}
+
+TEST_F(PtolemyUniverseCommand, EditWithTheLibraryRunsTheInstalledDialog)
+{
+    static const std::unique_ptr<platform::ResourceLibrary> library = platform::ResourceLibrary::load();
+    if (!library)
+        GTEST_SKIP() << "the resource library is not beside the test program";
+    const platform::ResourceLibrary* previous = platform::ResourceLibrary::current();
+    platform::ResourceLibrary::setCurrent(library.get());
+    // Without an installed dialog the failure is shown with the platform's text.
+    EXPECT_TRUE(FAILED(press(5)));
+    ASSERT_EQ(recorder.count(), 1u);
+    EXPECT_EQ(recorder.last().caption, "Error");
+    EXPECT_FALSE(recorder.last().text.empty());
+
+    universe.SetAutoChange(true);
+    QWidget* parentSeen = nullptr;
+    bool autoChangeDuringDialog = true;
+    PtolemyUniverse::setSystemsDialogRunner([&](QWidget* parent) {
+        parentSeen = parent;
+        autoChangeDuringDialog = universe.AutoChange();
+        return SystemsDialogOutcome{2, ""};
+    });
+    EXPECT_EQ(press(5), S_OK);
+    EXPECT_EQ(parentSeen, &control);
+    EXPECT_FALSE(autoChangeDuringDialog);
+    EXPECT_TRUE(universe.AutoChange());
+    EXPECT_EQ(recorder.count(), 1u);
+    PtolemyUniverse::setSystemsDialogRunner(nullptr);
+    platform::ResourceLibrary::setCurrent(previous);
+}
+
+TEST_F(PtolemyUniverseCommand, UnknownCommandsAndNoDisplayManager)
+{
+    EXPECT_EQ(press(6), E_FAIL);
+    EXPECT_EQ(recorder.last().text, "Couldn't send message.");
+    EXPECT_EQ(recorder.last().caption, "Error");
+    press(9);
+    EXPECT_EQ(recorder.last().text, "Got a message I wasn't ready for.");
+    EXPECT_EQ(recorder.last().caption, "Error");
+}
+
+} // namespace

@@ -1,0 +1,79 @@
+#include "shell/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CommandLine parse(std::vector<std::string> arguments) { return CommandLine::parse(arguments); }
+
+} // namespace
+
+TEST(CommandLineTest, NoArgumentsGiveNoOptionsAndAnEmptyTail)
+{
+    const CommandLine line = parse({});
+
+    EXPECT_TRUE(line.isValid());
+    EXPECT_FALSE(line.help || line.version || line.batch || line.demo);
+    EXPECT_EQ(line.tail, "");
+    EXPECT_FALSE(line.usesBatchMode());
+    EXPECT_FALSE(line.finishAfterMilliseconds());
+}
+
+TEST(CommandLineTest, FlagsAndValuedOptionsAreRead)
+{
+    const CommandLine line = parse({ "--batch", "--demo", "--script", "steps.txt", "--screenshot", "shot.png",
+        "--quit-after", "3000", "--help", "--version" });
+
+    ASSERT_TRUE(line.isValid()) << line.error;
+    EXPECT_TRUE(line.batch);
+    EXPECT_TRUE(line.demo);
+    EXPECT_TRUE(line.help);
+    EXPECT_TRUE(line.version);
+    EXPECT_EQ(line.scriptPath, "steps.txt");
+    EXPECT_EQ(line.screenshotPath, "shot.png");
+    EXPECT_EQ(line.quitAfterMilliseconds, 3000);
+    EXPECT_EQ(line.finishAfterMilliseconds(), 3000);
+}
+
+TEST(CommandLineTest, TheWordsAfterTheOptionsFormTheTailJoinedBySingleSpaces)
+{
+    EXPECT_EQ(parse({ "--batch", "My", "Layouts/Sky", "Show.lay" }).tail, "My Layouts/Sky Show.lay");
+    EXPECT_EQ(parse({ "\"quoted", "path.lay\"" }).tail, "\"quoted path.lay\"");
+    EXPECT_EQ(parse({ "x" }).tail, "x");
+    EXPECT_EQ(parse({ "a.lay", "--demo" }).tail, "a.lay --demo") << "options end at the first word";
+    EXPECT_FALSE(parse({ "a.lay", "--demo" }).demo);
+    EXPECT_EQ(parse({ "--", "--demo.lay" }).tail, "--demo.lay") << "-- ends the options";
+    EXPECT_EQ(parse({ "-", "b" }).tail, "- b");
+}
+
+TEST(CommandLineTest, UnknownOptionsAndMissingOrBadValuesAreUsageErrors)
+{
+    const CommandLine unknown = parse({ "--fast", "a.lay" });
+    EXPECT_FALSE(unknown.isValid());
+    EXPECT_NE(unknown.error.find("--fast"), std::string::npos);
+    EXPECT_EQ(unknown.error.find('\n'), std::string::npos) << "one line";
+
+    EXPECT_FALSE(parse({ "-x" }).isValid());
+    EXPECT_FALSE(parse({ "--script" }).isValid());
+    EXPECT_FALSE(parse({ "--screenshot" }).isValid());
+    EXPECT_FALSE(parse({ "--quit-after", "soon" }).isValid());
+    EXPECT_FALSE(parse({ "--quit-after", "-5" }).isValid());
+    EXPECT_FALSE(parse({ "--quit-after", "10ms" }).isValid());
+}
+
+TEST(CommandLineTest, AScriptImpliesBatchModeAndAScreenshotAloneStillFinishes)
+{
+    EXPECT_TRUE(parse({ "--script", "s.txt" }).usesBatchMode());
+    EXPECT_TRUE(parse({ "--batch" }).usesBatchMode());
+
+    const CommandLine screenshot = parse({ "--screenshot", "shot.png" });
+    EXPECT_EQ(screenshot.finishAfterMilliseconds(), CommandLine::kDefaultScreenshotDelayMilliseconds);
+}
+
+TEST(CommandLineTest, TheUsageTextNamesEveryOption)
+{
+    const std::string usage = usageText();
+    for (const char* option :
+        { "--help", "--version", "--batch", "--demo", "--script", "--screenshot", "--quit-after" })
+        EXPECT_NE(usage.find(option), std::string::npos) << option;
+}

@@ -1,0 +1,204 @@
+#include "shell/MainWindow.h"
+
+#include "display/DisplayManager.h"
+#include "platform/Chooser.h"
+#include "platform/Message.h"
+#include "shell/DemoRoot.h"
+#include "shell/InitialLayoutPath.h"
+#include "windows/EventWait.h"
+#include "windows/WindowRecord.h"
+#include "windows/WindowRegistry.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+using testing_support::DemoRoot;
+
+namespace {
+
+MainWindow::DisplayManagerFactory noDisplayManager()
+{
+    return [] { return std::unique_ptr<DisplayManager>(); };
+}
+
+QAction* menuNamed(MainWindow& window, const QString& title)
+{
+    for (QAction* action : window.menuBar()->actions()) {
+        if (action->text() == title)
+            return action;
+    }
+    return nullptr;
+}
+
+std::vector<std::int32_t> tickAndRecordIndexes(MainWindow& window, int ticks)
+{
+    std::vector<std::int32_t> indexes;
+    for (int tick = 0; tick < ticks; ++tick) {
+        window.onDemoTimer();
+        indexes.push_back(window.demoIndex());
+    }
+    return indexes;
+}
+
+} // namespace
+
+TEST(MainWindowTest, HasTheTitleSizeAndMenuCommands)
+{
+    MainWindow window(noDisplayManager());
+
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Skyloom Simulator"));
+    EXPECT_EQ(window.size(), QSize(1000, 700));
+    const std::pair<int, const char*> commands[] = { { kLoadCommand, "Load" }, { kReloadCommand, "Reload" },
+        { kStartPoundingCommand, "Start Pounding" }, { kStopPoundingCommand, "Stop Pounding" } };
+    for (const auto& [id, label] : commands) {
+        QAction* const action = window.commandAction(id);
+        ASSERT_NE(action, nullptr) << id;
+        EXPECT_EQ(action->text(), QString::fromLatin1(label));
+        EXPECT_EQ(action->data().toInt(), id);
+    }
+    EXPECT_EQ(kLoadCommand, 40001);
+    EXPECT_EQ(kStopPoundingCommand, 40004);
+    ASSERT_NE(menuNamed(window, "Layout"), nullptr);
+    ASSERT_NE(menuNamed(window, "Test"), nullptr);
+    EXPECT_TRUE(menuNamed(window, "Layout")->isEnabled());
+    EXPECT_FALSE(menuNamed(window, "Test")->isEnabled()) << "the whole Test popup is greyed";
+}
+
+TEST(MainWindowTest, MenuActionsSendTheirCommands)
+{
+    MainWindow window(noDisplayManager());
+
+    window.commandAction(kStartPoundingCommand)->trigger();
+    EXPECT_TRUE(window.isPounding());
+    window.commandAction(kStopPoundingCommand)->trigger();
+    EXPECT_FALSE(window.isPounding());
+}
+
+TEST(MainWindowTest, TheDemonstrationAdvancesBeforeUseAndContinuesAfterAPause)
+{
+    MainWindow window(noDisplayManager());
+    EXPECT_EQ(tickAndRecordIndexes(window, 2), (std::vector<std::int32_t> { 0, 0 })) << "idle ticks do nothing";
+
+    window.onCommand(kStartPoundingCommand);
+    EXPECT_EQ(tickAndRecordIndexes(window, 3), (std::vector<std::int32_t> { 1, 2, 3 }));
+    window.onCommand(kStopPoundingCommand);
+    EXPECT_EQ(tickAndRecordIndexes(window, 2), (std::vector<std::int32_t> { 3, 3 }));
+    window.onCommand(kStartPoundingCommand);
+    EXPECT_EQ(tickAndRecordIndexes(window, 4), (std::vector<std::int32_t> { 4, 5, 6, 0 }));
+    EXPECT_STREQ(MainWindow::demoLayoutPath(0), "AstreonLayouts/4 Framed Candy Universes.lay");
+    EXPECT_STREQ(MainWindow::demoLayoutPath(1), "AstreonLayouts/Observatory.lay");
+    EXPECT_STREQ(MainWindow::demoLayoutPath(6), "AstreonLayouts/Brellin Logo.lay");
+    EXPECT_EQ(MainWindow::demoLayoutPath(7), nullptr);
+}
+
+TEST(MainWindowTest, UnknownCommandsDoNothing)
+{
+    DemoRoot root;
+    setInitialLayoutPath(MainWindow::demoLayoutPath(3));
+    MainWindow window;
+    const std::int32_t loads = window.displayManager()->totalLoads();
+
+    window.onCommand(12345);
+    window.onCommand(40005);
+
+    EXPECT_FALSE(window.isPounding());
+    EXPECT_EQ(window.displayManager()->totalLoads(), loads);
+}
+
+TEST(MainWindowTest, TheInitialLayoutIsLoadedIntoTheWholeHostAtCreation)
+{
+    DemoRoot root;
+    setInitialLayoutPath(MainWindow::demoLayoutPath(3));
+
+    MainWindow window;
+
+    ASSERT_NE(window.displayManager(), nullptr);
+    EXPECT_EQ(window.displayManager()->hostWindow(), window.host());
+    EXPECT_TRUE(window.displayManager()->isScreenRectSet());
+    EXPECT_EQ(window.displayManager()->totalLoads(), 1);
+    EXPECT_EQ(window.displayManager()->appliedColour(), DemoRoot::colourOf(3));
+}
+
+TEST(MainWindowTest, EachDemonstrationTickLoadsTheLayoutAtTheNewIndex)
+{
+    DemoRoot root;
+    setInitialLayoutPath("");
+    MainWindow window;
+    window.onCommand(kStartPoundingCommand);
+
+    for (const int expected : { 1, 2, 3, 4, 5, 6, 0, 1 }) {
+        window.onDemoTimer();
+        EXPECT_EQ(window.displayManager()->appliedColour(), DemoRoot::colourOf(expected)) << expected;
+    }
+}
+
+TEST(MainWindowTest, AMissingInitialLayoutIsSilentButReloadReportsIt)
+{
+    DemoRoot root;
+    platform::MessageRecorder messages;
+    setInitialLayoutPath("AstreonLayouts/Missing.lay");
+
+    MainWindow window;
+    EXPECT_EQ(messages.count(), 0u);
+    EXPECT_EQ(window.displayManager()->totalFailedLoads(), 1);
+
+    window.onCommand(kReloadCommand);
+    EXPECT_EQ(messages.count(), 1u);
+    EXPECT_EQ(window.displayManager()->totalFailedLoads(), 2);
+}
+
+TEST(MainWindowTest, LoadAsksForALayoutFile)
+{
+    DemoRoot root;
+    setInitialLayoutPath("");
+    MainWindow window;
+    platform::ScriptedChooser chooser;
+    platform::ScopedChooser installed(chooser);
+
+    chooser.answerFile(MainWindow::demoLayoutPath(5));
+    window.onCommand(kLoadCommand);
+    EXPECT_EQ(window.displayManager()->appliedColour(), DemoRoot::colourOf(5));
+
+    chooser.answerCancel();
+    window.onCommand(kLoadCommand);
+    EXPECT_EQ(window.displayManager()->appliedColour(), DemoRoot::colourOf(5)) << "a cancelled load changes nothing";
+    EXPECT_EQ(chooser.fileRequests().size(), 2u);
+}
+
+TEST(MainWindowTest, CommandsWithoutADisplayManagerOnlyMoveTheDemonstrationIndex)
+{
+    platform::ScriptedChooser chooser;
+    platform::ScopedChooser installed(chooser);
+    MainWindow window(noDisplayManager());
+
+    window.onCommand(kLoadCommand);
+    window.onCommand(kReloadCommand);
+    window.onCommand(kStartPoundingCommand);
+    window.onDemoTimer();
+
+    EXPECT_TRUE(chooser.fileRequests().empty());
+    EXPECT_EQ(window.demoIndex(), 1);
+}
+
+TEST(MainWindowTest, ClosingDeletesTheDisplayManagerAndTheLayoutsWindows)
+{
+    DemoRoot root;
+    const std::string layout = root.folder().write("AstreonLayouts/Windows.lay",
+        "<Layout><ImageSourceCollection><ImageSource><type>KeplerUniverse</type></ImageSource><Windows>"
+        "<ObserverWindow><ScreenRect><left>0</left><top>0</top><right>1</right><bottom>1</bottom></ScreenRect>"
+        "<Refresh>0</Refresh></ObserverWindow></Windows></ImageSourceCollection></Layout>");
+    setInitialLayoutPath(layout.c_str());
+    MainWindow window;
+    window.show();
+    ASSERT_EQ(WindowRegistry::instance().recordCount(), 1);
+    QWidget* const observer = WindowRegistry::instance().records().front()->window();
+    ASSERT_TRUE(testing_support::processEventsUntil([&] { return observer->size() == window.host()->size(); }))
+        << "size changes of the host reach the layout's windows";
+
+    window.close();
+
+    EXPECT_EQ(window.displayManager(), nullptr);
+    EXPECT_EQ(WindowRegistry::instance().recordCount(), 0);
+}

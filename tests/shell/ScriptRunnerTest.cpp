@@ -1,0 +1,127 @@
+#include "shell/ScriptRunner.h"
+
+#include "display/DisplayManager.h"
+#include "platform/Chooser.h"
+#include "shell/MainWindow.h"
+#include "support/TestFiles.h"
+#include "windows/EventWait.h"
+#include "windows/RecordingImageSource.h"
+#include "windows/WindowFactory.h"
+#include "windows/WindowTestSupport.h"
+
+#include <QImage>
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using testing_support::controlSpec;
+using testing_support::observerSpec;
+using testing_support::RecordingImageSource;
+
+namespace {
+
+class ScriptRunnerTest : public ::testing::Test {
+protected:
+    ~ScriptRunnerTest() override { WindowRegistry::instance().removeAllWindows(); }
+
+    // Runs `text` as a script and waits until it has finished.
+    bool run(const std::string& text)
+    {
+        const ParsedScript script = parseScript(text);
+        for (const std::string& error : script.errors)
+            errors_ << error << '\n';
+        runner_.start(script.steps);
+        return testing_support::processEventsUntil([&] { return runner_.isFinished(); });
+    }
+
+    MainWindow window_ { [] { return std::unique_ptr<DisplayManager>(); } };
+    platform::ScriptedChooser chooser_;
+    std::ostringstream errors_;
+    ScriptRunner runner_ { window_, chooser_, errors_ };
+    RecordingImageSource source_;
+};
+
+} // namespace
+
+TEST_F(ScriptRunnerTest, WindowsAreNumberedInTheOrderTheyWereCreated)
+{
+    ASSERT_EQ(createWindow(window_.host(), observerSpec(&source_)), S_OK);
+    ASSERT_EQ(createWindow(window_.host(), controlSpec(&source_)), S_OK);
+    ASSERT_EQ(createWindow(window_.host(), observerSpec(&source_)), S_OK);
+    const auto newestFirst = WindowRegistry::instance().records();
+
+    EXPECT_EQ(ScriptRunner::layoutWindow(window_, 0), newestFirst.back()->window());
+    EXPECT_EQ(ScriptRunner::layoutWindow(window_, 2), newestFirst.front()->window());
+    EXPECT_EQ(ScriptRunner::layoutWindow(window_, 3), nullptr);
+    EXPECT_EQ(ScriptRunner::layoutWindow(window_, -1), nullptr);
+}
+
+TEST_F(ScriptRunnerTest, PressClicksTheLabelledButtonOfTheNumberedWindow)
+{
+    source_.setButtons({ { 0, "Load" }, { 0, "Sync" }, { 0, "x Align" } });
+    ASSERT_EQ(createWindow(window_.host(), observerSpec(&source_)), S_OK);
+    ASSERT_EQ(createWindow(window_.host(), controlSpec(&source_)), S_OK);
+
+    ASSERT_TRUE(run("press 1 x Align\npress 1 Sync\n"));
+
+    ASSERT_EQ(source_.commands.size(), 2u);
+    EXPECT_EQ(source_.commands[0].wparam, 2u);
+    EXPECT_EQ(source_.commands[0].window, ScriptRunner::layoutWindow(window_, 1));
+    EXPECT_EQ(source_.commands[1].wparam, 1u);
+    EXPECT_TRUE(errors_.str().empty()) << errors_.str();
+}
+
+TEST_F(ScriptRunnerTest, StepsThatCannotBeDoneAreReportedAndTheScriptGoesOn)
+{
+    source_.setButtons({ { 0, "Load" } });
+    ASSERT_EQ(createWindow(window_.host(), observerSpec(&source_)), S_OK);
+    ASSERT_EQ(createWindow(window_.host(), controlSpec(&source_)), S_OK);
+
+    ASSERT_TRUE(run("press 5 Load\npress 0 Load\npress 1 Save\nnonsense\nmenu 40003\n"));
+
+    const std::string reported = errors_.str();
+    EXPECT_NE(reported.find("line 1"), std::string::npos) << reported;
+    EXPECT_NE(reported.find("line 2"), std::string::npos) << "an observer window has no buttons";
+    EXPECT_NE(reported.find("line 3"), std::string::npos);
+    EXPECT_NE(reported.find("line 4"), std::string::npos);
+    EXPECT_TRUE(source_.commands.empty());
+    EXPECT_TRUE(window_.isPounding()) << "the last step still ran";
+}
+
+TEST_F(ScriptRunnerTest, MenuWaitAndAnswerStepsRunInOrder)
+{
+    ASSERT_TRUE(run("menu 40003\nwait 5\nanswer-file AstreonFiles/a b.ptu\nanswer-cancel\n"));
+
+    EXPECT_TRUE(window_.isPounding());
+    EXPECT_EQ(chooser_.pendingAnswers(), 2u);
+    EXPECT_EQ(chooser_.chooseFile({}), std::optional<std::string>("AstreonFiles/a b.ptu"));
+    EXPECT_EQ(chooser_.chooseFile({}), std::nullopt);
+}
+
+TEST_F(ScriptRunnerTest, ScreenshotWritesAPictureOfTheMainWindow)
+{
+    testing_support::TemporaryFolder folder;
+    const std::string path = folder.file("shot.png");
+    window_.show();
+
+    ASSERT_TRUE(run("screenshot " + path + "\nscreenshot " + folder.file("no/such/folder/shot.png") + "\n"));
+
+    QImage shot;
+    ASSERT_TRUE(shot.load(QString::fromStdString(path)));
+    EXPECT_EQ(shot.size(), window_.size());
+    EXPECT_NE(errors_.str().find("line 2"), std::string::npos) << "an unwritable screenshot is reported";
+}
+
+TEST_F(ScriptRunnerTest, QuitClosesTheMainWindowAndEndsTheScript)
+{
+    window_.show();
+    bool finishedSignal = false;
+    QObject::connect(&runner_, &ScriptRunner::finished, [&] { finishedSignal = true; });
+
+    ASSERT_TRUE(run("menu 40003\nquit\nmenu 40004\n"));
+
+    EXPECT_TRUE(finishedSignal);
+    EXPECT_FALSE(window_.isVisible());
+    EXPECT_TRUE(window_.isPounding()) << "no step runs after quit";
+}
