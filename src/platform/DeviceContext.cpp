@@ -1,7 +1,5 @@
 #include "platform/DeviceContext.h"
 
-#include <QFontMetrics>
-
 #include <cmath>
 
 namespace platform {
@@ -18,6 +16,8 @@ ColourRef fromQColor(const QColor& colour)
 
 QFont DeviceContext::defaultFont()
 {
+    // Made afresh (a few microseconds per paint): a font kept in a static would outlive
+    // the application object that its font engines belong to.
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(12);
     font.setStyleStrategy(QFont::NoAntialias);
@@ -33,9 +33,13 @@ DeviceContext::DeviceContext(QImage& target) : target_(target), painter_(&target
     applyBrush();
 }
 
+// The painter always holds the selected pen and brush, so selecting the same one again
+// needs no new painter state.
 Pen DeviceContext::selectPen(const Pen& pen)
 {
     const Pen previous = pen_;
+    if (pen == pen_)
+        return previous;
     pen_ = pen;
     applyPen();
     return previous;
@@ -44,6 +48,8 @@ Pen DeviceContext::selectPen(const Pen& pen)
 Brush DeviceContext::selectBrush(const Brush& brush)
 {
     const Brush previous = brush_;
+    if (brush == brush_)
+        return previous;
     brush_ = brush;
     applyBrush();
     return previous;
@@ -82,6 +88,24 @@ void DeviceContext::lineTo(int x, int y)
     currentY_ = y;
 }
 
+void DeviceContext::polyline(const Point* points, std::size_t count)
+{
+    if (count == 0)
+        return;
+    const Point& last = points[count - 1];
+    if (pen_.style != Pen::Style::Null && count > 1) {
+        // Separate segments, not QPainter::drawPolyline: a polyline joins its segments and
+        // leaves out some corner pixels that the same lines drawn one by one have.
+        lines_.clear();
+        lines_.reserve(count - 1);
+        for (std::size_t k = 1; k < count; ++k)
+            lines_.emplace_back(points[k - 1].x, points[k - 1].y, points[k].x, points[k].y);
+        painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+    }
+    currentX_ = last.x;
+    currentY_ = last.y;
+}
+
 void DeviceContext::ellipse(int left, int top, int right, int bottom)
 {
     if (right - left < 1 || bottom - top < 1)
@@ -102,10 +126,10 @@ void DeviceContext::arc(int left, int top, int right, int bottom, int xStart, in
         return;
     const QRect box(left, top, right - left - 1, bottom - top - 1);
     if (xStart == xEnd && yStart == yEnd) {
-        painter_.save();
+        // An outline only; the selected brush comes back at once (cheaper than saving the painter).
         painter_.setBrush(Qt::NoBrush);
         painter_.drawEllipse(box);
-        painter_.restore();
+        applyBrush();
         return;
     }
     const double cx = (left + right) / 2.0;
@@ -129,10 +153,9 @@ void DeviceContext::fillRect(int left, int top, int right, int bottom, ColourRef
 void DeviceContext::setPixel(int x, int y, ColourRef colour)
 {
     if (target_.valid(x, y)) {
-        painter_.save();
         painter_.setPen(QPen(toQColor(colour), 0));
         painter_.drawPoint(x, y);
-        painter_.restore();
+        applyPen();
     }
 }
 
@@ -144,13 +167,11 @@ ColourRef DeviceContext::pixel(int x, int y) const
 void DeviceContext::textOut(int x, int y, const std::string& text)
 {
     const QString qtext = QString::fromLatin1(text.c_str(), static_cast<qsizetype>(text.size()));
-    const QFontMetrics metrics(painter_.font());
     if (opaqueText_)
-        painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(qtext), lineHeight()), toQColor(textBackground_));
-    painter_.save();
+        painter_.fillRect(QRect(x, y, metrics().horizontalAdvance(qtext), lineHeight()), toQColor(textBackground_));
     painter_.setPen(toQColor(textColour_));
-    painter_.drawText(x, y + metrics.ascent(), qtext);
-    painter_.restore();
+    painter_.drawText(x, y + metrics().ascent(), qtext);
+    applyPen();
 }
 
 ColourRef DeviceContext::setTextColour(ColourRef colour)
@@ -166,16 +187,21 @@ void DeviceContext::setTextBackground(bool opaque, ColourRef colour)
     textBackground_ = colour;
 }
 
+const QFontMetrics& DeviceContext::metrics() const
+{
+    if (!metrics_)
+        metrics_.emplace(painter_.font());
+    return *metrics_;
+}
+
 int DeviceContext::lineHeight() const
 {
-    const QFontMetrics metrics(painter_.font());
-    return metrics.height() + metrics.leading();
+    return metrics().height() + metrics().leading();
 }
 
 int DeviceContext::textWidth(const std::string& text) const
 {
-    const QFontMetrics metrics(painter_.font());
-    return metrics.horizontalAdvance(QString::fromLatin1(text.c_str(), static_cast<qsizetype>(text.size())));
+    return metrics().horizontalAdvance(QString::fromLatin1(text.c_str(), static_cast<qsizetype>(text.size())));
 }
 
 void DeviceContext::setRasterOp(RasterOp op)

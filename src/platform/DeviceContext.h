@@ -8,10 +8,15 @@
 #include "platform/Colour.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
+#include <QLine>
 #include <QPainter>
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -20,11 +25,23 @@ struct Pen {
     ColourRef colour = 0;
     int width = 1;
     Style style = Style::Solid;
+
+    friend bool operator==(const Pen&, const Pen&) = default;
 };
 
 struct Brush {
     ColourRef colour = makeColour(255, 255, 255);
     bool hollow = false; // a hollow brush fills nothing
+
+    friend bool operator==(const Brush&, const Brush&) = default;
+};
+
+// A pixel position on a device.
+struct Point {
+    int x = 0;
+    int y = 0;
+
+    friend bool operator==(const Point&, const Point&) = default;
 };
 
 enum class RasterOp { SourceCopy, SourceAnd, SourcePaint };
@@ -49,6 +66,10 @@ public:
     void moveTo(int x, int y);
     // A line from the current position to (x, y) in the selected pen; (x, y) becomes the current position.
     void lineTo(int x, int y);
+    // Connected lines through `count` points in the selected pen: the same pixels as moveTo the first
+    // point and lineTo each following one, handed to the painter in one call (a long trail costs one
+    // call instead of one per segment). The last point becomes the current position.
+    void polyline(const Point* points, std::size_t count);
     // The ellipse inscribed in the box, outlined with the pen and filled with the brush.
     void ellipse(int left, int top, int right, int bottom);
     // The rectangle outlined with the pen and filled with the brush.
@@ -82,6 +103,8 @@ private:
     void applyPen();
     void applyBrush();
     void setRasterOp(RasterOp op);
+    // The painter's font metrics, measured once per context (its font never changes).
+    const QFontMetrics& metrics() const;
 
     QImage& target_;
     QPainter painter_;
@@ -92,6 +115,8 @@ private:
     ColourRef textColour_ = 0;
     bool opaqueText_ = true;
     ColourRef textBackground_ = makeColour(255, 255, 255);
+    mutable std::optional<QFontMetrics> metrics_;
+    std::vector<QLine> lines_; // polyline's segments; every polyline of this context reuses the allocation
 };
 
 QColor toQColor(ColourRef colour);

@@ -8,6 +8,7 @@
 #include "ptolemy/UniverseLocks.h"
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -113,11 +114,14 @@ void PtolemyBody::DrawTraceLines(const ObservationTrail& trail, platform::Device
     const std::int32_t capacity = trail.capacity();
     if (count < 2 || capacity <= 0)
         return;
+    // The points of the current run of segments in one pen, drawn with one call when
+    // the pen changes and at the end. Reused from paint to paint (window thread only),
+    // so that drawing a trail allocates nothing once the longest trail has been drawn.
+    thread_local std::vector<platform::Point> run;
+    run.clear();
     std::int32_t j = start % capacity;
     const Observation first = trail.record(j);
-    int lastX = screenX(cx, first.x, scale);
-    int lastY = screenY(cy, first.y, scale);
-    device.moveTo(lastX, lastY);
+    run.push_back({screenX(cx, first.x, scale), screenY(cy, first.y, scale)});
     for (std::int32_t k = 1; k < count; ++k) {
         bool penChanged = false;
         if (animated && owner_) {
@@ -126,23 +130,23 @@ void PtolemyBody::DrawTraceLines(const ObservationTrail& trail, platform::Device
             const std::int64_t band = ((static_cast<std::int64_t>(j) + animationPhase_) / bandWidth_) % kBandPens;
             if (band != currentPen_) {
                 currentPen_ = (currentPen_ + 1) % kBandPens;
+                const platform::Point from = run.back();
+                device.polyline(run.data(), run.size());
+                run.assign(1, from);
                 device.selectPen(owner_->AnimationPen(currentPen_));
                 penChanged = true;
             }
         }
         j = (j + 1) % capacity;
-        // One read (one lock) per record.
+        // The caller holds the trail's lock: each read re-enters it without waiting.
         const Observation next = trail.record(j);
-        const int x = screenX(cx, next.x, scale);
-        const int y = screenY(cy, next.y, scale);
+        const platform::Point point{screenX(cx, next.x, scale), screenY(cy, next.y, scale)};
         // A segment that stays on its pixel adds nothing to the picture: records
         // closer than a pixel cost no drawing.
-        if (x != lastX || y != lastY || penChanged) {
-            device.lineTo(x, y);
-            lastX = x;
-            lastY = y;
-        }
+        if (point != run.back() || penChanged)
+            run.push_back(point);
     }
+    device.polyline(run.data(), run.size());
 }
 
 void PtolemyBody::DrawTraceDots(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,

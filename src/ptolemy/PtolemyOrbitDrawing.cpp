@@ -27,7 +27,9 @@ void PtolemyOrbit::DrawCircles(platform::DeviceContext& device, double t, int cx
     using screen_mapping::screenY;
     // Innermost first: walk the chain once, then draw it from its far end, carrying
     // each orb's moving point outward as the next orb's centre.
-    std::vector<const PtolemyOrbit*> chain;
+    // Reused from paint to paint (window thread only): drawing allocates nothing per system.
+    thread_local std::vector<const PtolemyOrbit*> chain;
+    chain.clear();
     for (const PtolemyOrbit* orb = this; orb != nullptr; orb = orb->next.get())
         chain.push_back(orb);
     ModelPoint carrier;

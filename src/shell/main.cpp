@@ -14,7 +14,9 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QString>
 #include <QTimer>
+#include <QtGlobal>
 
 #include <chrono>
 #include <cstdlib>
@@ -49,12 +51,29 @@ std::optional<std::string> readScript(const std::string& path)
     return text.str();
 }
 
+QtMessageHandler previousMessageHandler = nullptr;
+
+// In batch runs standard error carries one line per message box. A window-system plugin
+// (offscreen, for one) warns there about window requests it does not implement ("This
+// plugin does not support propagateSizeHints()"); such notices say nothing about the
+// program and would break that one-line-per-message contract, so they are dropped.
+void dropUnsupportedPlatformNotices(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support ")))
+        return;
+    if (previousMessageHandler)
+        previousMessageHandler(type, context, text);
+    else
+        std::cerr << qFormatLogMessage(type, context, text).toLocal8Bit().constData() << '\n';
+}
+
 // Message boxes and file dialogs: batch runs (and scripts) never wait for a person.
 void installDialogs(const CommandLine& line, platform::ScriptedChooser& scripted)
 {
     static platform::InteractiveMessageSink interactiveMessages;
     static platform::InteractiveChooser interactiveChooser;
     if (line.usesBatchMode()) {
+        previousMessageHandler = qInstallMessageHandler(dropUnsupportedPlatformNotices);
         platform::setMessageSink(nullptr);
         platform::setChooser(&scripted);
     } else {

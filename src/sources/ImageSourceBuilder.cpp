@@ -3,11 +3,13 @@
 #include "observatory/Observatory.h"
 #include "platform/Message.h"
 #include "ptolemy/PtolemyUniverse.h"
+#include "sources/BitmapDisplayWindow.h"
 #include "sources/KeplerUniverse.h"
 #include "xml/XmlNode.h"
 
 #include <new>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -18,13 +20,6 @@ HRESULT makeSource(std::unique_ptr<ImageSource>& source)
 {
     source = std::make_unique<Source>();
     return S_OK;
-}
-
-// The factory of a type whose source class is not part of this build.
-HRESULT notBuiltYet(std::unique_ptr<ImageSource>& source)
-{
-    source.reset();
-    return E_NOTIMPL;
 }
 
 struct SourceType {
@@ -38,7 +33,7 @@ struct SourceType {
 const SourceType kSourceTypes[] = {
     {"KeplerUniverse", false, makeSource<KeplerUniverse>},
     {"PtolemyUniverse", true, makeSource<PtolemyUniverse>},
-    {"BitmapDisplayWindow", true, notBuiltYet},
+    {"BitmapDisplayWindow", true, makeSource<BitmapDisplayWindow>},
     {"Observatory", false, makeSource<Observatory>},
 };
 
@@ -82,6 +77,11 @@ HRESULT ImageSourceBuilder::Build(XmlNode* node, std::unique_ptr<ImageSource>& s
     try {
         return buildLocked(*node, source);
     } catch (const std::bad_alloc&) {
+        source.reset();
+        return E_OUTOFMEMORY;
+    } catch (const std::system_error&) {
+        // An animated source starts its clock thread when it is made; when the system
+        // has no thread left for it the source cannot be made, like out of memory.
         source.reset();
         return E_OUTOFMEMORY;
     }

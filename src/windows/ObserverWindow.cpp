@@ -88,7 +88,12 @@ void ObserverWindow::paintEvent(QPaintEvent*)
         platform::CriticalSectionGuard guard(own->recordLock());
         if (own->hasBuffer) {
             QPainter painter(this);
-            painter.drawImage(QPoint(0, 0), own->backBuffer, QRect(0, 0, width(), height()));
+            // Until the first render into a new buffer the window shows its class background
+            // (white), as the window system's own paint would, never the unrendered buffer.
+            if (own->bufferDrawn)
+                painter.drawImage(QPoint(0, 0), own->backBuffer, QRect(0, 0, width(), height()));
+            else
+                painter.fillRect(rect(), Qt::white);
         }
     }
     if (!renderedSinceLastCopy_)

@@ -84,6 +84,7 @@ void WindowRecord::layoutPass()
     // placed background does not cover keep what the buffer held before.
     backBuffer.fill(platform::toQColor(kBlack));
     hasBuffer = true;
+    bufferDrawn = false;
     requestRedraw();
 }
 
@@ -109,6 +110,7 @@ bool WindowRecord::renderBackBuffer()
         imageSource->Draw(context, width, height, drawFlags);
     }
     lastDrawn = absoluteGeneration(imageSource->GetGeneration());
+    bufferDrawn = true;
     return true;
 }
 

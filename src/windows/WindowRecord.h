@@ -73,6 +73,7 @@ public:
     PixelRect pixelRect; // in the parent's client coordinates
     QImage backBuffer; // Format_RGB32, at least as large as the window (at least 1 x 1)
     bool hasBuffer = false;
+    bool bufferDrawn = false; // the buffer holds a rendered picture (false from each layout pass to the next render)
 
 private:
     void paintBackground(platform::DeviceContext& context, std::int32_t width, std::int32_t height) const;

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <vector>
+
 using platform::Brush;
 using platform::DeviceContext;
 using platform::Pen;
+using platform::Point;
 using platform::RasterOp;
 
 namespace {
@@ -77,6 +81,66 @@ TEST(DeviceContext, LinesUseTheSelectedPenAndMoveTheCurrentPosition)
     EXPECT_EQ(context.pixel(5, 15), kWhite);
 }
 
+TEST(DeviceContext, PolylineDrawsTheSamePixelsAsLinesOneByOne)
+{
+    // Short, long, repeated and off-device points, with corners in every direction.
+    std::srand(11);
+    std::vector<Point> points;
+    for (int k = 0; k < 300; ++k) {
+        const int reach = k % 3 == 0 ? 3 : (k % 3 == 1 ? 25 : 90);
+        points.push_back({std::rand() % (2 * reach + 1) - reach + 60, std::rand() % (2 * reach + 1) - reach + 50});
+        if (k % 17 == 0)
+            points.push_back(points.back());
+    }
+    QImage oneByOne = whiteImage(120, 100);
+    QImage joined = whiteImage(120, 100);
+    DeviceContext lines(oneByOne);
+    DeviceContext polyline(joined);
+    lines.selectPen(Pen{kRed, 1, Pen::Style::Solid});
+    polyline.selectPen(Pen{kRed, 1, Pen::Style::Solid});
+    lines.moveTo(points.front().x, points.front().y);
+    for (const Point& point : points)
+        lines.lineTo(point.x, point.y);
+    polyline.polyline(points.data(), points.size());
+    EXPECT_TRUE(oneByOne == joined);
+    // Both end at the last point: a further line starts there.
+    lines.lineTo(0, 0);
+    polyline.lineTo(0, 0);
+    EXPECT_TRUE(oneByOne == joined);
+}
+
+TEST(DeviceContext, PolylineWithTheNullPenOnlyMoves)
+{
+    QImage image = whiteImage(20, 20);
+    DeviceContext context(image);
+    context.selectPen(Pen{kRed, 1, Pen::Style::Null});
+    const Point points[] = {{1, 1}, {18, 1}, {18, 18}};
+    context.polyline(points, 3);
+    EXPECT_EQ(context.pixel(10, 1), kWhite);
+    context.selectPen(Pen{kBlue, 1, Pen::Style::Solid});
+    context.lineTo(18, 10);
+    EXPECT_EQ(context.pixel(18, 14), kBlue);
+    EXPECT_EQ(context.pixel(18, 5), kWhite);
+}
+
+TEST(DeviceContext, OutlinesTextAndPixelsKeepTheSelectedPenAndBrush)
+{
+    QImage image = whiteImage(120, 60);
+    DeviceContext context(image);
+    context.selectPen(Pen{kBlue, 1, Pen::Style::Solid});
+    context.selectBrush(Brush{kRed, false});
+    EXPECT_EQ(context.selectPen(Pen{kBlue, 1, Pen::Style::Solid}).colour, kBlue);
+    context.arc(0, 0, 11, 11, 5, 0, 5, 0);
+    context.setPixel(40, 40, makeColour(0, 255, 0));
+    context.textOut(60, 0, "Mars");
+    context.ellipse(20, 20, 31, 31);
+    EXPECT_EQ(context.pixel(25, 25), kRed);
+    EXPECT_EQ(context.pixel(20, 25), kBlue);
+    context.moveTo(0, 50);
+    context.lineTo(30, 50);
+    EXPECT_EQ(context.pixel(15, 50), kBlue);
+}
+
 TEST(DeviceContext, RasterOperationsAreBitwise)
 {
     QImage image(4, 1, QImage::Format_RGB32);
@@ -113,6 +177,7 @@ TEST(DeviceContext, TextIsDrawnBelowAndRightOfItsOrigin)
     QImage image = whiteImage(200, 40);
     DeviceContext context(image);
     EXPECT_GT(context.lineHeight(), 8);
+    EXPECT_GT(context.textWidth("Total Loads"), context.textWidth("Total"));
     context.textOut(10, 10, "Total Loads");
     bool inked = false;
     for (int y = 0; y < 40; ++y)

@@ -1,0 +1,69 @@
+// The command line seen from outside: help, version, usage errors, and the
+// demonstration mode running through its list (several of whose layouts are not shipped).
+#include "ProgramSandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+TEST(ProgramOptionsTest, HelpPrintsUsageAndExitsWithZero)
+{
+    const ProgramSandbox sandbox;
+
+    const ProgramResult result = sandbox.run({"--help"});
+
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.output.rfind("Usage: skyloom", 0), 0u) << result.output;
+    EXPECT_NE(result.output.find("--script FILE"), std::string::npos);
+    EXPECT_EQ(result.errors, "");
+}
+
+TEST(ProgramOptionsTest, VersionPrintsTheProjectVersionAndExitsWithZero)
+{
+    const ProgramSandbox sandbox;
+
+    const ProgramResult result = sandbox.run({"--version"});
+
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.output, std::string("skyloom ") + SKYLOOM_EXPECTED_VERSION + "\n");
+    EXPECT_EQ(result.errors, "");
+}
+
+TEST(ProgramOptionsTest, UnknownOptionPrintsOneUsageLineAndExitsWithTwo)
+{
+    const ProgramSandbox sandbox;
+
+    const ProgramResult result = sandbox.run({"--frobnicate", "--batch"});
+
+    EXPECT_EQ(result.exitCode, 2);
+    ASSERT_EQ(result.errorLines().size(), 1u) << result.errors;
+    EXPECT_NE(result.errors.find("--frobnicate"), std::string::npos) << result.errors;
+    EXPECT_EQ(result.output, "");
+}
+
+TEST(ProgramOptionsTest, OptionMissingItsValueIsAUsageError)
+{
+    const ProgramSandbox sandbox;
+
+    const ProgramResult result = sandbox.run({"--batch", "--quit-after"});
+
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.errorLines().size(), 1u) << result.errors;
+}
+
+TEST(ProgramOptionsTest, DemonstrationModeRunsThroughMissingLayoutsSilently)
+{
+    const ProgramSandbox sandbox;
+    const std::string shot = sandbox.file("demo.png");
+
+    // Ticks at 1, 2 and 3 s load Observatory.lay, the missing Bitmap Browser.lay and One Universe.lay.
+    const ProgramResult result = sandbox.run({"--batch", "--demo", "--quit-after", "3500", "--screenshot", shot});
+
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.errors, "");
+    EXPECT_TRUE(std::filesystem::exists(shot));
+}
+
+} // namespace

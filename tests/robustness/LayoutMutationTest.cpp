@@ -1,0 +1,237 @@
+// Damaged layouts loaded over a layout on screen: whatever the bytes, the process keeps
+// running, a failed load leaves the windows and image sources on screen as they were,
+// and a layout that does load can be drawn.
+#include "MutationEngine.h"
+#include "RobustnessCorpus.h"
+#include "ScreenSnapshot.h"
+
+#include "display/DisplayManager.h"
+#include "platform/Message.h"
+#include "platform/Registry.h"
+#include "support/TestFiles.h"
+
+#include <QWidget>
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+
+namespace {
+
+using robustness::Mutation;
+using robustness::MutationEngine;
+using robustness::ScreenSnapshot;
+
+// Points the registry at a file whose RootDir is the shipped data folder, for the test's lifetime.
+class RegistryScope {
+public:
+    explicit RegistryScope(const std::string& registryFile)
+    {
+        if (const char* previous = std::getenv("ASTREON_REGISTRY"))
+            previous_ = previous;
+        setenv("ASTREON_REGISTRY", registryFile.c_str(), 1);
+    }
+    ~RegistryScope()
+    {
+        if (previous_)
+            setenv("ASTREON_REGISTRY", previous_->c_str(), 1);
+        else
+            unsetenv("ASTREON_REGISTRY");
+    }
+    RegistryScope(const RegistryScope&) = delete;
+    RegistryScope& operator=(const RegistryScope&) = delete;
+
+private:
+    std::optional<std::string> previous_;
+};
+
+std::string smallLayout(const std::string& windows, const std::string& type = "KeplerUniverse")
+{
+    return "<?xml version=\"1.0\"?>\n<Layout><ImageSourceCollection><ImageSource><type>" + type
+        + "</type></ImageSource><Windows>" + windows + "</Windows></ImageSourceCollection></Layout>\n";
+}
+
+std::string rect(const std::string& left, const std::string& top, const std::string& right, const std::string& bottom)
+{
+    return "<ScreenRect><left>" + left + "</left><top>" + top + "</top><right>" + right + "</right><bottom>" + bottom
+        + "</bottom></ScreenRect>";
+}
+
+std::string repeated(const std::string& piece, int times)
+{
+    std::string text;
+    for (int k = 0; k < times; ++k)
+        text += piece;
+    return text;
+}
+
+const std::string kWholeRect = rect("0", "0", "1", "1");
+
+class LayoutMutationTest : public testing::Test {
+protected:
+    LayoutMutationTest()
+    {
+        host.resize(800, 600);
+        manager = std::make_unique<DisplayManager>();
+        // The display manager made the registry's root the current directory; relative
+        // paths in the layouts resolve against the shipped data folder.
+        std::filesystem::current_path(platform::programDataDir());
+        manager->attachWindow(&host, 1);
+        manager->setScreenRect(0, 0, 1, 1);
+    }
+    ~LayoutMutationTest() override
+    {
+        RecordProperty("loaded", loadedMutants);
+        RecordProperty("failed", failedMutants);
+        RecordProperty("commitsStopped", commitsStopped);
+        manager.reset();
+    }
+
+    // Puts `bytes` on screen; the layout must load.
+    void showLayout(const std::string& bytes)
+    {
+        goodLayout = bytes;
+        ASSERT_EQ(manager->load(scratch.write("good.lay", bytes).c_str(), 0), S_OK);
+        ASSERT_GT(manager->committedCount(), 0);
+    }
+
+    // Loads one mutant with messages on. A failure must leave the screen as it was; the
+    // one documented exception is a collection with an empty Windows element, which
+    // passes the parse and stops the commit at that collection.
+    void loadMutant(const Mutation& mutant)
+    {
+        const ScreenSnapshot before = ScreenSnapshot::take(*manager);
+        const std::int32_t loads = manager->totalLoads();
+        const std::int32_t failedLoads = manager->totalFailedLoads();
+        const HRESULT result = manager->load(scratch.write("mutant.lay", mutant.bytes).c_str(), 1);
+        recorder.clear();
+        EXPECT_EQ(manager->totalLoads(), loads + 1) << mutant.description;
+        EXPECT_EQ(manager->loadedCount(), 0) << mutant.description;
+        if (SUCCEEDED(result)) {
+            ++loadedMutants;
+            EXPECT_EQ(manager->totalFailedLoads(), failedLoads) << mutant.description;
+            robustness::renderEveryObserverWindow();
+            showLayout(goodLayout);
+            return;
+        }
+        ++failedMutants;
+        EXPECT_EQ(manager->totalFailedLoads(), failedLoads + 1) << mutant.description;
+        if (ScreenSnapshot::take(*manager) == before)
+            return;
+        EXPECT_TRUE(commitStoppedAtEmptyWindows()) << "screen changed by a failed load: " << mutant.description;
+        ++commitsStopped;
+        showLayout(goodLayout);
+    }
+
+    void loadMutants(const std::vector<Mutation>& mutants)
+    {
+        for (const Mutation& mutant : mutants) {
+            loadMutant(mutant);
+            if (HasFatalFailure())
+                return;
+        }
+    }
+
+    bool commitStoppedAtEmptyWindows()
+    {
+        for (std::int32_t index = 0; index < manager->committedCount(); ++index) {
+            if (!manager->committedCollection(index)->hasWindowArray())
+                return true;
+        }
+        return false;
+    }
+
+    testing_support::TemporaryFolder scratch;
+    RegistryScope registry {
+        scratch.write("registry.ini", "[SOFTWARE/Astreon/ObserverWindow]\nRootDir=" + platform::programDataDir() + "\n")
+    };
+    testing_support::CurrentDirectoryScope directory { platform::programDataDir() };
+    platform::MessageRecorder recorder;
+    QWidget host;
+    std::unique_ptr<DisplayManager> manager;
+    std::string goodLayout;
+    int loadedMutants = 0;
+    int failedMutants = 0;
+    int commitsStopped = 0;
+};
+
+TEST_F(LayoutMutationTest, RandomMutantsOfEveryShippedLayout)
+{
+    const auto layouts = robustness::shippedFiles("AstreonLayouts", ".lay");
+    ASSERT_FALSE(layouts.empty());
+    std::uint32_t seed = 1000;
+    for (const auto& path : layouts) {
+        SCOPED_TRACE(path.filename().string());
+        const std::string original = robustness::readFile(path);
+        ASSERT_NO_FATAL_FAILURE(showLayout(original));
+        MutationEngine engine(seed++);
+        loadMutants(engine.mutate(original, 30));
+    }
+    // The mutants cover both outcomes, so the checks of each ran.
+    EXPECT_GT(loadedMutants, 0);
+    EXPECT_GT(failedMutants, 0);
+}
+
+TEST_F(LayoutMutationTest, EveryTruncationOfEveryShippedLayout)
+{
+    for (const auto& path : robustness::shippedFiles("AstreonLayouts", ".lay")) {
+        SCOPED_TRACE(path.filename().string());
+        const std::string original = robustness::readFile(path);
+        ASSERT_NO_FATAL_FAILURE(showLayout(original));
+        loadMutants(MutationEngine::truncations(original, original.size() / 12 + 1));
+    }
+    EXPECT_GT(failedMutants, 0);
+}
+
+TEST_F(LayoutMutationTest, ExtremeStructuresAndTexts)
+{
+    ASSERT_NO_FATAL_FAILURE(showLayout(smallLayout("<ObserverWindow>" + kWholeRect + "<Refresh>40</Refresh></ObserverWindow>")));
+    const std::string huge(10 * 1024 * 1024, '7');
+    const std::string observer = "<ObserverWindow>" + kWholeRect + "<Refresh>40</Refresh></ObserverWindow>";
+    std::string manyArguments;
+    for (int k = 0; k < 100000; ++k)
+        manyArguments += "<arg>draw_stat=1</arg>";
+    std::string manyWindows;
+    for (int k = 0; k < 5000; ++k)
+        manyWindows += observer;
+    const std::vector<Mutation> mutants = {
+        {"layout nested 100000 deep", "<Layout>" + robustness::nested("Layout", 100000) + "</Layout>"},
+        {"collections nested 100000 deep", "<Layout>" + robustness::nested("ImageSourceCollection", 100000) + "</Layout>"},
+        {"100000 unclosed elements", "<Layout>" + repeated("<Layout>", 100000)},
+        {"left nested 100000 deep",
+            smallLayout("<ObserverWindow><ScreenRect>" + robustness::nested("left", 100000, "0.5")
+                + "<top>0</top><right>1</right><bottom>1</bottom></ScreenRect><Refresh>40</Refresh></ObserverWindow>")},
+        {"arg nested 100000 deep",
+            smallLayout("<ObserverWindow>" + kWholeRect + "<DrawRequest>" + robustness::nested("arg", 100000, "draw_stat=1")
+                + "</DrawRequest><Refresh>40</Refresh></ObserverWindow>")},
+        {"10 MB left", smallLayout("<ObserverWindow>" + rect(huge, "0", "1", "1") + "<Refresh>40</Refresh></ObserverWindow>")},
+        {"10 MB refresh", smallLayout("<ObserverWindow>" + kWholeRect + "<Refresh>" + huge + "</Refresh></ObserverWindow>")},
+        {"10 MB type", smallLayout(observer, huge)},
+        {"10 MB window name", smallLayout("<W" + huge + ">" + kWholeRect + "</W" + huge + ">")},
+        {"10 MB background path",
+            smallLayout("<ObserverWindow>" + kWholeRect + "<Background><arg>src=" + huge
+                + "</arg></Background><Refresh>40</Refresh></ObserverWindow>")},
+        {"10 MB colour", "<Layout><BackgroundColor><arg>red=" + huge + "</arg></BackgroundColor></Layout>"},
+        {"100000 draw arguments",
+            smallLayout("<ObserverWindow>" + kWholeRect + "<DrawRequest>" + manyArguments
+                + "</DrawRequest><Refresh>40</Refresh></ObserverWindow>")},
+        {"5000 windows and a bad one", smallLayout(manyWindows + "<BadWindow>" + kWholeRect + "</BadWindow>")},
+        {"NaN rectangle", smallLayout("<ObserverWindow>" + rect("nan", "nan", "nan", "nan") + "<Refresh>40</Refresh></ObserverWindow>")},
+        {"infinite rectangle", smallLayout("<ObserverWindow>" + rect("-inf", "0", "inf", "1") + "<Refresh>40</Refresh></ObserverWindow>")},
+        {"overflowing rectangle", smallLayout("<ObserverWindow>" + rect("1e400", "0", "1e400", "1") + "<Refresh>40</Refresh></ObserverWindow>")},
+        {"denormal rectangle", smallLayout("<ObserverWindow>" + rect("4.9e-324", "0", "4.9e-324", "1e-400") + "<Refresh>40</Refresh></ObserverWindow>")},
+        {"tiny refresh", smallLayout("<ObserverWindow>" + kWholeRect + "<Refresh>-2147483649</Refresh></ObserverWindow>")},
+        {"huge refresh", smallLayout("<ObserverWindow>" + kWholeRect + "<Refresh>99999999999999</Refresh></ObserverWindow>")},
+        {"collection with an empty Windows element", smallLayout("")},
+        {"empty file", ""},
+        {"only a declaration", "<?xml version='1.0'?>"},
+        {"NUL bytes", std::string(4096, '\0')},
+        {"UTF-16 mark and odd length", "\xFF\xFE<\0L\0a\0y\0o\0u\0t\0>"},
+    };
+    loadMutants(mutants);
+    EXPECT_GT(loadedMutants, 0);
+    EXPECT_GT(failedMutants, 0);
+}
+
+} // namespace
