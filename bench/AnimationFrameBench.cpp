@@ -7,11 +7,9 @@
 // The counter "cpu_ms_per_frame" is the CPU time of one frame; "core_share_4x30ms" is the
 // share of one core that four such windows take at the 30 ms refresh of the shipped layouts
 // (1.0 would be the whole core).
-#include "display/SharedSprites.h"
 #include "display/WindowSpec.h"
 #include "observatory/SimulationClock.h"
 #include "platform/DeviceContext.h"
-#include "platform/ResourceLibrary.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyUniverse.h"
@@ -19,7 +17,6 @@
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QImage>
 #include <QWidget>
@@ -193,19 +190,3 @@ void WindowFrame(benchmark::State& state)
 BENCHMARK(WindowFrame)->ArgName("trail")->Arg(200)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QApplication application(argc, argv);
-    // The real sprites when the resource library can be found; the plain fallbacks otherwise.
-    const std::unique_ptr<platform::ResourceLibrary> library = platform::ResourceLibrary::load();
-    if (library) {
-        platform::ResourceLibrary::setCurrent(library.get());
-        loadSharedSprites(library.get());
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    platform::ResourceLibrary::setCurrent(nullptr);
-    return 0;
-}

@@ -1,15 +1,12 @@
 // The cost of drawing a universe into a 1000 x 700 window, against the cost of what
 // every paint does anyway: filling the back buffer and copying it out. The counter
 // "x_fill_copy" is the whole paint's time as a multiple of that.
-#include "display/SharedSprites.h"
 #include "observatory/SimulationClock.h"
 #include "platform/DeviceContext.h"
-#include "platform/ResourceLibrary.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyUniverse.h"
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -117,19 +114,3 @@ void FillAndCopyOnly(benchmark::State& state)
 BENCHMARK(FillAndCopyOnly)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QGuiApplication application(argc, argv);
-    // The real sprites when the resource library can be found; the plain fallbacks otherwise.
-    const std::unique_ptr<platform::ResourceLibrary> library = platform::ResourceLibrary::load();
-    if (library) {
-        platform::ResourceLibrary::setCurrent(library.get());
-        loadSharedSprites(library.get());
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    platform::ResourceLibrary::setCurrent(nullptr);
-    return 0;
-}
