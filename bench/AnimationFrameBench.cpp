@@ -7,6 +7,7 @@
 // The counter "cpu_ms_per_frame" is the CPU time of one frame; "core_share_4x30ms" is the
 // share of one core that four such windows take at the 30 ms refresh of the shipped layouts
 // (1.0 would be the whole core).
+#include "bench/BenchUniverse.h"
 #include "display/WindowSpec.h"
 #include "observatory/SimulationClock.h"
 #include "platform/DeviceContext.h"
@@ -35,32 +36,6 @@ constexpr int kHeight = 700;
 constexpr int kSystems = 32;
 constexpr double kWindowsShown = 4;
 constexpr double kRefreshSeconds = 0.030;
-constexpr double kTickStep = 0.001;
-
-// A paused universe of kSystems random systems with default settings, each running trail
-// `trailLength` records long and full.
-std::unique_ptr<PtolemyUniverse> makeUniverse(std::int32_t trailLength)
-{
-    std::srand(2024);
-    auto universe = std::make_unique<PtolemyUniverse>();
-    universe->Lock();
-    universe->LockClock();
-    universe->Clock().setPaused(true);
-    BodyList& bodies = universe->Bodies();
-    while (bodies.Count() < kSystems)
-        bodies.Add(nullptr);
-    for (int i = 0; i < bodies.Count(); ++i) {
-        PtolemyBody* body = bodies.Get(i);
-        body->Randomize();
-        body->SetTrailLength(trailLength);
-        for (int k = 0; k < trailLength; ++k)
-            body->AppendPosition(k * kTickStep);
-    }
-    universe->Clock().setTime(trailLength * kTickStep);
-    universe->UnlockClock();
-    universe->Unlock();
-    return universe;
-}
 
 std::int32_t defaultDrawRequest(PtolemyUniverse& universe)
 {
@@ -99,7 +74,7 @@ private:
 
 void drawFrames(benchmark::State& state, std::int32_t trailLength, std::int32_t drawRequestExtra)
 {
-    auto universe = makeUniverse(trailLength);
+    auto universe = makeBenchUniverse(kSystems, trailLength);
     const std::int32_t request = defaultDrawRequest(*universe) | drawRequestExtra;
     QImage buffer(kWidth, kHeight, QImage::Format_RGB32);
     const FrameClock clock(state);
@@ -156,7 +131,7 @@ private:
 
 void RecordRender(benchmark::State& state)
 {
-    auto universe = makeUniverse(static_cast<std::int32_t>(state.range(0)));
+    auto universe = makeBenchUniverse(kSystems, static_cast<std::int32_t>(state.range(0)));
     ObserverFixture window(*universe);
     if (!window.record()) {
         state.SkipWithError("no observer window");
@@ -170,7 +145,7 @@ BENCHMARK(RecordRender)->ArgName("trail")->Arg(200)->Arg(2000)->Unit(benchmark::
 
 void WindowFrame(benchmark::State& state)
 {
-    auto universe = makeUniverse(static_cast<std::int32_t>(state.range(0)));
+    auto universe = makeBenchUniverse(kSystems, static_cast<std::int32_t>(state.range(0)));
     ObserverFixture window(*universe);
     if (!window.record() || !window.record()->window()) {
         state.SkipWithError("no observer window");

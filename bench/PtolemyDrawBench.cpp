@@ -1,6 +1,7 @@
 // The cost of drawing a universe into a 1000 x 700 window, against the cost of what
 // every paint does anyway: filling the back buffer and copying it out. The counter
 // "x_fill_copy" is the whole paint's time as a multiple of that.
+#include "bench/BenchUniverse.h"
 #include "observatory/SimulationClock.h"
 #include "platform/DeviceContext.h"
 #include "ptolemy/PtolemyBody.h"
@@ -43,34 +44,10 @@ double fillAndCopySeconds()
     return seconds;
 }
 
-// A paused universe of `systems` random systems, each with a full running trail.
-std::unique_ptr<PtolemyUniverse> makeUniverse(int systems)
-{
-    std::srand(2024);
-    auto universe = std::make_unique<PtolemyUniverse>();
-    universe->Lock();
-    universe->LockClock();
-    universe->Clock().setPaused(true);
-    BodyList& bodies = universe->Bodies();
-    while (bodies.Count() < systems)
-        bodies.Add(nullptr);
-    for (int i = 0; i < bodies.Count(); ++i) {
-        PtolemyBody* body = bodies.Get(i);
-        body->Randomize();
-        body->SetTrailLength(kTrailRecords);
-        for (int k = 0; k < kTrailRecords; ++k)
-            body->AppendPosition(k * 0.001);
-    }
-    universe->Clock().setTime(kTrailRecords * 0.001);
-    universe->UnlockClock();
-    universe->Unlock();
-    return universe;
-}
-
 void drawUniverse(benchmark::State& state, std::int32_t drawRequest)
 {
     const int systems = static_cast<int>(state.range(0));
-    auto universe = makeUniverse(systems);
+    auto universe = makeBenchUniverse(systems, kTrailRecords);
     QImage buffer(kWidth, kHeight, QImage::Format_RGB32);
     QImage screen(kWidth, kHeight, QImage::Format_RGB32);
     double total = 0;
