@@ -43,7 +43,7 @@ asan: bootstrap
 
 tsan: bootstrap
 	cmake -S . -B $(TSAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSKYLOOM_TSAN=ON
-	cmake --build $(TSAN_BUILD) -j $(JOBS) --target observatory_core_tests ptolemy_model_tests
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target documents_tests imagesource_core_tests ptolemy_model_tests
 	ctest --test-dir $(TSAN_BUILD) --output-on-failure -j $(JOBS)
 
 bench: bootstrap

@@ -8,8 +8,8 @@
 // share of one core that four such windows take at the 30 ms refresh of the shipped layouts
 // (1.0 would be the whole core).
 #include "bench/BenchUniverse.h"
-#include "display/WindowSpec.h"
-#include "observatory/SimulationClock.h"
+#include "imagesource/WindowSpec.h"
+#include "imagesource/SimulationClock.h"
 #include "platform/DeviceContext.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"

@@ -1,6 +1,6 @@
 // The main of the drawing benchmarks: a QApplication, and the shared sprites when the
 // resource library is beside the program (the plain fallbacks are drawn otherwise).
-#include "display/SharedSprites.h"
+#include "drawing/SharedSprites.h"
 #include "platform/ResourceLibrary.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "bench/BenchUniverse.h"
 
-#include "observatory/SimulationClock.h"
+#include "imagesource/SimulationClock.h"
 #include "ptolemy/BodyList.h"
 #include "ptolemy/PtolemyBody.h"
 

@@ -2,7 +2,7 @@
 // every paint does anyway: filling the back buffer and copying it out. The counter
 // "x_fill_copy" is the whole paint's time as a multiple of that.
 #include "bench/BenchUniverse.h"
-#include "observatory/SimulationClock.h"
+#include "imagesource/SimulationClock.h"
 #include "platform/DeviceContext.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"

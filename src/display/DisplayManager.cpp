@@ -1,6 +1,8 @@
 #include "display/DisplayManager.h"
 
+#include "platform/DataPath.h"
 #include "platform/DeviceContext.h"
+#include "platform/HandlerScope.h"
 #include "platform/Message.h"
 #include "platform/Registry.h"
 #include "platform/Release.h"
@@ -9,9 +11,10 @@
 #include "windows/WindowRegistry.h"
 #include "xml/XmlDocument.h"
 
+#include <QObject>
+
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <new>
 
 namespace {
@@ -39,6 +42,7 @@ void showRootDirectoryProblem()
 } // namespace
 
 DisplayManager::DisplayManager()
+    : deferralContext_(std::make_unique<QObject>())
 {
     setOwner(this);
     readRootDirectory();
@@ -55,17 +59,45 @@ DisplayManager::~DisplayManager()
 void DisplayManager::readRootDirectory()
 {
     const std::optional<std::string> root = platform::readRootDir();
-    if (!root) {
-        if (platform::isEarlierRelease())
-            showRootDirectoryProblem();
+    rootDir_ = root.value_or(std::string());
+    platform::setRootDirectory(rootDir_);
+    if (!root && platform::isEarlierRelease())
+        showRootDirectoryProblem();
+}
+
+bool DisplayManager::deferWhileBusy(std::function<void()> change)
+{
+    if (!platform::HandlerScope::active())
+        return false;
+    const bool alreadyWaiting = static_cast<bool>(pendingChange_);
+    pendingChange_ = std::move(change);
+    if (!alreadyWaiting)
+        platform::HandlerScope::whenIdle(deferralContext_.get(), [this] { runPendingChange(); });
+    return true;
+}
+
+void DisplayManager::runPendingChange()
+{
+    if (!pendingChange_)
+        return;
+    if (platform::HandlerScope::active()) {
+        // Another handler began before this ran: wait for it too.
+        platform::HandlerScope::whenIdle(deferralContext_.get(), [this] { runPendingChange(); });
         return;
     }
-    rootDir_ = *root;
-    std::error_code ignored;
-    std::filesystem::current_path(rootDir_, ignored);
+    const std::function<void()> change = std::move(pendingChange_);
+    pendingChange_ = nullptr;
+    change();
 }
 
 HRESULT DisplayManager::chooseAndLoad() { return loadWithDialog(); }
+
+HRESULT DisplayManager::requestLayoutChoice()
+{
+    if (!deferWhileBusy([this] { loadWithDialog(); }))
+        platform::HandlerScope::whenIdle(deferralContext_.get(), [this] { loadWithDialog(); });
+    return S_OK;
+}
 
 HRESULT DisplayManager::attachWindow(QWidget* window, std::int32_t reportErrors)
 {
@@ -90,6 +122,11 @@ HRESULT DisplayManager::setScreenRect(double left, double top, double right, dou
 
 HRESULT DisplayManager::load(const char* path, std::int32_t reportErrors)
 {
+    const std::string requested = path ? path : "";
+    if (deferWhileBusy([this, requested, reportErrors, hasPath = path != nullptr] {
+            load(hasPath ? requested.c_str() : nullptr, reportErrors);
+        }))
+        return S_FALSE;
     platform::CriticalSectionGuard guard(lock_);
     HRESULT result = E_INVALIDARG;
     std::unique_ptr<XmlDocument> document;
@@ -105,10 +142,15 @@ HRESULT DisplayManager::load(const char* path, std::int32_t reportErrors)
 
 HRESULT DisplayManager::loadWithDialog()
 {
-    platform::CriticalSectionGuard guard(lock_);
+    if (deferWhileBusy([this] { loadWithDialog(); }))
+        return S_FALSE;
     const std::string previousPath = getPath();
+    // No lock is held while the dialog runs its own event loop (docs/threads.md).
+    HRESULT result = open(hostWindow(), kLayoutDefaultExtension, kLayoutFilter, kLayoutStartFolder);
+    platform::CriticalSectionGuard guard(lock_);
     std::unique_ptr<XmlDocument> document;
-    HRESULT result = openDocument(document, hostWindow_, kLayoutDefaultExtension, kLayoutFilter, kLayoutStartFolder);
+    if (SUCCEEDED(result))
+        result = loadDocument(document, 1);
     if (SUCCEEDED(result))
         result = apply(document.get(), 1);
     if (FAILED(result))
@@ -119,6 +161,8 @@ HRESULT DisplayManager::loadWithDialog()
 
 HRESULT DisplayManager::reload(std::int32_t reportErrors)
 {
+    if (deferWhileBusy([this, reportErrors] { reload(reportErrors); }))
+        return S_FALSE;
     platform::CriticalSectionGuard guard(lock_);
     const std::string path = getPath();
     return load(path.c_str(), reportErrors);

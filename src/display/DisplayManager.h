@@ -9,31 +9,41 @@
 // The display manager is also an image source (its statistics view) and its own
 // source's owner. Threading: used on the thread that owns the host window. Every
 // operation holds the display manager's re-entrant lock (the ImageSource lock) for its
-// whole run. Lock order: display manager, collection, window registry.
-#include "display/FractionalRect.h"
+// whole run, except while a file dialog is open. Lock order: display manager,
+// collection, window registry (docs/threads.md).
+//
+// Re-entry: a load, reload or layout choice asked for while a command handler or a
+// dialog is on the window thread's stack (platform::HandlerScope) would destroy
+// windows and sources that the handler may still use. Such a request is kept (the
+// latest wins) and carried out from the event loop once the handler has returned.
+#include "drawing/FractionalRect.h"
 #include "display/HostArea.h"
 #include "display/ImageSourceCollection.h"
-#include "display/WindowSpec.h"
+#include "imagesource/WindowSpec.h"
 #include "platform/Colour.h"
 #include "platform/Result.h"
-#include "sources/ImageSource.h"
-#include "windows/FileDialogHelper.h"
+#include "imagesource/ImageSource.h"
+#include "imagesource/SourceOwner.h"
+#include "documents/FileDialogHelper.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+class QObject;
 class QWidget;
 class XmlDocument;
 class XmlNode;
 
-class DisplayManager : public HostArea, public FileDialogHelper, public ImageSource {
+class DisplayManager : public HostArea, public FileDialogHelper, public ImageSource, public SourceOwner {
 public:
     // The colour of a layout without a BackgroundColor element: red, green and blue 128.
     static constexpr ColourRef kDefaultLayoutColour = makeColour(128, 128, 128);
 
-    // Reads the root directory from the registry and makes it the current directory.
+    // Reads the root directory from the registry; relative paths of layouts and data
+    // files resolve against it (the working directory is never changed).
     DisplayManager();
     // Destroys the loaded collections, then the committed ones, then every window that
     // shows the statistics of this display manager.
@@ -41,6 +51,10 @@ public:
 
     // Runs loadWithDialog.
     HRESULT chooseAndLoad() override;
+    // Runs loadWithDialog from the event loop once no handler or dialog is on the stack.
+    HRESULT requestLayoutChoice() override;
+    // True while a layout change waits for the handler on the stack to return.
+    bool hasPendingChange() const { return static_cast<bool>(pendingChange_); }
 
     // Keeps `window` (not owned) as the host and paints its background in the applied colour.
     HRESULT attachWindow(QWidget* window, std::int32_t reportErrors);
@@ -50,6 +64,7 @@ public:
 
     // Loads, parses and commits the layout file at `path`, which becomes the current path
     // (also when the load fails, so that reload tries it again). Counted as a load.
+    // Inside a handler or dialog the load waits until it has returned: S_FALSE.
     HRESULT load(const char* path, std::int32_t reportErrors);
     // Asks for a layout file and loads it with messages on; a cancelled dialog or a failed
     // load puts the previous current path back. Counted as a load.
@@ -113,6 +128,9 @@ private:
     using CollectionList = std::vector<std::unique_ptr<ImageSourceCollection>>;
 
     void readRootDirectory();
+    // True (and `change` kept for later) when a handler or dialog is on the stack.
+    bool deferWhileBusy(std::function<void()> change);
+    void runPendingChange();
     void setMessage(const std::string& text);
     // Writes `text` into the message buffer and shows it with `caption` when reportErrors is 1.
     void reportLayoutError(const std::string& text, const char* caption, std::int32_t reportErrors);
@@ -129,6 +147,10 @@ private:
     HRESULT parseControlWindow(XmlNode& cursor, WindowSpec& spec, std::int32_t reportErrors);
     HRESULT parseObserverWindow(XmlNode& cursor, WindowSpec& spec, std::int32_t reportErrors);
 
+    // Posted work dies with this object: a change still waiting when the display
+    // manager goes is dropped.
+    std::unique_ptr<QObject> deferralContext_;
+    std::function<void()> pendingChange_; // the layout change waiting for the stack to unwind
     CollectionList loaded_; // the layout being loaded
     CollectionList committed_; // the layout on screen
     std::string message_; // at most 511 characters

@@ -5,7 +5,7 @@
 
 #include "platform/Message.h"
 #include "platform/Text.h"
-#include "ptolemy/ColourArgument.h"
+#include "documents/ColourArgument.h"
 #include "sources/ImageSourceBuilder.h"
 #include "xml/XmlNode.h"
 

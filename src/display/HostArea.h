@@ -1,7 +1,7 @@
 #pragma once
 // The part of a display manager that knows its host window: the window the layout's
 // windows are created in and the part of its client area that the layout fills.
-#include "display/FractionalRect.h"
+#include "drawing/FractionalRect.h"
 #include "platform/Result.h"
 
 class QWidget;

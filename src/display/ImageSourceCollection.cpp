@@ -1,7 +1,7 @@
 #include "display/ImageSourceCollection.h"
 
 #include "platform/Text.h"
-#include "sources/ImageSource.h"
+#include "imagesource/ImageSource.h"
 #include "windows/WindowFactory.h"
 #include "windows/WindowRegistry.h"
 

@@ -1,9 +1,9 @@
 #include "observatory/Observatory.h"
 
-#include "display/SharedSprites.h"
+#include "drawing/SharedSprites.h"
 #include "observatory/ObservationDate.h"
 #include "platform/Text.h"
-#include "sources/SharedTrail.h"
+#include "documents/SharedTrail.h"
 
 #include <algorithm>
 #include <array>

@@ -15,11 +15,11 @@
 // is taken inside both. Redraw requests are made after the source's lock is released, so
 // the window registry's lock is never taken inside it.
 // Ownership: the Observatory owns its trail, the published copy and the clock.
-#include "observatory/ObservationTrail.h"
-#include "observatory/SimulationClock.h"
+#include "documents/ObservationTrail.h"
+#include "imagesource/SimulationClock.h"
 #include "observatory/TrailSaveDialog.h"
 #include "platform/DeviceContext.h"
-#include "sources/ImageSource.h"
+#include "imagesource/ImageSource.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,5 +1,5 @@
 #include "observatory/TrailSaveDialog.h"
 
-#include "observatory/ObservationTrail.h"
+#include "documents/ObservationTrail.h"
 
 HRESULT TrailSaveDialog::SaveToPath(const std::string& path) { return trail_.Save(path); }

@@ -3,7 +3,7 @@
 // trail it was made for (ObservationTrail::Save, which writes safely).
 //
 // Ownership: refers to a trail owned by the Observatory, which outlives the dialog.
-#include "windows/FileDialogHelper.h"
+#include "documents/FileDialogHelper.h"
 
 class ObservationTrail;
 

@@ -21,7 +21,7 @@ struct FileDialogRequest {
     std::string defaultExtension;  // for example ".lay"
     std::string filterDescription; // for example "LAY files (*.LAY)"
     std::string filterPattern;     // for example "*.lay"
-    std::string startFolder;       // relative to the current directory; backslashes already turned to '/'
+    std::string startFolder;       // resolved against the root directory; backslashes already turned to '/'
 };
 
 class Chooser {

@@ -1,6 +1,9 @@
 #include "platform/InteractiveMessageSink.h"
 
+#include "platform/HandlerScope.h"
+
 #include <QMessageBox>
+#include <QPointer>
 
 namespace platform {
 
@@ -23,9 +26,14 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
 
 void InteractiveMessageSink::show(const ShownMessage& message)
 {
-    QMessageBox box(boxIcon(message.icon), QString::fromLocal8Bit(message.caption.c_str()),
-                    QString::fromLocal8Bit(message.text.c_str()), QMessageBox::Ok);
-    box.exec();
+    // On the heap and watched, like every dialog: see InteractiveChooser.
+    QPointer<QMessageBox> box = new QMessageBox(boxIcon(message.icon), QString::fromLocal8Bit(message.caption.c_str()),
+        QString::fromLocal8Bit(message.text.c_str()), QMessageBox::Ok);
+    {
+        HandlerScope loop(HandlerScope::Kind::NestedLoop);
+        box->exec();
+    }
+    delete box.data();
 }
 
 } // namespace platform

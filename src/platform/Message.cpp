@@ -1,6 +1,9 @@
 #include "platform/Message.h"
 
+#include "platform/CriticalSection.h"
+
 #include <atomic>
+#include <cassert>
 #include <cstdio>
 
 namespace platform {
@@ -19,6 +22,9 @@ std::atomic<MessageSink*> installedSink{nullptr};
 
 void showMessage(const std::string& text, const std::string& caption, MessageIcon icon)
 {
+    // Interactively a message box runs a nested event loop: a lock that a worker thread
+    // may wait for must not be held across it, whatever sink shows the message.
+    assert(sharedLocksHeldByThisThread() == 0);
     MessageSink* sink = installedSink.load();
     (sink ? *sink : batchSink()).show(ShownMessage{text, caption, icon});
 }

@@ -1,8 +1,7 @@
 #include "platform/Registry.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include "platform/EngineLocation.h"
+
 #include <QSettings>
 
 #include <cstdlib>
@@ -24,13 +23,19 @@ bool fileExists(const std::string& path)
     return !path.empty() && std::filesystem::is_regular_file(path, error);
 }
 
-// The installed layout keeps data in <prefix>/share/skyloom next to <prefix>/bin.
+// An installed engine keeps its data in <prefix>/share/skyloom, found from the engine's
+// own file; only an uninstalled build falls back on the folders it was built from.
 std::string installedDataDir()
 {
-    if (!QCoreApplication::instance())
+    const std::filesystem::path folder = engineFolder();
+    if (folder.empty())
         return {};
-    const QString dir = QCoreApplication::applicationDirPath() + "/../share/skyloom";
-    return QFileInfo(dir + "/registry.ini").exists() ? QDir(dir).canonicalPath().toStdString() : std::string();
+    const std::filesystem::path data = installedDataFolder(folder);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(data / "registry.ini", error))
+        return {};
+    const std::filesystem::path canonical = std::filesystem::canonical(data, error);
+    return (error ? data : canonical).string();
 }
 
 } // namespace

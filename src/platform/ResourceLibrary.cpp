@@ -1,6 +1,7 @@
 #include "platform/ResourceLibrary.h"
 
-#include <QCoreApplication>
+#include "platform/EngineLocation.h"
+
 #include <QFile>
 #include <QLibrary>
 
@@ -21,20 +22,14 @@ std::atomic<const ResourceLibrary*> currentLibrary{nullptr};
 std::mutex loadMutex;
 QLibrary* loadedLibrary = nullptr;
 
-std::filesystem::path executableFolder()
-{
-    if (QCoreApplication::instance() != nullptr)
-        return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
-    std::error_code error;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path() : executable.parent_path();
-}
-
-// The executable's folder first, then the install's library folder beside it.
+// Beside the engine's own file (the program, or the library that holds the engine),
+// then in the install's library folder.
 std::vector<std::filesystem::path> candidatePaths()
 {
-    const auto folder = executableFolder();
-    return {folder / ResourceLibrary::fileName(), folder / ".." / "lib" / ResourceLibrary::fileName()};
+    const std::filesystem::path folder = engineFolder();
+    if (folder.empty())
+        return {};
+    return {folder / ResourceLibrary::fileName(), installedLibraryFolder(folder) / ResourceLibrary::fileName()};
 }
 
 // Resource names are stored in capitals. Names that could reach outside their

@@ -15,7 +15,8 @@ class ResourceLibrary {
 public:
     // The platform file name of the library, for example "libtesslet.so".
     static std::string fileName();
-    // Loads the library from the executable's folder, then the install's library folder.
+    // Loads the library from the folder of the engine's own file (the program or the
+    // library holding the engine), then from the install's library folder.
     // Null on failure (nothing shown).
     static std::unique_ptr<ResourceLibrary> load();
     // The library loaded by the program or the control, or null before it is loaded.

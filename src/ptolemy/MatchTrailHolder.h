@@ -5,7 +5,7 @@
 //
 // Threading: used on the window thread (drawing, loading); the trail it holds is
 // a private copy with its own lock.
-#include "observatory/ObservationTrail.h"
+#include "documents/ObservationTrail.h"
 #include "platform/DeviceContext.h"
 
 #include <cstdint>

@@ -10,13 +10,13 @@
 // running trail change only under both locks. The unmarked setters take no lock:
 // they are called on the window thread by code that holds the universe lock.
 // A body without an owner takes no locks (tests and the file reader before merging).
-#include "display/Sprite.h"
-#include "observatory/ObservationTrail.h"
+#include "drawing/Sprite.h"
+#include "documents/ObservationTrail.h"
 #include "platform/DeviceContext.h"
 #include "platform/Result.h"
 #include "ptolemy/MatchTrailHolder.h"
 #include "ptolemy/PtolemyOrbit.h"
-#include "windows/FileDialogHelper.h"
+#include "documents/FileDialogHelper.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,10 +1,10 @@
 // Drawing of one system of cycles: match trail, trail or full trace, circles, planet.
 #include "ptolemy/PtolemyBody.h"
 
-#include "display/SharedSprites.h"
+#include "drawing/SharedSprites.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyUniverse.h"
-#include "ptolemy/ScreenMapping.h"
+#include "drawing/ScreenMapping.h"
 #include "ptolemy/UniverseLocks.h"
 
 #include <cmath>

@@ -1,9 +1,9 @@
 // The circles of a chain of orbs, with their eccentric and equant markers.
 #include "ptolemy/PtolemyOrbit.h"
 
-#include "display/SharedSprites.h"
+#include "drawing/SharedSprites.h"
 #include "platform/DeviceContext.h"
-#include "ptolemy/ScreenMapping.h"
+#include "drawing/ScreenMapping.h"
 
 #include <vector>
 

@@ -1,7 +1,6 @@
 #include "ptolemy/PtolemyUniverse.h"
 
-#include "display/DisplayManager.h"
-#include "display/SharedSprites.h"
+#include "drawing/SharedSprites.h"
 #include "platform/Message.h"
 #include "platform/ProcessClock.h"
 #include "platform/Release.h"
@@ -12,13 +11,10 @@
 #include "ptolemy/PtolemyUniverseClock.h"
 #include "ptolemy/UniverseFile.h"
 #include "ptolemy/UniverseLocks.h"
-#include "sources/ArgumentText.h"
-#include "windows/WindowFactory.h"
+#include "documents/ArgumentText.h"
+#include "imagesource/SourceViews.h"
 #include "xml/NumberText.h"
 #include "xml/XmlDocument.h"
-
-#include <QCoreApplication>
-#include <QMetaObject>
 
 #include <algorithm>
 #include <cmath>
@@ -353,8 +349,9 @@ void PtolemyUniverse::TogglePause(QWidget* window)
     clock_->TogglePause();
     const bool paused = clock_->paused();
     UnlockClock();
-    if (window)
-        setControlButtonText(window, kPauseButton, paused ? "Resume" : "Pause");
+    SourceViews* const views = SourceViews::installed();
+    if (window && views)
+        views->setButtonText(window, kPauseButton, paused ? "Resume" : "Pause");
 }
 
 HRESULT PtolemyUniverse::LoadCommand(QWidget* window)
@@ -404,15 +401,12 @@ HRESULT PtolemyUniverse::EditCommand(QWidget* window)
 
 HRESULT PtolemyUniverse::ChooseLayoutCommand()
 {
-    DisplayManager* manager = owner_;
-    if (!manager || !QCoreApplication::instance()) {
+    // The owner carries the choice out after this command has returned: loading a layout
+    // destroys this universe, which must not happen inside its own command.
+    if (!owner_ || FAILED(owner_->requestLayoutChoice())) {
         platform::showMessage("Couldn't send message.", "Error");
         return E_FAIL;
     }
-    // Posted, as a window message would be: loading a layout destroys this universe,
-    // which must not happen inside its own command.
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [manager] { manager->chooseAndLoad(); }, Qt::QueuedConnection);
     return S_OK;
 }
 

@@ -11,7 +11,7 @@
 #include "platform/DeviceContext.h"
 #include "ptolemy/BodyList.h"
 #include "ptolemy/UniverseFileDialog.h"
-#include "sources/ImageSource.h"
+#include "imagesource/ImageSource.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // The universe's file dialog: remembers the current universe file and answers a
 // confirmed Save As by writing the universe file there.
-#include "windows/FileDialogHelper.h"
+#include "documents/FileDialogHelper.h"
 
 class PtolemyUniverse;
 

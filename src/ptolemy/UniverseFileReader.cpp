@@ -2,7 +2,7 @@
 #include "ptolemy/UniverseFile.h"
 
 #include "ptolemy/BodyList.h"
-#include "ptolemy/ColourArgument.h"
+#include "documents/ColourArgument.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyUniverse.h"
 #include "xml/XmlDocument.h"

@@ -5,9 +5,14 @@
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyUniverse.h"
 
+#include "platform/DataPath.h"
+#include "platform/SafeFileReplacement.h"
+
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <string>
-#include <unistd.h>
+#include <string_view>
 
 namespace {
 
@@ -64,18 +69,33 @@ bool writeBody(std::FILE* file, PtolemyBody& body)
     return std::ferror(file) == 0;
 }
 
-// A name beside `path` that no other save of this process uses at the same time.
-std::string temporaryPathFor(const std::string& path)
-{
-    return path + ".saving-" + std::to_string(static_cast<long>(::getpid()));
-}
+// A FILE that writes into memory, so that the text reaches the disk in one safe replacement.
+class MemoryFile {
+public:
+    MemoryFile() : file_(::open_memstream(&buffer_, &size_)) { }
+    ~MemoryFile()
+    {
+        if (file_)
+            std::fclose(file_);
+        std::free(buffer_);
+    }
+    MemoryFile(const MemoryFile&) = delete;
+    MemoryFile& operator=(const MemoryFile&) = delete;
 
-// Everything written, flushed to the disk and closed without an error.
-bool finish(std::FILE* file, bool written)
-{
-    written = written && std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
-    return std::fclose(file) == 0 && written;
-}
+    std::FILE* file() const { return file_; }
+    // Everything written so far; null when the stream could not be flushed.
+    std::optional<std::string_view> contents()
+    {
+        if (!file_ || std::fflush(file_) != 0)
+            return std::nullopt;
+        return std::string_view(buffer_, size_);
+    }
+
+private:
+    char* buffer_ = nullptr;
+    std::size_t size_ = 0;
+    std::FILE* file_;
+};
 
 } // namespace
 
@@ -83,8 +103,8 @@ HRESULT WriteUniverseFile(PtolemyUniverse& universe, const std::string& path)
 {
     if (path.empty())
         return E_FAIL;
-    const std::string temporary = temporaryPathFor(path);
-    std::FILE* file = std::fopen(temporary.c_str(), "w");
+    MemoryFile memory;
+    std::FILE* const file = memory.file();
     if (!file)
         return E_FAIL;
     // Re-entrant: the command handler that saves holds it already.
@@ -97,10 +117,9 @@ HRESULT WriteUniverseFile(PtolemyUniverse& universe, const std::string& path)
     std::fprintf(file, "</PtolemyUniverse>\n");
     written = written && std::ferror(file) == 0;
     universe.Unlock();
-    if (!finish(file, written) || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    const std::optional<std::string_view> text = memory.contents();
+    if (!written || !text || !platform::replaceFileContents(platform::resolveDataPath(path), *text))
         return E_FAIL;
-    }
     universe.SetShownFile(path.c_str());
     return S_OK;
 }

@@ -36,5 +36,12 @@ std::string defaultInitialLayoutPath()
 
 std::string chooseInitialLayout(const std::string& commandLineTail)
 {
-    return commandLineTail.size() >= kShortestTail ? commandLineTail : defaultInitialLayoutPath();
+    if (commandLineTail.size() < kShortestTail)
+        return defaultInitialLayoutPath();
+    const std::filesystem::path tail(commandLineTail);
+    std::error_code error;
+    if (tail.is_absolute() || !std::filesystem::exists(tail, error))
+        return commandLineTail;
+    const std::filesystem::path absolute = std::filesystem::absolute(tail, error);
+    return error ? commandLineTail : absolute.lexically_normal().string();
 }

@@ -15,5 +15,8 @@ const char* initialLayoutPath();
 
 // The shipped start layout: AstreonLayouts/PtolemyUniverse.lay inside the program's data folder.
 std::string defaultInitialLayoutPath();
-// The command-line tail, verbatim, when it is at least 2 characters long; else the default.
+// The command-line tail when it is at least 2 characters long; else the default. A
+// relative tail naming a file under the folder the program was started in becomes that
+// file's absolute path; any other stays as written, and so names a file under the root
+// directory ("AstreonLayouts/4 Universes.lay").
 std::string chooseInitialLayout(const std::string& commandLineTail);

@@ -1,9 +1,12 @@
 #include "shell/MainWindow.h"
 
 #include "display/DisplayManager.h"
+#include "host/LayoutHost.h"
+#include "platform/HandlerScope.h"
 #include "shell/InitialLayoutPath.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 
@@ -29,10 +32,9 @@ MainWindow::MainWindow(const DisplayManagerFactory& makeDisplayManager)
     setWindowTitle(QStringLiteral("Skyloom Simulator"));
     setGeometry(0, 0, kMainWindowWidth, kMainWindowHeight);
     createMenus();
-    host_ = new QWidget(this);
+    host_ = new LayoutHost(this);
     host_->setObjectName(QStringLiteral("host"));
     setCentralWidget(host_);
-    host_->installEventFilter(this);
     createDisplayManager(makeDisplayManager);
     connect(&demoTimer_, &QTimer::timeout, this, &MainWindow::onDemoTimer);
     demoTimer_.start(kDemoPeriodMilliseconds);
@@ -41,8 +43,12 @@ MainWindow::MainWindow(const DisplayManagerFactory& makeDisplayManager)
 MainWindow::~MainWindow()
 {
     // The layout's windows are children of the host: remove them while the host still exists.
-    displayManager_.reset();
+    host_->destroyDisplayManager();
 }
+
+QWidget* MainWindow::host() const { return host_; }
+
+DisplayManager* MainWindow::displayManager() const { return host_->displayManager(); }
 
 MainWindow::DisplayManagerFactory MainWindow::defaultDisplayManagerFactory()
 {
@@ -85,25 +91,22 @@ QAction* MainWindow::commandAction(int id) const
 
 void MainWindow::createDisplayManager(const DisplayManagerFactory& makeDisplayManager)
 {
-    displayManager_ = makeDisplayManager ? makeDisplayManager() : nullptr;
-    if (!displayManager_)
-        return;
+    DisplayManager* const manager = host_->setDisplayManager(makeDisplayManager ? makeDisplayManager() : nullptr);
     // Messages off: a missing or broken initial layout leaves an empty window, silently.
-    displayManager_->attachWindow(host_, 0);
-    displayManager_->setScreenRect(0, 0, 1, 1);
-    displayManager_->load(initialLayoutPath(), 0);
+    if (manager)
+        manager->load(initialLayoutPath(), 0);
 }
 
 void MainWindow::onCommand(int id)
 {
     switch (id) {
     case kLoadCommand:
-        if (displayManager_)
-            displayManager_->loadWithDialog();
+        if (DisplayManager* const manager = displayManager())
+            manager->loadWithDialog();
         break;
     case kReloadCommand:
-        if (displayManager_)
-            displayManager_->reload(1);
+        if (DisplayManager* const manager = displayManager())
+            manager->reload(1);
         break;
     case kStartPoundingCommand:
         pounding_ = true;
@@ -118,24 +121,24 @@ void MainWindow::onCommand(int id)
 
 void MainWindow::onDemoTimer()
 {
-    if (!pounding_)
+    if (!pounding_ || platform::HandlerScope::active())
         return;
     // Advanced before use, so the first layout after Start Pounding is index 1.
     demoIndex_ = (demoIndex_ + 1) % kDemoLayoutCount;
-    if (displayManager_)
-        displayManager_->load(demoLayoutPath(demoIndex_), 0);
+    if (DisplayManager* const manager = displayManager())
+        manager->load(demoLayoutPath(demoIndex_), 0);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    displayManager_.reset();
+    if (platform::HandlerScope::active()) {
+        event->ignore();
+        if (QWidget* const dialog = QApplication::activeModalWidget())
+            dialog->close();
+        platform::HandlerScope::whenIdle(this, [this] { close(); });
+        return;
+    }
+    host_->destroyDisplayManager();
     demoTimer_.stop();
     QMainWindow::closeEvent(event);
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == host_ && event->type() == QEvent::Resize && displayManager_)
-        displayManager_->onSize();
-    return QMainWindow::eventFilter(watched, event);
 }

@@ -13,6 +13,7 @@
 #include <memory>
 
 class DisplayManager;
+class LayoutHost;
 class QAction;
 
 // Menu command identifiers.
@@ -43,29 +44,29 @@ public:
     // Load 40001, Reload 40002, Start Pounding 40003, Stop Pounding 40004; others do nothing.
     void onCommand(int id);
     // The one-second tick: while pounding, advances the demonstration index (modulo 7)
-    // and loads that layout with messages off.
+    // and loads that layout with messages off. A tick that comes while a handler or a
+    // dialog is on the stack (its own event loop runs the timer) is skipped.
     void onDemoTimer();
 
-    QWidget* host() const { return host_; }
-    DisplayManager* displayManager() const { return displayManager_.get(); }
+    QWidget* host() const;
+    DisplayManager* displayManager() const;
     bool isPounding() const { return pounding_; }
     std::int32_t demoIndex() const { return demoIndex_; }
     // The menu action that sends `id`, or null.
     QAction* commandAction(int id) const;
 
 protected:
-    // Deletes the display manager (and with it every window of the layout) as the window closes.
+    // Deletes the display manager (and with it every window of the layout) as the window
+    // closes. While a handler or dialog is on the stack the close waits for it: the open
+    // dialog is asked to close, and the window closes once the stack has unwound.
     void closeEvent(QCloseEvent* event) override;
-    // Forwards size changes of the host to the display manager.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createMenus();
     QAction* addCommand(QMenu* menu, const char* label, int id);
     void createDisplayManager(const DisplayManagerFactory& makeDisplayManager);
 
-    QWidget* host_ = nullptr; // the central widget, owned by this window
-    std::unique_ptr<DisplayManager> displayManager_;
+    LayoutHost* host_ = nullptr; // the central widget, owned by this window; owns the display manager
     std::map<int, QAction*> commands_; // owned by the menus
     QTimer demoTimer_;
     bool pounding_ = false;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <filesystem>
 #include <vector>
 
 ScriptRunner::ScriptRunner(MainWindow& window, platform::ScriptedChooser& chooser, std::ostream& errors)
@@ -62,7 +63,7 @@ bool ScriptRunner::runStep(const ScriptStep& step)
     case ScriptStep::Kind::Press:
         return press(step);
     case ScriptStep::Kind::AnswerFile:
-        chooser_.answerFile(step.text);
+        chooser_.answerFile(fromStartFolder(step.text));
         return true;
     case ScriptStep::Kind::AnswerCancel:
         chooser_.answerCancel();
@@ -111,6 +112,16 @@ bool ScriptRunner::press(const ScriptStep& step)
         return report(step, "window " + std::to_string(step.number) + " has no button '" + step.text + "'");
     button->click();
     return true;
+}
+
+std::string ScriptRunner::fromStartFolder(const std::string& path)
+{
+    // The program never changes its working directory, so it is still the start folder.
+    if (path.empty() || std::filesystem::path(path).is_absolute())
+        return path;
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
 }
 
 bool ScriptRunner::screenshot(const ScriptStep& step)

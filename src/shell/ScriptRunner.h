@@ -44,6 +44,8 @@ private:
     void scheduleNext(int delayMilliseconds);
     void finish();
     bool press(const ScriptStep& step);
+    // A relative path of a script names a file under the folder the program was started in.
+    static std::string fromStartFolder(const std::string& path);
     bool screenshot(const ScriptStep& step);
     bool report(const ScriptStep& step, const std::string& problem);
 

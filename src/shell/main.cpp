@@ -1,6 +1,6 @@
 // The skyloom program: start-up in the simulator's order, the main window, the
 // message loop and the shutdown of the window registry.
-#include "display/SharedSprites.h"
+#include "host/EngineStartup.h"
 #include "platform/Chooser.h"
 #include "platform/InteractiveChooser.h"
 #include "platform/InteractiveMessageSink.h"
@@ -103,16 +103,11 @@ int run(const CommandLine& line, const std::optional<ParsedScript>& script)
 
     setInitialLayoutPath("");
     seedRandomGenerator();
-    WindowRegistry::instance();
-    // Held for the whole run and never unloaded (its resources would go with it).
-    static std::unique_ptr<platform::ResourceLibrary> resourceLibrary = platform::ResourceLibrary::load();
-    if (!resourceLibrary) {
+    if (!EngineStartup::start()) {
         platform::showMessage("Could not load resource file " + platform::ResourceLibrary::fileName() + ".  Exiting.",
             kTitle, platform::MessageIcon::Error);
         return 0;
     }
-    platform::ResourceLibrary::setCurrent(resourceLibrary.get());
-    loadSharedSprites(resourceLibrary.get());
     setInitialLayoutPath(chooseInitialLayout(line.tail).c_str());
 
     int exitCode = 0;

@@ -3,8 +3,8 @@
 #include "platform/DeviceContext.h"
 #include "platform/Message.h"
 #include "platform/Text.h"
-#include "windows/WindowRecord.h"
-#include "windows/WindowRegistry.h"
+#include "imagesource/SourceViews.h"
+#include "imagesource/WindowDrawSettings.h"
 
 #include <array>
 
@@ -231,9 +231,12 @@ HRESULT BitmapDisplayWindow::cycleYAlign()
 
 HRESULT BitmapDisplayWindow::synchronise()
 {
-    const HRESULT result = WindowRegistry::instance().applyDefaults(this);
+    SourceViews* const views = SourceViews::installed();
+    if (!views)
+        return S_OK;
+    const HRESULT result = views->applyDefaults(this);
     if (SUCCEEDED(result))
-        WindowRegistry::instance().redraw(this);
+        views->redraw(this);
     return result;
 }
 
@@ -282,7 +285,7 @@ HRESULT BitmapDisplayWindow::GetDefaultDrawRequest(std::int32_t* drawRequest)
     return S_OK;
 }
 
-HRESULT BitmapDisplayWindow::ApplyDefaults(WindowRecord* record)
+HRESULT BitmapDisplayWindow::ApplyDefaults(WindowDrawSettings* record)
 {
     if (record == nullptr)
         return E_INVALIDARG;

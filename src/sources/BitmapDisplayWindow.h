@@ -8,10 +8,10 @@
 // Threading: everything runs on the window thread; the source's lock guards the
 // default alignments, the bitmap and draw-argument parsing. Redraw requests (which
 // take the registry's lock) are made after the source's lock has been released.
-#include "display/BackgroundSpec.h"
-#include "display/Bitmap.h"
-#include "sources/ImageSource.h"
-#include "windows/FileDialogHelper.h"
+#include "drawing/BackgroundSpec.h"
+#include "drawing/Bitmap.h"
+#include "imagesource/ImageSource.h"
+#include "documents/FileDialogHelper.h"
 
 #include <cstdint>
 #include <string>
@@ -53,7 +53,7 @@ public:
     HRESULT SetArgument(const std::string& name, const std::string& value, std::int32_t reportErrors) override;
     HRESULT GetDefaultDrawRequest(std::int32_t* drawRequest) override;
     // Puts the default alignments into the record's draw request, keeping its other bits.
-    HRESULT ApplyDefaults(WindowRecord* record) override;
+    HRESULT ApplyDefaults(WindowDrawSettings* record) override;
 
     // Loads the bitmap file (the previous bitmap is dropped first); on success the path is
     // remembered and the windows are asked to repaint. Null path: E_INVALIDARG.

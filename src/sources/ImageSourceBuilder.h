@@ -6,7 +6,7 @@
 // Threading: used on the window thread; the builder's own lock is held for the whole of Build.
 #include "platform/CriticalSection.h"
 #include "platform/Result.h"
-#include "sources/ImageSource.h"
+#include "imagesource/ImageSource.h"
 
 #include <cstdint>
 #include <memory>

@@ -7,9 +7,9 @@
 // Threading: the clock's worker thread only advances time and the tick count.
 // Draw, OnCommand and Restart run on the window thread under the source's lock and
 // take the clock's lock inside it. GetGeneration reads the atomic tick count.
-#include "observatory/SimulationClock.h"
+#include "imagesource/SimulationClock.h"
 #include "ptolemy/MatchTrailHolder.h"
-#include "sources/ImageSource.h"
+#include "imagesource/ImageSource.h"
 
 class KeplerUniverse : public ImageSource {
 public:

@@ -1,6 +1,7 @@
 #include "windows/ControlWindow.h"
 
-#include "sources/ImageSource.h"
+#include "imagesource/ImageSource.h"
+#include "platform/HandlerScope.h"
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
 
@@ -60,5 +61,7 @@ void ControlWindow::onButtonPressed(int index)
     WindowRecord* const record = WindowRegistry::instance().findRecord(this);
     if (!record || !record->imageSource)
         return;
+    // This window, its record and its source stay alive until the command returns.
+    platform::HandlerScope handler;
     record->imageSource->OnCommand(this, static_cast<std::uintptr_t>(index), static_cast<std::intptr_t>(index));
 }

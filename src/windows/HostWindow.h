@@ -1,6 +1,6 @@
 #pragma once
 // What the display manager needs of its host window, kept free of QtWidgets for its callers.
-#include "display/FractionalRect.h"
+#include "drawing/FractionalRect.h"
 #include "platform/Colour.h"
 
 class QWidget;

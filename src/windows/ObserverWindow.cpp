@@ -1,6 +1,7 @@
 #include "windows/ObserverWindow.h"
 
-#include "sources/ImageSource.h"
+#include "platform/HandlerScope.h"
+#include "imagesource/ImageSource.h"
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
 
@@ -114,6 +115,7 @@ void ObserverWindow::mousePressEvent(QMouseEvent* event)
     if (!own || !own->imageSource)
         return;
     const QPoint position = event->position().toPoint();
+    platform::HandlerScope handler; // the window and its source outlive the click's handling
     own->imageSource->OnMouse(
         this, message, packCursorPosition(position.x(), position.y()), keyState(*event), own->drawFlags);
 }

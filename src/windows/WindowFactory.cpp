@@ -1,6 +1,6 @@
 #include "windows/WindowFactory.h"
 
-#include "display/WindowSpec.h"
+#include "imagesource/WindowSpec.h"
 #include "windows/ControlWindow.h"
 #include "windows/ObserverWindow.h"
 #include "windows/WindowRecord.h"

@@ -1,7 +1,7 @@
 #include "windows/WindowRecord.h"
 
 #include "platform/DeviceContext.h"
-#include "sources/ImageSource.h"
+#include "imagesource/ImageSource.h"
 #include "windows/HostWindow.h"
 #include "windows/ObserverWindow.h"
 
@@ -27,7 +27,6 @@ std::int32_t absoluteGeneration(std::int32_t generation)
 
 WindowRecord::WindowRecord(std::unique_ptr<QWidget> window, QWidget* parent, const WindowSpec& spec)
     : kind(spec.kind)
-    , drawFlags(spec.drawFlags)
     , refresh(spec.refresh)
     , screenRect(spec.screenRect)
     , imageSource(spec.imageSource)
@@ -38,6 +37,7 @@ WindowRecord::WindowRecord(std::unique_ptr<QWidget> window, QWidget* parent, con
     , windowGuard_(window_.get())
     , parent_(parent)
 {
+    drawFlags = spec.drawFlags;
     if (!background.src.empty())
         backgroundBitmap.loadFromFile(background.src.c_str(), 0);
 }
@@ -45,7 +45,7 @@ WindowRecord::WindowRecord(std::unique_ptr<QWidget> window, QWidget* parent, con
 WindowRecord::~WindowRecord()
 {
     {
-        platform::CriticalSectionGuard guard(lock_);
+        platform::CriticalSectionGuard guard(recordLock());
         backBuffer = QImage();
         hasBuffer = false;
     }
@@ -70,7 +70,7 @@ void WindowRecord::layoutPass()
     QWidget* const own = window();
     if (!own)
         return;
-    platform::CriticalSectionGuard guard(lock_);
+    platform::CriticalSectionGuard guard(recordLock());
     backBuffer = QImage();
     hasBuffer = false;
     pixelRect = fractionToPixels(screenRect, hostClientRect(parent()));
@@ -99,7 +99,7 @@ void WindowRecord::requestRedraw()
 
 bool WindowRecord::renderBackBuffer()
 {
-    platform::CriticalSectionGuard guard(lock_);
+    platform::CriticalSectionGuard guard(recordLock());
     if (!hasBuffer || !imageSource)
         return false;
     const std::int32_t width = std::max(pixelRect.width(), 0);

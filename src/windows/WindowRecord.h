@@ -8,11 +8,11 @@
 // Threading: used only on the window thread. The record's lock guards the back
 // buffer and the pixel rectangle; it is taken after the registry's lock and before
 // the image source's lock (paint holds it while the source draws).
-#include "display/BackgroundSpec.h"
-#include "display/Bitmap.h"
-#include "display/FractionalRect.h"
-#include "display/WindowSpec.h"
-#include "platform/CriticalSection.h"
+#include "drawing/BackgroundSpec.h"
+#include "drawing/Bitmap.h"
+#include "drawing/FractionalRect.h"
+#include "imagesource/WindowSpec.h"
+#include "imagesource/WindowDrawSettings.h"
 #include "platform/Result.h"
 
 #include <QImage>
@@ -27,19 +27,14 @@ class QWidget;
 // Last drawn value that asks for a paint at the next chance.
 constexpr std::int32_t kPaintWanted = -1001;
 
-class WindowRecord {
+class WindowRecord : public WindowDrawSettings {
 public:
     // Copies the WindowSpec's fields and loads the background bitmap (messages off). `window`
     // is the new window, a child of `parent`; the record takes it over.
     WindowRecord(std::unique_ptr<QWidget> window, QWidget* parent, const WindowSpec& spec);
-    virtual ~WindowRecord();
+    ~WindowRecord() override;
     WindowRecord(const WindowRecord&) = delete;
     WindowRecord& operator=(const WindowRecord&) = delete;
-
-    void Lock() { lock_.enter(); }
-    void Unlock() { lock_.leave(); }
-    // For scoped guards (platform::CriticalSectionGuard).
-    platform::CriticalSection& recordLock() { return lock_; }
 
     // The window, or null once it is gone (destroyed with its parent).
     QWidget* window() const;
@@ -60,7 +55,7 @@ public:
     std::int32_t lastDrawn = kPaintWanted;
     // Copied from the WindowSpec at creation.
     std::int32_t kind = kObserverWindowKind;
-    std::int32_t drawFlags = 0; // the window's draw request; a source's ApplyDefaults may change it
+    // drawFlags (the window's draw request) and the record's lock come from WindowDrawSettings.
     std::int32_t refresh = 0; // refresh period in ms; 0 or less: none
     FractionalRect screenRect; // fractions of the parent's client area
     ImageSource* imageSource = nullptr;
@@ -81,5 +76,4 @@ private:
     std::unique_ptr<QWidget> window_;
     QPointer<QWidget> windowGuard_; // becomes null when the window is destroyed by its parent
     QPointer<QWidget> parent_;
-    platform::CriticalSection lock_;
 };

@@ -1,6 +1,7 @@
 #include "windows/WindowRegistry.h"
 
-#include "sources/ImageSource.h"
+#include "imagesource/ImageSource.h"
+#include "windows/WindowFactory.h"
 #include "windows/WindowRecord.h"
 
 namespace {
@@ -21,6 +22,10 @@ std::unique_ptr<WindowRecord> unlinkFirstOf(RecordList& records, const ImageSour
 }
 
 } // namespace
+
+WindowRegistry::WindowRegistry() { SourceViews::install(this); }
+
+WindowRegistry::~WindowRegistry() { SourceViews::install(nullptr); }
 
 WindowRegistry& WindowRegistry::instance()
 {
@@ -94,7 +99,7 @@ void WindowRegistry::redraw(const ImageSource* source)
     }
 }
 
-HRESULT WindowRegistry::resize(DisplayManager* manager)
+HRESULT WindowRegistry::resize(SourceOwner* manager)
 {
     platform::CriticalSectionGuard guard(lock_);
     for (const auto& record : records_) {
@@ -102,7 +107,7 @@ HRESULT WindowRegistry::resize(DisplayManager* manager)
             continue;
         // getOwner reads the owner under the source's lock; the source lock is released
         // again before the layout pass takes the record's lock (registry, record, source).
-        DisplayManager* owner = nullptr;
+        SourceOwner* owner = nullptr;
         const HRESULT result = record->imageSource->getOwner(&owner);
         if (FAILED(result))
             return result;
@@ -110,6 +115,11 @@ HRESULT WindowRegistry::resize(DisplayManager* manager)
             record->layoutPass();
     }
     return S_OK;
+}
+
+void WindowRegistry::setButtonText(QWidget* controlWindow, int index, const char* text)
+{
+    setControlButtonText(controlWindow, index, text);
 }
 
 void WindowRegistry::shutdown() { removeAllWindows(); }

@@ -5,16 +5,17 @@
 // record, image source, simulation clock. Used only on the window thread.
 #include "platform/CriticalSection.h"
 #include "platform/Result.h"
+#include "imagesource/SourceViews.h"
 
 #include <list>
 #include <memory>
 
-class DisplayManager;
 class ImageSource;
+class SourceOwner;
 class QWidget;
 class WindowRecord;
 
-class WindowRegistry {
+class WindowRegistry : public SourceViews {
 public:
     static WindowRegistry& instance();
 
@@ -29,11 +30,13 @@ public:
     void removeWindowsOf(const ImageSource* source);
     void removeAllWindows();
     // Calls the source's ApplyDefaults for each of its windows; stops at the first failure.
-    HRESULT applyDefaults(ImageSource* source);
+    HRESULT applyDefaults(ImageSource* source) override;
     // Requests a redraw of each observer window that shows `source`.
-    void redraw(const ImageSource* source);
+    void redraw(const ImageSource* source) override;
+    // Relabels a button of a control window (for example "Pause" -> "Resume").
+    void setButtonText(QWidget* controlWindow, int index, const char* text) override;
     // Lays out again every window whose source's owner is `manager`.
-    HRESULT resize(DisplayManager* manager);
+    HRESULT resize(SourceOwner* manager);
     // Removes all windows; the registry stays usable (a new run may register again).
     void shutdown();
 
@@ -42,7 +45,9 @@ public:
     std::list<WindowRecord*> records();
 
 private:
-    WindowRegistry() = default;
+    // Installs itself as the views that image sources reach.
+    WindowRegistry();
+    ~WindowRegistry() override;
     platform::CriticalSection lock_;
     std::list<std::unique_ptr<WindowRecord>> records_;
 };

@@ -1,5 +1,6 @@
 #include "xml/XmlDocument.h"
 
+#include "platform/DataPath.h"
 #include "platform/Message.h"
 #include "platform/Text.h"
 #include "xml/ParsePosition.h"
@@ -22,10 +23,12 @@ struct LoadFailure {
     std::string message;
 };
 
+// The folder that relative paths are read from: the root directory, else the working directory.
 std::string currentDirectory()
 {
     std::error_code error;
-    const std::string folder = std::filesystem::current_path(error).string();
+    const std::string root = platform::rootDirectory();
+    const std::string folder = root.empty() ? std::filesystem::current_path(error).string() : root;
     return platform::cutText(folder, platform::kMaxPathLength);
 }
 
@@ -51,16 +54,17 @@ LoadFailure parseError(const char* path, const std::string& bytes, pugi::xml_enc
 // Reads the whole file; a missing file and one that cannot be read fail differently.
 // A path longer than the system's paths cannot name a file, and a shorter cut of it
 // would name another, so it is not found.
-LoadFailure readFile(const char* path, std::string& bytes)
+// `path` as written decides the length; `resolved` (against the root directory) is opened.
+LoadFailure readFile(const char* path, const std::string& resolved, std::string& bytes)
 {
     if (std::strlen(path) > platform::kMaxPathLength)
         return notFound();
     struct stat status {};
-    if (::stat(path, &status) != 0)
+    if (::stat(resolved.c_str(), &status) != 0)
         return errno == ENOENT || errno == ENOTDIR ? notFound() : notLoaded(E_FAIL);
     if (!S_ISREG(status.st_mode))
         return notLoaded(E_FAIL);
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = std::fopen(resolved.c_str(), "rb");
     if (file == nullptr)
         return errno == ENOENT ? notFound() : notLoaded(E_FAIL);
     LoadFailure failure;
@@ -154,7 +158,7 @@ HRESULT XmlDocument::loadFile(const char* path, std::int32_t reportErrors)
     if (!document_)
         return E_FAIL;
     std::string bytes;
-    LoadFailure failure = readFile(path, bytes);
+    LoadFailure failure = readFile(path, platform::resolveDataPath(path), bytes);
     if (failure.code == S_OK)
         failure = parseFile(*document_, path, bytes);
     if (failure.code != S_OK) {

@@ -284,7 +284,8 @@ TEST_F(LoadDialogTest, AsksForALayoutFileInTheLayoutFolder)
     EXPECT_EQ(requests[0].defaultExtension, ".lay");
     EXPECT_EQ(requests[0].filterDescription, "LAY files (*.LAY)");
     EXPECT_EQ(requests[0].filterPattern, "*.lay");
-    EXPECT_EQ(requests[0].startFolder, "AstreonLayouts/");
+    EXPECT_EQ(requests[0].startFolder, (root.path() / "AstreonLayouts/").string())
+        << "the start folder lies under the root directory, not the working directory";
 }
 
 TEST_F(LoadDialogTest, ChosenFileIsLoadedAndBecomesThePath)

@@ -1,7 +1,7 @@
 #include "display/DisplayManagerFixture.h"
 
 #include "platform/DeviceContext.h"
-#include "sources/ImageSource.h"
+#include "imagesource/ImageSource.h"
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
 
@@ -53,8 +53,8 @@ int DisplayManagerFixture::windowsOfManager() const
 {
     int count = 0;
     for (WindowRecord* record : WindowRegistry::instance().records()) {
-        DisplayManager* owner = nullptr;
-        if (record->imageSource && SUCCEEDED(record->imageSource->getOwner(&owner)) && owner == manager.get())
+        SourceOwner* owner = nullptr;
+        if (record->imageSource && SUCCEEDED(record->imageSource->getOwner(&owner)) && owner == static_cast<SourceOwner*>(manager.get()))
             ++count;
     }
     return count;

@@ -1,4 +1,5 @@
 #include "display/DisplayManager.h"
+#include "platform/DataPath.h"
 
 #include "display/DisplayManagerFixture.h"
 #include "platform/Chooser.h"
@@ -19,10 +20,13 @@ using display_testing::RegistryFileScope;
 
 class DisplayManagerTest : public DisplayManagerFixture { };
 
-TEST_F(DisplayManagerTest, ConstructionMakesTheRootDirectoryCurrent)
+// The engine may live inside another program: it resolves relative paths against the
+// root directory itself and never moves the process's working directory.
+TEST_F(DisplayManagerTest, ConstructionReadsTheRootDirectoryAndLeavesTheWorkingDirectory)
 {
     EXPECT_EQ(manager->rootDir(), root.path().string());
-    EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), root.path()));
+    EXPECT_EQ(platform::rootDirectory(), root.path().string());
+    EXPECT_FALSE(std::filesystem::equivalent(std::filesystem::current_path(), root.path()));
     EXPECT_EQ(recorder.count(), 0u);
 }
 
@@ -41,9 +45,9 @@ TEST_F(DisplayManagerTest, ConstructionStartsEmpty)
     EXPECT_EQ(manager->getPath(), "");
     EXPECT_EQ(manager->hostWindow(), nullptr);
     EXPECT_FALSE(manager->isAttached());
-    DisplayManager* owner = nullptr;
+    SourceOwner* owner = nullptr;
     EXPECT_EQ(manager->getOwner(&owner), S_OK);
-    EXPECT_EQ(owner, manager.get());
+    EXPECT_EQ(owner, static_cast<SourceOwner*>(manager.get()));
 }
 
 TEST_F(DisplayManagerTest, MissingRootDirectoryIsSilentAndLeavesTheDirectory)

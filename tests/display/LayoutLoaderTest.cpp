@@ -88,9 +88,9 @@ TEST_F(LayoutLoaderTest, WindowDescriptionsTakeTheirValuesFromTheFile)
     EXPECT_EQ(second->background.xAlign, XAlignLeft);
     EXPECT_EQ(second->background.yAlign, YAlignTop);
 
-    DisplayManager* owner = nullptr;
+    SourceOwner* owner = nullptr;
     EXPECT_EQ(source->getOwner(&owner), S_OK);
-    EXPECT_EQ(owner, manager.get());
+    EXPECT_EQ(owner, static_cast<SourceOwner*>(manager.get()));
     EXPECT_EQ(recorder.count(), 0u);
 }
 

@@ -1,7 +1,7 @@
 #include "observatory/Observatory.h"
 
 #include "HeldObservatory.h"
-#include "display/SharedSprites.h"
+#include "drawing/SharedSprites.h"
 #include "observatory/ObservationDate.h"
 #include "platform/Text.h"
 

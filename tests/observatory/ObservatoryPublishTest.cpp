@@ -3,7 +3,7 @@
 #include "HeldObservatory.h"
 #include "platform/Chooser.h"
 #include "platform/Message.h"
-#include "sources/SharedTrail.h"
+#include "documents/SharedTrail.h"
 #include "support/TestFiles.h"
 #include "xml/XmlDocument.h"
 

@@ -1,6 +1,6 @@
 #include "ptolemy/MatchTrailHolder.h"
 
-#include "display/SharedSprites.h"
+#include "drawing/SharedSprites.h"
 #include "support/TestFiles.h"
 
 #include <QImage>

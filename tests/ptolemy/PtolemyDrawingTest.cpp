@@ -1,6 +1,6 @@
 #include "ptolemy/PtolemyUniverse.h"
 
-#include "observatory/SimulationClock.h"
+#include "imagesource/SimulationClock.h"
 #include "platform/DeviceContext.h"
 #include "platform/Message.h"
 #include "platform/ProcessClock.h"

@@ -1,6 +1,6 @@
 #include "ptolemy/PtolemyUniverse.h"
 
-#include "observatory/SimulationClock.h"
+#include "imagesource/SimulationClock.h"
 #include "platform/Chooser.h"
 #include "platform/Message.h"
 #include "platform/Release.h"
@@ -8,6 +8,7 @@
 #include "ptolemy/PtolemyBody.h"
 #include "support/TestFiles.h"
 #include "windows/ControlWindow.h"
+#include "windows/WindowRegistry.h"
 
 #include <QPushButton>
 
@@ -24,6 +25,8 @@ protected:
     platform::MessageRecorder recorder;
     platform::ScriptedChooser chooser;
     platform::ScopedChooser chooserScope{chooser};
+    // The window layer reaches the universe's control windows (relabelling) once its registry exists.
+    WindowRegistry& windows = WindowRegistry::instance();
     TemporaryFolder folder;
     PtolemyUniverse universe;
     ControlWindow control{nullptr, &universe};

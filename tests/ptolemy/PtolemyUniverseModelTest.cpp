@@ -1,6 +1,6 @@
 #include "ptolemy/PtolemyUniverse.h"
 
-#include "observatory/SimulationClock.h"
+#include "imagesource/SimulationClock.h"
 #include "platform/Message.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"

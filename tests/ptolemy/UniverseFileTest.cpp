@@ -1,6 +1,6 @@
 #include "ptolemy/UniverseFile.h"
 
-#include "observatory/SimulationClock.h"
+#include "imagesource/SimulationClock.h"
 #include "platform/Message.h"
 #include "ptolemy/BodyList.h"
 #include "ptolemy/PtolemyBody.h"

@@ -2,9 +2,9 @@
 // failure is a failure code, and what a success stores stays in its range.
 #include "MutationEngine.h"
 
-#include "display/BackgroundSpec.h"
+#include "drawing/BackgroundSpec.h"
 #include "platform/Message.h"
-#include "ptolemy/ColourArgument.h"
+#include "documents/ColourArgument.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -3,8 +3,8 @@
 #include "MutationEngine.h"
 #include "RobustnessCorpus.h"
 
-#include "display/BackgroundSpec.h"
-#include "display/Bitmap.h"
+#include "drawing/BackgroundSpec.h"
+#include "drawing/Bitmap.h"
 #include "platform/DeviceContext.h"
 #include "platform/Message.h"
 #include "support/TestFiles.h"

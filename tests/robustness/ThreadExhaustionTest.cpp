@@ -2,7 +2,7 @@
 // source runs a clock thread, and when no thread can be made the build fails with a
 // failure code instead of ending the process.
 #include "platform/Message.h"
-#include "sources/ImageSource.h"
+#include "imagesource/ImageSource.h"
 #include "sources/ImageSourceBuilder.h"
 #include "support/TestFiles.h"
 #include "xml/XmlDocument.h"

@@ -3,7 +3,7 @@
 #include "MutationEngine.h"
 #include "RobustnessCorpus.h"
 
-#include "observatory/ObservationTrail.h"
+#include "documents/ObservationTrail.h"
 #include "platform/Message.h"
 #include "support/TestFiles.h"
 #include "xml/XmlDocument.h"

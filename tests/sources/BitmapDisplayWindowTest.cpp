@@ -1,6 +1,6 @@
 #include "sources/BitmapDisplayWindow.h"
 
-#include "display/BackgroundSpec.h"
+#include "drawing/BackgroundSpec.h"
 #include "platform/Chooser.h"
 #include "platform/DeviceContext.h"
 #include "platform/Message.h"

@@ -2,7 +2,7 @@
 
 #include "platform/DeviceContext.h"
 #include "platform/Message.h"
-#include "sources/SharedTrail.h"
+#include "documents/SharedTrail.h"
 
 #include <QImage>
 

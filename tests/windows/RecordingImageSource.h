@@ -2,7 +2,8 @@
 // An image source for window tests: counts what windows ask of it, draws a known
 // picture and reports a generation the test controls.
 #include "platform/DeviceContext.h"
-#include "sources/ImageSource.h"
+#include "imagesource/ImageSource.h"
+#include "imagesource/WindowDrawSettings.h"
 
 #include <atomic>
 #include <memory>
@@ -80,7 +81,7 @@ public:
     {
         mouse.push_back(ReceivedMouse { window, message, lparam, drawRequest });
     }
-    HRESULT ApplyDefaults(WindowRecord* record) override
+    HRESULT ApplyDefaults(WindowDrawSettings* record) override
     {
         appliedRecords.push_back(record);
         return applyDefaultsResult_;
@@ -88,7 +89,7 @@ public:
 
     std::vector<ReceivedCommand> commands;
     std::vector<ReceivedMouse> mouse;
-    std::vector<WindowRecord*> appliedRecords;
+    std::vector<WindowDrawSettings*> appliedRecords;
 
 private:
     void noteCall()

@@ -182,13 +182,13 @@ TEST(WindowRegistryTest, ApplyDefaultsVisitsTheSourcesRecordsInListOrderAndStops
     WindowRecord* const newer = newestRecord();
 
     EXPECT_EQ(registry().applyDefaults(&source), S_OK);
-    EXPECT_EQ(source.appliedRecords, (std::vector<WindowRecord*> { newer, older }));
+    EXPECT_EQ(source.appliedRecords, (std::vector<WindowDrawSettings*> { newer, older }));
     EXPECT_TRUE(other.appliedRecords.empty());
 
     source.appliedRecords.clear();
     source.setApplyDefaultsResult(E_INVALIDARG);
     EXPECT_EQ(registry().applyDefaults(&source), E_INVALIDARG);
-    EXPECT_EQ(source.appliedRecords, (std::vector<WindowRecord*> { newer }));
+    EXPECT_EQ(source.appliedRecords, (std::vector<WindowDrawSettings*> { newer }));
 
     source.appliedRecords.clear();
     source.setApplyDefaultsResult(S_FALSE);

@@ -1,6 +1,6 @@
 #pragma once
 // Builders for window specs and a host window for window tests.
-#include "display/WindowSpec.h"
+#include "imagesource/WindowSpec.h"
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
 

@@ -1,0 +1,212 @@
+#include "drawing/Bitmap.h"
+
+#include "platform/DataPath.h"
+#include "platform/Message.h"
+#include "platform/ResourceLibrary.h"
+#include "platform/Text.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <algorithm>
+
+namespace {
+
+// Error numbers shown in the load messages, in the platform's numbering.
+constexpr int kResourceNameNotFound = 1814; // no bitmap of that name in the resource library
+constexpr int kFileNotFound = 2; // no such file
+constexpr int kAccessDenied = 5; // the file exists but cannot be read
+constexpr int kInvalidData = 13; // the file is not a picture
+
+// Messages are formatted into a buffer of 256 characters including its terminator.
+constexpr std::size_t kMessageLength = 255;
+
+constexpr std::int32_t kAlignLeftOrBottom = 0;
+constexpr std::int32_t kAlignStretch = 1;
+constexpr std::int32_t kAlignTile = 2;
+constexpr std::int32_t kAlignRightOrTop = 3;
+
+void reportLoadError(const std::string& text)
+{
+    platform::showMessage(platform::cutText(text, kMessageLength), "ObserverWindow Error");
+}
+
+int fileErrorNumber(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return kFileNotFound;
+    if (!info.isReadable())
+        return kAccessDenied;
+    return kInvalidData;
+}
+
+// One axis of a placement: where the copy goes and which part of the bitmap it takes.
+struct Span {
+    std::int64_t dest = 0;
+    std::int64_t destLength = 0;
+    std::int64_t source = 0;
+    std::int64_t sourceLength = 0;
+};
+
+// The placement of one axis. `nearAlign` keeps the start of the bitmap (left, top),
+// `farAlign` its end (right, bottom). False for an unknown alignment value.
+bool placeAxis(std::int32_t align, std::int32_t nearAlign, std::int32_t farAlign, std::int64_t areaStart,
+    std::int64_t areaLength, std::int64_t bitmapLength, Span& span)
+{
+    const std::int64_t kept = std::min(bitmapLength, areaLength);
+    if (align == nearAlign) {
+        span = { areaStart, kept, 0, kept };
+    } else if (align == farAlign) {
+        span = { areaStart + areaLength - kept, kept, bitmapLength - kept, kept };
+    } else if (align == kAlignStretch) {
+        span = { areaStart, areaLength, 0, bitmapLength };
+    } else if (align == kAlignTile) {
+        span = { areaStart, bitmapLength, 0, bitmapLength };
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The tile origins start, start + step, ... below end. Tiles wholly outside the
+// device context (0 to limit) would be clipped away entirely, so they are skipped:
+// the pixels drawn are the same and a huge area cannot stall the window thread.
+std::int64_t firstVisibleTile(std::int64_t start, std::int64_t step)
+{
+    if (start + step > 0)
+        return start;
+    return start + ((-start) / step) * step;
+}
+
+} // namespace
+
+HRESULT Bitmap::unload()
+{
+    image_ = QImage();
+    width_ = 0;
+    height_ = 0;
+    return S_OK;
+}
+
+HRESULT Bitmap::loadFromResource(const platform::ResourceLibrary* module, const char* name, std::int32_t reportErrors)
+{
+    if (module == nullptr || name == nullptr)
+        return E_INVALIDARG;
+    unload();
+    if (name[0] == '\0')
+        return S_OK;
+    if (loadFromImage(module->bitmap(name)) != S_OK) {
+        if (reportErrors == 1)
+            reportLoadError(platform::formatText("Couldn't load bitmap %s from process 0x08%jx.  Error was %d", name,
+                static_cast<std::uintmax_t>(module->handle()), kResourceNameNotFound));
+        return E_FAIL;
+    }
+    return S_OK;
+}
+
+HRESULT Bitmap::loadFromFile(const char* path, std::int32_t reportErrors)
+{
+    if (path == nullptr)
+        return E_INVALIDARG;
+    unload();
+    if (path[0] == '\0')
+        return S_OK;
+    const QString filePath = QString::fromLocal8Bit(platform::resolveDataPath(path).c_str());
+    QImageReader reader(filePath);
+    if (loadFromImage(reader.read()) != S_OK) {
+        if (reportErrors == 1)
+            reportLoadError(
+                platform::formatText("Couldn't open bitmap file %s.  Error was %d", path, fileErrorNumber(filePath)));
+        return E_FAIL;
+    }
+    return S_OK;
+}
+
+HRESULT Bitmap::loadFromImage(const QImage& image)
+{
+    unload();
+    if (image.isNull() || image.width() <= 0 || image.height() <= 0)
+        return E_INVALIDARG;
+    image_ = image.convertToFormat(QImage::Format_RGB32);
+    width_ = image_.width();
+    height_ = image_.height();
+    return S_OK;
+}
+
+HRESULT Bitmap::getSize(std::int32_t* width, std::int32_t* height) const
+{
+    if (width != nullptr)
+        *width = width_;
+    if (height != nullptr)
+        *height = height_;
+    return S_OK;
+}
+
+HRESULT Bitmap::isValid() const { return (!image_.isNull() && width_ != 0 && height_ != 0) ? S_OK : E_FAIL; }
+
+HRESULT Bitmap::blitPart(platform::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t w,
+    std::int32_t h, std::int32_t sourceX, std::int32_t sourceY, platform::RasterOp op) const
+{
+    if (isValid() != S_OK)
+        return E_FAIL;
+    context.bitBlt(x, y, w, h, image_, sourceX, sourceY, op);
+    return S_OK;
+}
+
+HRESULT Bitmap::drawAligned(platform::DeviceContext& context, std::int32_t areaWidth, std::int32_t areaHeight,
+    std::int32_t areaX, std::int32_t areaY, std::int32_t xAlign, std::int32_t yAlign) const
+{
+    if (areaWidth == 0 || areaHeight == 0)
+        return E_INVALIDARG;
+    if (isValid() != S_OK)
+        return S_OK;
+    Span across;
+    Span down;
+    if (!placeAxis(xAlign, kAlignLeftOrBottom, kAlignRightOrTop, areaX, areaWidth, width_, across)
+        || !placeAxis(yAlign, kAlignRightOrTop, kAlignLeftOrBottom, areaY, areaHeight, height_, down))
+        return E_FAIL;
+
+    const bool tileAcross = xAlign == kAlignTile;
+    const bool tileDown = yAlign == kAlignTile;
+    const std::int64_t areaRight = std::min<std::int64_t>(std::int64_t { areaX } + areaWidth, context.width());
+    const std::int64_t areaBottom = std::min<std::int64_t>(std::int64_t { areaY } + areaHeight, context.height());
+    const auto copy = [&](std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h) {
+        context.stretchBlt(static_cast<int>(x), static_cast<int>(y), static_cast<int>(w), static_cast<int>(h), image_,
+            static_cast<int>(across.source), static_cast<int>(down.source), static_cast<int>(across.sourceLength),
+            static_cast<int>(down.sourceLength), platform::RasterOp::SourceCopy);
+    };
+
+    if (!tileAcross && !tileDown) {
+        copy(across.dest, down.dest, across.destLength, down.destLength);
+    } else if (tileAcross && tileDown) {
+        for (auto x = firstVisibleTile(areaX, width_); x < areaRight; x += width_)
+            for (auto y = firstVisibleTile(areaY, height_); y < areaBottom; y += height_)
+                context.bitBlt(static_cast<int>(x), static_cast<int>(y), width_, height_, image_, 0, 0,
+                    platform::RasterOp::SourceCopy);
+    } else if (tileDown) {
+        for (auto y = firstVisibleTile(areaY, height_); y < areaBottom; y += height_)
+            copy(across.dest, y, across.destLength, height_);
+    } else {
+        for (auto x = firstVisibleTile(areaX, width_); x < areaRight; x += width_)
+            copy(x, down.dest, width_, down.destLength);
+    }
+    return S_OK;
+}
+
+HRESULT Bitmap::drawAt(platform::DeviceContext& context, std::int32_t x, std::int32_t y) const
+{
+    return drawCentred(context, x, y, width_, height_);
+}
+
+HRESULT Bitmap::drawCentred(platform::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t maxWidth,
+    std::int32_t maxHeight) const
+{
+    if (maxWidth <= 0 || maxHeight <= 0)
+        return E_INVALIDARG;
+    const std::int32_t w = std::min(maxWidth, width_);
+    const std::int32_t h = std::min(maxHeight, height_);
+    if (isValid() != S_OK)
+        return S_OK;
+    return drawAligned(context, w, h, x - w / 2, y - h / 2, kAlignLeftOrBottom, kAlignRightOrTop);
+}

@@ -1,0 +1,199 @@
+#include "imagesource/ImageSource.h"
+
+#include "platform/DeviceContext.h"
+#include "platform/Message.h"
+#include "platform/Text.h"
+#include "documents/ArgumentText.h"
+#include "imagesource/SourceViews.h"
+
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+constexpr ColourRef kWhite = makeColour(255, 255, 255);
+// The random ellipse of the test pattern is at least this many pixels wide and high.
+constexpr std::int32_t kMinimumEllipseSize = 5;
+
+// Three successive random numbers give blue, green and red, in that order.
+ColourRef randomColour()
+{
+    const int blue = std::rand() % 256;
+    const int green = std::rand() % 256;
+    const int red = std::rand() % 256;
+    return makeColour(red, green, blue);
+}
+
+// An ellipse of random colour, place and size (at least 5 x 5 pixels). An area of 5 pixels
+// or less in either direction has no room for one and gets nothing, so no random number is
+// taken modulo zero or a negative value.
+void drawRandomEllipse(platform::DeviceContext& context, std::int32_t width, std::int32_t height)
+{
+    if (width <= kMinimumEllipseSize || height <= kMinimumEllipseSize)
+        return;
+    const platform::Brush previous = context.selectBrush(platform::Brush{randomColour(), false});
+    const int left = std::rand() % (width - kMinimumEllipseSize);
+    const int right = left + kMinimumEllipseSize + std::rand() % (width - left - kMinimumEllipseSize);
+    const int top = std::rand() % (height - kMinimumEllipseSize);
+    const int bottom = top + kMinimumEllipseSize + std::rand() % (height - top - kMinimumEllipseSize);
+    context.ellipse(left, top, right, bottom);
+    context.selectBrush(previous);
+}
+
+// A filled rectangle of random colour, place and size (possibly empty). Needs a positive area.
+void drawRandomRectangle(platform::DeviceContext& context, std::int32_t width, std::int32_t height)
+{
+    const ColourRef colour = randomColour();
+    const int top = std::rand() % height;
+    const int bottom = top + std::rand() % (height - top);
+    const int left = std::rand() % width;
+    const int right = left + std::rand() % (width - left);
+    context.fillRect(left, top, right, bottom, colour);
+}
+
+} // namespace
+
+void ImageSource::Lock()
+{
+    lock_.enter();
+}
+
+void ImageSource::Unlock()
+{
+    lock_.leave();
+}
+
+HRESULT ImageSource::Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+                          std::int32_t drawRequest)
+{
+    // Zero (or, defensively, negative) sizes leave nothing to draw and no room for the random shapes.
+    if (width <= 0 || height <= 0)
+        return S_OK;
+    platform::CriticalSectionGuard guard(lock_);
+    context.fillRect(0, 0, width, height, kWhite);
+    if (drawRequest == 0) {
+        drawRandomEllipse(context, width, height);
+    } else if (drawRequest == 1) {
+        drawRandomRectangle(context, width, height);
+    } else {
+        const auto now = static_cast<int>(std::time(nullptr));
+        context.textOut(0, 0, platform::formatText("Was given draw request of %d  time = %d", drawRequest, now));
+    }
+    return S_OK;
+}
+
+std::int32_t ImageSource::GetGeneration()
+{
+    return generation_;
+}
+
+std::int32_t ImageSource::GetButtonCount()
+{
+    return 0;
+}
+
+const ButtonSpec* ImageSource::GetButtons()
+{
+    return nullptr;
+}
+
+HRESULT ImageSource::OnCommand(QWidget*, std::uintptr_t, std::intptr_t)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    platform::showMessage("Got a message I wasn't ready for.", "Error", platform::MessageIcon::Error);
+    return S_OK;
+}
+
+void ImageSource::OnMouse(QWidget*, std::uint32_t, std::intptr_t, std::uintptr_t, std::int32_t)
+{
+}
+
+namespace {
+
+// Splits "name=value"; a text that does not split is reported (when reportErrors is 1) and its code returned.
+HRESULT splitReporting(const std::string& text, std::string& name, std::string& value, std::int32_t reportErrors)
+{
+    const HRESULT result = splitArgument(text, name, value);
+    if (FAILED(result) && reportErrors == 1) {
+        platform::showMessage(platform::formatText("Unrecognized argument: %s", argumentNamePart(text).c_str()),
+                              "Parser Error", platform::MessageIcon::Error);
+    }
+    return result;
+}
+
+} // namespace
+
+HRESULT ImageSource::ParseDrawArgument(const std::string& text, std::int32_t& drawRequest, std::int32_t reportErrors)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    std::string name;
+    std::string value;
+    const HRESULT result = splitReporting(text, name, value, reportErrors);
+    if (FAILED(result))
+        return result;
+    return SetDrawArgument(name, value, drawRequest, reportErrors);
+}
+
+HRESULT ImageSource::SetDrawArgument(const std::string& name, const std::string& value, std::int32_t& drawRequest,
+                                     std::int32_t)
+{
+    if (name != "draw_stat")
+        return E_FAIL;
+    bool showStatistics = false;
+    if (FAILED(parseBoolean(value, showStatistics)))
+        return E_FAIL;
+    // False clears the whole request, not only the statistics bit.
+    drawRequest = showStatistics ? (drawRequest | kDrawStatistics) : 0;
+    return S_OK;
+}
+
+HRESULT ImageSource::ParseArgument(const std::string& text, std::int32_t reportErrors)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    std::string name;
+    std::string value;
+    const HRESULT result = splitReporting(text, name, value, reportErrors);
+    if (FAILED(result))
+        return result;
+    return SetArgument(name, value, reportErrors);
+}
+
+HRESULT ImageSource::SetArgument(const std::string&, const std::string&, std::int32_t)
+{
+    return S_OK;
+}
+
+HRESULT ImageSource::GetDefaultDrawRequest(std::int32_t* drawRequest)
+{
+    if (drawRequest == nullptr)
+        return E_INVALIDARG;
+    *drawRequest = kDrawStatistics;
+    return S_OK;
+}
+
+HRESULT ImageSource::ApplyDefaults(WindowDrawSettings* record)
+{
+    return record != nullptr ? S_OK : E_INVALIDARG;
+}
+
+HRESULT ImageSource::RequestRedraw()
+{
+    if (SourceViews* views = SourceViews::installed())
+        views->redraw(this);
+    return S_OK;
+}
+
+void ImageSource::setOwner(SourceOwner* owner)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    owner_ = owner;
+}
+
+HRESULT ImageSource::getOwner(SourceOwner** owner)
+{
+    if (owner == nullptr)
+        return E_INVALIDARG;
+    platform::CriticalSectionGuard guard(lock_);
+    *owner = owner_;
+    return S_OK;
+}

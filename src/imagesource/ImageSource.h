@@ -1,0 +1,77 @@
+#pragma once
+// The base of every image source: anything an observer window can show.
+//
+// Threading: Build, argument parsing, OnCommand, OnMouse, Draw and ApplyDefaults
+// run on the window thread. A source driven by a SimulationClock changes its
+// simulated state on the clock thread under the clock's lock only; window-thread
+// operations take the source's lock first and the clock's lock inside it.
+#include "platform/CriticalSection.h"
+#include "platform/Result.h"
+#include "imagesource/ButtonSpec.h"
+#include "imagesource/SourceOwner.h"
+
+#include <cstdint>
+#include <string>
+
+class WindowDrawSettings;
+class QWidget;
+namespace platform {
+class DeviceContext;
+}
+
+// Mouse messages passed to OnMouse.
+constexpr std::uint32_t kLeftButtonDown = 0x0201;
+constexpr std::uint32_t kRightButtonDown = 0x0204;
+// Packs a cursor position as OnMouse's lparam: x in the low 16 bits, y in the high 16 bits.
+constexpr std::intptr_t packCursorPosition(int x, int y)
+{
+    return static_cast<std::intptr_t>((static_cast<std::uint32_t>(y & 0xffff) << 16) | static_cast<std::uint32_t>(x & 0xffff));
+}
+
+// Bit 0 of every draw request: show the statistics view ("draw_stat").
+constexpr std::int32_t kDrawStatistics = 1;
+
+class ImageSource {
+public:
+    ImageSource() = default;
+    virtual ~ImageSource() = default;
+    ImageSource(const ImageSource&) = delete;
+    ImageSource& operator=(const ImageSource&) = delete;
+
+    virtual void Lock();
+    virtual void Unlock();
+    // Draws into a width x height area of the context (the window's back buffer).
+    virtual HRESULT Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+                         std::int32_t drawRequest);
+    // Changes whenever the picture changes.
+    virtual std::int32_t GetGeneration();
+    virtual std::int32_t GetButtonCount();
+    // The button table (GetButtonCount entries), or null.
+    virtual const ButtonSpec* GetButtons();
+    // A button of a control window was pressed: its index is the low 16 bits of wparam;
+    // `window` is the control window, lparam the button's index as handle.
+    virtual HRESULT OnCommand(QWidget* window, std::uintptr_t wparam, std::intptr_t lparam);
+    virtual void OnMouse(QWidget* window, std::uint32_t message, std::intptr_t lparam, std::uintptr_t wparam,
+                         std::int32_t drawRequest);
+    // name=value parse of a draw argument, then SetDrawArgument.
+    virtual HRESULT ParseDrawArgument(const std::string& text, std::int32_t& drawRequest, std::int32_t reportErrors);
+    virtual HRESULT SetDrawArgument(const std::string& name, const std::string& value, std::int32_t& drawRequest,
+                                    std::int32_t reportErrors);
+    // name=value parse of a layout argument, then SetArgument.
+    virtual HRESULT ParseArgument(const std::string& text, std::int32_t reportErrors);
+    virtual HRESULT SetArgument(const std::string& name, const std::string& value, std::int32_t reportErrors);
+    virtual HRESULT GetDefaultDrawRequest(std::int32_t* drawRequest);
+    virtual HRESULT ApplyDefaults(WindowDrawSettings* record);
+    // Asks every observer window that shows this source to repaint.
+    virtual HRESULT RequestRedraw();
+
+    // The layout that owns this source (not owned), or null.
+    void setOwner(SourceOwner* owner);
+    HRESULT getOwner(SourceOwner** owner);
+
+protected:
+    platform::CriticalSection lock_;
+    std::int32_t generation_ = -1000;
+    SourceOwner* owner_ = nullptr;
+};
+

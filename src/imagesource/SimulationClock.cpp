@@ -1,0 +1,192 @@
+#include "imagesource/SimulationClock.h"
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+// The record shared by the clock and its worker thread. Every field except
+// tickCount, stopped and the thread bookkeeping is guarded by `lock`.
+struct SimulationClock::State {
+    platform::CriticalSection lock { platform::LockSharing::WithWorkerThreads };
+    // Wakes the worker early when the stop is requested.
+    std::condition_variable_any wake;
+    SimulationClock* owner = nullptr;
+    std::int32_t period = 15;
+    double increment = 0.001;
+    double time = 0.0;
+    bool paused = false;
+    bool started = false;
+    bool stopRequested = false;
+    std::atomic<std::int32_t> tickCount{0};
+    std::atomic<bool> stopped{false};
+
+    // Guards `worker`: start() creates it, stop() joins it. Taken after `lock`
+    // or alone, never the other way round.
+    std::mutex threadMutex;
+    std::thread worker;
+};
+
+namespace {
+
+using ClockLock = std::unique_lock<platform::CriticalSection>;
+
+// One step per period, however late the wait ends; the lock is held for the
+// whole loop except while waiting.
+template <typename State>
+void runClock(const std::shared_ptr<State>& shared)
+{
+    State& state = *shared;
+    {
+        ClockLock lock(state.lock);
+        for (;;) {
+            const auto period = std::chrono::milliseconds(std::max<std::int32_t>(1, state.period));
+            state.wake.wait_for(lock, period, [&state] { return state.stopRequested; });
+            if (state.stopRequested) {
+                break;
+            }
+            if (!state.paused) {
+                state.time += state.increment;
+                if (state.owner != nullptr) {
+                    state.owner->OnTick(state.time);
+                }
+                state.tickCount.fetch_add(1);
+            }
+        }
+    }
+    state.stopped.store(true);
+}
+
+} // namespace
+
+SimulationClock::SimulationClock()
+    : state_(std::make_shared<State>())
+{
+}
+
+SimulationClock::~SimulationClock()
+{
+    stop();
+}
+
+void SimulationClock::OnTick(double)
+{
+}
+
+void SimulationClock::Lock()
+{
+    state_->lock.enter();
+}
+
+void SimulationClock::Unlock()
+{
+    state_->lock.leave();
+}
+
+void SimulationClock::start()
+{
+    // Lock order: the clock's lock, then threadMutex (as in stop() called from OnTick).
+    platform::CriticalSectionGuard guard(state_->lock);
+    if (state_->started || state_->stopRequested) {
+        return;
+    }
+    state_->started = true;
+    state_->owner = this;
+    std::lock_guard threadGuard(state_->threadMutex);
+    // The worker shares the state, so it stays valid even if the clock were
+    // destroyed from inside OnTick (see stop()).
+    state_->worker = std::thread([shared = state_] { runClock(shared); });
+}
+
+void SimulationClock::stop()
+{
+    {
+        platform::CriticalSectionGuard guard(state_->lock);
+        state_->stopRequested = true;
+        state_->owner = nullptr;
+    }
+    state_->wake.notify_all();
+
+    std::lock_guard threadGuard(state_->threadMutex);
+    if (!state_->worker.joinable()) {
+        state_->stopped.store(true);
+        return;
+    }
+    if (state_->worker.get_id() == std::this_thread::get_id()) {
+        // Called from OnTick: the worker ends by itself once OnTick returns.
+        state_->worker.detach();
+        return;
+    }
+    state_->worker.join();
+}
+
+bool SimulationClock::stopped() const
+{
+    return state_->stopped.load();
+}
+
+std::int32_t SimulationClock::period() const
+{
+    platform::CriticalSectionGuard guard(state_->lock);
+    return state_->period;
+}
+
+void SimulationClock::setPeriod(std::int32_t milliseconds)
+{
+    platform::CriticalSectionGuard guard(state_->lock);
+    state_->period = milliseconds;
+}
+
+double SimulationClock::increment() const
+{
+    platform::CriticalSectionGuard guard(state_->lock);
+    return state_->increment;
+}
+
+void SimulationClock::setIncrement(double increment)
+{
+    platform::CriticalSectionGuard guard(state_->lock);
+    state_->increment = increment;
+}
+
+double SimulationClock::time() const
+{
+    platform::CriticalSectionGuard guard(state_->lock);
+    return state_->time;
+}
+
+void SimulationClock::setTime(double time)
+{
+    platform::CriticalSectionGuard guard(state_->lock);
+    state_->time = time;
+}
+
+bool SimulationClock::paused() const
+{
+    platform::CriticalSectionGuard guard(state_->lock);
+    return state_->paused;
+}
+
+void SimulationClock::setPaused(bool paused)
+{
+    platform::CriticalSectionGuard guard(state_->lock);
+    state_->paused = paused;
+}
+
+void SimulationClock::TogglePause()
+{
+    platform::CriticalSectionGuard guard(state_->lock);
+    state_->paused = !state_->paused;
+}
+
+std::int32_t SimulationClock::tickCount() const
+{
+    return state_->tickCount.load();
+}
+
+void SimulationClock::setTickCount(std::int32_t count)
+{
+    platform::CriticalSectionGuard guard(state_->lock);
+    state_->tickCount.store(count);
+}

@@ -1,0 +1,403 @@
+// Bitmap loading and placement, checked pixel by pixel on real images.
+#include "drawing/Bitmap.h"
+
+#include "platform/Message.h"
+#include "platform/ResourceLibrary.h"
+#include "platform/Text.h"
+#include "support/TestFiles.h"
+
+#include <QImage>
+#include <QRect>
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+constexpr std::int32_t kLeft = 0, kStretch = 1, kTile = 2, kRight = 3;
+constexpr std::int32_t kBottom = 0, kTop = 3;
+constexpr int kBitmapWidth = 100, kBitmapHeight = 50;
+const QRgb kBackground = qRgb(255, 255, 255);
+
+// Every pixel of the test bitmap tells where it came from: red is x, green is y.
+QRgb patternPixel(int x, int y) { return qRgb(x, y, 0x55); }
+
+QImage patternImage()
+{
+    QImage image(kBitmapWidth, kBitmapHeight, QImage::Format_RGB32);
+    for (int y = 0; y < kBitmapHeight; ++y)
+        for (int x = 0; x < kBitmapWidth; ++x)
+            image.setPixel(x, y, patternPixel(x, y));
+    return image;
+}
+
+QImage blankCanvas(int width, int height)
+{
+    QImage canvas(width, height, QImage::Format_RGB32);
+    canvas.fill(kBackground);
+    return canvas;
+}
+
+class BitmapDrawing : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(bitmap.loadFromImage(patternImage()), S_OK); }
+
+    // Runs one drawing call on a fresh canvas and returns the canvas.
+    template <typename Draw> QImage draw(int width, int height, Draw&& drawCall, HRESULT expected = S_OK)
+    {
+        QImage canvas = blankCanvas(width, height);
+        {
+            platform::DeviceContext context(canvas);
+            EXPECT_EQ(drawCall(context), expected);
+        }
+        return canvas;
+    }
+
+    Bitmap bitmap;
+};
+
+// The pixels of `dest` are the plain copy of the bitmap part at source; every other pixel is untouched.
+void expectCopy(const QImage& canvas, const QRect& dest, QPoint source)
+{
+    int wrong = 0;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x) {
+            const QRgb expected = dest.contains(x, y)
+                ? patternPixel(source.x() + x - dest.x(), source.y() + y - dest.y())
+                : kBackground;
+            if (canvas.pixel(x, y) != expected && wrong++ < 5)
+                ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << canvas.pixel(x, y) << " instead of "
+                              << expected;
+        }
+    EXPECT_EQ(wrong, 0);
+}
+
+// The pixels of `dest` come from the source rectangle, scaled proportionally on each axis.
+void expectStretch(const QImage& canvas, const QRect& dest, const QRect& source)
+{
+    int wrong = 0;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x) {
+            const QRgb pixel = canvas.pixel(x, y);
+            bool good;
+            if (!dest.contains(x, y)) {
+                good = pixel == kBackground;
+            } else {
+                const int dx = x - dest.x(), dy = y - dest.y();
+                const int sx = qRed(pixel) - source.x(), sy = qGreen(pixel) - source.y();
+                good = qBlue(pixel) == 0x55 && sx * dest.width() >= dx * source.width() - dest.width()
+                    && sx * dest.width() <= (dx + 1) * source.width()
+                    && sy * dest.height() >= dy * source.height() - dest.height()
+                    && sy * dest.height() <= (dy + 1) * source.height() && sx >= 0 && sx < source.width() && sy >= 0
+                    && sy < source.height();
+            }
+            if (!good && wrong++ < 5)
+                ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << pixel;
+        }
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(BitmapDrawing, CutsABitmapLargerThanTheAreaByEachPlacement)
+{
+    struct Case {
+        std::int32_t xAlign, yAlign;
+        QPoint source;
+    };
+    for (const Case& placement : { Case { kLeft, kTop, { 0, 0 } }, Case { kRight, kBottom, { 60, 10 } },
+             Case { kLeft, kBottom, { 0, 10 } }, Case { kRight, kTop, { 60, 0 } } }) {
+        SCOPED_TRACE(testing::Message() << "xAlign " << placement.xAlign << " yAlign " << placement.yAlign);
+        const QImage canvas = draw(120, 80, [&](platform::DeviceContext& context) {
+            return bitmap.drawAligned(context, 40, 40, 10, 10, placement.xAlign, placement.yAlign);
+        });
+        expectCopy(canvas, QRect(10, 10, 40, 40), placement.source);
+    }
+}
+
+TEST_F(BitmapDrawing, PlacesABitmapSmallerThanTheAreaAtItsSides)
+{
+    struct Case {
+        std::int32_t xAlign, yAlign;
+        QPoint dest;
+    };
+    // Area 160 x 90 at (5, 5): the far sides put the bitmap at 5 + 160 - 100 and 5 + 90 - 50.
+    for (const Case& placement : { Case { kLeft, kTop, { 5, 5 } }, Case { kRight, kBottom, { 65, 45 } },
+             Case { kLeft, kBottom, { 5, 45 } }, Case { kRight, kTop, { 65, 5 } } }) {
+        SCOPED_TRACE(testing::Message() << "xAlign " << placement.xAlign << " yAlign " << placement.yAlign);
+        const QImage canvas = draw(200, 120, [&](platform::DeviceContext& context) {
+            return bitmap.drawAligned(context, 160, 90, 5, 5, placement.xAlign, placement.yAlign);
+        });
+        expectCopy(canvas, QRect(placement.dest, QSize(kBitmapWidth, kBitmapHeight)), { 0, 0 });
+    }
+}
+
+TEST_F(BitmapDrawing, StretchesTheWholeBitmapOntoTheArea)
+{
+    const QImage larger = draw(230, 120, [&](platform::DeviceContext& context) {
+        return bitmap.drawAligned(context, 200, 100, 10, 10, kStretch, kStretch);
+    });
+    expectStretch(larger, QRect(10, 10, 200, 100), QRect(0, 0, kBitmapWidth, kBitmapHeight));
+    EXPECT_EQ(larger.pixel(10, 10), patternPixel(0, 0));
+    EXPECT_EQ(larger.pixel(209, 109), patternPixel(99, 49));
+    EXPECT_EQ(larger.pixel(11 + 2 * 37, 10 + 2 * 21), patternPixel(37, 21));
+
+    const QImage smaller = draw(80, 40, [&](platform::DeviceContext& context) {
+        return bitmap.drawAligned(context, 50, 25, 3, 4, kStretch, kStretch);
+    });
+    expectStretch(smaller, QRect(3, 4, 50, 25), QRect(0, 0, kBitmapWidth, kBitmapHeight));
+}
+
+TEST_F(BitmapDrawing, StretchesOneAxisAndPlacesTheOther)
+{
+    const QImage acrossStretched = draw(150, 80, [&](platform::DeviceContext& context) {
+        return bitmap.drawAligned(context, 140, 30, 5, 20, kStretch, kBottom);
+    });
+    expectStretch(acrossStretched, QRect(5, 20, 140, 30), QRect(0, 20, kBitmapWidth, 30));
+
+    const QImage downStretched = draw(150, 130, [&](platform::DeviceContext& context) {
+        return bitmap.drawAligned(context, 120, 120, 0, 0, kRight, kStretch);
+    });
+    expectStretch(downStretched, QRect(20, 0, 100, 120), QRect(0, 0, kBitmapWidth, kBitmapHeight));
+}
+
+TEST_F(BitmapDrawing, TilesBothAxesWithPlainCopiesUntilTheAreaIsCovered)
+{
+    // Area 250 x 120 on a larger canvas: 3 x 3 tiles at x 0, 100, 200 and y 0, 50, 100; the
+    // last ones reach past the area (only the device context clips), and no fourth row or column follows.
+    const QImage canvas = draw(320, 170,
+        [&](platform::DeviceContext& context) { return bitmap.drawAligned(context, 250, 120, 0, 0, kTile, kTile); });
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            ASSERT_EQ(canvas.pixel(x, y), x < 300 && y < 150 ? patternPixel(x % 100, y % 50) : kBackground)
+                << x << "," << y;
+    for (int column = 0; column < 3; ++column)
+        for (int row = 0; row < 3; ++row) {
+            EXPECT_EQ(canvas.pixel(column * 100, row * 50), patternPixel(0, 0));
+            EXPECT_EQ(canvas.pixel(column * 100 + 99, row * 50 + 49), patternPixel(99, 49));
+        }
+    EXPECT_EQ(canvas.pixel(300, 10), kBackground);
+    EXPECT_EQ(canvas.pixel(319, 169), kBackground);
+    EXPECT_EQ(canvas.pixel(10, 150), kBackground);
+}
+
+TEST_F(BitmapDrawing, TilesFromAnOriginOutsideTheDeviceContext)
+{
+    const QImage canvas = draw(90, 60, [&](platform::DeviceContext& context) {
+        return bitmap.drawAligned(context, 400, 300, -230, -120, kTile, kTile);
+    });
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            ASSERT_EQ(canvas.pixel(x, y), patternPixel((x + 230) % 100, (y + 120) % 50)) << x << "," << y;
+}
+
+TEST_F(BitmapDrawing, TilesOneAxisWithStretchedCopies)
+{
+    // Across tiled, down stretched: copies at x 0, 100, 200, each the whole bitmap made 100 high.
+    const QImage acrossTiled = draw(260, 110,
+        [&](platform::DeviceContext& context) { return bitmap.drawAligned(context, 250, 100, 0, 0, kTile, kStretch); });
+    for (int x = 0; x < 260; x += 7)
+        for (int y = 0; y < 110; y += 3)
+            ASSERT_EQ(acrossTiled.pixel(x, y), y < 100 ? patternPixel(x % 100, y / 2) : kBackground) << x << "," << y;
+
+    // Down tiled, across left-placed in 80 columns: copies of the left 80 x 50 part at y 0, 50, 100.
+    const QImage downTiled = draw(120, 160,
+        [&](platform::DeviceContext& context) { return bitmap.drawAligned(context, 80, 120, 0, 0, kLeft, kTile); });
+    for (int x = 0; x < 120; ++x)
+        for (int y = 0; y < 160; ++y)
+            ASSERT_EQ(downTiled.pixel(x, y), x < 80 && y < 150 ? patternPixel(x, y % 50) : kBackground)
+                << x << "," << y;
+}
+
+TEST_F(BitmapDrawing, RefusesEmptyAreasAndUnknownPlacements)
+{
+    for (auto [width, height] : { std::pair { 0, 10 }, std::pair { 10, 0 } }) {
+        const QImage canvas = draw(
+            20, 20,
+            [&](platform::DeviceContext& context) {
+                return bitmap.drawAligned(context, width, height, 0, 0, kLeft, kTop);
+            },
+            E_INVALIDARG);
+        expectCopy(canvas, QRect(), { 0, 0 });
+    }
+    for (auto [xAlign, yAlign] : { std::pair { 4, kTop }, std::pair { kLeft, -1 } }) {
+        const QImage canvas = draw(
+            20, 20,
+            [&](platform::DeviceContext& context) { return bitmap.drawAligned(context, 10, 10, 0, 0, xAlign, yAlign); },
+            E_FAIL);
+        expectCopy(canvas, QRect(), { 0, 0 });
+    }
+}
+
+TEST_F(BitmapDrawing, DrawsTheTopLeftPartCentredOnAPoint)
+{
+    const QImage canvas
+        = draw(120, 100, [&](platform::DeviceContext& context) { return bitmap.drawCentred(context, 50, 50, 20, 20); });
+    expectCopy(canvas, QRect(40, 40, 20, 20), { 0, 0 });
+
+    const QImage odd
+        = draw(120, 100, [&](platform::DeviceContext& context) { return bitmap.drawCentred(context, 50, 50, 7, 500); });
+    expectCopy(odd, QRect(47, 25, 7, 50), { 0, 0 });
+
+    const QImage whole
+        = draw(120, 100, [&](platform::DeviceContext& context) { return bitmap.drawAt(context, 60, 40); });
+    expectCopy(whole, QRect(10, 15, kBitmapWidth, kBitmapHeight), { 0, 0 });
+
+    for (auto [maxWidth, maxHeight] : { std::pair { 0, 5 }, std::pair { 5, -1 } }) {
+        const QImage refused = draw(
+            20, 20,
+            [&](platform::DeviceContext& context) { return bitmap.drawCentred(context, 10, 10, maxWidth, maxHeight); },
+            E_INVALIDARG);
+        expectCopy(refused, QRect(), { 0, 0 });
+    }
+}
+
+TEST_F(BitmapDrawing, BlitsAPartWithTheRasterOperation)
+{
+    QImage canvas = blankCanvas(30, 30);
+    canvas.fill(qRgb(0x0f, 0xf0, 0x33));
+    {
+        platform::DeviceContext context(canvas);
+        EXPECT_EQ(bitmap.blitPart(context, 2, 3, 4, 5, 10, 20, platform::RasterOp::SourceAnd), S_OK);
+    }
+    EXPECT_EQ(canvas.pixel(2, 3), qRgb(10 & 0x0f, 20 & 0xf0, 0x55 & 0x33));
+    EXPECT_EQ(canvas.pixel(5, 7), qRgb(13 & 0x0f, 24 & 0xf0, 0x55 & 0x33));
+    EXPECT_EQ(canvas.pixel(6, 7), qRgb(0x0f, 0xf0, 0x33));
+}
+
+TEST(BitmapState, IsValidOnlyWithAPicture)
+{
+    Bitmap bitmap;
+    std::int32_t width = -1, height = -1;
+    EXPECT_EQ(bitmap.isValid(), E_FAIL);
+    EXPECT_EQ(bitmap.getSize(&width, &height), S_OK);
+    EXPECT_EQ(width, 0);
+    EXPECT_EQ(height, 0);
+
+    EXPECT_EQ(bitmap.loadFromImage(patternImage()), S_OK);
+    EXPECT_EQ(bitmap.isValid(), S_OK);
+    bitmap.getSize(&width, &height);
+    EXPECT_EQ(width, kBitmapWidth);
+    EXPECT_EQ(height, kBitmapHeight);
+
+    EXPECT_EQ(bitmap.unload(), S_OK);
+    EXPECT_EQ(bitmap.isValid(), E_FAIL);
+    EXPECT_EQ(bitmap.width(), 0);
+
+    EXPECT_EQ(bitmap.loadFromImage(QImage()), E_INVALIDARG);
+    EXPECT_EQ(bitmap.isValid(), E_FAIL);
+}
+
+TEST(BitmapState, NothingLoadedDrawsNothingAndSucceeds)
+{
+    Bitmap bitmap;
+    QImage canvas = blankCanvas(20, 20);
+    {
+        platform::DeviceContext context(canvas);
+        EXPECT_EQ(bitmap.loadFromFile("", 1), S_OK);
+        EXPECT_EQ(bitmap.isValid(), E_FAIL);
+        EXPECT_EQ(bitmap.drawAligned(context, 10, 10, 0, 0, kTile, kTile), S_OK);
+        EXPECT_EQ(bitmap.drawCentred(context, 10, 10, 5, 5), S_OK);
+        EXPECT_EQ(bitmap.blitPart(context, 0, 0, 5, 5, 0, 0, platform::RasterOp::SourceCopy), E_FAIL);
+    }
+    expectCopy(canvas, QRect(), { 0, 0 });
+}
+
+TEST(BitmapFiles, LoadsABitmapFileAndReplacesThePreviousPicture)
+{
+    testing_support::TemporaryFolder folder;
+    const std::string path = folder.file("pattern.bmp");
+    ASSERT_TRUE(patternImage().save(QString::fromStdString(path), "BMP"));
+
+    Bitmap bitmap;
+    ASSERT_EQ(bitmap.loadFromFile(path.c_str(), 1), S_OK);
+    EXPECT_EQ(bitmap.image().format(), QImage::Format_RGB32);
+    EXPECT_EQ(bitmap.image(), patternImage());
+
+    EXPECT_EQ(bitmap.loadFromFile(folder.file("missing.bmp").c_str(), 0), E_FAIL);
+    EXPECT_EQ(bitmap.isValid(), E_FAIL);
+    EXPECT_EQ(bitmap.loadFromFile(nullptr, 1), E_INVALIDARG);
+}
+
+TEST(BitmapFiles, ReportsFilesThatCannotBeLoaded)
+{
+    testing_support::TemporaryFolder folder;
+    const std::string missing = folder.file("missing.bmp");
+    const std::string notAPicture = folder.write("notes.bmp", "these are not pixels");
+    platform::MessageRecorder recorder;
+    Bitmap bitmap;
+
+    EXPECT_EQ(bitmap.loadFromFile(missing.c_str(), 0), E_FAIL);
+    EXPECT_EQ(recorder.count(), 0u);
+
+    EXPECT_EQ(bitmap.loadFromFile(missing.c_str(), 1), E_FAIL);
+    EXPECT_EQ(recorder.last().text, "Couldn't open bitmap file " + missing + ".  Error was 2");
+    EXPECT_EQ(recorder.last().caption, "ObserverWindow Error");
+    EXPECT_EQ(recorder.last().icon, platform::MessageIcon::Error);
+
+    EXPECT_EQ(bitmap.loadFromFile(notAPicture.c_str(), 1), E_FAIL);
+    EXPECT_EQ(recorder.last().text, "Couldn't open bitmap file " + notAPicture + ".  Error was 13");
+    EXPECT_EQ(recorder.count(), 2u);
+
+    const std::string longPath = folder.file(std::string(240, 'x') + ".bmp");
+    EXPECT_EQ(bitmap.loadFromFile(longPath.c_str(), 1), E_FAIL);
+    EXPECT_EQ(recorder.last().text.size(), 255u);
+}
+
+TEST(BitmapResources, LoadsByNameAndReportsMissingNames)
+{
+    const auto library = platform::ResourceLibrary::load();
+    ASSERT_NE(library, nullptr);
+    platform::MessageRecorder recorder;
+    Bitmap bitmap;
+
+    EXPECT_EQ(bitmap.loadFromResource(library.get(), "comet", 1), S_OK);
+    EXPECT_EQ(bitmap.width(), 27);
+    EXPECT_EQ(bitmap.height(), 7);
+
+    EXPECT_EQ(bitmap.loadFromResource(library.get(), "", 1), S_OK);
+    EXPECT_EQ(bitmap.isValid(), E_FAIL);
+    EXPECT_EQ(bitmap.loadFromResource(nullptr, "comet", 1), E_INVALIDARG);
+    EXPECT_EQ(bitmap.loadFromResource(library.get(), nullptr, 1), E_INVALIDARG);
+    EXPECT_EQ(recorder.count(), 0u);
+
+    EXPECT_EQ(bitmap.loadFromResource(library.get(), "nosuch", 0), E_FAIL);
+    EXPECT_EQ(recorder.count(), 0u);
+    EXPECT_EQ(bitmap.loadFromResource(library.get(), "nosuch", 1), E_FAIL);
+    ASSERT_EQ(recorder.count(), 1u);
+    EXPECT_EQ(recorder.last().text,
+        platform::formatText("Couldn't load bitmap nosuch from process 0x08%jx.  Error was 1814",
+            static_cast<std::uintmax_t>(library->handle())));
+    EXPECT_EQ(recorder.last().caption, "ObserverWindow Error");
+    EXPECT_EQ(bitmap.isValid(), E_FAIL);
+}
+
+TEST(ShippedBitmaps, LoadAtTheirSizes)
+{
+    struct Shipped {
+        const char* name;
+        int width, height;
+    };
+    for (const Shipped& shipped : { Shipped { "Starfield.bmp", 320, 240 }, Shipped { "TwilightHorizon.bmp", 320, 160 },
+             Shipped { "Frame.bmp", 200, 150 }, Shipped { "SkyloomLogo.bmp", 240, 80 } }) {
+        const std::string path = std::string(SKYLOOM_DATA_DIR) + "/AstreonBitmaps/" + shipped.name;
+        Bitmap bitmap;
+        ASSERT_EQ(bitmap.loadFromFile(path.c_str(), 1), S_OK) << path;
+        EXPECT_EQ(bitmap.width(), shipped.width) << path;
+        EXPECT_EQ(bitmap.height(), shipped.height) << path;
+    }
+}
+
+TEST(ShippedBitmaps, TheFrameHasAPlainCentre)
+{
+    Bitmap frame;
+    ASSERT_EQ(frame.loadFromFile((std::string(SKYLOOM_DATA_DIR) + "/AstreonBitmaps/Frame.bmp").c_str(), 1), S_OK);
+    const QImage& image = frame.image();
+    const QRgb centre = image.pixel(image.width() / 2, image.height() / 2);
+    const QRect inner(20, 20, image.width() - 40, image.height() - 40);
+    for (int y = inner.top(); y <= inner.bottom(); ++y)
+        for (int x = inner.left(); x <= inner.right(); ++x)
+            ASSERT_EQ(image.pixel(x, y), centre) << x << "," << y;
+    EXPECT_NE(image.pixel(2, 2), centre);
+}
+
+} // namespace
