@@ -14,7 +14,7 @@ extern char** environ;
 namespace {
 
 // Variables the sandbox sets itself; inherited values of these are dropped.
-const char* const kOwnVariables[] = {"QT_QPA_PLATFORM=", "ASTREON_REGISTRY=", "XDG_RUNTIME_DIR="};
+const char* const kOwnVariables[] = {"QT_QPA_PLATFORM=", "ASTREON_REGISTRY=", "XDG_RUNTIME_DIR=", "XDG_CONFIG_HOME="};
 
 bool isOwnVariable(const char* entry)
 {
@@ -44,7 +44,8 @@ int exitStatusOf(int waitStatus)
 } // namespace
 
 ProgramSandbox::ProgramSandbox()
-    : registryFile_(folder_.file("registry.ini"))
+    : program_(SKYLOOM_PROGRAM)
+    , registryFile_(folder_.file("registry.ini"))
     , runtimeFolder_(folder_.file("runtime"))
 {
     folder_.write("registry.ini", "[SOFTWARE/Astreon/ObserverWindow]\nRootDir=" + rootDirectory() + "\n");
@@ -67,7 +68,9 @@ std::vector<std::string> ProgramSandbox::environment() const
             variables.emplace_back(*entry);
     }
     variables.push_back("QT_QPA_PLATFORM=offscreen");
-    variables.push_back("ASTREON_REGISTRY=" + registryFile_);
+    if (ownRegistry_)
+        variables.push_back("ASTREON_REGISTRY=" + registryFile_);
+    variables.push_back("XDG_CONFIG_HOME=" + folder_.file("config"));
     variables.push_back("XDG_RUNTIME_DIR=" + runtimeFolder_);
     return variables;
 }
@@ -76,7 +79,7 @@ ProgramResult ProgramSandbox::run(const std::vector<std::string>& arguments) con
 {
     const std::string outputFile = folder_.file("run-output.txt");
     const std::string errorFile = folder_.file("run-errors.txt");
-    std::vector<std::string> words = {"timeout", "-k", "5", std::to_string(kDeadlineSeconds), programPath()};
+    std::vector<std::string> words = {"timeout", "-k", "5", std::to_string(kDeadlineSeconds), program_};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<std::string> variables = environment();
 
@@ -85,6 +88,8 @@ ProgramResult ProgramSandbox::run(const std::vector<std::string>& arguments) con
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (!startFolder_.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, startFolder_.c_str());
     pid_t child = 0;
     const int spawned = posix_spawnp(&child, "timeout", &actions, nullptr, pointersTo(words).data(),
                                      pointersTo(variables).data());

@@ -18,10 +18,19 @@ public:
 
     // Runs skyloom with `arguments` and waits for it to end (or for the deadline).
     ProgramResult run(const std::vector<std::string>& arguments) const;
+
+    // Later runs start `program` instead of the built skyloom (an installed copy, say).
+    void useProgram(const std::string& program) { program_ = program; }
+    // Later runs start in `folder` rather than in the test's working directory.
+    void startIn(const std::string& folder) { startFolder_ = folder; }
+    // Later runs get no registry file of the sandbox's: the program finds its own
+    // (user and system registry files are kept out through HOME and XDG_CONFIG_HOME).
+    void withoutRegistry() { ownRegistry_ = false; }
     // Writes a script of `steps`, one a line, and returns its path.
     std::string writeScript(const std::string& name, const std::vector<std::string>& steps) const;
     // A path inside the sandbox's temporary folder (the file need not exist).
     std::string file(const std::string& name) const { return folder_.file(name); }
+    const testing_support::TemporaryFolder& folder() const { return folder_; }
 
     // The root directory the program runs in (the shipped data folder, resolved).
     static std::string rootDirectory();
@@ -31,6 +40,9 @@ private:
     std::vector<std::string> environment() const;
 
     testing_support::TemporaryFolder folder_;
+    std::string program_;
+    std::string startFolder_;
+    bool ownRegistry_ = true;
     std::string registryFile_;
     std::string runtimeFolder_;
 };

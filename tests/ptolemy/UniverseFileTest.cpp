@@ -238,6 +238,26 @@ TEST_F(UniverseFileTest, AFailedSaveReportsFailureAndKeepsTheOldFile)
     EXPECT_EQ(files, 1);
 }
 
+// A student's universe kept elsewhere and linked into the files folder: saving writes
+// the linked file itself, keeps the link a link and keeps the file's permissions.
+TEST_F(UniverseFileTest, SavingOntoALinkWritesItsTargetAndKeepsTheMode)
+{
+    std::filesystem::create_directory(folder.file("kept"));
+    const std::string target = folder.write("kept/mine.ptu", "old contents");
+    std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write
+            | std::filesystem::perms::group_read);
+    const std::string link = folder.file("linked.ptu");
+    std::filesystem::create_symlink("kept/mine.ptu", link);
+
+    ASSERT_EQ(WriteUniverseFile(universe, link), S_OK);
+
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_NE(readWholeFile(target).find("<PtolemyUniverse>"), std::string::npos);
+    EXPECT_EQ(std::filesystem::status(target).permissions() & std::filesystem::perms::all,
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read);
+    EXPECT_EQ(universe.ShownFile(), link);
+}
+
 TEST_F(UniverseFileTest, WriterEscapesTextThatWouldBreakTheDocument)
 {
     clear();

@@ -1,0 +1,98 @@
+// Where the program reads and writes what it is given: paths on the command line are
+// relative to the folder it was started in, paths inside layouts to the root directory,
+// and an installed copy runs from any folder on the content installed with it.
+#include "HostScreenshot.h"
+#include "ProgramSandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+const QColor kFourUniversesColour(48, 48, 48);
+
+std::string shippedLayout(const std::string& name)
+{
+    return ProgramSandbox::rootDirectory() + "/AstreonLayouts/" + name;
+}
+
+// Copies a layout to `target` with its first red component changed from `red` to
+// `newRed`, so that a screenshot tells which copy the program read.
+void writeRecoloured(const std::string& source, const std::string& target, int red, int newRed)
+{
+    std::string text = testing_support::readWholeFile(source);
+    const std::string from = "red=" + std::to_string(red);
+    const std::size_t at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << source;
+    text.replace(at, from.size(), "red=" + std::to_string(newRed));
+    std::filesystem::remove(target);
+    std::ofstream(target, std::ios::binary) << text;
+}
+
+// The host of the screenshot at `path` shows `colour` and something else (the layout's windows).
+testing::AssertionResult showsLayout(const std::string& path, QColor colour)
+{
+    if (!std::filesystem::exists(path))
+        return testing::AssertionFailure() << "no screenshot at " << path;
+    const HostScreenshot shot(path, colour);
+    if (!shot.isValid())
+        return testing::AssertionFailure() << "the host does not show the layout's colour";
+    if (!shot.containsOtherThan(QRect(0, 0, shot.hostWidth(), shot.hostHeight()), colour))
+        return testing::AssertionFailure() << "the layout's windows are missing";
+    return testing::AssertionSuccess();
+}
+
+TEST(PathsAndInstallTest, CommandLinePathsAreReadAndWrittenInTheStartFolder)
+{
+    ProgramSandbox sandbox;
+    writeRecoloured(shippedLayout("4 Universes.lay"), sandbox.file("mine.lay"), 48, 49);
+    sandbox.startIn(sandbox.folder().path().string());
+
+    const ProgramResult result
+        = sandbox.run({ "--batch", "--screenshot", "shot.png", "--quit-after", "1500", "--", "mine.lay" });
+
+    EXPECT_EQ(result.exitCode, 0) << result.errors;
+    EXPECT_TRUE(showsLayout(sandbox.file("shot.png"), QColor(49, 48, 48))) << "the start folder's copy";
+    EXPECT_FALSE(std::filesystem::exists(ProgramSandbox::rootDirectory() + "/shot.png"));
+}
+
+TEST(PathsAndInstallTest, ALayoutMissingFromTheStartFolderIsTakenFromTheRootDirectory)
+{
+    ProgramSandbox sandbox;
+    sandbox.startIn(sandbox.folder().path().string());
+
+    const ProgramResult result = sandbox.run(
+        { "--batch", "--screenshot", "shot.png", "--quit-after", "1500", "--", "AstreonLayouts/4 Universes.lay" });
+
+    EXPECT_EQ(result.exitCode, 0) << result.errors;
+    EXPECT_TRUE(showsLayout(sandbox.file("shot.png"), kFourUniversesColour));
+}
+
+// The installed program must need nothing of the source or build tree: run from "/",
+// with no registry file but its own, it shows the default layout from its own content.
+TEST(PathsAndInstallTest, AnInstalledCopyRunsFromAnyFolderOnItsOwnContent)
+{
+    ProgramSandbox sandbox;
+    const std::string prefix = sandbox.file("prefix");
+    const std::string install = std::string("\"") + SKYLOOM_CMAKE_COMMAND + "\" --install \"" + SKYLOOM_BUILD_DIR
+        + "\" --prefix \"" + prefix + "\" > \"" + sandbox.file("install.log") + "\" 2>&1";
+    ASSERT_EQ(std::system(install.c_str()), 0) << install;
+    ASSERT_TRUE(std::filesystem::exists(prefix + "/share/skyloom/registry.ini"));
+    const std::string installedDefault = prefix + "/share/skyloom/AstreonLayouts/PtolemyUniverse.lay";
+    writeRecoloured(installedDefault, installedDefault, 24, 25);
+    sandbox.useProgram(prefix + "/bin/skyloom");
+    sandbox.startIn("/");
+    sandbox.withoutRegistry();
+
+    const ProgramResult result
+        = sandbox.run({ "--batch", "--screenshot", prefix + "/s.png", "--quit-after", "1500" });
+
+    EXPECT_EQ(result.exitCode, 0) << result.errors;
+    EXPECT_TRUE(showsLayout(prefix + "/s.png", QColor(25, 32, 64))) << "the installed content, not the source tree's";
+}
+
+} // namespace
