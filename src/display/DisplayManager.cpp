@@ -1,5 +1,6 @@
 #include "display/DisplayManager.h"
 
+#include "documents/FileTypes.h"
 #include "platform/DataPath.h"
 #include "platform/DeviceContext.h"
 #include "platform/HandlerScope.h"
@@ -24,10 +25,6 @@ constexpr std::size_t kColourErrorLength = 63; // "Error %d setting background c
 // The error number shown when the host cannot take a colour because there is no host
 // window: the original platform's number for an invalid window handle.
 constexpr int kInvalidWindowHandleError = 1400;
-
-constexpr const char* kLayoutDefaultExtension = ".lay";
-constexpr const char* kLayoutStartFolder = "AstreonLayouts\\";
-const FileFilter kLayoutFilter { "LAY files (*.LAY)", "*.lay" };
 
 constexpr const char* kRegistryAdvice
     = "  Your registry is probably out of date.\r\nDid you run the Astreon installer?\r\n";
@@ -146,7 +143,7 @@ HRESULT DisplayManager::loadWithDialog()
         return S_FALSE;
     const std::string previousPath = getPath();
     // No lock is held while the dialog runs its own event loop (docs/threads.md).
-    HRESULT result = open(hostWindow(), kLayoutDefaultExtension, kLayoutFilter, kLayoutStartFolder);
+    HRESULT result = open(hostWindow(), file_types::kLayout);
     platform::CriticalSectionGuard guard(lock_);
     std::unique_ptr<XmlDocument> document;
     if (SUCCEEDED(result))

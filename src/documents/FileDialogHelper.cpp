@@ -1,5 +1,6 @@
 #include "documents/FileDialogHelper.h"
 
+#include "documents/FileTypes.h"
 #include "platform/Chooser.h"
 #include "platform/DataPath.h"
 #include "platform/HandlerScope.h"
@@ -95,6 +96,11 @@ HRESULT FileDialogHelper::open(
     return choose(makeRequest(platform::FileDialogKind::Open, owner, defaultExtension, filter, startFolder));
 }
 
+HRESULT FileDialogHelper::open(QWidget* owner, const FileType& type)
+{
+    return open(owner, type.defaultExtension, type.filter(), type.startFolder);
+}
+
 HRESULT FileDialogHelper::loadDocument(std::unique_ptr<XmlDocument>& document, std::int32_t reportErrors)
 {
     if (path_.empty())
@@ -112,6 +118,11 @@ HRESULT FileDialogHelper::openDocument(std::unique_ptr<XmlDocument>& document, Q
     return loadDocument(document, 1);
 }
 
+HRESULT FileDialogHelper::openDocument(std::unique_ptr<XmlDocument>& document, QWidget* owner, const FileType& type)
+{
+    return openDocument(document, owner, type.defaultExtension, type.filter(), type.startFolder);
+}
+
 HRESULT FileDialogHelper::saveAs(
     QWidget* owner, const char* defaultExtension, const FileFilter& filter, const char* startFolder)
 {
@@ -120,4 +131,9 @@ HRESULT FileDialogHelper::saveAs(
     if (FAILED(chosen))
         return chosen;
     return SaveToPath(path_);
+}
+
+HRESULT FileDialogHelper::saveAs(QWidget* owner, const FileType& type)
+{
+    return saveAs(owner, type.defaultExtension, type.filter(), type.startFolder);
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The one place where the system asks the user for a file. Runs the Open and
 // Save As dialogs through the platform chooser and remembers the chosen path.
-// Relative start folders are folders under the root directory.
+// Relative start folders are folders under the root directory. Callers name a kind of
+// file of the table in FileTypes.h; the forms with separate texts serve any other kind.
+#include "documents/FileFilter.h"
 #include "platform/Result.h"
 
 #include <cstdint>
@@ -10,14 +12,10 @@
 
 class QWidget;
 class XmlDocument;
+struct FileType;
 namespace platform {
 struct FileDialogRequest;
 }
-
-struct FileFilter {
-    std::string description; // for example "LAY files (*.LAY)"
-    std::string pattern; // for example "*.lay"
-};
 
 class FileDialogHelper {
 public:
@@ -35,14 +33,17 @@ public:
     // Open dialog; S_OK with the path set on a confirmed choice, else E_FAIL.
     // startFolder may use backslashes ("AstreonLayouts\\"); they are used as '/'.
     HRESULT open(QWidget* owner, const char* defaultExtension, const FileFilter& filter, const char* startFolder);
+    HRESULT open(QWidget* owner, const FileType& type);
     // E_FAIL when the path is empty; otherwise a new document (the caller owns it, also
     // on failure) loaded from the path with reportErrors; the load's result.
     HRESULT loadDocument(std::unique_ptr<XmlDocument>& document, std::int32_t reportErrors);
     // open, then loadDocument with reportErrors 1.
     HRESULT openDocument(std::unique_ptr<XmlDocument>& document, QWidget* owner, const char* defaultExtension,
         const FileFilter& filter, const char* startFolder);
+    HRESULT openDocument(std::unique_ptr<XmlDocument>& document, QWidget* owner, const FileType& type);
     // Save As dialog; on a confirmed choice SaveToPath(path) and its result, else E_FAIL.
     HRESULT saveAs(QWidget* owner, const char* defaultExtension, const FileFilter& filter, const char* startFolder);
+    HRESULT saveAs(QWidget* owner, const FileType& type);
 
 private:
     // Empties path and title and asks the chooser; S_OK with path and title set on a

@@ -5,6 +5,7 @@
 // Every operation takes the trail's own lock, so one trail may be used from the
 // window thread and from drawing code at once; owners that need a consistent walk
 // hold their own lock around it.
+// See docs/threads.md.
 #include "platform/CriticalSection.h"
 #include "platform/Result.h"
 

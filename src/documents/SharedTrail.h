@@ -4,6 +4,7 @@
 //
 // Threading: any thread may publish or read; a mutex guards the stored copy, and
 // readers receive a copy of their own, so nothing is shared after the call returns.
+// See docs/threads.md.
 #include "documents/ObservationTrail.h"
 
 #include <memory>

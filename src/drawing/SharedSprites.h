@@ -3,6 +3,7 @@
 // drawn by the Ptolemaic, observatory and trail drawing. A picture that failed to
 // load is simply not valid; its users draw their plain fallback instead.
 // Loaded on the window thread before any window exists; read-only afterwards.
+// See docs/threads.md.
 #include "drawing/Sprite.h"
 
 struct SharedSprites {

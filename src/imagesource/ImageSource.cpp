@@ -51,6 +51,20 @@ void drawRandomRectangle(platform::DeviceContext& context, std::int32_t width, s
     context.fillRect(left, top, right, bottom, colour);
 }
 
+// Request 0: a random ellipse; 1: a random rectangle; any other: the request and the time.
+void drawTestPattern(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+                     std::int32_t drawRequest)
+{
+    if (drawRequest == 0) {
+        drawRandomEllipse(context, width, height);
+    } else if (drawRequest == 1) {
+        drawRandomRectangle(context, width, height);
+    } else {
+        const auto now = static_cast<int>(std::time(nullptr));
+        context.textOut(0, 0, platform::formatText("Was given draw request of %d  time = %d", drawRequest, now));
+    }
+}
+
 } // namespace
 
 void ImageSource::Lock()
@@ -66,20 +80,13 @@ void ImageSource::Unlock()
 HRESULT ImageSource::Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
                           std::int32_t drawRequest)
 {
-    // Zero (or, defensively, negative) sizes leave nothing to draw and no room for the random shapes.
-    if (width <= 0 || height <= 0)
-        return S_OK;
-    platform::CriticalSectionGuard guard(lock_);
+    // An empty area draws nothing, so the random shapes always have room.
+    return drawOnWhite(context, width, height, [&] { drawTestPattern(context, width, height, drawRequest); });
+}
+
+void ImageSource::paintWhite(platform::DeviceContext& context, std::int32_t width, std::int32_t height)
+{
     context.fillRect(0, 0, width, height, kWhite);
-    if (drawRequest == 0) {
-        drawRandomEllipse(context, width, height);
-    } else if (drawRequest == 1) {
-        drawRandomRectangle(context, width, height);
-    } else {
-        const auto now = static_cast<int>(std::time(nullptr));
-        context.textOut(0, 0, platform::formatText("Was given draw request of %d  time = %d", drawRequest, now));
-    }
-    return S_OK;
 }
 
 std::int32_t ImageSource::GetGeneration()

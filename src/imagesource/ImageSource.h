@@ -70,8 +70,26 @@ public:
     HRESULT getOwner(SourceOwner** owner);
 
 protected:
+    // The opening of every Draw on a white ground: an area of zero (or, defensively,
+    // negative) size draws nothing; otherwise, under the source's lock, the area is
+    // painted white and drawView() draws the picture. S_OK.
+    template <typename DrawView>
+    HRESULT drawOnWhite(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+                        DrawView&& drawView)
+    {
+        if (width <= 0 || height <= 0)
+            return S_OK;
+        platform::CriticalSectionGuard guard(lock_);
+        paintWhite(context, width, height);
+        drawView();
+        return S_OK;
+    }
+
     platform::CriticalSection lock_;
     std::int32_t generation_ = -1000;
     SourceOwner* owner_ = nullptr;
+
+private:
+    static void paintWhite(platform::DeviceContext& context, std::int32_t width, std::int32_t height);
 };
 

@@ -1,5 +1,7 @@
 #include "observatory/Observatory.h"
 
+#include "documents/FileTypes.h"
+#include "drawing/ScreenMapping.h"
 #include "drawing/SharedSprites.h"
 #include "observatory/ObservationDate.h"
 #include "platform/Text.h"
@@ -109,21 +111,23 @@ Observatory::Observatory()
     // end-of-period clamp read it, so the trail starts with the StarLike period.
     const KindPeriod period = periodOf(ObservatoryKind::StarLike);
     trail_.setYears(period.startYear, period.endYear);
-    clock_.setPeriod(kPeriodMilliseconds);
-    clock_.setIncrement(kStartingIncrement);
-    clock_.start();
+    clock().setPeriod(kPeriodMilliseconds);
+    clock().setIncrement(kStartingIncrement);
+    clock().start();
 }
-
-Observatory::~Observatory() { clock_.stop(); }
 
 HRESULT Observatory::Draw(
     platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
-    if (width <= 0 || height <= 0)
-        return S_OK;
-    platform::CriticalSectionGuard guard(lock_);
-    ClampToPeriod();
-    context.fillRect(0, 0, width, height, kWhite);
+    return drawOnWhite(context, width, height, [&] {
+        ClampToPeriod();
+        DrawChosenView(context, width, height, drawRequest);
+    });
+}
+
+void Observatory::DrawChosenView(
+    platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
+{
     if (drawRequest & kDrawProjection)
         DrawProjection(context, width, height);
     else if (drawRequest & kDrawOverhead)
@@ -132,10 +136,7 @@ HRESULT Observatory::Draw(
         DrawObservations(context, width, height, drawRequest);
     else if (drawRequest & kDrawPublished)
         DrawPublished(context, width, height, drawRequest);
-    return S_OK;
 }
-
-std::int32_t Observatory::GetGeneration() { return clock_.tickCount(); }
 
 std::int32_t Observatory::GetButtonCount() { return static_cast<std::int32_t>(kButtons.size()); }
 
@@ -198,17 +199,17 @@ void Observatory::SelectKind(ObservatoryKind kind)
     kind_ = kind;
     const KindPeriod period = periodOf(kind);
     trail_.setYears(period.startYear, period.endYear);
-    clock_.Lock();
-    clock_.setPaused(false);
-    clock_.Unlock();
+    clock().Lock();
+    clock().setPaused(false);
+    clock().Unlock();
 }
 
 SkyPosition Observatory::ComputePosition()
 {
     platform::CriticalSectionGuard guard(lock_);
-    clock_.Lock();
-    const double t = clock_.time();
-    clock_.Unlock();
+    clock().Lock();
+    const double t = clock().time();
+    clock().Unlock();
     const double theta = t * frequency_ * kTwoPi + phase_;
     switch (kind_) {
     case ObservatoryKind::StarLike:
@@ -261,12 +262,12 @@ HRESULT Observatory::Publish(QWidget* owner)
 
 void Observatory::ResetClock()
 {
-    clock_.Lock();
-    clock_.setTime(0.0);
-    clock_.setTickCount(0);
-    clock_.setIncrement(kKindIncrement);
-    clock_.setPaused(true);
-    clock_.Unlock();
+    clock().Lock();
+    clock().setTime(0.0);
+    clock().setTickCount(0);
+    clock().setIncrement(kKindIncrement);
+    clock().setPaused(true);
+    clock().Unlock();
 }
 
 ObservatoryKind Observatory::kind()
@@ -289,8 +290,9 @@ void Observatory::DrawProjection(platform::DeviceContext& context, std::int32_t 
     context.lineTo(width, height / 2);
     const SkyPosition position = ComputePosition();
     const HorizonAngles angles = ToHorizon(position.x, position.y);
-    const auto px = static_cast<std::int32_t>((width - kViewMargin) * kOneOverTwoPi * angles.az) + width / 2;
-    const auto py = height / 2 - static_cast<std::int32_t>((height - kViewMargin) * kOneOverTwoPi * angles.el);
+    // Azimuth runs to the right and elevation up, a full turn spanning the area less its margin.
+    const int px = screen_mapping::screenX(width / 2, angles.az, (width - kViewMargin) * kOneOverTwoPi);
+    const int py = screen_mapping::screenY(height / 2, angles.el, (height - kViewMargin) * kOneOverTwoPi);
     DrawObject(context, px, py);
 }
 
@@ -305,8 +307,8 @@ void Observatory::DrawOverhead(platform::DeviceContext& context, std::int32_t wi
     if (kind_ == ObservatoryKind::StarLike) {
         const std::int32_t r = std::max(0, std::min(cx, cy) - kViewMargin);
         context.ellipse(cx - r, cy - r, cx + r, cy + r);
-        px = cx + static_cast<std::int32_t>(r * position.x);
-        py = cy - static_cast<std::int32_t>(r * position.y);
+        px = screen_mapping::screenX(cx, position.x, r);
+        py = screen_mapping::screenY(cy, position.y, r);
     } else if (kind_ == ObservatoryKind::SunLike) {
         // An area narrower or lower than the margin shows the orbit as a point, not turned inside out.
         const double s
@@ -314,8 +316,8 @@ void Observatory::DrawOverhead(platform::DeviceContext& context, std::int32_t wi
         const auto ry = static_cast<std::int32_t>(orbitHeight_ * 0.5 * s);
         const auto rx = static_cast<std::int32_t>(s * orbitWidth_ * 0.5);
         context.ellipse(cx - rx, cy - ry, cx + rx, cy + ry);
-        px = cx + static_cast<std::int32_t>(s * position.x);
-        py = cy - static_cast<std::int32_t>(s * position.y);
+        px = screen_mapping::screenX(cx, position.x, s);
+        py = screen_mapping::screenY(cy, position.y, s);
     }
     DrawObject(context, px, py);
 }
@@ -354,12 +356,12 @@ const Sprite& Observatory::CurrentSprite()
 void Observatory::ClampToPeriod()
 {
     const double length = static_cast<double>(trail_.endYear()) - trail_.startYear();
-    clock_.Lock();
-    if (!clock_.paused() && clock_.time() > length) {
-        clock_.setPaused(true);
-        clock_.setTime(length);
+    clock().Lock();
+    if (!clock().paused() && clock().time() > length) {
+        clock().setPaused(true);
+        clock().setTime(length);
     }
-    clock_.Unlock();
+    clock().Unlock();
 }
 
 void Observatory::TakeReadingLocked()
@@ -374,8 +376,7 @@ void Observatory::TakeReadingLocked()
 
 HRESULT Observatory::PublishLocked(QWidget* owner)
 {
-    const HRESULT result
-        = saveDialog_.saveAs(owner, ".obs", FileFilter { "OBS files (*.OBS)", "*.obs" }, "AstreonFiles\\");
+    const HRESULT result = saveDialog_.saveAs(owner, file_types::kTrail);
     if (FAILED(result))
         return result;
     publishedTrail_ = std::make_unique<ObservationTrail>(trail_);

@@ -9,17 +9,16 @@
 // button is pressed the trail carries the StarLike period (100 to 300) and the clock runs
 // at 0.001 year per tick; each kind button restarts the period at 0.003 year per tick.
 //
-// Threading: the clock's worker thread only advances time and the tick count (OnTick does
-// nothing). Every window-thread entry (Draw, OnCommand and the model operations below)
-// runs under the source's lock and takes the clock's lock inside it; the trail's own lock
-// is taken inside both. Redraw requests are made after the source's lock is released, so
-// the window registry's lock is never taken inside it.
-// Ownership: the Observatory owns its trail, the published copy and the clock.
+// Threading: the clock's worker thread only advances time and the tick count (a plain
+// clock, see ClockDrivenSource.h). Every window-thread entry (Draw, OnCommand and the
+// model operations below) runs under the source's lock and takes the clock's lock inside
+// it; the trail's own lock is taken inside both. Redraw requests are made after the
+// source's lock is released, so the window registry's lock is never taken inside it.
+// Ownership: the Observatory owns its trail and the published copy; its base owns the clock.
 #include "documents/ObservationTrail.h"
-#include "imagesource/SimulationClock.h"
+#include "imagesource/ClockDrivenSource.h"
 #include "observatory/TrailSaveDialog.h"
 #include "platform/DeviceContext.h"
-#include "imagesource/ImageSource.h"
 
 #include <cstdint>
 #include <memory>
@@ -47,20 +46,16 @@ struct HorizonAngles {
     double el = 0;
 };
 
-class Observatory : public ImageSource {
+class Observatory : public ClockDrivenSource {
 public:
     // Kind StarLike with its period, an empty trail of capacity 10, no published trail;
     // the clock runs (15 ms period, 0.001 year per tick).
     Observatory();
-    // Stops the clock (waiting for its thread) before anything else goes.
-    ~Observatory() override;
 
-    // Freezes time at the end of the period when it has run past it, paints the area white
+    // Paints the area white, freezes time at the end of the period when it has run past it
     // and draws the first view whose bit is set: projection, overhead, observations, published.
     HRESULT Draw(
         platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
-    // The clock's tick count.
-    std::int32_t GetGeneration() override;
     // "Star Like", "Sun Like", "Planet Like", "Comet Like", "Take Reading", "Publish".
     std::int32_t GetButtonCount() override;
     const ButtonSpec* GetButtons() override;
@@ -96,9 +91,6 @@ public:
     std::unique_ptr<ObservationTrail> publishedTrailCopy();
 
 protected:
-    // The source's clock; tests and derived types take its lock inside the source's lock.
-    SimulationClock& clock() { return clock_; }
-
     virtual void DrawProjection(platform::DeviceContext& context, std::int32_t width, std::int32_t height);
     virtual void DrawOverhead(platform::DeviceContext& context, std::int32_t width, std::int32_t height);
     virtual void DrawObservations(
@@ -109,12 +101,9 @@ protected:
     const Sprite& CurrentSprite();
 
 private:
-    // The Observatory's clock: a tick only advances the time and the count.
-    class Clock : public SimulationClock {
-    public:
-        void OnTick(double) override { }
-    };
-
+    // The view of the first bit of the request that names one; none draws nothing.
+    void DrawChosenView(
+        platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
     // When the clock runs past the period's length, pauses it there (under the clock's lock).
     void ClampToPeriod();
     // Appends one reading; the caller holds the source's lock.
@@ -139,5 +128,4 @@ private:
     platform::Brush brush_;
     platform::Pen pen_;
     TrailSaveDialog saveDialog_;
-    Clock clock_; // last member: built last, and stopped first in the destructor
 };

@@ -2,6 +2,7 @@
 // The seam in front of the Open, Save As and colour dialogs. The program installs
 // the interactive chooser; batch runs and tests install a ScriptedChooser whose
 // queued answers stand in for the user (an empty queue answers Cancel).
+// See docs/threads.md.
 #include <cstdint>
 #include <deque>
 #include <mutex>

@@ -8,6 +8,7 @@
 // keep showing the path as it was written.
 //
 // Threading: any thread; the root is guarded by a mutex.
+// See docs/threads.md.
 #include <string>
 
 namespace platform {

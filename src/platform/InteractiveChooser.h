@@ -1,5 +1,6 @@
 #pragma once
 // The chooser of an interactive run: QFileDialog and QColorDialog.
+// See docs/threads.md.
 #include "platform/Chooser.h"
 
 namespace platform {

@@ -1,5 +1,6 @@
 #pragma once
 // Shows messages in modal message boxes with no owner window.
+// See docs/threads.md.
 #include "platform/Message.h"
 
 namespace platform {

@@ -2,6 +2,7 @@
 // Message boxes. Every message the system shows goes through showMessage,
 // which hands it to the one installed sink: interactive (a dialog box),
 // batch (one line on standard error) or a recorder (tests read what was shown).
+// See docs/threads.md.
 #include <mutex>
 #include <string>
 #include <vector>

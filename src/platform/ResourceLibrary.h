@@ -2,6 +2,7 @@
 // The resource library (tesslet): a shared library holding only Qt resources,
 // loaded once by full path and never unloaded (unloading would drop its resources).
 // Resource names are stored and looked up in capitals.
+// See docs/threads.md.
 #include <QByteArray>
 #include <QImage>
 

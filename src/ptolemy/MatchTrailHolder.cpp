@@ -1,10 +1,10 @@
 #include "ptolemy/MatchTrailHolder.h"
 
+#include "drawing/ScreenMapping.h"
 #include "drawing/SharedSprites.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -27,22 +27,14 @@ struct ScreenPoint {
     bool valid = false;
 };
 
-// Rounds towards zero and clamps to the int range; huge products of coordinate and scale
-// stay well defined.
-double clampToInt(double value)
-{
-    return std::clamp(std::trunc(value), static_cast<double>(std::numeric_limits<int>::min()),
-                      static_cast<double>(std::numeric_limits<int>::max()));
-}
-
-// Screen x = cx + trunc(x * scale), screen y = cy - trunc(y * scale), each clamped to the int range.
+// The model point on the screen (see ScreenMapping.h; a point it clamps lies far beyond
+// the margin of any device and is not drawn). A product of coordinate and scale that is
+// not a number gives no point, rather than the centre where the mapping would put it.
 ScreenPoint toScreen(double x, double y, std::int32_t cx, std::int32_t cy, double scale)
 {
-    const double screenX = clampToInt(static_cast<double>(cx) + clampToInt(x * scale));
-    const double screenY = clampToInt(static_cast<double>(cy) - clampToInt(y * scale));
-    if (std::isnan(screenX) || std::isnan(screenY))
+    if (std::isnan(x * scale) || std::isnan(y * scale))
         return ScreenPoint{};
-    return ScreenPoint{static_cast<int>(screenX), static_cast<int>(screenY), true};
+    return ScreenPoint{screen_mapping::screenX(cx, x, scale), screen_mapping::screenY(cy, y, scale), true};
 }
 
 bool isNearDevice(const ScreenPoint& point, const platform::DeviceContext& context)

@@ -1,5 +1,6 @@
 #include "ptolemy/PtolemyBody.h"
 
+#include "documents/FileTypes.h"
 #include "platform/ResourceLibrary.h"
 #include "platform/Text.h"
 #include "ptolemy/PtolemyFlags.h"
@@ -278,7 +279,7 @@ HRESULT PtolemyBody::ChooseMatchTrail(QWidget* parent)
 {
     UniverseLock lock(owner_);
     FileDialogHelper chooser;
-    const HRESULT result = chooser.open(parent, ".obs", FileFilter{"OBS files (*.OBS)", "*.obs"}, "AstreonFiles\\");
+    const HRESULT result = chooser.open(parent, file_types::kTrail);
     if (FAILED(result))
         return result;
     return LoadMatchTrail(chooser.getPath());

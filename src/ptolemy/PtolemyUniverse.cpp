@@ -1,5 +1,6 @@
 #include "ptolemy/PtolemyUniverse.h"
 
+#include "documents/FileTypes.h"
 #include "drawing/SharedSprites.h"
 #include "platform/Message.h"
 #include "platform/ProcessClock.h"
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <mutex>
 
 namespace {
@@ -36,10 +38,6 @@ constexpr int kPauseButton = 1;
 constexpr int kEarthSize = 15;
 // The view keeps this many pixels free around the largest system.
 constexpr int kViewMargin = 3;
-
-const FileFilter kUniverseFilter{"PTU files (*.PTU)", "*.ptu"};
-constexpr const char* kUniverseExtension = ".ptu";
-constexpr const char* kUniverseFolder = "AstreonFiles\\";
 
 // The platform's texts for a dialog template that the resource library does not
 // hold, and for a template whose dialog procedure this build does not have.
@@ -84,7 +82,7 @@ PtolemyUniverse::SystemsDialogRunner& systemsDialogRunner()
 } // namespace
 
 PtolemyUniverse::PtolemyUniverse()
-    : clock_(std::make_unique<PtolemyUniverseClock>(*this))
+    : ClockDrivenSource(std::make_unique<PtolemyUniverseClock>(*this))
     , fileDialog_(*this)
     , bodies_(this)
 {
@@ -95,37 +93,37 @@ PtolemyUniverse::PtolemyUniverse()
         bodies_.Insert(0, nullptr);
         RandomizeAll();
     }
-    clock_->start();
+    clock().start();
 }
 
 PtolemyUniverse::~PtolemyUniverse()
 {
     // No tick may run into a universe being torn down.
-    clock_->stop();
+    stopClock();
     UniverseAndClockLock guard(this);
     bodies_.RemoveAll();
 }
 
 SimulationClock& PtolemyUniverse::Clock()
 {
-    return *clock_;
+    return clock();
 }
 
 void PtolemyUniverse::LockClock()
 {
-    clock_->Lock();
+    clock().Lock();
 }
 
 void PtolemyUniverse::UnlockClock()
 {
-    clock_->Unlock();
+    clock().Unlock();
 }
 
 double PtolemyUniverse::Time()
 {
-    clock_->Lock();
-    const double time = clock_->time();
-    clock_->Unlock();
+    clock().Lock();
+    const double time = clock().time();
+    clock().Unlock();
     return time;
 }
 
@@ -187,7 +185,7 @@ HRESULT PtolemyUniverse::DrawModel(platform::DeviceContext& context, std::int32_
         extent = std::max(extent, bodies_.Get(i)->ViewExtent(drawRequest));
     // An unbounded system (numbers too large to add up) shrinks to the centre.
     const double scale = std::isfinite(extent) ? (std::min(halfWidth_, halfHeight_) - kViewMargin) / extent : 0.0;
-    const double t = clock_->time();
+    const double t = clock().time();
     const Sprite& earth = sharedSprites().earth;
     const bool drawEarth = (drawRequest & ptolemy_flags::kEarth) && SUCCEEDED(earth.isValid());
     for (std::int32_t i = 0; i < bodies_.Count(); ++i) {
@@ -208,11 +206,6 @@ HRESULT PtolemyUniverse::DrawStatistics(platform::DeviceContext& context, std::i
     return S_OK;
 }
 
-std::int32_t PtolemyUniverse::GetGeneration()
-{
-    return clock_->tickCount();
-}
-
 std::int32_t PtolemyUniverse::GetButtonCount()
 {
     return kButtonCount;
@@ -225,7 +218,7 @@ const ButtonSpec* PtolemyUniverse::GetButtons()
 
 void PtolemyUniverse::OnTick(double t)
 {
-    if (clock_->paused())
+    if (clock().paused())
         return;
     for (std::int32_t i = 0; i < bodies_.Count(); ++i)
         bodies_.Get(i)->AppendPosition(t);
@@ -234,8 +227,8 @@ void PtolemyUniverse::OnTick(double t)
 HRESULT PtolemyUniverse::Reset()
 {
     UniverseAndClockLock guard(this);
-    clock_->setTime(0);
-    clock_->setTickCount(0);
+    clock().setTime(0);
+    clock().setTickCount(0);
     for (std::int32_t i = 0; i < bodies_.Count(); ++i)
         bodies_.Get(i)->ClearRunningTrail();
     return S_OK;
@@ -346,8 +339,8 @@ HRESULT PtolemyUniverse::OnCommand(QWidget* window, std::uintptr_t wparam, std::
 void PtolemyUniverse::TogglePause(QWidget* window)
 {
     LockClock();
-    clock_->TogglePause();
-    const bool paused = clock_->paused();
+    clock().TogglePause();
+    const bool paused = clock().paused();
     UnlockClock();
     SourceViews* const views = SourceViews::installed();
     if (window && views)
@@ -357,7 +350,7 @@ void PtolemyUniverse::TogglePause(QWidget* window)
 HRESULT PtolemyUniverse::LoadCommand(QWidget* window)
 {
     std::unique_ptr<XmlDocument> document;
-    HRESULT result = fileDialog_.openDocument(document, window, kUniverseExtension, kUniverseFilter, kUniverseFolder);
+    HRESULT result = fileDialog_.openDocument(document, window, file_types::kUniverse);
     if (SUCCEEDED(result) && document)
         result = ReplaceFromDocument(*document);
     if (SUCCEEDED(result)) {
@@ -369,7 +362,7 @@ HRESULT PtolemyUniverse::LoadCommand(QWidget* window)
 
 HRESULT PtolemyUniverse::SaveCommand(QWidget* window)
 {
-    return fileDialog_.saveAs(window, kUniverseExtension, kUniverseFilter, kUniverseFolder);
+    return fileDialog_.saveAs(window, file_types::kUniverse);
 }
 
 HRESULT PtolemyUniverse::EditCommand(QWidget* window)

@@ -8,19 +8,19 @@
 // clock lock held and walks the body list under that lock alone. Whoever takes
 // both takes the universe lock first; every change of the body list or of a chain
 // holds both. GetGeneration reads the clock's atomic tick count without a lock.
+//
+// Its clock is a PtolemyUniverseClock, whose ticks walk the body list: the destructor
+// stops the clock before the bodies go.
+#include "imagesource/ClockDrivenSource.h"
 #include "platform/DeviceContext.h"
 #include "ptolemy/BodyList.h"
 #include "ptolemy/UniverseFileDialog.h"
-#include "imagesource/ImageSource.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 
-class PtolemyUniverseClock;
-class SimulationClock;
 class XmlDocument;
 
 // What running the systems dialog gave: its result (below 1 is a failure) and, on
@@ -30,7 +30,7 @@ struct SystemsDialogOutcome {
     std::string errorText;
 };
 
-class PtolemyUniverse : public ImageSource {
+class PtolemyUniverse : public ClockDrivenSource {
 public:
     // Runs the systems dialog modally over `parent` (the control window, also its
     // initialisation value). The editing dialogs install theirs; until then the
@@ -43,9 +43,10 @@ public:
     PtolemyUniverse();
     ~PtolemyUniverse() override;
 
+    // Draws straight onto the area (no white ground, whatever its size): the statistics
+    // view or the model view.
     HRESULT Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
                  std::int32_t drawRequest) override;
-    std::int32_t GetGeneration() override;
     std::int32_t GetButtonCount() override;
     const ButtonSpec* GetButtons() override;
     HRESULT OnCommand(QWidget* window, std::uintptr_t wparam, std::intptr_t lparam) override;
@@ -115,7 +116,6 @@ private:
     static void ShowUnrecognizedArgument(const std::string& name, const std::string& value);
     static bool DrawFlagOf(const std::string& name, std::int32_t& flag);
 
-    std::unique_ptr<PtolemyUniverseClock> clock_;
     UniverseFileDialog fileDialog_;
     BodyList bodies_;
     std::string shownFile_;

@@ -1,5 +1,6 @@
 #include "sources/BitmapDisplayWindow.h"
 
+#include "documents/FileTypes.h"
 #include "platform/DeviceContext.h"
 #include "platform/Message.h"
 #include "platform/Text.h"
@@ -12,7 +13,6 @@ using namespace bitmap_display;
 
 namespace {
 
-constexpr ColourRef kWhite = makeColour(255, 255, 255);
 constexpr std::int32_t kAlignmentCodes = 4;
 
 const std::array<ButtonSpec, 4> kButtons{ButtonSpec{0, "Load"}, ButtonSpec{0, "Sync"}, ButtonSpec{0, "xAlign"},
@@ -109,17 +109,14 @@ std::int32_t BitmapDisplayWindow::yAlignOf(std::int32_t drawRequest)
 HRESULT BitmapDisplayWindow::Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
                                   std::int32_t drawRequest)
 {
-    if (width <= 0 || height <= 0)
-        return S_OK;
-    platform::CriticalSectionGuard guard(lock_);
-    context.fillRect(0, 0, width, height, kWhite);
-    if (drawRequest & kDrawStatistics) {
-        drawStatistics(context);
-        return S_OK;
-    }
-    // Nothing loaded draws nothing: the window stays white.
-    bitmap_.drawAligned(context, width, height, 0, 0, xAlignOf(drawRequest), yAlignOf(drawRequest));
-    return S_OK;
+    return drawOnWhite(context, width, height, [&] {
+        if (drawRequest & kDrawStatistics) {
+            drawStatistics(context);
+            return;
+        }
+        // Nothing loaded draws nothing: the window stays white.
+        bitmap_.drawAligned(context, width, height, 0, 0, xAlignOf(drawRequest), yAlignOf(drawRequest));
+    });
 }
 
 void BitmapDisplayWindow::drawStatistics(platform::DeviceContext& context)
@@ -172,7 +169,7 @@ HRESULT BitmapDisplayWindow::chooseAndLoad(QWidget* owner)
     // The dialog empties its path before asking; a cancelled choice keeps naming the
     // bitmap still on show instead of claiming that nothing is loaded.
     const std::string previousPath = path();
-    const HRESULT chosen = chooser_.open(owner, ".bmp", FileFilter{"BMP files (*.BMP)", "*.bmp"}, "AstreonBitmaps\\");
+    const HRESULT chosen = chooser_.open(owner, file_types::kBitmap);
     if (FAILED(chosen)) {
         platform::CriticalSectionGuard guard(lock_);
         chooser_.setPath(previousPath.c_str());

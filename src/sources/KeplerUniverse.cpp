@@ -22,33 +22,20 @@ const std::array<ButtonSpec, 2> kButtons{ButtonSpec{0, "Init"}, ButtonSpec{0, "U
 
 KeplerUniverse::KeplerUniverse()
 {
-    clock_.setPeriod(kPeriodMilliseconds);
-    clock_.setIncrement(kIncrement);
-    clock_.start();
-}
-
-KeplerUniverse::~KeplerUniverse()
-{
-    clock_.stop();
+    clock().setPeriod(kPeriodMilliseconds);
+    clock().setIncrement(kIncrement);
+    clock().start();
 }
 
 HRESULT KeplerUniverse::Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
                              std::int32_t drawRequest)
 {
-    if (width <= 0 || height <= 0)
-        return S_OK;
-    platform::CriticalSectionGuard guard(lock_);
-    context.fillRect(0, 0, width, height, makeColour(255, 255, 255));
-    if (drawRequest & kDrawStatistics)
-        DrawStatistics(context, drawRequest, width, height);
-    else
-        DrawModel(context, drawRequest, width, height);
-    return S_OK;
-}
-
-std::int32_t KeplerUniverse::GetGeneration()
-{
-    return clock_.tickCount();
+    return drawOnWhite(context, width, height, [&] {
+        if (drawRequest & kDrawStatistics)
+            DrawStatistics(context, drawRequest, width, height);
+        else
+            DrawModel(context, drawRequest, width, height);
+    });
 }
 
 std::int32_t KeplerUniverse::GetButtonCount()
@@ -97,14 +84,14 @@ void KeplerUniverse::DrawModel(platform::DeviceContext& context, std::int32_t, s
     const std::int32_t radius = std::max(0, std::min(cx, cy) - kPlotMargin);
     const double scale = radius / extent;
     plot_.CreateMatchPens(context);
-    plot_.DrawMatchTrail(context, clock_.time(), cx, cy, scale);
+    plot_.DrawMatchTrail(context, clock().time(), cx, cy, scale);
 }
 
 void KeplerUniverse::Restart()
 {
     platform::CriticalSectionGuard guard(lock_);
-    clock_.Lock();
-    clock_.setTime(0.0);
-    clock_.setTickCount(0);
-    clock_.Unlock();
+    clock().Lock();
+    clock().setTime(0.0);
+    clock().setTickCount(0);
+    clock().Unlock();
 }

@@ -4,24 +4,21 @@
 // fit, as a past, current or future observation. Buttons "Init" (restart the clock)
 // and "Update Obs" (plot a copy of the shared trail). It takes no layout arguments.
 //
-// Threading: the clock's worker thread only advances time and the tick count.
-// Draw, OnCommand and Restart run on the window thread under the source's lock and
-// take the clock's lock inside it. GetGeneration reads the atomic tick count.
-#include "imagesource/SimulationClock.h"
+// Threading: the clock's worker thread only advances time and the tick count (a plain
+// clock, see ClockDrivenSource.h). Draw, OnCommand and Restart run on the window thread
+// under the source's lock and take the clock's lock inside it. GetGeneration reads the
+// atomic tick count.
+#include "imagesource/ClockDrivenSource.h"
 #include "ptolemy/MatchTrailHolder.h"
-#include "imagesource/ImageSource.h"
 
-class KeplerUniverse : public ImageSource {
+class KeplerUniverse : public ClockDrivenSource {
 public:
     // Starts the clock (15 ms period, 0.001 per step).
     KeplerUniverse();
-    // Stops the clock (waiting for its thread) before the plot and the base go.
-    ~KeplerUniverse() override;
 
+    // White, then the statistics view or the model view.
     HRESULT Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
                  std::int32_t drawRequest) override;
-    // The clock's tick count.
-    std::int32_t GetGeneration() override;
     std::int32_t GetButtonCount() override;
     const ButtonSpec* GetButtons() override;
     // Button 0 "Init": Restart; button 1 "Update Obs": plot a copy of the shared trail (none when empty).
@@ -39,17 +36,6 @@ public:
     // The trail being shown; for inspection.
     const MatchTrailHolder& plot() const { return plot_; }
 
-protected:
-    // The source's clock; derived types take its lock inside the source's lock.
-    SimulationClock& clock() { return clock_; }
-
 private:
-    // The Kepler universe's clock: nothing happens on a tick besides the time and count advancing.
-    class Clock : public SimulationClock {
-    public:
-        void OnTick(double) override {}
-    };
-
     MatchTrailHolder plot_;
-    Clock clock_;
 };

@@ -4,6 +4,7 @@
 // source OnCommand with this window and index i. It draws nothing of its own and
 // shows the host window's background colour (inherited from the host's palette).
 // Owns its buttons through Qt parentage. Used only on the window thread.
+// See docs/threads.md.
 #include <QWidget>
 
 #include <cstdint>

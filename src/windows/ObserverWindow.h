@@ -5,6 +5,7 @@
 // number of redraw requests into one paint. A paint renders background and source
 // into the record's back buffer, then one copy of the buffer reaches the screen.
 // Mouse presses go to the image source. Used only on the window thread.
+// See docs/threads.md.
 #include <QTimer>
 #include <QWidget>
 

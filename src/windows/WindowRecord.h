@@ -8,6 +8,7 @@
 // Threading: used only on the window thread. The record's lock guards the back
 // buffer and the pixel rectangle; it is taken after the registry's lock and before
 // the image source's lock (paint holds it while the source draws).
+// See docs/threads.md.
 #include "drawing/BackgroundSpec.h"
 #include "drawing/Bitmap.h"
 #include "drawing/FractionalRect.h"

@@ -3,6 +3,7 @@
 // the passes other parts run over it. Every operation takes the registry's lock
 // for its whole run. Lock order: display manager, collection, registry, window
 // record, image source, simulation clock. Used only on the window thread.
+// See docs/threads.md.
 #include "platform/CriticalSection.h"
 #include "platform/Result.h"
 #include "imagesource/SourceViews.h"

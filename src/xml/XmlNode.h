@@ -6,6 +6,7 @@
 // `selected` the one the cursor stands on. Node handles returned by getCurrent
 // and getSelected are borrowed: valid while their document lives.
 // A cursor is used by one thread at a time and is not locked.
+// See docs/threads.md.
 #include "platform/Result.h"
 
 #include <pugixml.hpp>

@@ -1,5 +1,6 @@
 #include "documents/FileDialogHelper.h"
 
+#include "documents/FileTypes.h"
 #include "platform/Chooser.h"
 #include "platform/Message.h"
 #include "support/TestFiles.h"
@@ -12,8 +13,6 @@ using testing_support::CurrentDirectoryScope;
 using testing_support::TemporaryFolder;
 
 namespace {
-
-const FileFilter kLayoutFilter { "LAY files (*.LAY)", "*.lay" };
 
 // A chooser that wanders to another folder before answering, as a user browsing would.
 class WanderingChooser : public platform::Chooser {
@@ -63,7 +62,7 @@ TEST_F(FileDialogHelperTest, CancellingOpenEmptiesThePathAndKeepsTheDirectory)
     helper.setPath("old/path.lay");
     chooser_.answerCancel();
 
-    EXPECT_EQ(helper.open(nullptr, ".lay", kLayoutFilter, "AstreonLayouts\\"), E_FAIL);
+    EXPECT_EQ(helper.open(nullptr, file_types::kLayout), E_FAIL);
 
     EXPECT_EQ(helper.getPath(), "");
     EXPECT_EQ(helper.getTitle(), "");
@@ -75,7 +74,7 @@ TEST_F(FileDialogHelperTest, OpenPassesTheRequestAndKeepsTheChosenPathAndTitle)
     FileDialogHelper helper;
     chooser_.answerFile("AstreonLayouts/Sky.lay");
 
-    EXPECT_EQ(helper.open(nullptr, ".lay", kLayoutFilter, "AstreonLayouts\\"), S_OK);
+    EXPECT_EQ(helper.open(nullptr, file_types::kLayout), S_OK);
 
     EXPECT_EQ(helper.getPath(), "AstreonLayouts/Sky.lay");
     EXPECT_EQ(helper.getTitle(), "Sky.lay");
@@ -98,10 +97,9 @@ TEST_F(FileDialogHelperTest, BrowsingToAnotherFolderDoesNotMoveTheCurrentDirecto
         FileDialogHelper helper;
         SavingHelper saver;
 
-        EXPECT_EQ(helper.open(nullptr, ".lay", kLayoutFilter, "AstreonLayouts\\"), confirmed ? S_OK : E_FAIL);
+        EXPECT_EQ(helper.open(nullptr, file_types::kLayout), confirmed ? S_OK : E_FAIL);
         EXPECT_EQ(std::filesystem::current_path(), started);
-        EXPECT_EQ(saver.saveAs(nullptr, ".ptu", { "PTU files (*.PTU)", "*.ptu" }, "AstreonFiles\\"),
-            confirmed ? S_OK : E_FAIL);
+        EXPECT_EQ(saver.saveAs(nullptr, file_types::kUniverse), confirmed ? S_OK : E_FAIL);
         EXPECT_EQ(std::filesystem::current_path(), started);
     }
 }
@@ -111,7 +109,7 @@ TEST_F(FileDialogHelperTest, APathTooLongForThePathBufferIsAFailedDialog)
     FileDialogHelper helper;
     chooser_.answerFile(std::string(300, 'a'));
 
-    EXPECT_EQ(helper.open(nullptr, ".lay", kLayoutFilter, "AstreonLayouts\\"), E_FAIL);
+    EXPECT_EQ(helper.open(nullptr, file_types::kLayout), E_FAIL);
     EXPECT_EQ(helper.getPath(), "");
 }
 
@@ -176,13 +174,13 @@ TEST_F(FileDialogHelperTest, SaveAsHandsTheConfirmedPathToTheOwnerAndReturnsItsR
     SavingHelper helper;
     helper.setPath("previous.ptu");
     chooser_.answerCancel();
-    EXPECT_EQ(helper.saveAs(nullptr, ".ptu", { "PTU files (*.PTU)", "*.ptu" }, "AstreonFiles\\"), E_FAIL);
+    EXPECT_EQ(helper.saveAs(nullptr, file_types::kUniverse), E_FAIL);
     EXPECT_TRUE(helper.savedPaths.empty());
     EXPECT_EQ(helper.getPath(), "") << "save as starts with an empty file name";
 
     chooser_.answerFile("AstreonFiles/mine.ptu");
     helper.saveResult = E_OUTOFMEMORY;
-    EXPECT_EQ(helper.saveAs(nullptr, ".ptu", { "PTU files (*.PTU)", "*.ptu" }, "AstreonFiles\\"), E_OUTOFMEMORY);
+    EXPECT_EQ(helper.saveAs(nullptr, file_types::kUniverse), E_OUTOFMEMORY);
     EXPECT_EQ(helper.savedPaths, (std::vector<std::string> { "AstreonFiles/mine.ptu" }));
     EXPECT_EQ(chooser_.fileRequests().back().kind, platform::FileDialogKind::SaveAs);
     EXPECT_EQ(chooser_.fileRequests().back().startFolder, "AstreonFiles/");
@@ -193,6 +191,6 @@ TEST_F(FileDialogHelperTest, TheBaseOwnerSavesNothingAndSucceeds)
     FileDialogHelper helper;
     chooser_.answerFile("somewhere.obs");
 
-    EXPECT_EQ(helper.saveAs(nullptr, ".obs", { "OBS files (*.OBS)", "*.obs" }, "AstreonFiles\\"), S_OK);
+    EXPECT_EQ(helper.saveAs(nullptr, file_types::kTrail), S_OK);
     EXPECT_FALSE(std::filesystem::exists(root_.path() / "somewhere.obs"));
 }

@@ -1,11 +1,11 @@
 #include "imagesource/SimulationClock.h"
 
+#include "support/Deadline.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
-#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -13,20 +13,8 @@
 
 namespace {
 
-constexpr auto kDeadline = std::chrono::seconds(10);
-
-// Polls `condition` until it holds or the deadline passes; true when it held.
-bool waitUntil(const std::function<bool()>& condition)
-{
-    const auto deadline = std::chrono::steady_clock::now() + kDeadline;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return true;
-}
+using testing_support::kWaitLimit;
+using testing_support::waitUntil;
 
 // An owner that records every tick; starts at the end of its construction and
 // stops first thing in its destruction, as owners must.
@@ -239,7 +227,7 @@ public:
         if (ticks == 1) {
             entered = true;
             changed.notify_all();
-            changed.wait_for(lock, kDeadline, [this] { return released; });
+            changed.wait_for(lock, kWaitLimit, [this] { return released; });
             stopReturnedDuringTick = stopReturned;
             if (firstTickEnded != nullptr) {
                 firstTickEnded->store(true);
@@ -250,7 +238,7 @@ public:
     void waitForFirstTick()
     {
         std::unique_lock lock(mutex);
-        ASSERT_TRUE(changed.wait_for(lock, kDeadline, [this] { return entered; }));
+        ASSERT_TRUE(changed.wait_for(lock, kWaitLimit, [this] { return entered; }));
     }
     void release()
     {

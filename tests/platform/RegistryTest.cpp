@@ -1,5 +1,6 @@
 #include "platform/Registry.h"
 
+#include "support/RegistryOverride.h"
 #include "support/TestFiles.h"
 
 #include <cstdlib>
@@ -7,30 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace {
-
-// Points $ASTREON_REGISTRY at a file for the scope of a test.
-class RegistryOverride {
-public:
-    explicit RegistryOverride(const std::string& path)
-    {
-        if (const char* old = std::getenv("ASTREON_REGISTRY"))
-            previous_ = old;
-        setenv("ASTREON_REGISTRY", path.c_str(), 1);
-    }
-    ~RegistryOverride()
-    {
-        if (previous_)
-            setenv("ASTREON_REGISTRY", previous_->c_str(), 1);
-        else
-            unsetenv("ASTREON_REGISTRY");
-    }
-
-private:
-    std::optional<std::string> previous_;
-};
-
-} // namespace
+using testing_support::RegistryOverride;
 
 TEST(Registry, ReadsRootDirFromTheCanonicalForm)
 {

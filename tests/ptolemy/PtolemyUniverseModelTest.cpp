@@ -4,28 +4,17 @@
 #include "platform/Message.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
+#include "support/Deadline.h"
 #include "xml/XmlDocument.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
-#include <functional>
 #include <thread>
 
 namespace {
 
-// Polls `condition` until it holds or the deadline passes.
-bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds deadline = std::chrono::seconds(10))
-{
-    const auto end = std::chrono::steady_clock::now() + deadline;
-    while (std::chrono::steady_clock::now() < end) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return condition();
-}
+using testing_support::waitUntil;
 
 void setPaused(PtolemyUniverse& universe, bool paused)
 {

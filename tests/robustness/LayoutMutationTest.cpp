@@ -8,43 +8,19 @@
 #include "display/DisplayManager.h"
 #include "platform/Message.h"
 #include "platform/Registry.h"
+#include "support/RegistryOverride.h"
 #include "support/TestFiles.h"
 
 #include <QWidget>
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
-#include <optional>
 
 namespace {
 
 using robustness::Mutation;
 using robustness::MutationEngine;
 using robustness::ScreenSnapshot;
-
-// Points the registry at a file whose RootDir is the shipped data folder, for the test's lifetime.
-class RegistryScope {
-public:
-    explicit RegistryScope(const std::string& registryFile)
-    {
-        if (const char* previous = std::getenv("ASTREON_REGISTRY"))
-            previous_ = previous;
-        setenv("ASTREON_REGISTRY", registryFile.c_str(), 1);
-    }
-    ~RegistryScope()
-    {
-        if (previous_)
-            setenv("ASTREON_REGISTRY", previous_->c_str(), 1);
-        else
-            unsetenv("ASTREON_REGISTRY");
-    }
-    RegistryScope(const RegistryScope&) = delete;
-    RegistryScope& operator=(const RegistryScope&) = delete;
-
-private:
-    std::optional<std::string> previous_;
-};
 
 std::string smallLayout(const std::string& windows, const std::string& type = "KeplerUniverse")
 {
@@ -143,7 +119,7 @@ protected:
     }
 
     testing_support::TemporaryFolder scratch;
-    RegistryScope registry {
+    testing_support::RegistryOverride registry {
         scratch.write("registry.ini", "[SOFTWARE/Astreon/ObserverWindow]\nRootDir=" + platform::programDataDir() + "\n")
     };
     testing_support::CurrentDirectoryScope directory { platform::programDataDir() };

@@ -3,13 +3,13 @@
 #include "platform/DeviceContext.h"
 #include "platform/Message.h"
 #include "documents/SharedTrail.h"
+#include "support/Deadline.h"
 
 #include <QImage>
 
 #include <chrono>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace {
 
@@ -72,13 +72,7 @@ std::int32_t modelRequest(KeplerUniverse& source)
 // Waits (at most five seconds) until the clock has ticked at least `ticks` times.
 bool waitForGeneration(KeplerUniverse& source, std::int32_t ticks)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (source.GetGeneration() < ticks) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return true;
+    return testing_support::waitUntil([&] { return source.GetGeneration() >= ticks; }, std::chrono::seconds(5));
 }
 
 // Publishes a trail for the scope and empties the shared trail afterwards.

@@ -1,9 +1,11 @@
 #pragma once
 // Runs the event loop until a condition holds or a deadline passes (no fixed sleeps).
+#include "support/Deadline.h"
+
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QThread>
 
+#include <chrono>
 #include <functional>
 
 namespace testing_support {
@@ -11,14 +13,10 @@ namespace testing_support {
 // True as soon as `condition` holds; false when it still does not after `timeoutMilliseconds`.
 inline bool processEventsUntil(const std::function<bool()>& condition, int timeoutMilliseconds = 5000)
 {
-    QDeadlineTimer deadline(timeoutMilliseconds);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
+    return waitUntil(condition, std::chrono::milliseconds(timeoutMilliseconds), [] {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         QThread::yieldCurrentThread();
-    }
-    return true;
+    });
 }
 
 } // namespace testing_support

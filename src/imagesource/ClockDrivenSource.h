@@ -1,0 +1,42 @@
+#pragma once
+// The base of the animated image sources: a source whose picture changes with the
+// ticks of a SimulationClock of its own.
+//
+// Life cycle (the clock calls OnTick from its own thread, see SimulationClock.h): the
+// clock is built before the derived source and goes after it. It runs only once the
+// derived constructor has called clock().start() as its last statement, so no tick
+// meets a source still being built. A derived source whose clock's OnTick reaches into
+// the source's members calls stopClock() first thing in its destructor, so that no tick
+// meets a member already destroyed. A plain SimulationClock (the default) touches
+// nothing but its own time and count; the destructor here stops it before it goes.
+//
+// Threading: as for every source (see ImageSource.h), window-thread operations take
+// the source's lock first and the clock's lock inside it. GetGeneration reads the
+// clock's atomic tick count without either lock.
+#include "imagesource/ImageSource.h"
+#include "imagesource/SimulationClock.h"
+
+#include <cstdint>
+#include <memory>
+
+class ClockDrivenSource : public ImageSource {
+public:
+    ~ClockDrivenSource() override;
+
+    // The clock's tick count.
+    std::int32_t GetGeneration() override;
+
+protected:
+    // A plain clock, whose ticks only advance its time and count.
+    ClockDrivenSource();
+    // A clock of the derived source's own making, whose OnTick does the source's work.
+    explicit ClockDrivenSource(std::unique_ptr<SimulationClock> clock);
+
+    // The source's clock; derived types and tests take its lock inside the source's lock.
+    SimulationClock& clock() { return *clock_; }
+    // Waits for a tick in progress and ends the clock's thread; no tick follows. Idempotent.
+    void stopClock();
+
+private:
+    std::unique_ptr<SimulationClock> clock_;
+};
