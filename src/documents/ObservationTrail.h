@@ -3,8 +3,10 @@
 //
 // Records in logical order (oldest first) lie at storage index (start + i) mod capacity.
 // Every operation takes the trail's own lock, so one trail may be used from the
-// window thread and from drawing code at once; owners that need a consistent walk
-// hold their own lock around it.
+// window thread and from a clock's thread at once (a Ptolemy body's running trail grows
+// on its clock's ticks); owners that need a consistent walk hold their own lock around
+// it. Since a worker takes it, the lock counts as shared with worker threads: nothing
+// may show a message or open a dialog while holding it.
 // See docs/threads.md.
 #include "platform/CriticalSection.h"
 #include "platform/Result.h"
@@ -75,7 +77,7 @@ public:
     void setScale(double scale);
 
 private:
-    mutable platform::CriticalSection lock_;
+    mutable platform::CriticalSection lock_ { platform::LockSharing::WithWorkerThreads };
     std::int32_t capacity_ = 0;
     std::int32_t start_ = 0;
     std::int32_t count_ = 0;

@@ -106,7 +106,7 @@ const ButtonSpec* ImageSource::GetButtons()
 
 HRESULT ImageSource::OnCommand(QWidget*, std::uintptr_t, std::intptr_t)
 {
-    platform::CriticalSectionGuard guard(lock_);
+    // Shown with no lock held: a message box runs a nested event loop.
     platform::showMessage("Got a message I wasn't ready for.", "Error", platform::MessageIcon::Error);
     return S_OK;
 }

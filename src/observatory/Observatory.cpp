@@ -144,6 +144,11 @@ const ButtonSpec* Observatory::GetButtons() { return kButtons.data(); }
 
 HRESULT Observatory::OnCommand(QWidget* window, std::uintptr_t wparam, std::intptr_t)
 {
+    // Publishing asks for a file name: no lock is held while its dialog runs.
+    if (static_cast<std::uint32_t>(wparam & 0xffff) == kPublish) {
+        Publish(window);
+        return S_OK;
+    }
     bool redraw = false;
     {
         platform::CriticalSectionGuard guard(lock_);
@@ -157,10 +162,6 @@ HRESULT Observatory::OnCommand(QWidget* window, std::uintptr_t wparam, std::intp
             break;
         case kTakeReading:
             TakeReadingLocked();
-            redraw = true;
-            break;
-        case kPublish:
-            PublishLocked(window);
             redraw = true;
             break;
         default:
@@ -251,10 +252,12 @@ void Observatory::TakeReading()
 
 HRESULT Observatory::Publish(QWidget* owner)
 {
-    HRESULT result = S_OK;
-    {
+    // The Save As dialog saves the readings (under the trail's own lock) before it returns.
+    const HRESULT result = saveDialog_.saveAs(owner, file_types::kTrail);
+    if (SUCCEEDED(result)) {
         platform::CriticalSectionGuard guard(lock_);
-        result = PublishLocked(owner);
+        publishedTrail_ = std::make_unique<ObservationTrail>(trail_);
+        setSharedTrail(publishedTrail_.get());
     }
     RequestRedraw();
     return result;
@@ -372,16 +375,6 @@ void Observatory::TakeReadingLocked()
     const SkyPosition position = ComputePosition();
     const HorizonAngles angles = ToHorizon(position.x, position.y);
     trail_.Append(position.x, position.y, angles.az, angles.el, position.t);
-}
-
-HRESULT Observatory::PublishLocked(QWidget* owner)
-{
-    const HRESULT result = saveDialog_.saveAs(owner, file_types::kTrail);
-    if (FAILED(result))
-        return result;
-    publishedTrail_ = std::make_unique<ObservationTrail>(trail_);
-    setSharedTrail(publishedTrail_.get());
-    return result;
 }
 
 void Observatory::DrawObject(platform::DeviceContext& context, std::int32_t x, std::int32_t y)

@@ -108,8 +108,6 @@ private:
     void ClampToPeriod();
     // Appends one reading; the caller holds the source's lock.
     void TakeReadingLocked();
-    // Save As and publishing; the caller holds the source's lock.
-    HRESULT PublishLocked(QWidget* owner);
     // The current sprite at (x, y), or a six-pixel circle in the selected pen and brush.
     void DrawObject(platform::DeviceContext& context, std::int32_t x, std::int32_t y);
     // A heading, its underline and one line per reading of `trail` (none when it is null).

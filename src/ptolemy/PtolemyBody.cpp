@@ -260,8 +260,12 @@ void PtolemyBody::SetMatchTrail(const ObservationTrail* trail)
 
 HRESULT PtolemyBody::LoadMatchTrail(const std::string& path)
 {
-    UniverseLock lock(owner_);
-    matchFileDialog_.setPath(path.c_str());
+    {
+        UniverseLock lock(owner_);
+        matchFileDialog_.setPath(path.c_str());
+    }
+    // Read into a trail of its own, any error shown without taking the universe lock (a
+    // message box runs a nested event loop); the body changes only once the read succeeded.
     XmlDocument document;
     HRESULT result = document.loadFile(path.c_str(), 0);
     if (FAILED(result))
@@ -269,6 +273,7 @@ HRESULT PtolemyBody::LoadMatchTrail(const std::string& path)
     ObservationTrail trail(1);
     result = trail.Load(document, 1);
     if (SUCCEEDED(result)) {
+        UniverseLock lock(owner_);
         SetMatchTrail(&trail);
         setMatchPath(path);
     }
@@ -277,7 +282,7 @@ HRESULT PtolemyBody::LoadMatchTrail(const std::string& path)
 
 HRESULT PtolemyBody::ChooseMatchTrail(QWidget* parent)
 {
-    UniverseLock lock(owner_);
+    // No lock while the dialog runs; LoadMatchTrail takes the universe lock.
     FileDialogHelper chooser;
     const HRESULT result = chooser.open(parent, file_types::kTrail);
     if (FAILED(result))

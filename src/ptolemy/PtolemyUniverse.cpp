@@ -311,8 +311,8 @@ HRESULT PtolemyUniverse::LoadFromPath(const std::string& path)
 
 HRESULT PtolemyUniverse::OnCommand(QWidget* window, std::uintptr_t wparam, std::intptr_t)
 {
-    // The whole command, a modal dialog included, runs under the universe lock.
-    UniverseLock guard(this);
+    // Each command takes the universe lock where it changes the systems; none holds it
+    // across a dialog or a message box, nor while asking the windows for something.
     switch (static_cast<int>(wparam & 0xffff)) {
     case kRestart:
         return Reset();
@@ -338,10 +338,12 @@ HRESULT PtolemyUniverse::OnCommand(QWidget* window, std::uintptr_t wparam, std::
 
 void PtolemyUniverse::TogglePause(QWidget* window)
 {
-    LockClock();
-    clock().TogglePause();
-    const bool paused = clock().paused();
-    UnlockClock();
+    bool paused = false;
+    {
+        UniverseAndClockLock guard(this);
+        clock().TogglePause();
+        paused = clock().paused();
+    }
     SourceViews* const views = SourceViews::installed();
     if (window && views)
         views->setButtonText(window, kPauseButton, paused ? "Resume" : "Pause");
@@ -351,6 +353,7 @@ HRESULT PtolemyUniverse::LoadCommand(QWidget* window)
 {
     std::unique_ptr<XmlDocument> document;
     HRESULT result = fileDialog_.openDocument(document, window, file_types::kUniverse);
+    UniverseLock guard(this);
     if (SUCCEEDED(result) && document)
         result = ReplaceFromDocument(*document);
     if (SUCCEEDED(result)) {
@@ -362,15 +365,19 @@ HRESULT PtolemyUniverse::LoadCommand(QWidget* window)
 
 HRESULT PtolemyUniverse::SaveCommand(QWidget* window)
 {
+    // The writer takes the universe lock itself once a file has been chosen.
     return fileDialog_.saveAs(window, file_types::kUniverse);
 }
 
 HRESULT PtolemyUniverse::EditCommand(QWidget* window)
 {
-    LockClock();
-    const bool savedAutoChange = autoChange_;
-    autoChange_ = false;
-    UnlockClock();
+    bool savedAutoChange = false;
+    {
+        UniverseLock guard(this);
+        savedAutoChange = autoChange_;
+        autoChange_ = false;
+    }
+    // The dialogs run with no lock held; they take the universe's locks for each change.
     HRESULT result = S_OK;
     if (!platform::ResourceLibrary::current()) {
         platform::showMessage("PtolemyUniverse has no dialog resource instance.\nOperation unavailable",
@@ -388,6 +395,7 @@ HRESULT PtolemyUniverse::EditCommand(QWidget* window)
             result = E_FAIL;
         }
     }
+    UniverseLock guard(this);
     autoChange_ = savedAutoChange;
     return result;
 }

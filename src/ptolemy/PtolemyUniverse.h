@@ -34,7 +34,8 @@ class PtolemyUniverse : public ClockDrivenSource {
 public:
     // Runs the systems dialog modally over `parent` (the control window, also its
     // initialisation value). The editing dialogs install theirs; until then the
-    // default answers that the dialog's template cannot be found.
+    // default answers that the dialog's template cannot be found. Called with no lock
+    // held: the dialogs take the universe's locks for each change they make.
     using SystemsDialogRunner = std::function<SystemsDialogOutcome(QWidget* parent)>;
 
     static constexpr std::int32_t kButtonCount = 6;

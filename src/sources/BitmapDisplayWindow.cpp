@@ -183,15 +183,23 @@ HRESULT BitmapDisplayWindow::LoadBitmap(const char* path, std::int32_t reportErr
 {
     if (path == nullptr)
         return E_INVALIDARG;
-    HRESULT result = S_OK;
-    {
-        platform::CriticalSectionGuard guard(lock_);
-        result = bitmap_.loadFromFile(path, reportErrors);
-        if (SUCCEEDED(result))
-            chooser_.setPath(path);
-    }
+    const HRESULT result = loadBitmapFile(path, reportErrors);
     // A failed load has dropped the previous bitmap too: the windows must not keep showing it.
     RequestRedraw();
+    return result;
+}
+
+HRESULT BitmapDisplayWindow::loadBitmapFile(const char* path, std::int32_t reportErrors)
+{
+    if (path == nullptr)
+        return E_INVALIDARG;
+    // Read (and any error shown) before the lock is taken: a message box runs a nested loop.
+    Bitmap loaded;
+    const HRESULT result = loaded.loadFromFile(path, reportErrors);
+    platform::CriticalSectionGuard guard(lock_);
+    bitmap_ = loaded;
+    if (SUCCEEDED(result))
+        chooser_.setPath(path);
     return result;
 }
 
@@ -270,8 +278,9 @@ HRESULT BitmapDisplayWindow::SetArgument(const std::string& name, const std::str
 {
     if (name != "src")
         return S_OK;
-    // A missing bitmap never stops the layout from loading.
-    return SUCCEEDED(LoadBitmap(value.c_str(), reportErrors)) ? S_OK : S_FALSE;
+    // A missing bitmap never stops the layout from loading. No window shows the source
+    // while its layout is being read, so there is nothing to redraw.
+    return SUCCEEDED(loadBitmapFile(value.c_str(), reportErrors)) ? S_OK : S_FALSE;
 }
 
 HRESULT BitmapDisplayWindow::GetDefaultDrawRequest(std::int32_t* drawRequest)

@@ -79,6 +79,8 @@ protected:
 private:
     void drawStatistics(platform::DeviceContext& context);
     HRESULT chooseAndLoad(QWidget* owner);
+    // LoadBitmap without the redraw request.
+    HRESULT loadBitmapFile(const char* path, std::int32_t reportErrors);
     // Moves a default alignment to the next code; E_FAIL for a code outside 0-3.
     HRESULT cycleXAlign();
     HRESULT cycleYAlign();

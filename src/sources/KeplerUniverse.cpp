@@ -50,18 +50,17 @@ const ButtonSpec* KeplerUniverse::GetButtons()
 
 HRESULT KeplerUniverse::OnCommand(QWidget*, std::uintptr_t wparam, std::intptr_t)
 {
-    platform::CriticalSectionGuard guard(lock_);
-    switch (static_cast<std::uint32_t>(wparam & 0xffff)) {
-    case kInit:
-        Restart();
-        break;
-    case kUpdateObs:
-        plot_.SetMatchTrail(sharedTrailCopy().get());
-        break;
-    default:
+    const auto button = static_cast<std::uint32_t>(wparam & 0xffff);
+    if (button != kInit && button != kUpdateObs) {
+        // Shown with no lock held: a message box runs a nested event loop.
         platform::showMessage("Got a message I wasn't ready for.", "Astreon Error", platform::MessageIcon::Error);
-        break;
+        return S_OK;
     }
+    platform::CriticalSectionGuard guard(lock_);
+    if (button == kInit)
+        Restart();
+    else
+        plot_.SetMatchTrail(sharedTrailCopy().get());
     return S_OK;
 }
 
