@@ -4,6 +4,7 @@
 #include "platform/DataPath.h"
 #include "platform/DeviceContext.h"
 #include "platform/HandlerScope.h"
+#include "platform/WindowThread.h"
 #include "platform/Message.h"
 #include "platform/Registry.h"
 #include "platform/Release.h"
@@ -64,6 +65,7 @@ void DisplayManager::readRootDirectory()
 
 bool DisplayManager::deferWhileBusy(std::function<void()> change)
 {
+    platform::assertWindowThread();
     if (!platform::HandlerScope::active())
         return false;
     const bool alreadyWaiting = static_cast<bool>(pendingChange_);
@@ -192,6 +194,7 @@ HRESULT DisplayManager::apply(XmlDocument* document, std::int32_t reportErrors)
 
 HRESULT DisplayManager::commit()
 {
+    platform::assertWindowThread();
     platform::CriticalSectionGuard guard(lock_);
     committed_.clear();
     committed_ = std::move(loaded_);

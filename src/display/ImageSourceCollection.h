@@ -7,6 +7,7 @@
 // Locking: setWindowCount, setWindow, createWindows and destruction take the
 // collection's lock; setSource and getSource rely on the display manager's lock held by
 // their callers. Lock order: display manager, collection, window registry.
+// See docs/threads.md.
 #include "imagesource/WindowSpec.h"
 #include "platform/CriticalSection.h"
 #include "platform/Result.h"

@@ -3,6 +3,7 @@
 // Save As dialogs through the platform chooser and remembers the chosen path.
 // Relative start folders are folders under the root directory. Callers name a kind of
 // file of the table in FileTypes.h; the forms with separate texts serve any other kind.
+// See docs/threads.md.
 #include "documents/FileFilter.h"
 #include "platform/Result.h"
 

@@ -4,6 +4,7 @@
 // sprites, in that order.
 //
 // Threading: window thread, before any layout is loaded.
+// See docs/threads.md.
 namespace platform {
 class ResourceLibrary;
 }

@@ -7,6 +7,7 @@
 // Ownership: owns the display manager; destroying the host first destroys the display
 // manager and with it every window of the layout, while the host still exists.
 // Threading: window thread only.
+// See docs/threads.md.
 #include "drawing/FractionalRect.h"
 
 #include <QWidget>

@@ -13,6 +13,7 @@
 // Threading: as for every source (see ImageSource.h), window-thread operations take
 // the source's lock first and the clock's lock inside it. GetGeneration reads the
 // clock's atomic tick count without either lock.
+// See docs/threads.md.
 #include "imagesource/ImageSource.h"
 #include "imagesource/SimulationClock.h"
 

@@ -5,6 +5,7 @@
 // run on the window thread. A source driven by a SimulationClock changes its
 // simulated state on the clock thread under the clock's lock only; window-thread
 // operations take the source's lock first and the clock's lock inside it.
+// See docs/threads.md.
 #include "platform/CriticalSection.h"
 #include "platform/Result.h"
 #include "imagesource/ButtonSpec.h"

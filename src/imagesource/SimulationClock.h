@@ -23,6 +23,7 @@
 //   while holding the clock's lock (the worker could not finish its tick). Called
 //   from OnTick it only requests the stop; the worker ends when OnTick returns.
 // - A stopped clock cannot be started again.
+// See docs/threads.md.
 #include "platform/CriticalSection.h"
 
 #include <atomic>

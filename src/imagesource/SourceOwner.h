@@ -3,6 +3,7 @@
 // implements it; sources only hold a pointer (not owned) set when the layout is built.
 //
 // Threading: window thread only.
+// See docs/threads.md.
 #include "platform/Result.h"
 
 class SourceOwner {

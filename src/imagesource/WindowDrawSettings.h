@@ -5,6 +5,7 @@
 //
 // Threading: window thread only; drawFlags is read and written under recordLock(),
 // taken after the window registry's lock and before the image source's lock.
+// See docs/threads.md.
 #include "platform/CriticalSection.h"
 
 #include <cstdint>

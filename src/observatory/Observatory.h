@@ -15,6 +15,7 @@
 // it; the trail's own lock is taken inside both. Redraw requests are made after the
 // source's lock is released, so the window registry's lock is never taken inside it.
 // Ownership: the Observatory owns its trail and the published copy; its base owns the clock.
+// See docs/threads.md.
 #include "documents/ObservationTrail.h"
 #include "imagesource/ClockDrivenSource.h"
 #include "observatory/TrailSaveDialog.h"

@@ -1,12 +1,11 @@
 #include "platform/HandlerScope.h"
 
 #include "platform/CriticalSection.h"
+#include "platform/WindowThread.h"
 
-#include <QCoreApplication>
 #include <QMetaObject>
 #include <QObject>
 #include <QPointer>
-#include <QThread>
 
 #include <cassert>
 #include <utility>
@@ -25,12 +24,6 @@ struct WaitingWork {
 int openScopes = 0;
 std::vector<WaitingWork> waiting;
 
-bool onWindowThread()
-{
-    const QCoreApplication* application = QCoreApplication::instance();
-    return !application || QThread::currentThread() == application->thread();
-}
-
 void post(QObject* context, std::function<void()> work)
 {
     QMetaObject::invokeMethod(context, std::move(work), Qt::QueuedConnection);
@@ -40,7 +33,7 @@ void post(QObject* context, std::function<void()> work)
 
 HandlerScope::HandlerScope(Kind kind)
 {
-    assert(onWindowThread());
+    assertWindowThread();
     // A worker waiting for a lock held across a nested loop would stall (and a clock
     // being stopped from inside the loop would never finish its tick).
     assert(kind != Kind::NestedLoop || sharedLocksHeldByThisThread() == 0);
@@ -66,7 +59,7 @@ int HandlerScope::depth() { return openScopes; }
 
 void HandlerScope::whenIdle(QObject* context, std::function<void()> work)
 {
-    assert(onWindowThread());
+    assertWindowThread();
     if (!context || !work)
         return;
     if (openScopes == 0)

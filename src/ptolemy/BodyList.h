@@ -1,6 +1,7 @@
 #pragma once
 // The systems of a universe in drawing order: at most kMaxBodies bodies, owned.
 // The list has no lock: the universe changes it with both of its locks held.
+// See docs/threads.md.
 #include "platform/Result.h"
 
 #include <array>

@@ -5,6 +5,7 @@
 //
 // Threading: used on the window thread (drawing, loading); the trail it holds is
 // a private copy with its own lock.
+// See docs/threads.md.
 #include "documents/ObservationTrail.h"
 #include "platform/DeviceContext.h"
 

@@ -10,6 +10,7 @@
 // running trail change only under both locks. The unmarked setters take no lock:
 // they are called on the window thread by code that holds the universe lock.
 // A body without an owner takes no locks (tests and the file reader before merging).
+// See docs/threads.md.
 #include "drawing/Sprite.h"
 #include "documents/ObservationTrail.h"
 #include "platform/DeviceContext.h"

@@ -11,6 +11,7 @@
 //
 // Its clock is a PtolemyUniverseClock, whose ticks walk the body list: the destructor
 // stops the clock before the bodies go.
+// See docs/threads.md.
 #include "imagesource/ClockDrivenSource.h"
 #include "platform/DeviceContext.h"
 #include "ptolemy/BodyList.h"

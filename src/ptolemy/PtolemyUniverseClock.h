@@ -2,6 +2,7 @@
 // The model clock of a Ptolemy universe: a SimulationClock whose ticks advance the
 // universe's systems. OnTick runs on the clock thread with the clock lock held and
 // never takes the universe lock.
+// See docs/threads.md.
 #include "imagesource/SimulationClock.h"
 
 class PtolemyUniverse;

@@ -2,6 +2,7 @@
 // Scoped holds of a Ptolemy universe's locks in their fixed order: the universe
 // lock first, the clock lock second. A null universe holds nothing (a system
 // without an owner).
+// See docs/threads.md.
 #include "ptolemy/PtolemyUniverse.h"
 
 class UniverseLock {

@@ -4,6 +4,7 @@
 // command goes through onCommand (so scripts and tests can send command ids); a
 // one-second timer drives the demonstration mode, which loads a fixed list of
 // layouts in turn. Used only on the window thread.
+// See docs/threads.md.
 #include <QMainWindow>
 #include <QTimer>
 

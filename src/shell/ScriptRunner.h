@@ -3,6 +3,7 @@
 // turn apart (a wait step delays the next step by its milliseconds), so that the
 // event loop keeps running between steps. A step that cannot be done is reported
 // on the error stream and the script goes on.
+// See docs/threads.md.
 #include "shell/ScriptStep.h"
 
 #include <QObject>

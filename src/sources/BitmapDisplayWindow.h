@@ -8,6 +8,7 @@
 // Threading: everything runs on the window thread; the source's lock guards the
 // default alignments, the bitmap and draw-argument parsing. Redraw requests (which
 // take the registry's lock) are made after the source's lock has been released.
+// See docs/threads.md.
 #include "drawing/BackgroundSpec.h"
 #include "drawing/Bitmap.h"
 #include "imagesource/ImageSource.h"

@@ -8,6 +8,7 @@
 // clock, see ClockDrivenSource.h). Draw, OnCommand and Restart run on the window thread
 // under the source's lock and take the clock's lock inside it. GetGeneration reads the
 // atomic tick count.
+// See docs/threads.md.
 #include "imagesource/ClockDrivenSource.h"
 #include "ptolemy/MatchTrailHolder.h"
 

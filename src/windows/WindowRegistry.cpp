@@ -1,6 +1,7 @@
 #include "windows/WindowRegistry.h"
 
 #include "imagesource/ImageSource.h"
+#include "platform/WindowThread.h"
 #include "windows/WindowFactory.h"
 #include "windows/WindowRecord.h"
 
@@ -39,6 +40,7 @@ void WindowRegistry::Unlock() { lock_.leave(); }
 
 void WindowRegistry::addRecord(std::unique_ptr<WindowRecord> record)
 {
+    platform::assertWindowThread();
     if (!record)
         return;
     platform::CriticalSectionGuard guard(lock_);
@@ -59,6 +61,7 @@ WindowRecord* WindowRegistry::findRecord(const QWidget* window)
 
 void WindowRegistry::removeWindowsOf(const ImageSource* source)
 {
+    platform::assertWindowThread();
     platform::CriticalSectionGuard guard(lock_);
     // Destroying a window may run code that looks at the list again, so each record is
     // unlinked before it is destroyed and the walk starts again from the head.
@@ -68,6 +71,7 @@ void WindowRegistry::removeWindowsOf(const ImageSource* source)
 
 void WindowRegistry::removeAllWindows()
 {
+    platform::assertWindowThread();
     platform::CriticalSectionGuard guard(lock_);
     while (!records_.empty()) {
         std::unique_ptr<WindowRecord> record = std::move(records_.front());
@@ -92,6 +96,7 @@ HRESULT WindowRegistry::applyDefaults(ImageSource* source)
 
 void WindowRegistry::redraw(const ImageSource* source)
 {
+    platform::assertWindowThread();
     platform::CriticalSectionGuard guard(lock_);
     for (const auto& record : records_) {
         if (record->imageSource == source)
@@ -101,6 +106,7 @@ void WindowRegistry::redraw(const ImageSource* source)
 
 HRESULT WindowRegistry::resize(SourceOwner* manager)
 {
+    platform::assertWindowThread();
     platform::CriticalSectionGuard guard(lock_);
     for (const auto& record : records_) {
         if (!record->imageSource)

@@ -11,23 +11,6 @@
 
 namespace display_testing {
 
-RegistryFileScope::RegistryFileScope(const std::string& path)
-{
-    if (const char* previous = std::getenv("ASTREON_REGISTRY")) {
-        hadPrevious_ = true;
-        previous_ = previous;
-    }
-    setenv("ASTREON_REGISTRY", path.c_str(), 1);
-}
-
-RegistryFileScope::~RegistryFileScope()
-{
-    if (hadPrevious_)
-        setenv("ASTREON_REGISTRY", previous_.c_str(), 1);
-    else
-        unsetenv("ASTREON_REGISTRY");
-}
-
 DisplayManagerFixture::DisplayManagerFixture()
     : registryScope(
         root.write("registry.ini", "[SOFTWARE/Astreon/ObserverWindow]\nRootDir=" + root.path().string() + "\n"))

@@ -3,6 +3,7 @@
 // directory restored afterwards, every message recorded, and an offscreen host window.
 #include "display/DisplayManager.h"
 #include "platform/Message.h"
+#include "support/RegistryOverride.h"
 #include "support/TestFiles.h"
 
 #include <QWidget>
@@ -15,17 +16,7 @@
 namespace display_testing {
 
 // Points the registry at a file of the test's own for the fixture's lifetime.
-class RegistryFileScope {
-public:
-    explicit RegistryFileScope(const std::string& path);
-    ~RegistryFileScope();
-    RegistryFileScope(const RegistryFileScope&) = delete;
-    RegistryFileScope& operator=(const RegistryFileScope&) = delete;
-
-private:
-    bool hadPrevious_ = false;
-    std::string previous_;
-};
+using RegistryFileScope = testing_support::RegistryOverride;
 
 class DisplayManagerFixture : public testing::Test {
 protected:

@@ -4,6 +4,7 @@
 // background colour and no windows, so a test can tell which one was loaded.
 #include "platform/Colour.h"
 #include "shell/MainWindow.h"
+#include "support/RegistryOverride.h"
 #include "support/TestFiles.h"
 
 #include <cstdlib>
@@ -17,21 +18,9 @@ class DemoRoot {
 public:
     DemoRoot()
     {
-        if (const char* previous = std::getenv("ASTREON_REGISTRY"))
-            previousRegistry_ = previous;
-        const std::string registry = folder_.write(
-            "registry.ini", "[SOFTWARE/Astreon/ObserverWindow]\nRootDir=" + folder_.path().string() + "\n");
-        setenv("ASTREON_REGISTRY", registry.c_str(), 1);
         std::filesystem::create_directories(folder_.path() / "AstreonLayouts");
         for (int index = 0; index < MainWindow::kDemoLayoutCount; ++index)
             folder_.write(MainWindow::demoLayoutPath(index), colourLayout(colourOf(index)));
-    }
-    ~DemoRoot()
-    {
-        if (previousRegistry_)
-            setenv("ASTREON_REGISTRY", previousRegistry_->c_str(), 1);
-        else
-            unsetenv("ASTREON_REGISTRY");
     }
     DemoRoot(const DemoRoot&) = delete;
     DemoRoot& operator=(const DemoRoot&) = delete;
@@ -51,7 +40,8 @@ public:
 private:
     TemporaryFolder folder_;
     CurrentDirectoryScope keepDirectory_ { std::filesystem::current_path() };
-    std::optional<std::string> previousRegistry_;
+    RegistryOverride registry_ { folder_.write(
+        "registry.ini", "[SOFTWARE/Astreon/ObserverWindow]\nRootDir=" + folder_.path().string() + "\n") };
 };
 
 } // namespace testing_support
