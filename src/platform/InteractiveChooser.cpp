@@ -1,6 +1,6 @@
 #include "platform/InteractiveChooser.h"
 
-#include "platform/HandlerScope.h"
+#include "platform/ModalDialog.h"
 
 #include <QColorDialog>
 #include <QDir>
@@ -24,16 +24,12 @@ std::optional<std::string> InteractiveChooser::chooseFile(const FileDialogReques
     if (suffix.startsWith('.'))
         suffix.remove(0, 1);
     dialog->setDefaultSuffix(suffix);
-    int result = QDialog::Rejected;
-    {
-        HandlerScope loop(HandlerScope::Kind::NestedLoop);
-        result = dialog->exec();
-    }
-    if (!dialog)
+    const std::optional<int> result = runModal(dialog.data());
+    if (!result)
         return std::nullopt;
     const QStringList chosen = dialog->selectedFiles();
     delete dialog.data();
-    if (result != QDialog::Accepted || chosen.isEmpty())
+    if (*result != QDialog::Accepted || chosen.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(chosen.first()).toStdString();
 }
@@ -42,16 +38,12 @@ std::optional<std::uint32_t> InteractiveChooser::chooseColour(QWidget* owner, st
 {
     const QColor start(initial & 0xff, (initial >> 8) & 0xff, (initial >> 16) & 0xff);
     QPointer<QColorDialog> dialog = new QColorDialog(start, owner);
-    int result = QDialog::Rejected;
-    {
-        HandlerScope loop(HandlerScope::Kind::NestedLoop);
-        result = dialog->exec();
-    }
-    if (!dialog)
+    const std::optional<int> result = runModal(dialog.data());
+    if (!result)
         return std::nullopt;
     const QColor chosen = dialog->selectedColor();
     delete dialog.data();
-    if (result != QDialog::Accepted || !chosen.isValid())
+    if (*result != QDialog::Accepted || !chosen.isValid())
         return std::nullopt;
     return static_cast<std::uint32_t>(chosen.red()) | (static_cast<std::uint32_t>(chosen.green()) << 8)
         | (static_cast<std::uint32_t>(chosen.blue()) << 16);

@@ -1,6 +1,6 @@
 #include "platform/InteractiveMessageSink.h"
 
-#include "platform/HandlerScope.h"
+#include "platform/ModalDialog.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -26,13 +26,10 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
 
 void InteractiveMessageSink::show(const ShownMessage& message)
 {
-    // On the heap and watched, like every dialog: see InteractiveChooser.
+    // On the heap and watched, like every dialog (see ModalDialog.h).
     QPointer<QMessageBox> box = new QMessageBox(boxIcon(message.icon), QString::fromLocal8Bit(message.caption.c_str()),
         QString::fromLocal8Bit(message.text.c_str()), QMessageBox::Ok);
-    {
-        HandlerScope loop(HandlerScope::Kind::NestedLoop);
-        box->exec();
-    }
+    runModal(box.data());
     delete box.data();
 }
 
