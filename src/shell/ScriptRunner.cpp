@@ -1,5 +1,7 @@
 #include "shell/ScriptRunner.h"
 
+#include "dialogs/DialogDriver.h"
+#include "dialogs/DialogRuntime.h"
 #include "platform/Chooser.h"
 #include "shell/MainWindow.h"
 #include "windows/ControlWindow.h"
@@ -40,10 +42,14 @@ void ScriptRunner::runNext()
     if (next_ >= steps_.size())
         return finish();
     const ScriptStep step = steps_[next_++];
-    runStep(step);
-    if (step.kind == ScriptStep::Kind::Quit)
+    if (step.kind == ScriptStep::Kind::Quit) {
+        runStep(step);
         return finish();
+    }
+    // Scheduled before the step runs: a step that opens a modal dialog returns only when
+    // the dialog closes, and the steps after it are what works the dialog.
     scheduleNext(step.kind == ScriptStep::Kind::Wait ? step.number : 0);
+    runStep(step);
 }
 
 void ScriptRunner::finish()
@@ -66,8 +72,16 @@ bool ScriptRunner::runStep(const ScriptStep& step)
         chooser_.answerFile(fromStartFolder(step.text));
         return true;
     case ScriptStep::Kind::AnswerCancel:
+    case ScriptStep::Kind::AnswerColourCancel:
         chooser_.answerCancel();
         return true;
+    case ScriptStep::Kind::AnswerColour:
+        chooser_.answerColour(static_cast<std::uint32_t>(step.number));
+        return true;
+    case ScriptStep::Kind::Dialog:
+    case ScriptStep::Kind::DialogClose:
+    case ScriptStep::Kind::DialogShot:
+        return workDialog(step);
     case ScriptStep::Kind::Screenshot:
         return screenshot(step);
     case ScriptStep::Kind::Quit:
@@ -112,6 +126,33 @@ bool ScriptRunner::press(const ScriptStep& step)
         return report(step, "window " + std::to_string(step.number) + " has no button '" + step.text + "'");
     button->click();
     return true;
+}
+
+bool ScriptRunner::workDialog(const ScriptStep& step)
+{
+    dialogs::TemplateDialog* const dialog = dialogs::DialogRuntime::topmost();
+    if (!dialog)
+        return report(step, "no dialog is open");
+    dialogs::DialogDriver driver(*dialog);
+    if (step.kind == ScriptStep::Kind::DialogClose)
+        return driver.close() || report(step, "the dialog cannot be closed");
+    if (step.kind == ScriptStep::Kind::DialogShot)
+        return driver.saveImage(fromStartFolder(step.text))
+            || report(step, "could not write the dialog picture '" + step.text + "'");
+    if (!actOnControl(driver, step))
+        return report(step, "control " + std::to_string(step.number) + " cannot " + step.text);
+    return true;
+}
+
+bool ScriptRunner::actOnControl(dialogs::DialogDriver& driver, const ScriptStep& step)
+{
+    if (step.text == "click")
+        return driver.click(step.number);
+    if (step.text == "dblclick")
+        return driver.doubleClick(step.number);
+    if (step.text == "select")
+        return driver.select(step.number, std::stoi(step.value));
+    return driver.setEditText(step.number, step.value);
 }
 
 std::string ScriptRunner::fromStartFolder(const std::string& path)

@@ -12,6 +12,9 @@
 #include <ostream>
 #include <vector>
 
+namespace dialogs {
+class DialogDriver;
+}
 class MainWindow;
 class QPushButton;
 class QWidget;
@@ -48,6 +51,9 @@ private:
     // A relative path of a script names a file under the folder the program was started in.
     static std::string fromStartFolder(const std::string& path);
     bool screenshot(const ScriptStep& step);
+    // The dialog steps act on the innermost modal dialog that is running.
+    bool workDialog(const ScriptStep& step);
+    static bool actOnControl(dialogs::DialogDriver& driver, const ScriptStep& step);
     bool report(const ScriptStep& step, const std::string& problem);
 
     MainWindow& window_;

@@ -73,6 +73,50 @@ bool parseTextStep(ScriptStep& step, const std::string& keyword, const std::stri
     return true;
 }
 
+// answer-colour R G B, each 0 to 255.
+bool parseColourStep(ScriptStep& step, std::string& rest, std::string& error)
+{
+    int parts[3] = {};
+    for (int& part : parts) {
+        const std::string word = takeWord(rest);
+        if (!parseNumber(word, part) || part < 0 || part > 255) {
+            error = "answer-colour needs red, green and blue from 0 to 255, not '" + word + "'";
+            return false;
+        }
+    }
+    if (!rest.empty()) {
+        error = "answer-colour takes three numbers";
+        return false;
+    }
+    step.number = parts[0] | (parts[1] << 8) | (parts[2] << 16);
+    return true;
+}
+
+// dialog close | dialog ID click | dialog ID dblclick | dialog ID select N | dialog ID text VALUE
+bool parseDialogStep(ScriptStep& step, std::string& rest, std::string& error)
+{
+    const std::string first = takeWord(rest);
+    if (first == "close" && rest.empty()) {
+        step.kind = ScriptStep::Kind::DialogClose;
+        return true;
+    }
+    if (!parseNumber(first, step.number)) {
+        error = "dialog needs 'close' or a control id, not '" + first + "'";
+        return false;
+    }
+    step.text = takeWord(rest);
+    step.value = rest;
+    int row = 0;
+    if ((step.text == "click" || step.text == "dblclick") && rest.empty())
+        return true;
+    if (step.text == "select" && parseNumber(rest, row) && row >= 0)
+        return true;
+    if (step.text == "text")
+        return true;
+    error = "dialog " + first + " needs click, dblclick, select ROW or text VALUE";
+    return false;
+}
+
 bool parseBareStep(const std::string& keyword, const std::string& rest, std::string& error)
 {
     if (rest.empty())
@@ -89,6 +133,10 @@ bool parseKeyword(const std::string& keyword, ScriptStep::Kind& kind)
         { "press", ScriptStep::Kind::Press },
         { "answer-file", ScriptStep::Kind::AnswerFile },
         { "answer-cancel", ScriptStep::Kind::AnswerCancel },
+        { "answer-colour", ScriptStep::Kind::AnswerColour },
+        { "answer-colour-cancel", ScriptStep::Kind::AnswerColourCancel },
+        { "dialog", ScriptStep::Kind::Dialog },
+        { "dialog-shot", ScriptStep::Kind::DialogShot },
         { "screenshot", ScriptStep::Kind::Screenshot },
         { "quit", ScriptStep::Kind::Quit },
     };
@@ -111,8 +159,15 @@ bool parseArguments(ScriptStep& step, const std::string& keyword, std::string& r
         return parsePressStep(step, rest, error);
     case ScriptStep::Kind::AnswerFile:
     case ScriptStep::Kind::Screenshot:
+    case ScriptStep::Kind::DialogShot:
         return parseTextStep(step, keyword, rest, error);
+    case ScriptStep::Kind::AnswerColour:
+        return parseColourStep(step, rest, error);
+    case ScriptStep::Kind::Dialog:
+    case ScriptStep::Kind::DialogClose:
+        return parseDialogStep(step, rest, error);
     case ScriptStep::Kind::AnswerCancel:
+    case ScriptStep::Kind::AnswerColourCancel:
     case ScriptStep::Kind::Quit:
         return parseBareStep(keyword, rest, error);
     }

@@ -4,12 +4,30 @@
 #include <vector>
 
 struct ScriptStep {
-    enum class Kind { Wait, Menu, Press, AnswerFile, AnswerCancel, Screenshot, Quit };
+    enum class Kind {
+        Wait,
+        Menu,
+        Press,
+        AnswerFile,
+        AnswerCancel,
+        AnswerColour,
+        AnswerColourCancel,
+        Dialog,
+        DialogClose,
+        DialogShot,
+        Screenshot,
+        Quit
+    };
 
     Kind kind = Kind::Quit;
     int lineNumber = 0;
-    int number = 0; // Wait: milliseconds; Menu: command id; Press: window index
-    std::string text; // Press: button label; AnswerFile and Screenshot: path
+    // Wait: milliseconds; Menu: command id; Press: window index; Dialog: control id;
+    // AnswerColour: red in bits 0-7, green 8-15, blue 16-23.
+    int number = 0;
+    // Press: button label; AnswerFile, Screenshot and DialogShot: path; Dialog: the action
+    // (click, dblclick, select, text).
+    std::string text;
+    std::string value; // Dialog: the row of select, the text of text
 };
 
 struct ParsedScript {

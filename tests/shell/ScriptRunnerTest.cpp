@@ -1,5 +1,8 @@
 #include "shell/ScriptRunner.h"
 
+#include "dialogs/DialogRuntime.h"
+#include "dialogs/DialogTestSupport.h"
+#include "dialogs/TemplateDialog.h"
 #include "display/DisplayManager.h"
 #include "platform/Chooser.h"
 #include "shell/MainWindow.h"
@@ -42,7 +45,50 @@ protected:
     RecordingImageSource source_;
 };
 
+// A source whose button opens the cycle properties template as a modal dialog: OK (1)
+// ends it with the radius edit's text kept; the script's dialog steps work it.
+class DialogOpeningSource : public RecordingImageSource {
+public:
+    HRESULT OnCommand(QWidget* window, std::uintptr_t, std::intptr_t) override
+    {
+        testing_support::RecordingProcedure procedure;
+        procedure.onCommand = [this](dialogs::TemplateDialog& dialog, int id, int) {
+            if (id == 1) {
+                radius = dialog.text(1006);
+                dialog.end(1);
+            }
+        };
+        procedure.onClose = [this](dialogs::TemplateDialog&) { ++closeRequests; };
+        result = dialogs::DialogRuntime::run(testing_support::shippedResources(), "PtOrbitDialog", window,
+            procedure, window).result;
+        return S_OK;
+    }
+
+    std::string radius;
+    int closeRequests = 0;
+    int result = -2;
+};
+
 } // namespace
+
+TEST_F(ScriptRunnerTest, DialogStepsWorkTheModalDialogThatAStepOpened)
+{
+    DialogOpeningSource opener;
+    opener.setButtons({ { 0, "Edit" } });
+    ASSERT_EQ(createWindow(window_.host(), controlSpec(&opener)), S_OK);
+    testing_support::TemporaryFolder folder;
+    const std::string picture = folder.file("orbit.png");
+
+    ASSERT_TRUE(run("press 0 Edit\ndialog close\ndialog 1006 text 2.5\ndialog-shot " + picture
+        + "\ndialog 4242 click\ndialog 1 click\ndialog close\n"));
+
+    EXPECT_EQ(opener.closeRequests, 1) << "Escape goes to the procedure, which kept the dialog open";
+    EXPECT_EQ(opener.radius, "2.5");
+    EXPECT_EQ(opener.result, 1);
+    EXPECT_FALSE(QImage(QString::fromStdString(picture)).isNull());
+    EXPECT_NE(errors_.str().find("control 4242 cannot click"), std::string::npos) << errors_.str();
+    EXPECT_NE(errors_.str().find("no dialog is open"), std::string::npos) << "the last step found none";
+}
 
 TEST_F(ScriptRunnerTest, WindowsAreNumberedInTheOrderTheyWereCreated)
 {

@@ -42,6 +42,19 @@ TEST(ScriptStepTest, EveryKindOfStepIsRead)
     const ScriptStep screenshot = stepOf("screenshot /tmp/shot one.png");
     EXPECT_EQ(screenshot.kind, ScriptStep::Kind::Screenshot);
     EXPECT_EQ(screenshot.text, "/tmp/shot one.png");
+
+    const ScriptStep colour = stepOf("answer-colour 255 128 1");
+    EXPECT_EQ(colour.kind, ScriptStep::Kind::AnswerColour);
+    EXPECT_EQ(colour.number, 255 | (128 << 8) | (1 << 16));
+    EXPECT_EQ(stepOf("answer-colour-cancel").kind, ScriptStep::Kind::AnswerColourCancel);
+    EXPECT_EQ(stepOf("dialog close").kind, ScriptStep::Kind::DialogClose);
+    const ScriptStep typed = stepOf("dialog 1006 text  a name with spaces");
+    EXPECT_EQ(typed.kind, ScriptStep::Kind::Dialog);
+    EXPECT_EQ(typed.number, 1006);
+    EXPECT_EQ(typed.text, "text");
+    EXPECT_EQ(typed.value, "a name with spaces");
+    EXPECT_EQ(stepOf("dialog 1002 select 3").value, "3");
+    EXPECT_EQ(stepOf("dialog-shot d.png").kind, ScriptStep::Kind::DialogShot);
 }
 
 TEST(ScriptStepTest, LineEndsBlankLinesAndCommentsAreHandled)
@@ -74,6 +87,15 @@ TEST(ScriptStepTest, LinesThatAreNotStepsAreRejected)
     EXPECT_TRUE(isRejected("screenshot"));
     EXPECT_TRUE(isRejected("answer-cancel now"));
     EXPECT_TRUE(isRejected("quit now"));
+    EXPECT_TRUE(isRejected("answer-colour 1 2"));
+    EXPECT_TRUE(isRejected("answer-colour 1 2 256"));
+    EXPECT_TRUE(isRejected("dialog"));
+    EXPECT_TRUE(isRejected("dialog close now"));
+    EXPECT_TRUE(isRejected("dialog ok click"));
+    EXPECT_TRUE(isRejected("dialog 1 press"));
+    EXPECT_TRUE(isRejected("dialog 1 select"));
+    EXPECT_TRUE(isRejected("dialog 1 select -2"));
+    EXPECT_TRUE(isRejected("dialog 1 click twice"));
 }
 
 TEST(ScriptStepTest, ABadLineIsReportedWithItsNumberAndTheOthersStay)

@@ -1,0 +1,125 @@
+#include "dialogs/ControlFactory.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace dialogs {
+
+namespace {
+
+    QString latin1(const std::string& text)
+    {
+        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    }
+
+    QWidget* makePushButton(const ControlTemplate& control, QWidget* parent)
+    {
+        auto* button = new QPushButton(latin1(control.text), parent);
+        button->setDefault(control.kind == ControlKind::DefaultPushButton);
+        return button;
+    }
+
+    QWidget* makeLabel(const ControlTemplate& control, QWidget* parent)
+    {
+        auto* label = new QLabel(latin1(control.text), parent);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+
+    QWidget* makeEdit(const ControlTemplate& control, QWidget* parent)
+    {
+        auto* edit = new QLineEdit(latin1(control.text), parent);
+        edit->setReadOnly(control.hasStyle("ES_READONLY"));
+        edit->setFrame(control.hasStyle("WS_BORDER"));
+        return edit;
+    }
+
+    QWidget* makeListBox(const ControlTemplate& control, QWidget* parent)
+    {
+        auto* list = new QListWidget(parent);
+        // Rows stay where the dialog puts them; LBS_SORT only guides addListItem.
+        list->setSortingEnabled(false);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setVerticalScrollBarPolicy(
+            control.hasStyle("WS_VSCROLL") ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        if (!control.hasStyle("WS_BORDER"))
+            list->setFrameShape(QFrame::NoFrame);
+        return list;
+    }
+
+    QWidget* makeWidget(const ControlTemplate& control, QWidget* parent)
+    {
+        switch (control.kind) {
+        case ControlKind::DefaultPushButton:
+        case ControlKind::PushButton:
+            return makePushButton(control, parent);
+        case ControlKind::CheckBox:
+            return new QCheckBox(latin1(control.text), parent);
+        case ControlKind::RadioButton:
+            return new QRadioButton(latin1(control.text), parent);
+        case ControlKind::GroupBox:
+            return new QGroupBox(latin1(control.text), parent);
+        case ControlKind::Label:
+            return makeLabel(control, parent);
+        case ControlKind::Edit:
+            return makeEdit(control, parent);
+        case ControlKind::ListBox:
+            return makeListBox(control, parent);
+        case ControlKind::ComboBox:
+            return new QComboBox(parent);
+        }
+        return nullptr;
+    }
+
+    // A drop-down list's template height covers the field and its opened list; the
+    // field itself is as high as the font needs, the rest sets how many rows drop down.
+    void fitComboBox(QComboBox* combo, const QRect& templateRect)
+    {
+        const int fieldHeight = combo->sizeHint().height();
+        const int rowHeight = std::max(1, combo->fontMetrics().height());
+        combo->setMaxVisibleItems(std::max(1, (templateRect.height() - fieldHeight) / rowHeight));
+        combo->setGeometry(templateRect.x(), templateRect.y(), templateRect.width(), fieldHeight);
+    }
+
+    void setFocusPolicy(const ControlTemplate& control, QWidget* widget)
+    {
+        if (control.kind == ControlKind::GroupBox || control.kind == ControlKind::Label) {
+            widget->setFocusPolicy(Qt::NoFocus);
+            // Frames and labels let clicks through to the controls they surround.
+            widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+            return;
+        }
+        // Tab reaches only the controls marked for it; a click still focuses the others.
+        widget->setFocusPolicy(control.hasStyle("WS_TABSTOP") ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+
+} // namespace
+
+QWidget* createControlWidget(const ControlTemplate& control, const DialogUnits& units, QWidget* parent)
+{
+    QWidget* const widget = makeWidget(control, parent);
+    const QRect rect = units.toPixels(control.rect);
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        fitComboBox(combo, rect);
+    else
+        widget->setGeometry(rect);
+    setFocusPolicy(control, widget);
+    // Group boxes are drawn first, whatever their place in the template, so that the
+    // frames stay behind the controls they hold.
+    if (control.kind == ControlKind::GroupBox)
+        widget->lower();
+    return widget;
+}
+
+} // namespace dialogs
