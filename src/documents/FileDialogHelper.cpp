@@ -4,6 +4,7 @@
 #include "platform/Chooser.h"
 #include "platform/DataPath.h"
 #include "platform/HandlerScope.h"
+#include "platform/Message.h"
 #include "platform/Text.h"
 #include "xml/XmlDocument.h"
 
@@ -65,6 +66,15 @@ std::string fileNamePart(const std::string& path)
 } // namespace
 
 HRESULT FileDialogHelper::SaveToPath(const std::string&) { return S_OK; }
+
+HRESULT FileDialogHelper::reportSaveResult(const std::string& path, HRESULT result, const std::error_code& error)
+{
+    if (FAILED(result)) {
+        const std::string reason = error ? error.message() : std::string("unknown error");
+        platform::showMessage("Couldn't save " + path + ": " + reason, "Astreon Error", platform::MessageIcon::Error);
+    }
+    return result;
+}
 
 void FileDialogHelper::setPath(const char* path)
 {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <system_error>
 
 class QWidget;
 class XmlDocument;
@@ -45,6 +46,11 @@ public:
     // Save As dialog; on a confirmed choice SaveToPath(path) and its result, else E_FAIL.
     HRESULT saveAs(QWidget* owner, const char* defaultExtension, const FileFilter& filter, const char* startFolder);
     HRESULT saveAs(QWidget* owner, const FileType& type);
+
+protected:
+    // For SaveToPath: when `result` is a failure, tells the user which file could not be
+    // saved and the system's reason ("Couldn't save <path>: <reason>"); returns `result`.
+    static HRESULT reportSaveResult(const std::string& path, HRESULT result, const std::error_code& error);
 
 private:
     // Empties path and title and asks the chooser; S_OK with path and title set on a

@@ -3,60 +3,18 @@
 #include "platform/DataPath.h"
 #include "platform/Message.h"
 #include "platform/SafeFileReplacement.h"
+#include "platform/Text.h"
 #include "xml/XmlDocument.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
-#include <locale.h>
 #include <new>
 
 namespace {
 
 constexpr std::int32_t kMaxObservations = 1024;
 constexpr const char* kLoadCaption = "Error Parsing Observation Trail";
-
-// Formats numbers with the C locale's decimal point whatever the process locale
-// is: the file format always uses '.'. Only the calling thread is switched.
-class CNumericLocaleScope {
-public:
-    CNumericLocaleScope()
-    {
-        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-        if (cLocale != static_cast<locale_t>(nullptr)) {
-            previous_ = uselocale(cLocale);
-        }
-    }
-    ~CNumericLocaleScope()
-    {
-        if (previous_ != static_cast<locale_t>(nullptr)) {
-            uselocale(previous_);
-        }
-    }
-    CNumericLocaleScope(const CNumericLocaleScope&) = delete;
-    CNumericLocaleScope& operator=(const CNumericLocaleScope&) = delete;
-
-private:
-    locale_t previous_ = static_cast<locale_t>(nullptr);
-};
-
-__attribute__((format(printf, 2, 3))) void appendFormatted(std::string& text, const char* format, ...)
-{
-    std::va_list arguments;
-    va_start(arguments, format);
-    std::va_list measuring;
-    va_copy(measuring, arguments);
-    const int length = std::vsnprintf(nullptr, 0, format, measuring);
-    va_end(measuring);
-    if (length > 0) {
-        const std::size_t oldSize = text.size();
-        text.resize(oldSize + static_cast<std::size_t>(length) + 1);
-        std::vsnprintf(text.data() + oldSize, static_cast<std::size_t>(length) + 1, format, arguments);
-        text.resize(oldSize + static_cast<std::size_t>(length));
-    }
-    va_end(arguments);
-}
 
 struct TrailSnapshot {
     std::int32_t startYear = 0;
@@ -66,7 +24,6 @@ struct TrailSnapshot {
 
 std::string trailFileText(const TrailSnapshot& trail)
 {
-    CNumericLocaleScope cLocale;
     std::string text;
     text += "<?xml version='1.0'?>\n";
     text += "<!DOCTYPE ObservationTrail SYSTEM \"ObsTrailData.dtd\">\n";
@@ -77,12 +34,14 @@ std::string trailFileText(const TrailSnapshot& trail)
     text += "\n";
     text += "<ObservationTrail>\n";
     text += "\n";
-    appendFormatted(text, "\t<startYear>%d</startYear>\n\t<endYear>%d</endYear>\n\t<numObservations>%d</numObservations>\n\n",
-                    trail.startYear, trail.endYear, static_cast<int>(trail.records.size()));
+    text += platform::formatFileText(
+        "\t<startYear>%d</startYear>\n\t<endYear>%d</endYear>\n\t<numObservations>%d</numObservations>\n\n",
+        trail.startYear, trail.endYear, static_cast<int>(trail.records.size()));
     for (const Observation& record : trail.records) {
         text += "\t<Observation>\n";
-        appendFormatted(text, "\t\t<x>%lf</x>\n\t\t<y>%lf</y>\n", record.x, record.y);
-        appendFormatted(text, "\t\t<az>%lf</az>\n\t\t<el>%lf</el>\n\t\t<t>%lf</t>\n", record.az, record.el, record.t);
+        text += platform::formatFileText("\t\t<x>%lf</x>\n\t\t<y>%lf</y>\n", record.x, record.y);
+        text += platform::formatFileText(
+            "\t\t<az>%lf</az>\n\t\t<el>%lf</el>\n\t\t<t>%lf</t>\n", record.az, record.el, record.t);
         text += "\t</Observation>\n";
     }
     text += "</ObservationTrail>\n";
@@ -269,6 +228,12 @@ void ObservationTrail::TrimToPeriod()
 
 HRESULT ObservationTrail::Save(const std::string& path) const
 {
+    std::error_code ignored;
+    return Save(path, ignored);
+}
+
+HRESULT ObservationTrail::Save(const std::string& path, std::error_code& error) const
+{
     TrailSnapshot snapshot;
     {
         platform::CriticalSectionGuard guard(lock_);
@@ -279,7 +244,8 @@ HRESULT ObservationTrail::Save(const std::string& path) const
             snapshot.records.push_back(logical(i));
         }
     }
-    return platform::replaceFileContents(platform::resolveDataPath(path), trailFileText(snapshot)) ? S_OK : E_FAIL;
+    const std::string text = trailFileText(snapshot);
+    return platform::replaceFileContents(platform::resolveDataPath(path), text, error) ? S_OK : E_FAIL;
 }
 
 HRESULT ObservationTrail::Load(XmlDocument& document, std::int32_t showErrors)

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <system_error>
 #include <vector>
 
 class XmlDocument;
@@ -54,6 +55,8 @@ public:
     // Writes the trail file; 0 on success, a failure code when the file cannot be written
     // (an existing file is then left as it was).
     virtual HRESULT Save(const std::string& path) const;
+    // As above; on failure `error` says why.
+    HRESULT Save(const std::string& path, std::error_code& error) const;
     // Reads a parsed trail file; replaces the contents only on success.
     HRESULT Load(XmlDocument& document, std::int32_t showErrors);
 

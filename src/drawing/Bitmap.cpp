@@ -1,12 +1,12 @@
 #include "drawing/Bitmap.h"
 
+#include "drawing/PictureReader.h"
 #include "platform/DataPath.h"
 #include "platform/Message.h"
 #include "platform/ResourceLibrary.h"
 #include "platform/Text.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 
 #include <algorithm>
 
@@ -113,8 +113,7 @@ HRESULT Bitmap::loadFromFile(const char* path, std::int32_t reportErrors)
     if (path[0] == '\0')
         return S_OK;
     const QString filePath = QString::fromLocal8Bit(platform::resolveDataPath(path).c_str());
-    QImageReader reader(filePath);
-    if (loadFromImage(reader.read()) != S_OK) {
+    if (loadFromImage(drawing::readPicture(filePath)) != S_OK) {
         if (reportErrors == 1)
             reportLoadError(
                 platform::formatText("Couldn't open bitmap file %s.  Error was %d", path, fileErrorNumber(filePath)));

@@ -1,6 +1,7 @@
 #pragma once
 // The Observatory's Save As dialog: a confirmed name gets the trail file of the
-// trail it was made for (ObservationTrail::Save, which writes safely).
+// trail it was made for (ObservationTrail::Save, which writes safely); a failed save is
+// reported to the user.
 //
 // Ownership: refers to a trail owned by the Observatory, which outlives the dialog.
 #include "documents/FileDialogHelper.h"

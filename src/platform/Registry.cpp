@@ -1,8 +1,7 @@
 #include "platform/Registry.h"
 
 #include "platform/EngineLocation.h"
-
-#include <QSettings>
+#include "platform/IniFile.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -71,13 +70,7 @@ std::optional<std::string> readRegistryValue(const std::string& key, const std::
     const std::string path = registryFilePath();
     if (path.empty())
         return std::nullopt;
-    QString group = QString::fromStdString(key);
-    group.replace('\\', '/');
-    QSettings settings(QString::fromStdString(path), QSettings::IniFormat);
-    const QString fullKey = group + "/" + QString::fromStdString(name);
-    if (!settings.contains(fullKey))
-        return std::nullopt;
-    return settings.value(fullKey).toString().toStdString();
+    return readIniValue(path, key + "/" + name);
 }
 
 std::optional<std::string> readRootDir()

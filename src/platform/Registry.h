@@ -1,5 +1,5 @@
 #pragma once
-// The registry of the original platform is an INI file read with QSettings.
+// The registry of the original platform is an INI file (see IniFile.h for how a value is read).
 // Lookup order (first file that exists wins): $ASTREON_REGISTRY,
 // $XDG_CONFIG_HOME/Astreon/registry.ini (default ~/.config), /etc/xdg/Astreon/registry.ini,
 // and registry.ini of the program's own data folder.

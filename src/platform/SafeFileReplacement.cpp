@@ -5,7 +5,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <limits>
+#include <ctime>
 #include <random>
+#include <string>
+
+#include <signal.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -25,6 +30,13 @@ constexpr std::size_t kMaxNameLength = 255;
 // Random letters at the end of a temporary file's name, as mkstemp uses.
 constexpr std::size_t kUniqueLetters = 6;
 constexpr int kCreateAttempts = 100;
+// Digits of the largest process number Linux hands out (pid_t is 32 bits).
+constexpr std::size_t kMaxProcessDigits = 10;
+// What marks a temporary of a save, after ".<name>.".
+constexpr const char* kSavingTag = "saving-";
+// A temporary of an ended process is removed once it is this old: a process number
+// alone could belong to another process namespace sharing the folder.
+constexpr std::time_t kLeftoverAgeSeconds = 60;
 
 std::error_code lastError()
 {
@@ -69,16 +81,69 @@ bool resolveTarget(fs::path path, Target& target, std::error_code& error)
     return false;
 }
 
-// ".<name>." — the leading dot keeps the temporary out of listings and out of the way
-// of anyone globbing for the real names; the name is cut so that the whole, with its
-// unique letters, still fits in one folder entry.
-std::string temporaryPrefix(const fs::path& name)
+// ".<name>.saving-" — the leading dot keeps the temporaries of `name` out of listings
+// and out of the way of anyone globbing for the real names. The name is cut so that the
+// whole, with the largest process number and the unique letters, fits in one folder entry.
+std::string temporaryStem(const fs::path& name)
 {
+    constexpr std::size_t tagLength = std::char_traits<char>::length(kSavingTag);
+    constexpr std::size_t room = kMaxNameLength - 2 - tagLength - kMaxProcessDigits - 1 - kUniqueLetters;
     std::string base = name.native();
-    const std::size_t room = kMaxNameLength - kUniqueLetters - 2;
     if (base.size() > room)
         base.resize(room);
-    return "." + base + ".";
+    return "." + base + "." + kSavingTag;
+}
+
+// The process number in a temporary's name after `stem` (".<name>.saving-"), or 0 when
+// the rest is not "<pid>-<letters>".
+pid_t creatorOf(const std::string& entry, const std::string& stem)
+{
+    if (entry.size() <= stem.size() || entry.compare(0, stem.size(), stem) != 0)
+        return 0;
+    const std::string rest = entry.substr(stem.size());
+    const std::size_t dash = rest.find('-');
+    if (dash == 0 || dash == std::string::npos || dash > kMaxProcessDigits || rest.size() - dash - 1 != kUniqueLetters
+        || rest.find_first_not_of("0123456789") != dash)
+        return 0;
+    const long number = std::stol(rest.substr(0, dash));
+    return number <= std::numeric_limits<pid_t>::max() ? static_cast<pid_t>(number) : 0;
+}
+
+bool isLeftover(const fs::path& entry, pid_t creator)
+{
+    if (creator == ::getpid() || ::kill(creator, 0) == 0 || errno != ESRCH)
+        return false;
+    struct stat status {};
+    return ::lstat(entry.c_str(), &status) == 0 && S_ISREG(status.st_mode)
+        && std::time(nullptr) - status.st_mtime > kLeftoverAgeSeconds;
+}
+
+// Removes the temporaries of earlier saves of `name` whose process has ended and that
+// have not been touched for a while: a save that was killed leaves its temporary behind,
+// and only a save of the same file knows its name. Best effort: what cannot be read or
+// removed stays.
+void removeLeftovers(const fs::path& folder, const std::string& stem)
+{
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const fs::path entry = it->path();
+        const pid_t creator = creatorOf(entry.filename().native(), stem);
+        if (creator > 0 && isLeftover(entry, creator))
+            ::unlink(entry.c_str());
+    }
+}
+
+// Windows refuses to replace a read-only file, administrators included; so does this:
+// a target that no one may write, or that this process may not write, is kept.
+bool mayReplace(const Target& target, std::error_code& error)
+{
+    if (!target.exists)
+        return true;
+    if ((target.status.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0) {
+        error = std::make_error_code(std::errc::permission_denied);
+        return false;
+    }
+    return true;
 }
 
 // Creates a fresh temporary file in `folder`. mkstemp would give a unique name too, but
@@ -199,9 +264,15 @@ bool replaceFileContents(const std::string& path, std::string_view contents, std
         return false;
     }
 
+    if (!mayReplace(target, error))
+        return false;
+
     const fs::path folder = target.path.has_parent_path() ? target.path.parent_path() : fs::path(".");
+    const std::string stem = temporaryStem(name);
+    removeLeftovers(folder, stem);
+    // The process number tells a later save whether this temporary's writer still runs.
     fs::path temporary;
-    const int fd = createTemporary(folder, temporaryPrefix(name), temporary, error);
+    const int fd = createTemporary(folder, stem + std::to_string(::getpid()) + "-", temporary, error);
     if (fd < 0)
         return false;
 

@@ -19,9 +19,14 @@ namespace platform {
 // system allows, its owner and group); a new file gets 0666 less the umask, like any
 // other newly created file.
 //
-// Only regular files are replaced: an empty path, a folder, a device or a path whose
-// folder cannot be written fails. On failure the old file is left as it was, the
-// temporary file is removed, false is returned and `error` says why.
+// Only regular files that may be written are replaced: an empty path, a folder, a device,
+// a read-only file (no write permission bit, or none for this process; root included)
+// or a path whose folder cannot be written fails. On failure the old file is left as it
+// was, the temporary file is removed, false is returned and `error` says why.
+//
+// Temporaries are named ".<name>.saving-<pid>-<letters>". A save also removes the
+// temporaries of the same file left by saves that were killed: those whose process no
+// longer runs and that have not been touched for a minute.
 bool replaceFileContents(const std::string& path, std::string_view contents, std::error_code& error);
 
 // As above, for callers that only need to know whether it worked.

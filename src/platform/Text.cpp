@@ -2,14 +2,36 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <locale.h>
 #include <vector>
 
 namespace platform {
 
-std::string formatText(const char* format, ...)
+namespace {
+
+// Switches the calling thread to the C locale for its lifetime; other threads keep theirs.
+class CLocaleScope {
+public:
+    CLocaleScope()
+    {
+        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+        if (cLocale != static_cast<locale_t>(nullptr))
+            previous_ = uselocale(cLocale);
+    }
+    ~CLocaleScope()
+    {
+        if (previous_ != static_cast<locale_t>(nullptr))
+            uselocale(previous_);
+    }
+    CLocaleScope(const CLocaleScope&) = delete;
+    CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+private:
+    locale_t previous_ = static_cast<locale_t>(nullptr);
+};
+
+std::string formatArguments(const char* format, va_list args)
 {
-    va_list args;
-    va_start(args, format);
     va_list measure;
     va_copy(measure, args);
     const int length = std::vsnprintf(nullptr, 0, format, measure);
@@ -20,6 +42,26 @@ std::string formatText(const char* format, ...)
         std::vsnprintf(buffer.data(), buffer.size(), format, args);
         result.assign(buffer.data(), static_cast<std::size_t>(length));
     }
+    return result;
+}
+
+} // namespace
+
+std::string formatText(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    std::string result = formatArguments(format, args);
+    va_end(args);
+    return result;
+}
+
+std::string formatFileText(const char* format, ...)
+{
+    const CLocaleScope cLocale;
+    va_list args;
+    va_start(args, format);
+    std::string result = formatArguments(format, args);
     va_end(args);
     return result;
 }

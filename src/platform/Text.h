@@ -8,6 +8,11 @@ namespace platform {
 // printf-style formatting into a std::string.
 std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// As formatText, for text written to a file: numbers always take '.' as the decimal
+// point, whatever the process locale. Only the calling thread's locale is switched,
+// and only for the call. Every writer formats its numbers through here.
+std::string formatFileText(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
 // The first `limit` characters of `text`.
 std::string cutText(const std::string& text, std::size_t limit);
 

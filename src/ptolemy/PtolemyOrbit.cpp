@@ -132,25 +132,20 @@ void PtolemyOrbit::UpdateFlags()
     hasEquant = eqx != 0 || eqy != 0;
 }
 
-bool PtolemyOrbit::WriteXml(std::FILE* file) const
+void PtolemyOrbit::WriteXml(std::string& text) const
 {
     std::vector<const PtolemyOrbit*> chain;
     for (const PtolemyOrbit* orb = this; orb != nullptr; orb = orb->next.get())
         chain.push_back(orb);
     for (auto orb = chain.rbegin(); orb != chain.rend(); ++orb) {
         const PtolemyOrbit& o = **orb;
-        std::fprintf(file, "\n\t<PtolemyOrbit>");
-        std::fprintf(file, "\n\t\t<name>%s</name>", o.name.c_str());
-        std::fprintf(file, "\n\t\t<phi>%lf</phi>", o.phi);
-        std::fprintf(file, "\n\t\t<om>%lf</om>", o.om);
-        std::fprintf(file, "\n\t\t<r>%lf</r>", o.r);
-        std::fprintf(file, "\n\t\t<eccx>%lf</eccx>", o.eccx);
-        std::fprintf(file, "\n\t\t<eccy>%lf</eccy>", o.eccy);
-        std::fprintf(file, "\n\t\t<eqx>%lf</eqx>", o.eqx);
-        std::fprintf(file, "\n\t\t<eqy>%lf</eqy>", o.eqy);
-        std::fprintf(file, "\n\t</PtolemyOrbit>\n");
+        text += "\n\t<PtolemyOrbit>";
+        text += "\n\t\t<name>" + o.name + "</name>";
+        text += platform::formatFileText("\n\t\t<phi>%lf</phi>\n\t\t<om>%lf</om>\n\t\t<r>%lf</r>", o.phi, o.om, o.r);
+        text += platform::formatFileText("\n\t\t<eccx>%lf</eccx>\n\t\t<eccy>%lf</eccy>", o.eccx, o.eccy);
+        text += platform::formatFileText("\n\t\t<eqx>%lf</eqx>\n\t\t<eqy>%lf</eqy>", o.eqx, o.eqy);
+        text += "\n\t</PtolemyOrbit>\n";
     }
-    return std::ferror(file) == 0;
 }
 
 std::unique_ptr<PtolemyOrbit> PtolemyOrbit::RandomOrb(std::unique_ptr<PtolemyOrbit> carrier)

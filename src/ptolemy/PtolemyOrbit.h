@@ -11,7 +11,6 @@
 //
 // Threading: an orb has no lock; its owner (PtolemyBody) guards it.
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -56,9 +55,8 @@ public:
     // The circles of the chain, innermost first, with eccentric and equant markers;
     // in the selected pen. cx, cy: view centre in pixels; scale: pixels per unit.
     void DrawCircles(platform::DeviceContext& device, double t, int cx, int cy, double scale) const;
-    // The chain's orbs as universe-file elements, innermost first. Returns false when
-    // the stream reports an output error.
-    bool WriteXml(std::FILE* file) const;
+    // Appends the chain's orbs to `text` as universe-file elements, innermost first.
+    void WriteXml(std::string& text) const;
 
     const std::string& Name() const { return name; }
     void SetName(const char* text);

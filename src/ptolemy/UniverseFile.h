@@ -5,6 +5,7 @@
 #include "platform/Result.h"
 
 #include <string>
+#include <system_error>
 
 class BodyList;
 class PtolemyUniverse;
@@ -13,8 +14,10 @@ class XmlDocument;
 // Writes every system of `universe` to `path`. The text goes to a temporary file
 // beside `path` that replaces it only once complete, so a failed save leaves an
 // existing file as it was. E_FAIL when the file cannot be written; on success the
-// universe's shown file becomes `path`. Run with the universe lock held.
+// universe's shown file becomes `path`. Numbers are written with '.' whatever the locale.
 HRESULT WriteUniverseFile(PtolemyUniverse& universe, const std::string& path);
+// As above; on failure `error` says why.
+HRESULT WriteUniverseFile(PtolemyUniverse& universe, const std::string& path, std::error_code& error);
 
 // Reads the systems of a loaded universe document into `bodies` (new bodies owned
 // by `universe`). On failure `bodies` is left empty and the failure code returned.

@@ -4,5 +4,7 @@
 
 HRESULT UniverseFileDialog::SaveToPath(const std::string& path)
 {
-    return WriteUniverseFile(universe_, path);
+    std::error_code error;
+    const HRESULT result = WriteUniverseFile(universe_, path, error);
+    return reportSaveResult(path, result, error);
 }

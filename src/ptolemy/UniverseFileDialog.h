@@ -1,6 +1,6 @@
 #pragma once
 // The universe's file dialog: remembers the current universe file and answers a
-// confirmed Save As by writing the universe file there.
+// confirmed Save As by writing the universe file there; a failed save is reported.
 #include "documents/FileDialogHelper.h"
 
 class PtolemyUniverse;

@@ -53,18 +53,40 @@ std::optional<std::string> readScript(const std::string& path)
 
 QtMessageHandler previousMessageHandler = nullptr;
 
-// In batch runs standard error carries one line per message box. A window-system plugin
-// (offscreen, for one) warns there about window requests it does not implement ("This
-// plugin does not support propagateSizeHints()"); such notices say nothing about the
-// program and would break that one-line-per-message contract, so they are dropped.
-void dropUnsupportedPlatformNotices(QtMsgType type, const QMessageLogContext& context, const QString& text)
+// In batch runs standard error carries one line per message box. Qt adds notices of its
+// own that say nothing about the program and would break that one-line-per-message
+// contract, so they are dropped: a window-system plugin (offscreen, for one) warns about
+// window requests it does not implement ("This plugin does not support
+// propagateSizeHints()"), and QStandardPaths reports that it chose a runtime folder
+// ("QStandardPaths: XDG_RUNTIME_DIR not set, defaulting to ...").
+bool isPlatformNotice(QtMsgType type, const QString& text)
 {
-    if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support ")))
+    return type == QtWarningMsg
+        && (text.startsWith(QLatin1String("This plugin does not support "))
+            || text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")));
+}
+
+void dropPlatformNotices(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (isPlatformNotice(type, text))
         return;
     if (previousMessageHandler)
         previousMessageHandler(type, context, text);
     else
         std::cerr << qFormatLogMessage(type, context, text).toLocal8Bit().constData() << '\n';
+}
+
+bool hasEnvironment(const char* name) { return !qEnvironmentVariableIsEmpty(name); }
+
+// A run that only scripts, grabs or times itself needs no screen: without a display to
+// connect to, it draws offscreen rather than failing to start. A platform the user chose
+// is kept.
+void chooseOffscreenWithoutADisplay(const CommandLine& line)
+{
+    const bool unattended = line.usesBatchMode() || line.finishAfterMilliseconds().has_value();
+    if (unattended && !hasEnvironment("QT_QPA_PLATFORM") && !hasEnvironment("DISPLAY")
+        && !hasEnvironment("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 // Message boxes and file dialogs: batch runs (and scripts) never wait for a person.
@@ -73,7 +95,6 @@ void installDialogs(const CommandLine& line, platform::ScriptedChooser& scripted
     static platform::InteractiveMessageSink interactiveMessages;
     static platform::InteractiveChooser interactiveChooser;
     if (line.usesBatchMode()) {
-        previousMessageHandler = qInstallMessageHandler(dropUnsupportedPlatformNotices);
         platform::setMessageSink(nullptr);
         platform::setChooser(&scripted);
     } else {
@@ -97,6 +118,10 @@ int run(const CommandLine& line, const std::optional<ParsedScript>& script)
     int argc = 1;
     char programName[] = "skyloom";
     char* argv[] = { programName, nullptr };
+    chooseOffscreenWithoutADisplay(line);
+    // Before the application is made: Qt gives some of its notices while it starts.
+    if (line.usesBatchMode())
+        previousMessageHandler = qInstallMessageHandler(dropPlatformNotices);
     QApplication application(argc, argv);
     static platform::ScriptedChooser scriptedChooser;
     installDialogs(line, scriptedChooser);

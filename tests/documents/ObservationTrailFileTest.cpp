@@ -1,6 +1,7 @@
 #include "documents/ObservationTrail.h"
 
 #include "platform/Message.h"
+#include "support/CommaDecimalLocale.h"
 #include "support/TestFiles.h"
 #include "xml/XmlDocument.h"
 
@@ -208,23 +209,20 @@ TEST_F(TrailFileTest, SaveThenLoadReproducesTheTrailInLogicalOrder)
 
 TEST_F(TrailFileTest, SavedFileUsesThePointWhateverTheLocale)
 {
-    const char* previous = std::setlocale(LC_ALL, nullptr);
-    const std::string restore = previous != nullptr ? previous : "C";
-    bool switched = false;
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "nl_NL.UTF-8"}) {
-        if (std::setlocale(LC_ALL, name) != nullptr) {
-            switched = true;
-            break;
-        }
-    }
-    if (!switched) {
-        GTEST_SKIP() << "no locale with a decimal comma is installed";
-    }
     const std::string path = folder.file("locale.obs");
-    const HRESULT result = knownTrail().Save(path);
-    std::setlocale(LC_ALL, restore.c_str());
-    ASSERT_EQ(result, S_OK);
+    ObservationTrail loaded(1);
+    {
+        const testing_support::CommaDecimalLocale comma;
+        if (!comma.active())
+            GTEST_SKIP() << "no locale with a decimal comma is installed and localedef could not make one";
+        ASSERT_EQ(knownTrail().Save(path), S_OK);
+        ASSERT_EQ(loadFile(path, loaded), S_OK);
+    }
     EXPECT_NE(readWholeFile(path).find("<x>1.500000</x>"), std::string::npos);
+    // Read back whole: a decimal comma would have cut each number at its point.
+    EXPECT_EQ(loaded.x(0), 1.5);
+    EXPECT_EQ(loaded.y(0), -2.25);
+    EXPECT_EQ(loaded.t(1), 12.5);
 }
 
 TEST_F(TrailFileTest, ReaderTakesChildrenInAnyOrderAndIgnoresOthers)

@@ -343,6 +343,46 @@ TEST(BitmapFiles, ReportsFilesThatCannotBeLoaded)
     EXPECT_EQ(recorder.last().text.size(), 255u);
 }
 
+// A 58-byte .bmp: the two headers and one 24-bit pixel, claiming `width` x `height` pixels.
+std::string bmpHeaderClaiming(std::int32_t width, std::int32_t height)
+{
+    QByteArray bytes(58, '\0');
+    const auto put = [&bytes](int offset, std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xff);
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put(2, 58, 4); // file size
+    put(10, 54, 4); // pixels start
+    put(14, 40, 4); // info header size
+    put(18, static_cast<std::uint32_t>(width), 4);
+    put(22, static_cast<std::uint32_t>(height), 4);
+    put(26, 1, 2); // planes
+    put(28, 24, 2); // bits per pixel, uncompressed
+    return bytes.toStdString();
+}
+
+// A header that claims more pixels than its file holds, or more than any screen shows,
+// is refused as a file that is not a picture, before the pixels are allocated.
+TEST(BitmapFiles, RefusesPicturesLargerThanTheirFileOrTheLimit)
+{
+    testing_support::TemporaryFolder folder;
+    platform::MessageRecorder recorder;
+    Bitmap bitmap;
+    const std::string huge = folder.write("huge.bmp", bmpHeaderClaiming(1, 33'000'000));
+    const std::string wide = folder.write("wide.bmp", bmpHeaderClaiming(20'000, -1));
+    const std::string cut = folder.write("cut.bmp", bmpHeaderClaiming(1000, 1000));
+    for (const std::string& path : { huge, wide, cut }) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(bitmap.loadFromFile(path.c_str(), 1), E_FAIL);
+        EXPECT_EQ(recorder.last().text, "Couldn't open bitmap file " + path + ".  Error was 13");
+        EXPECT_EQ(bitmap.isValid(), E_FAIL);
+    }
+    EXPECT_EQ(bitmap.loadFromFile(folder.write("one.bmp", bmpHeaderClaiming(1, 1)).c_str(), 1), S_OK);
+    EXPECT_EQ(recorder.count(), 3u);
+}
+
 TEST(BitmapResources, LoadsByNameAndReportsMissingNames)
 {
     const auto library = platform::ResourceLibrary::load();

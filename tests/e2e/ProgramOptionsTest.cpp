@@ -53,6 +53,19 @@ TEST(ProgramOptionsTest, OptionMissingItsValueIsAUsageError)
     EXPECT_EQ(result.errorLines().size(), 1u) << result.errors;
 }
 
+// Without any display a batch run draws offscreen by itself, and Qt's notice about the
+// missing runtime folder stays off standard error, which carries only the program's lines.
+TEST(ProgramOptionsTest, BatchRunWithoutADisplayRunsOffscreenSilently)
+{
+    ProgramSandbox sandbox;
+    sandbox.withoutDisplay();
+
+    const ProgramResult result = sandbox.run({"--batch", "--quit-after", "500"});
+
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.errors, "");
+}
+
 TEST(ProgramOptionsTest, DemonstrationModeRunsThroughMissingLayoutsSilently)
 {
     const ProgramSandbox sandbox;

@@ -15,11 +15,13 @@ namespace {
 
 // Variables the sandbox sets itself; inherited values of these are dropped.
 const char* const kOwnVariables[] = {"QT_QPA_PLATFORM=", "ASTREON_REGISTRY=", "XDG_RUNTIME_DIR=", "XDG_CONFIG_HOME="};
+// Variables that name a display; dropped for a run without one.
+const char* const kDisplayVariables[] = {"DISPLAY=", "WAYLAND_DISPLAY="};
 
-bool isOwnVariable(const char* entry)
+template <std::size_t N> bool startsWithAny(const char* entry, const char* const (&prefixes)[N])
 {
-    for (const char* own : kOwnVariables) {
-        if (std::strncmp(entry, own, std::strlen(own)) == 0)
+    for (const char* prefix : prefixes) {
+        if (std::strncmp(entry, prefix, std::strlen(prefix)) == 0)
             return true;
     }
     return false;
@@ -64,14 +66,16 @@ std::vector<std::string> ProgramSandbox::environment() const
 {
     std::vector<std::string> variables;
     for (char** entry = environ; *entry; ++entry) {
-        if (!isOwnVariable(*entry))
+        if (!startsWithAny(*entry, kOwnVariables) && (display_ || !startsWithAny(*entry, kDisplayVariables)))
             variables.emplace_back(*entry);
     }
-    variables.push_back("QT_QPA_PLATFORM=offscreen");
+    if (display_) {
+        variables.push_back("QT_QPA_PLATFORM=offscreen");
+        variables.push_back("XDG_RUNTIME_DIR=" + runtimeFolder_);
+    }
     if (ownRegistry_)
         variables.push_back("ASTREON_REGISTRY=" + registryFile_);
     variables.push_back("XDG_CONFIG_HOME=" + folder_.file("config"));
-    variables.push_back("XDG_RUNTIME_DIR=" + runtimeFolder_);
     return variables;
 }
 

@@ -26,6 +26,9 @@ public:
     // Later runs get no registry file of the sandbox's: the program finds its own
     // (user and system registry files are kept out through HOME and XDG_CONFIG_HOME).
     void withoutRegistry() { ownRegistry_ = false; }
+    // Later runs get no display at all: no DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM
+    // (the program must choose for itself) and no XDG_RUNTIME_DIR.
+    void withoutDisplay() { display_ = false; }
     // Writes a script of `steps`, one a line, and returns its path.
     std::string writeScript(const std::string& name, const std::vector<std::string>& steps) const;
     // A path inside the sandbox's temporary folder (the file need not exist).
@@ -43,6 +46,7 @@ private:
     std::string program_;
     std::string startFolder_;
     bool ownRegistry_ = true;
+    bool display_ = true;
     std::string registryFile_;
     std::string runtimeFolder_;
 };

@@ -136,7 +136,10 @@ TEST_F(ObservatoryPublishTest, ACancelledOrFailedSaveKeepsTheEarlierPublication)
     EXPECT_EQ(observatory.publishedTrailCopy()->count(), 3);
     EXPECT_EQ(sharedTrailCopy()->count(), 3);
     EXPECT_EQ(sharedTrailCopy()->startYear(), 400);
-    EXPECT_EQ(recorder.count(), 0u);
+    // The failure is told, with the file and the system's reason, rather than passed over.
+    ASSERT_EQ(recorder.count(), 1u);
+    EXPECT_EQ(recorder.last().text, "Couldn't save " + unwritable + ": No such file or directory");
+    EXPECT_EQ(recorder.last().caption, "Astreon Error");
 }
 
 TEST_F(ObservatoryPublishTest, PublishedListKeepsItsReadingsAfterAKindChange)

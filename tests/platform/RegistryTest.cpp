@@ -44,3 +44,22 @@ TEST(Registry, BuildTreeRegistryPointsAtTheShippedData)
     ASSERT_TRUE(root.has_value());
     EXPECT_EQ(*root, platform::programDataDir());
 }
+
+// A root directory holding a comma, a semicolon, backslashes and quotes comes back whole
+// from a registry file written as the build and the install write theirs; a hand-written
+// file with the value unquoted gives it as written too (QSettings would have split it at
+// its commas and cut it at its semicolon).
+TEST(Registry, RootDirWithSeparatorsAndEscapesReadsBackWhole)
+{
+    testing_support::TemporaryFolder folder;
+    const std::string root = "/home/ana/sky,2026;term 2\\old \"best\"";
+    const std::string file = folder.file("registry.ini");
+    const std::string command = std::string("'") + SKYLOOM_CMAKE_COMMAND + "' '-DREGISTRY_FILE=" + file
+        + "' '-DROOT_DIR=" + root + "' -P '" + SKYLOOM_REGISTRY_WRITER + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    RegistryOverride override(file);
+    EXPECT_EQ(platform::readRootDir(), root);
+
+    folder.write("registry.ini", "[SOFTWARE\\Astreon\\ObserverWindow]\n RootDir = /home/ana/sky,2026;b\\c \r\n");
+    EXPECT_EQ(platform::readRootDir(), "/home/ana/sky,2026;b\\c");
+}

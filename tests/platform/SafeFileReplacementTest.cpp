@@ -3,6 +3,7 @@
 #include "support/TestFiles.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <system_error>
 #include <unistd.h>
 #include <vector>
@@ -121,12 +123,52 @@ TEST(SafeFileReplacement, ExistingFileKeepsItsMode)
     fs::permissions(path, fs::perms(0604));
     ASSERT_TRUE(platform::replaceFileContents(path, "new"));
     EXPECT_EQ(permissionBits(path), 0604u);
+}
 
-    // A read-only file is still replaced, as long as its folder may be written, and stays read-only.
+// A read-only file is kept even though its folder may be written and the rename would
+// succeed: writing over it in place would have failed, so replacing it must too (root
+// included, as a read-only file is on Windows).
+TEST(SafeFileReplacement, ReadOnlyFileIsKept)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.write("published.obs", "old");
     fs::permissions(path, fs::perms(0444));
-    ASSERT_TRUE(platform::replaceFileContents(path, "newer"));
-    EXPECT_EQ(readWholeFile(path), "newer");
+    std::error_code error;
+    EXPECT_FALSE(platform::replaceFileContents(path, "new", error));
+    EXPECT_EQ(error, std::errc::permission_denied);
+    EXPECT_EQ(readWholeFile(path), "old");
     EXPECT_EQ(permissionBits(path), 0444u);
+    EXPECT_EQ(entries(folder.path()), std::vector<std::string> { "published.obs" });
+}
+
+// A save killed between creating its temporary and renaming it leaves the temporary;
+// the next save of the same file removes it once its process is gone, and keeps the
+// temporaries of running processes, of other files and those touched just now.
+TEST(SafeFileReplacement, NextSaveRemovesTheTemporaryOfAKilledSave)
+{
+    TemporaryFolder folder;
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ASSERT_GT(ended, 0);
+    ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+    const std::string gone = std::to_string(ended);
+    const std::string living = std::to_string(::getppid());
+    const auto stale = [&](const std::string& name) {
+        const std::string path = folder.write(name, "half a file");
+        fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    };
+    stale(".universe.ptu.saving-" + gone + "-Ab12xZ");
+    stale(".universe.ptu.saving-" + living + "-Cd34yW");
+    stale(".other.ptu.saving-" + gone + "-Ef56zV");
+    folder.write(".universe.ptu.saving-" + gone + "-Gh78wU", "just begun");
+
+    ASSERT_TRUE(platform::replaceFileContents(folder.file("universe.ptu"), "whole"));
+    EXPECT_EQ(readWholeFile(folder.file("universe.ptu")), "whole");
+    std::vector<std::string> kept { ".other.ptu.saving-" + gone + "-Ef56zV", ".universe.ptu.saving-" + gone + "-Gh78wU",
+        ".universe.ptu.saving-" + living + "-Cd34yW", "universe.ptu" };
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(entries(folder.path()), kept);
 }
 
 TEST(SafeFileReplacement, WritesThroughALinkChainAndKeepsTheLinks)

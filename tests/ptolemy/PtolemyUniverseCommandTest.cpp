@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -96,6 +97,21 @@ TEST_F(PtolemyUniverseCommand, SaveThenLoadRestoresTheSystems)
     // Numbers come back to six decimals.
     EXPECT_NEAR(universe.Bodies().Get(0)->Chain()->r, chain->r, 0.0000005);
     EXPECT_EQ(universe.Bodies().Get(0)->OrbCount(), chain->ChainLength());
+}
+
+// Saving over a read-only file fails, keeps the file and says so, naming the file and
+// the system's reason; the universe keeps showing no file.
+TEST_F(PtolemyUniverseCommand, SaveOverAReadOnlyFileKeepsItAndSaysWhy)
+{
+    const std::string path = folder.write("kept.ptu", "the teacher's copy");
+    std::filesystem::permissions(path, std::filesystem::perms(0444));
+    chooser.answerFile(path);
+    EXPECT_TRUE(FAILED(press(3)));
+    EXPECT_EQ(testing_support::readWholeFile(path), "the teacher's copy");
+    EXPECT_EQ(universe.ShownFile(), "");
+    ASSERT_EQ(recorder.count(), 1u);
+    EXPECT_EQ(recorder.last().text, "Couldn't save " + path + ": Permission denied");
+    EXPECT_EQ(recorder.last().caption, "Astreon Error");
 }
 
 TEST_F(PtolemyUniverseCommand, ALoadThatDoesNotReadKeepsTheSystems)

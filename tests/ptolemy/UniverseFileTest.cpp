@@ -5,6 +5,7 @@
 #include "ptolemy/BodyList.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyUniverse.h"
+#include "support/CommaDecimalLocale.h"
 #include "support/TestFiles.h"
 #include "xml/XmlDocument.h"
 
@@ -133,6 +134,33 @@ TEST_F(UniverseFileTest, NumbersKeepSixDecimals)
     ASSERT_EQ(read(path), S_OK);
     EXPECT_DOUBLE_EQ(body(0)->Chain()->phi, 0.123457);
     EXPECT_FALSE(body(0)->Chain()->hasEccentric);
+}
+
+// Under a comma-decimal locale the writer used to write "0,100000", which read back as 0.
+TEST_F(UniverseFileTest, NumbersKeepTheirPointUnderACommaLocale)
+{
+    clear();
+    universe.Lock();
+    universe.LockClock();
+    universe.Bodies().Add(nullptr);
+    universe.UnlockClock();
+    universe.Unlock();
+    const auto chain = std::make_unique<PtolemyOrbit>("comma", 1.5, -2.25, 0.1, nullptr, 0, 0, 0, -3.75);
+    body(0)->SetChain(chain.get());
+    const std::string path = folder.file("comma.ptu");
+    {
+        const testing_support::CommaDecimalLocale comma;
+        if (!comma.active())
+            GTEST_SKIP() << "no locale with a decimal comma is installed and localedef could not make one";
+        ASSERT_EQ(WriteUniverseFile(universe, path), S_OK);
+        clear();
+        ASSERT_EQ(read(path), S_OK);
+    }
+    EXPECT_NE(readWholeFile(path).find("<r>0.100000</r>"), std::string::npos);
+    EXPECT_EQ(body(0)->Chain()->r, 0.1);
+    EXPECT_EQ(body(0)->Chain()->phi, 1.5);
+    EXPECT_EQ(body(0)->Chain()->om, -2.25);
+    EXPECT_EQ(body(0)->Chain()->eqy, -3.75);
 }
 
 TEST_F(UniverseFileTest, AnUnnamedOrbReadsBackUnnamed)

@@ -1,0 +1,17 @@
+#pragma once
+// Reads a picture file for a Bitmap, refusing before any pixel is allocated a picture
+// whose header claims more than the file can hold or more than kMaxPictureSide pixels a
+// side: a damaged or hostile header would otherwise stall the window thread and take
+// gigabytes for a picture that cannot be shown.
+#include <QImage>
+#include <QString>
+
+namespace drawing {
+
+// Pictures larger than this on either side are refused.
+constexpr int kMaxPictureSide = 16384;
+
+// The picture at `path`, or a null image when it cannot be read or is refused.
+QImage readPicture(const QString& path);
+
+} // namespace drawing
