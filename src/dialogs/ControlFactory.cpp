@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -92,6 +93,24 @@ namespace {
         combo->setGeometry(templateRect.x(), templateRect.y(), templateRect.width(), fieldHeight);
     }
 
+    // A one-line label whose text is wider in this desktop's font than in the template's
+    // runs on to the right (within the dialog) instead of wrapping into a second line that
+    // its height would cut off.
+    void fitLabel(QLabel* label, const QRect& templateRect)
+    {
+        const QFontMetrics metrics(label->font());
+        const bool oneLine = templateRect.height() < 2 * metrics.lineSpacing();
+        const int textWidth = metrics.horizontalAdvance(label->text()) + 2;
+        const QWidget* dialog = label->parentWidget();
+        const int room = dialog ? dialog->width() - templateRect.x() : textWidth;
+        if (!oneLine || textWidth <= templateRect.width() || textWidth > room) {
+            label->setGeometry(templateRect);
+            return;
+        }
+        label->setWordWrap(false);
+        label->setGeometry(templateRect.x(), templateRect.y(), textWidth, templateRect.height());
+    }
+
     void setFocusPolicy(const ControlTemplate& control, QWidget* widget)
     {
         if (control.kind == ControlKind::GroupBox || control.kind == ControlKind::Label) {
@@ -112,6 +131,8 @@ QWidget* createControlWidget(const ControlTemplate& control, const DialogUnits& 
     const QRect rect = units.toPixels(control.rect);
     if (auto* combo = qobject_cast<QComboBox*>(widget))
         fitComboBox(combo, rect);
+    else if (auto* label = qobject_cast<QLabel*>(widget); label && control.kind == ControlKind::Label)
+        fitLabel(label, rect);
     else
         widget->setGeometry(rect);
     setFocusPolicy(control, widget);

@@ -6,8 +6,12 @@ namespace dialogs {
 
 DialogUnits DialogUnits::ofFont(const QFont& font)
 {
+    // As the platform the templates were drawn for measures a dialog font: the average
+    // width of the 52 Latin letters, rounded. A font's own "average character width" is
+    // often narrower than its letters, and the templates' labels would then be cut.
     const QFontMetrics metrics(font);
-    return DialogUnits(metrics.averageCharWidth(), metrics.height());
+    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return DialogUnits((letters / 26 + 1) / 2, metrics.height());
 }
 
 QRect DialogUnits::toPixels(const QRect& units) const

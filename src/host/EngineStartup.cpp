@@ -2,6 +2,7 @@
 
 #include "drawing/SharedSprites.h"
 #include "platform/ResourceLibrary.h"
+#include "ptolemydialogs/PtolemyDialogs.h"
 #include "windows/WindowRegistry.h"
 
 #include <memory>
@@ -14,6 +15,8 @@ const platform::ResourceLibrary* EngineStartup::start()
     if (!library)
         return nullptr;
     platform::ResourceLibrary::setCurrent(library.get());
+    // The universe's Edit button opens its dialogs from the library made current above.
+    installPtolemyDialogs();
     loadSharedSprites(library.get());
     return library.get();
 }

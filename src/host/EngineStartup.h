@@ -12,7 +12,8 @@ class ResourceLibrary;
 class EngineStartup {
 public:
     // Makes the window registry, loads the resource library (once per process; it is
-    // never unloaded) and makes it current, then loads the shared sprites from it.
+    // never unloaded) and makes it current, installs the Ptolemy editing dialogs, then
+    // loads the shared sprites from it.
     // Null, with nothing shown, when the resource library cannot be loaded: the caller
     // says so in its own words.
     static const platform::ResourceLibrary* start();

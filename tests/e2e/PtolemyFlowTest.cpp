@@ -67,3 +67,31 @@ TEST(PtolemyFlowTest, LoadingAMissingUniverseReportsIt)
 }
 
 } // namespace
+
+// A student's whole edit, worked by script steps on the real dialogs: a new random
+// system, its outer cycle's radius, its trace colour; a save shows all three. A radius
+// that is not a positive number is refused and changes nothing.
+TEST(PtolemyFlowTest, EditingDialogsChangeTheSystemsThatASaveWrites)
+{
+    ProgramSandbox sandbox;
+    const std::string saved = sandbox.file("edited.ptu");
+    const std::string script = sandbox.writeScript("edit.txt",
+        {"wait 200", "press 1 Edit", "dialog 1017 click", "dialog 1042 click", "dialog 1014 dblclick",
+            "dialog 1014 select 0", "dialog 1012 click", "dialog 1006 text -3", "dialog 1 click",
+            "dialog 1006 text 42.5", "dialog 1 click", "dialog 1 click", "dialog 1043 click",
+            "dialog 1014 dblclick", "answer-colour 12 34 56", "dialog 1010 click", "dialog 1 click",
+            "dialog 1 click", "answer-file " + saved, "press 1 Save", "quit"});
+
+    const ProgramResult result = sandbox.run({"--batch", "--script", script, "--", ptolemyLayout()});
+
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.errorLines(),
+        std::vector<std::string>{"MessageBox[Bad Parameter]: Orbit radius must be a positive number"});
+    const std::string text = testing_support::readWholeFile(saved);
+    const std::size_t added = text.find("<name>Random #1</name>");
+    ASSERT_NE(added, std::string::npos) << text;
+    const std::string system = text.substr(added);
+    EXPECT_NE(system.find("<arg>red=12</arg>"), std::string::npos) << "the trace colour";
+    EXPECT_NE(system.find("<r>42.500000</r>"), std::string::npos) << "the outer cycle's radius";
+    EXPECT_EQ(system.find("<r>-3"), std::string::npos);
+}
