@@ -258,7 +258,15 @@ void PtolemyBody::SetMatchTrail(const ObservationTrail* trail)
     matchExtent_ = MatchExtent();
 }
 
-HRESULT PtolemyBody::LoadMatchTrail(const std::string& path)
+void PtolemyBody::SetMatchPath(const std::string& path)
+{
+    UniverseLock lock(owner_);
+    setMatchPath(path);
+    if (path.empty())
+        matchFileDialog_.setPath(nullptr);
+}
+
+HRESULT PtolemyBody::LoadMatchTrail(const std::string& path, std::int32_t reportXmlErrors)
 {
     {
         UniverseLock lock(owner_);
@@ -267,7 +275,7 @@ HRESULT PtolemyBody::LoadMatchTrail(const std::string& path)
     // Read into a trail of its own, any error shown without taking the universe lock (a
     // message box runs a nested event loop); the body changes only once the read succeeded.
     XmlDocument document;
-    HRESULT result = document.loadFile(path.c_str(), 0);
+    HRESULT result = document.loadFile(path.c_str(), reportXmlErrors);
     if (FAILED(result))
         return result;
     ObservationTrail trail(1);
@@ -287,5 +295,11 @@ HRESULT PtolemyBody::ChooseMatchTrail(QWidget* parent)
     const HRESULT result = chooser.open(parent, file_types::kTrail);
     if (FAILED(result))
         return result;
-    return LoadMatchTrail(chooser.getPath());
+    const std::string previousFile = MatchFile();
+    const HRESULT loaded = LoadMatchTrail(chooser.getPath(), 1);
+    if (FAILED(loaded)) {
+        UniverseLock lock(owner_);
+        matchFileDialog_.setPath(previousFile.c_str());
+    }
+    return loaded;
 }

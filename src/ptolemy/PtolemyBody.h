@@ -119,13 +119,18 @@ public:
     void AttachDevice(platform::DeviceContext& device);
 
     // Records `path` as the match file, then loads it as the observation trail to
-    // match; the previous trail stays on failure. (locked)
-    HRESULT LoadMatchTrail(const std::string& path);
-    // Lets the user choose a trail file, then loads it; cancelling changes nothing. (locked)
+    // match (the XML layer's own messages shown when reportXmlErrors is 1); the previous
+    // trail stays on failure. (locked)
+    HRESULT LoadMatchTrail(const std::string& path, std::int32_t reportXmlErrors = 0);
+    // Lets the user choose a trail file, then loads it with every message shown;
+    // cancelling changes nothing, and a file that does not load keeps the previous trail
+    // and match file. (locked)
     HRESULT ChooseMatchTrail(QWidget* parent);
     // The path of the trail last loaded successfully (or as set by the editing dialog).
     std::string GetMatchPath() const { return matchPath(); }
-    void SetMatchPath(const std::string& path) { setMatchPath(path); }
+    // An empty path also forgets the match file, so that a cleared trail is no longer
+    // named by the universe file.
+    void SetMatchPath(const std::string& path);
     // The trail file last asked for, written to the universe file.
     const std::string& MatchFile() const { return matchFileDialog_.getPath(); }
 

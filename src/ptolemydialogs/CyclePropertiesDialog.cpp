@@ -3,6 +3,7 @@
 #include "dialogs/Notification.h"
 #include "dialogs/TemplateDialog.h"
 #include "platform/Message.h"
+#include "platform/Release.h"
 #include "platform/Text.h"
 #include "ptolemy/PtolemyOrbit.h"
 #include "ptolemydialogs/EditingState.h"
@@ -60,6 +61,8 @@ void CyclePropertiesDialog::init(dialogs::TemplateDialog& dialog, QWidget*)
         dialog.end(kCancelResult);
         return;
     }
+    if (platform::isEarlierRelease())
+        dialog.setWindowTitle(QStringLiteral("Orb Properties"));
     dialog.setText(kName, cycle->Name());
     dialog.setText(kRadius, shown("%.1lf", cycle->r));
     dialog.setText(kOmega, shown("%.3lf", cycle->om));

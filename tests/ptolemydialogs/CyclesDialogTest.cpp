@@ -1,5 +1,5 @@
 #include "ptolemydialogs/EditSession.h"
-
+#include "support/TestFiles.h"
 
 #include <cmath>
 
@@ -30,6 +30,9 @@ constexpr int kEquantX = 1021;
 constexpr int kEccentricX = 1022;
 constexpr int kEccentricY = 1024;
 constexpr int kHasEccentric = 1001;
+constexpr int kMatchPath = 1005;
+constexpr int kBrowse = 1011;
+constexpr int kClear = 1027;
 constexpr int kApply = 1025;
 
 class CyclesDialogTest : public testing_support::EditSession {
@@ -161,4 +164,31 @@ TEST_F(CyclesDialogTest, CyclePropertiesRefuseBadNumbersAndStoreWhatIsShown)
 
     EXPECT_EQ(edit(), S_OK);
     EXPECT_EQ(recorder.count(), 4u);
+}
+
+// Browse loads with every message shown and a file that does not load keeps the trail
+// and the file the universe names; Clear forgets both, so a save no longer names it.
+TEST_F(CyclesDialogTest, BrowseKeepsTheTrailOnABadFileAndClearForgetsIt)
+{
+    testing_support::TemporaryFolder folder;
+    const std::string good = folder.write("good.obs",
+        "<ObservationTrail><startYear>0</startYear><endYear>1</endYear><numObservations>1</numObservations>"
+        "<Observation><x>1</x><y>2</y><az>0.5</az><el>0.1</el><t>0.2</t></Observation></ObservationTrail>");
+    const std::string bad = folder.write("bad.obs", "<ObservationTrail>");
+    ASSERT_EQ(system(0).LoadMatchTrail(good), S_OK);
+    chooser.answerFile(bad);
+    openCycles();
+    then("PTEDITDIALOG", [&](DialogDriver& driver, TemplateDialog& dialog) {
+        EXPECT_TRUE(driver.click(kBrowse));
+        EXPECT_EQ(dialog.text(kMatchPath), good) << "a file that does not load changes nothing";
+        EXPECT_EQ(system(0).MatchFile(), good);
+        EXPECT_EQ(recorder.count(), 1u) << "the XML layer says why the file did not load";
+        EXPECT_TRUE(driver.click(kClear));
+        EXPECT_EQ(dialog.text(kMatchPath), "");
+        EXPECT_EQ(system(0).MatchFile(), "") << "a save no longer names the cleared trail";
+        EXPECT_TRUE(driver.click(kDone));
+    });
+    closeSystems();
+
+    EXPECT_EQ(edit(), S_OK);
 }
