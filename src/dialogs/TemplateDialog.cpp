@@ -14,7 +14,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace dialogs {
 
@@ -103,7 +106,18 @@ void TemplateDialog::placeAt(const QPoint& positionInUnits, QWidget* owner)
     if (!owner)
         return;
     const QPoint offset(units_.toPixelsX(positionInUnits.x()), units_.toPixelsY(positionInUnits.y()));
-    move(owner->mapToGlobal(QPoint(0, 0)) + offset);
+    const QPoint wanted = owner->mapToGlobal(QPoint(0, 0)) + offset;
+    // Owners near the right or bottom edge (a control window) would push the dialog off
+    // the screen: it is kept whole on the owner's screen.
+    const QScreen* screen = owner->screen();
+    if (!screen) {
+        move(wanted);
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const int x = std::max(area.left(), std::min(wanted.x(), area.right() + 1 - width()));
+    const int y = std::max(area.top(), std::min(wanted.y(), area.bottom() + 1 - height()));
+    move(x, y);
 }
 
 void TemplateDialog::connectNotifications(const ControlTemplate& control, QWidget* widget)
