@@ -1,5 +1,7 @@
 #include "dialogs/ControlFactory.h"
 
+#include "platform/DisplayText.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,21 +18,19 @@ namespace dialogs {
 
 namespace {
 
-    QString latin1(const std::string& text)
-    {
-        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    }
+    // The property of a control that holds the bytes of its text.
+    constexpr const char* kTextBytes = "skyloomTextBytes";
 
     QWidget* makePushButton(const ControlTemplate& control, QWidget* parent)
     {
-        auto* button = new QPushButton(latin1(control.text), parent);
+        auto* button = new QPushButton(platform::displayText(control.text), parent);
         button->setDefault(control.kind == ControlKind::DefaultPushButton);
         return button;
     }
 
     QWidget* makeLabel(const ControlTemplate& control, QWidget* parent)
     {
-        auto* label = new QLabel(latin1(control.text), parent);
+        auto* label = new QLabel(platform::displayText(control.text), parent);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
@@ -39,7 +39,7 @@ namespace {
 
     QWidget* makeEdit(const ControlTemplate& control, QWidget* parent)
     {
-        auto* edit = new QLineEdit(latin1(control.text), parent);
+        auto* edit = new QLineEdit(platform::displayText(control.text), parent);
         edit->setReadOnly(control.hasStyle("ES_READONLY"));
         edit->setFrame(control.hasStyle("WS_BORDER"));
         return edit;
@@ -66,11 +66,11 @@ namespace {
         case ControlKind::PushButton:
             return makePushButton(control, parent);
         case ControlKind::CheckBox:
-            return new QCheckBox(latin1(control.text), parent);
+            return new QCheckBox(platform::displayText(control.text), parent);
         case ControlKind::RadioButton:
-            return new QRadioButton(latin1(control.text), parent);
+            return new QRadioButton(platform::displayText(control.text), parent);
         case ControlKind::GroupBox:
-            return new QGroupBox(latin1(control.text), parent);
+            return new QGroupBox(platform::displayText(control.text), parent);
         case ControlKind::Label:
             return makeLabel(control, parent);
         case ControlKind::Edit:
@@ -125,9 +125,21 @@ namespace {
 
 } // namespace
 
+QString showText(QObject* control, const std::string& bytes)
+{
+    control->setProperty(kTextBytes, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return platform::displayText(bytes);
+}
+
+std::string keptText(const QObject* control, const QString& shown)
+{
+    return platform::storedText(shown, control->property(kTextBytes).toByteArray().toStdString());
+}
+
 QWidget* createControlWidget(const ControlTemplate& control, const DialogUnits& units, QWidget* parent)
 {
     QWidget* const widget = makeWidget(control, parent);
+    showText(widget, control.text);
     const QRect rect = units.toPixels(control.rect);
     if (auto* combo = qobject_cast<QComboBox*>(widget))
         fitComboBox(combo, rect);

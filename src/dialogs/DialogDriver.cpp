@@ -1,6 +1,8 @@
 #include "dialogs/DialogDriver.h"
 
+#include "dialogs/ControlFactory.h"
 #include "dialogs/TemplateDialog.h"
+#include "platform/RawFile.h"
 #include "platform/WindowThread.h"
 
 #include <QAbstractButton>
@@ -75,7 +77,7 @@ bool DialogDriver::setEditText(int id, const std::string& text)
     auto* const edit = dialog_ ? qobject_cast<QLineEdit*>(dialog_->control(id)) : nullptr;
     if (!edit || !edit->isEnabled() || edit->isReadOnly())
         return false;
-    const QString value = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    const QString value = showText(edit, text);
     edit->setText(value);
     emit edit->textEdited(value);
     return true;
@@ -95,7 +97,8 @@ QImage DialogDriver::grab() const { return dialog_ ? dialog_->grab().toImage() :
 bool DialogDriver::saveImage(const std::string& path) const
 {
     const QImage image = grab();
-    return !image.isNull() && image.save(QString::fromStdString(path), "PNG");
+    QFile file;
+    return !image.isNull() && platform::openRawFile(path, QIODevice::WriteOnly, file) && image.save(&file, "PNG");
 }
 
 } // namespace dialogs

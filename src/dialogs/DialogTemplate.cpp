@@ -74,8 +74,8 @@ namespace {
         return names;
     }
 
-    // Template text is single-byte throughout the engine.
-    std::string latin1(const QString& text) { return text.toLatin1().toStdString(); }
+    // Template text is kept in UTF-8, the encoding it is shown from (platform::displayText).
+    std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
     std::optional<ControlTemplate> readControl(const QXmlStreamAttributes& attributes)
     {
@@ -89,7 +89,7 @@ namespace {
         const std::optional<ControlKind> kind = kindNamed(*kindName);
         if (!kind)
             return std::nullopt;
-        return ControlTemplate { *id, *kind, latin1(*text), *rect, styleNames(*styles) };
+        return ControlTemplate { *id, *kind, utf8(*text), *rect, styleNames(*styles) };
     }
 
 } // namespace
@@ -108,12 +108,12 @@ std::optional<DialogTemplate> DialogTemplate::parse(const QByteArray& xml)
         return std::nullopt;
 
     DialogTemplate result;
-    result.name_ = latin1(*name);
-    result.caption_ = latin1(*caption);
+    result.name_ = utf8(*name);
+    result.caption_ = utf8(*caption);
     result.position_ = rect->topLeft();
     result.size_ = rect->size();
     result.styles_ = styleNames(*styles);
-    result.fontFamily_ = latin1(textAttribute(attributes, "font").value_or(QString()));
+    result.fontFamily_ = utf8(textAttribute(attributes, "font").value_or(QString()));
     result.pointSize_ = numberAttribute(attributes, "pointSize").value_or(0);
 
     while (reader.readNextStartElement()) {

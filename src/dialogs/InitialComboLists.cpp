@@ -13,7 +13,7 @@ namespace {
         std::vector<std::string> items;
         while (reader.readNextStartElement()) {
             if (reader.name() == QLatin1String("Item"))
-                items.push_back(reader.readElementText().toLatin1().toStdString());
+                items.push_back(reader.readElementText().toUtf8().toStdString());
             else
                 reader.skipCurrentElement();
         }

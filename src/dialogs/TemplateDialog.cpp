@@ -4,6 +4,7 @@
 #include "dialogs/DialogProcedure.h"
 #include "dialogs/DialogTemplate.h"
 #include "dialogs/Notification.h"
+#include "platform/DisplayText.h"
 #include "platform/WindowThread.h"
 
 #include <QAbstractButton>
@@ -23,12 +24,15 @@ namespace dialogs {
 
 namespace {
 
-    QString latin1(const std::string& text)
-    {
-        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    }
+    // List and combo rows keep the bytes of their text here.
+    constexpr int kTextBytesRole = Qt::UserRole;
 
-    std::string latin1(const QString& text) { return text.toLatin1().toStdString(); }
+    QByteArray bytesOf(const std::string& text) { return QByteArray(text.data(), static_cast<qsizetype>(text.size())); }
+
+    std::string rowText(const QString& shown, const QVariant& bytes)
+    {
+        return platform::storedText(shown, bytes.toByteArray().toStdString());
+    }
 
     // The template's font when it names one (the desktop substitutes the nearest it has),
     // else the application's.
@@ -36,7 +40,7 @@ namespace {
     {
         QFont font = QApplication::font();
         if (!dialogTemplate.fontFamily().empty())
-            font.setFamily(latin1(dialogTemplate.fontFamily()));
+            font.setFamily(platform::displayText(dialogTemplate.fontFamily()));
         if (dialogTemplate.pointSize() > 0)
             font.setPointSize(dialogTemplate.pointSize());
         return font;
@@ -70,7 +74,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, DialogProce
 {
     platform::assertWindowThread();
     setFont(dialogFont(dialogTemplate));
-    setWindowTitle(latin1(dialogTemplate.caption()));
+    setWindowTitle(platform::displayText(dialogTemplate.caption()));
     setFixedSize(units_.toPixels(QRect(QPoint(0, 0), dialogTemplate.size())).size());
     buildControls(dialogTemplate);
     placeAt(dialogTemplate.position(), owner);
@@ -189,7 +193,9 @@ QComboBox* TemplateDialog::comboBox(int id) const { return qobject_cast<QComboBo
 void TemplateDialog::setText(int id, const std::string& text)
 {
     QWidget* const widget = control(id);
-    const QString value = latin1(text);
+    if (!widget)
+        return;
+    const QString value = showText(widget, text);
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setText(value);
     else if (auto* edit = qobject_cast<QLineEdit*>(widget))
@@ -204,15 +210,15 @@ std::string TemplateDialog::text(int id) const
 {
     QWidget* const widget = control(id);
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        return latin1(button->text());
+        return keptText(widget, button->text());
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        return latin1(edit->text());
+        return keptText(widget, edit->text());
     if (auto* label = qobject_cast<QLabel*>(widget))
-        return latin1(label->text());
+        return keptText(widget, label->text());
     if (auto* group = qobject_cast<QGroupBox*>(widget))
-        return latin1(group->title());
+        return keptText(widget, group->title());
     if (auto* combo = qobject_cast<QComboBox*>(widget))
-        return latin1(combo->currentText());
+        return rowText(combo->currentText(), combo->currentData(kTextBytesRole));
     return {};
 }
 
@@ -242,7 +248,7 @@ int TemplateDialog::addListItem(int id, const std::string& text)
     QListWidget* const list = listBox(id);
     if (!list)
         return -1;
-    const QString value = latin1(text);
+    const QString value = platform::displayText(text);
     return insertListItem(id, found->sorted ? sortedRowFor(list, value) : list->count(), text);
 }
 
@@ -253,7 +259,9 @@ int TemplateDialog::insertListItem(int id, int row, const std::string& text)
         return -1;
     const int at = row == -1 ? list->count() : row;
     const QSignalBlocker silent(list);
-    list->insertItem(at, latin1(text));
+    auto* const item = new QListWidgetItem(platform::displayText(text));
+    item->setData(kTextBytesRole, bytesOf(text));
+    list->insertItem(at, item);
     return at;
 }
 
@@ -310,7 +318,7 @@ std::string TemplateDialog::listItemText(int id, int row) const
     QListWidget* const list = listBox(id);
     if (!list || row < 0 || row >= list->count())
         return {};
-    return latin1(list->item(row)->text());
+    return rowText(list->item(row)->text(), list->item(row)->data(kTextBytesRole));
 }
 
 int TemplateDialog::addComboItem(int id, const std::string& text)
@@ -321,7 +329,7 @@ int TemplateDialog::addComboItem(int id, const std::string& text)
     const QSignalBlocker silent(combo);
     // Qt would show the first entry added; the dialog's own selection decides instead.
     const int shown = combo->currentIndex();
-    combo->addItem(latin1(text));
+    combo->addItem(platform::displayText(text), bytesOf(text));
     combo->setCurrentIndex(shown);
     return combo->count() - 1;
 }
@@ -334,7 +342,7 @@ void TemplateDialog::setComboItems(int id, const std::vector<std::string>& items
     const QSignalBlocker silent(combo);
     combo->clear();
     for (const std::string& item : items)
-        combo->addItem(latin1(item));
+        combo->addItem(platform::displayText(item), bytesOf(item));
     combo->setCurrentIndex(-1);
 }
 
@@ -365,7 +373,7 @@ std::string TemplateDialog::comboItemText(int id, int row) const
     QComboBox* const combo = comboBox(id);
     if (!combo || row < 0 || row >= combo->count())
         return {};
-    return latin1(combo->itemText(row));
+    return rowText(combo->itemText(row), combo->itemData(row, kTextBytesRole));
 }
 
 } // namespace dialogs

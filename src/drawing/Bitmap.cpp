@@ -6,9 +6,9 @@
 #include "platform/ResourceLibrary.h"
 #include "platform/Text.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,12 +31,12 @@ void reportLoadError(const std::string& text)
     platform::showMessage(platform::cutText(text, kMessageLength), "ObserverWindow Error");
 }
 
-int fileErrorNumber(const QString& path)
+int fileErrorNumber(const std::string& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0)
         return kFileNotFound;
-    if (!info.isReadable())
+    if (::access(path.c_str(), R_OK) != 0)
         return kAccessDenied;
     return kInvalidData;
 }
@@ -112,7 +112,8 @@ HRESULT Bitmap::loadFromFile(const char* path, std::int32_t reportErrors)
     unload();
     if (path[0] == '\0')
         return S_OK;
-    const QString filePath = QString::fromLocal8Bit(platform::resolveDataPath(path).c_str());
+    // The path's bytes go to the file system as they are (see PictureReader.h).
+    const std::string filePath = platform::resolveDataPath(path);
     if (loadFromImage(drawing::readPicture(filePath)) != S_OK) {
         if (reportErrors == 1)
             reportLoadError(

@@ -1,5 +1,7 @@
 #include "drawing/PictureReader.h"
 
+#include "platform/RawFile.h"
+
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
@@ -28,10 +30,10 @@ template <typename Value> Value littleEndianAt(const QByteArray& bytes, int offs
 // False for an uncompressed .bmp that claims too many pixels a side or whose rows, as its
 // header describes them, run past the end of the file. Other files, compressed bitmaps
 // and unknown pixel depths are left to the reader.
-bool bmpPixelsFitTheFile(const QString& path)
+bool bmpPixelsFitTheFile(const std::string& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!platform::openRawFile(path, QIODevice::ReadOnly, file))
         return true;
     const QByteArray headers = file.read(kBmpHeadersLength);
     if (headers.size() < kBmpHeadersLength || !headers.startsWith("BM")
@@ -57,9 +59,17 @@ bool sizeIsAcceptable(const QSize& size)
 
 } // namespace
 
-QImage readPicture(const QString& path)
+QImage readPicture(const std::string& path)
 {
-    QImageReader reader(path);
+    QFile file;
+    if (!platform::openRawFile(path, QIODevice::ReadOnly, file))
+        return {};
+    // The name's suffix guides the choice of reader as it does for a reader given a file name.
+    const std::size_t dot = path.find_last_of("./");
+    const QByteArray suffix = dot != std::string::npos && path[dot] == '.'
+        ? QByteArray::fromStdString(path.substr(dot + 1)).toLower()
+        : QByteArray();
+    QImageReader reader(&file, suffix);
     reader.setAllocationLimit(kAllocationLimitMegabytes);
     if (!sizeIsAcceptable(reader.size()))
         return {};

@@ -4,14 +4,16 @@
 // side: a damaged or hostile header would otherwise stall the window thread and take
 // gigabytes for a picture that cannot be shown.
 #include <QImage>
-#include <QString>
+
+#include <string>
 
 namespace drawing {
 
 // Pictures larger than this on either side are refused.
 constexpr int kMaxPictureSide = 16384;
 
-// The picture at `path`, or a null image when it cannot be read or is refused.
-QImage readPicture(const QString& path);
+// The picture at `path`, or a null image when it cannot be read or is refused. The path's
+// bytes name the file as they are, whatever their encoding.
+QImage readPicture(const std::string& path);
 
 } // namespace drawing

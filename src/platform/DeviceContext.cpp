@@ -1,5 +1,7 @@
 #include "platform/DeviceContext.h"
 
+#include "platform/DisplayText.h"
+
 #include <cmath>
 
 namespace platform {
@@ -166,7 +168,7 @@ ColourRef DeviceContext::pixel(int x, int y) const
 
 void DeviceContext::textOut(int x, int y, const std::string& text)
 {
-    const QString qtext = QString::fromLatin1(text.c_str(), static_cast<qsizetype>(text.size()));
+    const QString qtext = displayText(text);
     if (opaqueText_)
         painter_.fillRect(QRect(x, y, metrics().horizontalAdvance(qtext), lineHeight()), toQColor(textBackground_));
     painter_.setPen(toQColor(textColour_));
@@ -201,7 +203,7 @@ int DeviceContext::lineHeight() const
 
 int DeviceContext::textWidth(const std::string& text) const
 {
-    return metrics().horizontalAdvance(QString::fromLatin1(text.c_str(), static_cast<qsizetype>(text.size())));
+    return metrics().horizontalAdvance(displayText(text));
 }
 
 void DeviceContext::setRasterOp(RasterOp op)

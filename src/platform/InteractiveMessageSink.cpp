@@ -1,5 +1,6 @@
 #include "platform/InteractiveMessageSink.h"
 
+#include "platform/DisplayText.h"
 #include "platform/ModalDialog.h"
 
 #include <QMessageBox>
@@ -27,8 +28,8 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
 void InteractiveMessageSink::show(const ShownMessage& message)
 {
     // On the heap and watched, like every dialog (see ModalDialog.h).
-    QPointer<QMessageBox> box = new QMessageBox(boxIcon(message.icon), QString::fromLocal8Bit(message.caption.c_str()),
-        QString::fromLocal8Bit(message.text.c_str()), QMessageBox::Ok);
+    QPointer<QMessageBox> box = new QMessageBox(boxIcon(message.icon), displayText(message.caption),
+        displayText(message.text), QMessageBox::Ok);
     runModal(box.data());
     delete box.data();
 }

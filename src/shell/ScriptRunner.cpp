@@ -3,6 +3,8 @@
 #include "dialogs/DialogDriver.h"
 #include "dialogs/DialogRuntime.h"
 #include "platform/Chooser.h"
+#include "platform/DisplayText.h"
+#include "platform/RawFile.h"
 #include "shell/MainWindow.h"
 #include "windows/ControlWindow.h"
 #include "windows/WindowRecord.h"
@@ -121,7 +123,7 @@ bool ScriptRunner::press(const ScriptStep& step)
     QWidget* const target = layoutWindow(window_, step.number);
     if (!target)
         return report(step, "no window " + std::to_string(step.number) + " in the layout on screen");
-    QPushButton* const button = findButton(target, QString::fromLatin1(step.text.c_str()));
+    QPushButton* const button = findButton(target, platform::displayText(step.text));
     if (!button)
         return report(step, "window " + std::to_string(step.number) + " has no button '" + step.text + "'");
     button->click();
@@ -167,7 +169,8 @@ std::string ScriptRunner::fromStartFolder(const std::string& path)
 
 bool ScriptRunner::screenshot(const ScriptStep& step)
 {
-    if (!window_.grab().save(QString::fromLocal8Bit(step.text.c_str()), "PNG"))
+    QFile file;
+    if (!platform::openRawFile(step.text, QIODevice::WriteOnly, file) || !window_.grab().save(&file, "PNG"))
         return report(step, "could not write the screenshot '" + step.text + "'");
     return true;
 }

@@ -5,6 +5,7 @@
 #include "platform/InteractiveChooser.h"
 #include "platform/InteractiveMessageSink.h"
 #include "platform/Message.h"
+#include "platform/RawFile.h"
 #include "platform/ResourceLibrary.h"
 #include "shell/CommandLine.h"
 #include "shell/InitialLayoutPath.h"
@@ -107,7 +108,9 @@ void installDialogs(const CommandLine& line, platform::ScriptedChooser& scripted
 void finishAfter(int milliseconds, MainWindow& window, const std::string& screenshotPath)
 {
     QTimer::singleShot(milliseconds, &window, [&window, screenshotPath] {
-        if (!screenshotPath.empty() && !window.grab().save(QString::fromLocal8Bit(screenshotPath.c_str()), "PNG"))
+        QFile file;
+        if (!screenshotPath.empty()
+            && (!platform::openRawFile(screenshotPath, QIODevice::WriteOnly, file) || !window.grab().save(&file, "PNG")))
             std::cerr << "skyloom: could not write the screenshot '" << screenshotPath << "'\n";
         window.close();
     });

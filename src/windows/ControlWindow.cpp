@@ -1,6 +1,7 @@
 #include "windows/ControlWindow.h"
 
 #include "imagesource/ImageSource.h"
+#include "platform/DisplayText.h"
 #include "platform/HandlerScope.h"
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
@@ -35,7 +36,7 @@ void ControlWindow::makeButtons(ImageSource* source)
     const DialogBaseUnits units = dialogBaseUnits();
     buttons_.reserve(static_cast<std::size_t>(count));
     for (int index = 0; index < count; ++index) {
-        auto* button = new QPushButton(QString::fromLatin1(table[index].label.c_str()), this);
+        auto* button = new QPushButton(platform::displayText(table[index].label), this);
         button->setGeometry(units.x, units.y + 2 * units.y * index, 20 * units.x, (7 * units.y) / 4);
         connect(button, &QPushButton::clicked, this, [this, index] { onButtonPressed(index); });
         buttons_.push_back(button);
@@ -53,7 +54,7 @@ void ControlWindow::setButtonText(int index, const char* text)
 {
     QPushButton* const target = button(index);
     if (target && text)
-        target->setText(QString::fromLatin1(text));
+        target->setText(platform::displayText(text));
 }
 
 void ControlWindow::onButtonPressed(int index)

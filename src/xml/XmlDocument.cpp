@@ -83,18 +83,33 @@ LoadFailure readFile(const char* path, const std::string& resolved, std::string&
     return failure;
 }
 
-// The parser accepts text and further elements beside the root element; a well-formed
-// document has exactly one root element and only markup around it.
+// Whether the XML declaration `node` opens the file: only a byte-order mark may precede
+// its "<?", so its name "xml" stands at line 1, position 3.
+bool opensTheFile(const pugi::xml_node node, const std::string& bytes, pugi::xml_encoding encoding)
+{
+    const ParsePosition where = ParsePosition::locate(bytes, encoding, node.offset_debug());
+    return where.line == 1 && where.position == 3;
+}
+
+// The parser accepts text and further elements beside the root element, an XML declaration
+// anywhere between them and document types after the root element; a well-formed document
+// has exactly one root element and only markup around it, its declaration is the very first
+// thing in the file and its one document type comes before the root element.
 LoadFailure checkDocumentLevel(const pugi::xml_document& document, const char* path,
                                const std::string& bytes, pugi::xml_encoding encoding)
 {
     bool rootSeen = false;
+    bool doctypeSeen = false;
     for (const pugi::xml_node child : document.children()) {
         const bool text = child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata;
         const bool secondRoot = child.type() == pugi::node_element && rootSeen;
-        if (text || secondRoot)
+        const bool misplacedDeclaration =
+            child.type() == pugi::node_declaration && !opensTheFile(child, bytes, encoding);
+        const bool misplacedDoctype = child.type() == pugi::node_doctype && (rootSeen || doctypeSeen);
+        if (text || secondRoot || misplacedDeclaration || misplacedDoctype)
             return parseError(path, bytes, encoding, child.offset_debug());
         rootSeen = rootSeen || child.type() == pugi::node_element;
+        doctypeSeen = doctypeSeen || child.type() == pugi::node_doctype;
     }
     if (!rootSeen)
         return parseError(path, bytes, encoding, std::numeric_limits<std::ptrdiff_t>::max());

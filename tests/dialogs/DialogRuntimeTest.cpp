@@ -6,6 +6,7 @@
 #include "platform/Message.h"
 #include "ptolemy/PtolemyUniverse.h"
 
+#include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
 
@@ -144,6 +145,24 @@ TEST_F(DialogRuntimeTest, PositionedInsertsKeepTheirRowsInASortedStyleList)
     const char* rows[] = { "Mid", "Beta", "Zeta", "Alpha" };
     for (int row = 0; row < 4; ++row)
         EXPECT_EQ(dialog.listItemText(1014, row), rows[row]);
+}
+
+TEST_F(DialogRuntimeTest, TextsShowDecodedAndReadBackTheirOwnBytes)
+{
+    TemplateDialog dialog(*shippedTemplate("PTEDITDIALOG"), procedure, &owner);
+    const std::string latin1 = "\xE9t\xE9", utf8 = "\xC3\xA9t\xC3\xA9";
+    dialog.setText(1004, latin1);
+    EXPECT_EQ(dialog.text(1004), latin1);
+    dialog.setText(1005, utf8);
+    EXPECT_EQ(dialog.text(1005), utf8);
+    dialog.insertListItem(1014, -1, latin1);
+    EXPECT_EQ(dialog.listItemText(1014, 0), latin1);
+
+    auto* const edit = qobject_cast<QLineEdit*>(dialog.control(1004));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->text(), QStringLiteral("\u00E9t\u00E9"));
+    edit->setText(edit->text() + QLatin1Char('!')); // a changed text comes back in UTF-8
+    EXPECT_EQ(dialog.text(1004), utf8 + "!");
 }
 
 TEST_F(DialogRuntimeTest, AMissingTemplateFailsWithTheSystemTextShownAsAnError)

@@ -6,6 +6,7 @@
 #include "platform/Text.h"
 #include "support/TestFiles.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QRect>
 
@@ -316,6 +317,22 @@ TEST(BitmapFiles, LoadsABitmapFileAndReplacesThePreviousPicture)
     EXPECT_EQ(bitmap.loadFromFile(folder.file("missing.bmp").c_str(), 0), E_FAIL);
     EXPECT_EQ(bitmap.isValid(), E_FAIL);
     EXPECT_EQ(bitmap.loadFromFile(nullptr, 1), E_INVALIDARG);
+}
+
+TEST(BitmapFiles, LoadsUnderLatin1AndUtf8FileNames)
+{
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(patternImage().save(&buffer, "BMP"));
+    testing_support::TemporaryFolder folder;
+    // A Latin-1 name is not valid UTF-8, Qt's local encoding here; its bytes name the file.
+    for (const std::string name : { "\xE9t\xE9.bmp", "\xC3\xA9t\xC3\xA9.bmp" }) {
+        const std::string path = folder.write(name, bmp.toStdString());
+        Bitmap bitmap;
+        ASSERT_EQ(bitmap.loadFromFile(path.c_str(), 1), S_OK) << path;
+        EXPECT_EQ(bitmap.image(), patternImage());
+    }
 }
 
 TEST(BitmapFiles, ReportsFilesThatCannotBeLoaded)

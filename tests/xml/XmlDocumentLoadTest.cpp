@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -134,6 +135,30 @@ TEST_F(XmlDocumentLoad, FileWithoutOneRootElementIsAnError)
     messages_.clear();
     EXPECT_EQ(loadReported("lead<a/>"), E_FAIL);
     EXPECT_EQ(onlyMessage(), lineMessage(1, 1));
+}
+
+TEST_F(XmlDocumentLoad, DeclarationOnlyFirstAndDocumentTypeOnlyOnceBeforeTheRoot)
+{
+    // The error stands where the parser places the node: the declaration's name "xml",
+    // the document type's name; the original parser's column there is not known.
+    EXPECT_EQ(loadReported("\xEF\xBB\xBF<?xml version='1.0'?>\n<!DOCTYPE a>\n<a/>"), S_OK);
+    EXPECT_EQ(messages_.count(), 0u);
+
+    const std::pair<const char*, std::pair<int, int>> rejected[] = {
+        {"<?xml version='1.0'?>\n<?xml version='1.0'?>\n<a/>", {2, 3}},
+        {" <?xml version='1.0'?><a/>", {1, 4}},
+        {"\n<?xml version='1.0'?><a/>", {2, 3}},
+        {"<!-- c --><?xml version='1.0'?><a/>", {1, 13}},
+        {"<a/>\n<?xml version='1.0'?>", {2, 3}},
+        {"<a/>\n<!DOCTYPE a>", {2, 11}},
+        {"<!DOCTYPE a>\n<!DOCTYPE a>\n<a/>", {2, 11}},
+    };
+    for (const auto& [content, where] : rejected) {
+        messages_.clear();
+        EXPECT_EQ(loadReported(content), E_FAIL) << content;
+        EXPECT_EQ(onlyMessage(), lineMessage(where.first, where.second)) << content;
+        EXPECT_TRUE(document_.getCurrent().isNull()) << content;
+    }
 }
 
 TEST_F(XmlDocumentLoad, PositionCountsTheCharactersOfTheFileEncoding)

@@ -1,0 +1,17 @@
+#pragma once
+// Opens files for Qt by the bytes of their paths.
+//
+// A QString path is converted to the local encoding and back, which not every byte string
+// survives (a Latin-1 name is not valid UTF-8); paths are bytes and reach the file system
+// unchanged, so every file the engine hands to Qt is opened here.
+#include <QFile>
+
+#include <string>
+
+namespace platform {
+
+// Opens `file` on the file named by `path` for reading (QIODevice::ReadOnly) or for writing
+// from the start (QIODevice::WriteOnly, creating or emptying it). False when it cannot.
+bool openRawFile(const std::string& path, QIODevice::OpenMode mode, QFile& file);
+
+} // namespace platform
