@@ -27,22 +27,6 @@ namespace {
 
 constexpr int kGaveUp = -99;
 
-// Acts on the running dialog from inside its modal loop, as a person would; a dialog
-// still open after five seconds is ended so that a fault fails the test, not hangs it.
-void whileRunning(std::function<void(DialogDriver&)> actions)
-{
-    QTimer::singleShot(0, [actions = std::move(actions)] {
-        TemplateDialog* dialog = DialogRuntime::topmost();
-        ASSERT_NE(dialog, nullptr);
-        DialogDriver driver(*dialog);
-        actions(driver);
-    });
-    QTimer::singleShot(5000, [] {
-        if (TemplateDialog* dialog = DialogRuntime::topmost())
-            dialog->end(kGaveUp);
-    });
-}
-
 class DialogRuntimeTest : public testing::Test {
 protected:
     void SetUp() override
@@ -51,8 +35,26 @@ protected:
             GTEST_SKIP() << "the resource library is not beside the test program";
     }
 
+    // Acts on the running dialog from inside its modal loop, as a person would; a dialog
+    // still open after five seconds is ended so that a fault fails the test, not hangs it.
+    // The timers belong to this test: they go with it and never reach a later one.
+    void whileRunning(std::function<void(DialogDriver&)> actions)
+    {
+        QTimer::singleShot(0, &timers_, [actions = std::move(actions)] {
+            TemplateDialog* dialog = DialogRuntime::topmost();
+            ASSERT_NE(dialog, nullptr);
+            DialogDriver driver(*dialog);
+            actions(driver);
+        });
+        QTimer::singleShot(5000, &timers_, [] {
+            if (TemplateDialog* dialog = DialogRuntime::topmost())
+                dialog->end(kGaveUp);
+        });
+    }
+
     QWidget owner;
     RecordingProcedure procedure;
+    QObject timers_;
 };
 
 } // namespace

@@ -70,7 +70,7 @@ protected:
     // Presses Edit with the queued steps working the dialogs; every step must have run.
     HRESULT edit()
     {
-        QTimer::singleShot(0, [this] { runNextStep(); });
+        QTimer::singleShot(0, &timerContext_, [this] { runNextStep(); });
         QTimer watchdog;
         watchdog.setSingleShot(true);
         QObject::connect(&watchdog, &QTimer::timeout, [] {
@@ -135,7 +135,7 @@ private:
         const bool ready = dialog && !dialog->hasEnded() && dialog->templateName() == steps_.front().templateName;
         // Scheduled first: a step that opens a dialog returns only once it has closed,
         // and the steps after it are what work that dialog.
-        QTimer::singleShot(ready ? 0 : 5, [this] { runNextStep(); });
+        QTimer::singleShot(ready ? 0 : 5, &timerContext_, [this] { runNextStep(); });
         if (!ready)
             return;
         Step step = std::move(steps_.front());
@@ -146,6 +146,9 @@ private:
 
     const platform::ResourceLibrary* previousLibrary_ = nullptr;
     std::deque<Step> steps_;
+    // The step timers' context: destroyed first with the fixture, so that a timer still
+    // pending when a test ends never reaches the fixture that is gone.
+    QObject timerContext_;
 };
 
 } // namespace testing_support
