@@ -14,7 +14,7 @@ extern char** environ;
 namespace {
 
 // Variables the sandbox sets itself; inherited values of these are dropped.
-const char* const kOwnVariables[] = {"QT_QPA_PLATFORM=", "ASTREON_REGISTRY=", "XDG_RUNTIME_DIR=", "XDG_CONFIG_HOME="};
+const char* const kOwnVariables[] = {"QT_QPA_PLATFORM=", "ASTREON_REGISTRY=", "XDG_RUNTIME_DIR=", "XDG_CONFIG_HOME=", "LSAN_OPTIONS="};
 // Variables that name a display; dropped for a run without one.
 const char* const kDisplayVariables[] = {"DISPLAY=", "WAYLAND_DISPLAY="};
 
@@ -76,6 +76,9 @@ std::vector<std::string> ProgramSandbox::environment() const
     if (ownRegistry_)
         variables.push_back("ASTREON_REGISTRY=" + registryFile_);
     variables.push_back("XDG_CONFIG_HOME=" + folder_.file("config"));
+    // A sanitized program reads its leak suppressions from here (the e2e program's own
+    // environment list cannot carry them; see tests/support/SanitizerOptions.cpp).
+    variables.push_back(std::string("LSAN_OPTIONS=suppressions=") + SKYLOOM_LSAN_SUPPRESSIONS);
     return variables;
 }
 
