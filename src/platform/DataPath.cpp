@@ -32,4 +32,13 @@ std::string resolveDataPath(const std::string& path)
     return (std::filesystem::path(root) / path).string();
 }
 
+std::string resolveStartPath(const std::string& path)
+{
+    if (path.empty() || std::filesystem::path(path).is_absolute())
+        return path;
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
 } // namespace platform

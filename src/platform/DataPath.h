@@ -21,4 +21,9 @@ void setRootDirectory(const std::string& folder);
 // the root directory joined with `path`.
 std::string resolveDataPath(const std::string& path);
 
+// A path given on the command line or in a script: relative to the folder the program
+// was started in (the working directory, which the engine never changes), made absolute;
+// empty and absolute paths, and any the system cannot resolve, come back as they are.
+std::string resolveStartPath(const std::string& path);
+
 } // namespace platform

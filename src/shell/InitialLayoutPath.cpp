@@ -1,5 +1,6 @@
 #include "shell/InitialLayoutPath.h"
 
+#include "platform/DataPath.h"
 #include "platform/Registry.h"
 
 #include <cstring>
@@ -38,10 +39,8 @@ std::string chooseInitialLayout(const std::string& commandLineTail)
 {
     if (commandLineTail.size() < kShortestTail)
         return defaultInitialLayoutPath();
-    const std::filesystem::path tail(commandLineTail);
     std::error_code error;
-    if (tail.is_absolute() || !std::filesystem::exists(tail, error))
+    if (!std::filesystem::exists(commandLineTail, error))
         return commandLineTail;
-    const std::filesystem::path absolute = std::filesystem::absolute(tail, error);
-    return error ? commandLineTail : absolute.lexically_normal().string();
+    return platform::resolveStartPath(commandLineTail);
 }

@@ -3,6 +3,7 @@
 #include "dialogs/DialogDriver.h"
 #include "dialogs/DialogRuntime.h"
 #include "platform/Chooser.h"
+#include "platform/DataPath.h"
 #include "platform/DisplayText.h"
 #include "platform/RawFile.h"
 #include "shell/MainWindow.h"
@@ -14,7 +15,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <filesystem>
 #include <vector>
 
 ScriptRunner::ScriptRunner(MainWindow& window, platform::ScriptedChooser& chooser, std::ostream& errors)
@@ -71,7 +71,7 @@ bool ScriptRunner::runStep(const ScriptStep& step)
     case ScriptStep::Kind::Press:
         return press(step);
     case ScriptStep::Kind::AnswerFile:
-        chooser_.answerFile(fromStartFolder(step.text));
+        chooser_.answerFile(platform::resolveStartPath(step.text));
         return true;
     case ScriptStep::Kind::AnswerCancel:
     case ScriptStep::Kind::AnswerColourCancel:
@@ -139,7 +139,7 @@ bool ScriptRunner::workDialog(const ScriptStep& step)
     if (step.kind == ScriptStep::Kind::DialogClose)
         return driver.close() || report(step, "the dialog cannot be closed");
     if (step.kind == ScriptStep::Kind::DialogShot)
-        return driver.saveImage(fromStartFolder(step.text))
+        return driver.saveImage(platform::resolveStartPath(step.text))
             || report(step, "could not write the dialog picture '" + step.text + "'");
     if (!actOnControl(driver, step))
         return report(step, "control " + std::to_string(step.number) + " cannot " + step.text);
@@ -155,16 +155,6 @@ bool ScriptRunner::actOnControl(dialogs::DialogDriver& driver, const ScriptStep&
     if (step.text == "select")
         return driver.select(step.number, std::stoi(step.value));
     return driver.setEditText(step.number, step.value);
-}
-
-std::string ScriptRunner::fromStartFolder(const std::string& path)
-{
-    // The program never changes its working directory, so it is still the start folder.
-    if (path.empty() || std::filesystem::path(path).is_absolute())
-        return path;
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.lexically_normal().string();
 }
 
 bool ScriptRunner::screenshot(const ScriptStep& step)

@@ -48,8 +48,6 @@ private:
     void scheduleNext(int delayMilliseconds);
     void finish();
     bool press(const ScriptStep& step);
-    // A relative path of a script names a file under the folder the program was started in.
-    static std::string fromStartFolder(const std::string& path);
     bool screenshot(const ScriptStep& step);
     // The dialog steps act on the innermost modal dialog that is running.
     bool workDialog(const ScriptStep& step);
