@@ -13,7 +13,7 @@ void engineAnchor() { }
 
 } // namespace
 
-std::filesystem::path engineFolder()
+std::filesystem::path engineFile()
 {
     Dl_info info {};
     std::error_code error;
@@ -26,8 +26,10 @@ std::filesystem::path engineFolder()
     if (error || file.empty())
         return {};
     const std::filesystem::path resolved = std::filesystem::weakly_canonical(file, error);
-    return (error ? file : resolved).parent_path();
+    return error ? file : resolved;
 }
+
+std::filesystem::path engineFolder() { return engineFile().parent_path(); }
 
 std::filesystem::path installedLibraryFolder(const std::filesystem::path& folder)
 {

@@ -7,7 +7,9 @@
 
 namespace platform {
 
-// The folder of the file holding the engine's code; empty when it cannot be told.
+// The file holding the engine's code (links resolved); empty when it cannot be told.
+std::filesystem::path engineFile();
+// The folder of that file; empty when it cannot be told.
 std::filesystem::path engineFolder();
 
 // The install's folders relative to a prefix: <prefix>/lib and <prefix>/share/skyloom.

@@ -1,10 +1,14 @@
 #include "platform/Registry.h"
 
 #include "platform/EngineLocation.h"
+#include "platform/IniDocument.h"
 #include "platform/IniFile.h"
+#include "platform/SafeFileReplacement.h"
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace platform {
 
@@ -37,6 +41,32 @@ std::string installedDataDir()
     return (error ? data : canonical).string();
 }
 
+std::string userRegistryFile()
+{
+    const std::string xdg = environment("XDG_CONFIG_HOME");
+    const std::string home = environment("HOME");
+    if (!xdg.empty())
+        return xdg + "/Astreon/registry.ini";
+    if (!home.empty())
+        return home + "/.config/Astreon/registry.ini";
+    return {};
+}
+
+// The whole file, an empty text for a file that does not exist yet, or nothing when it
+// exists but cannot be read.
+std::optional<std::string> readWholeFile(const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return std::string();
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
 } // namespace
 
 std::string programDataDir()
@@ -49,12 +79,7 @@ std::string registryFilePath()
 {
     std::string candidates[4];
     candidates[0] = environment("ASTREON_REGISTRY");
-    const std::string xdg = environment("XDG_CONFIG_HOME");
-    const std::string home = environment("HOME");
-    if (!xdg.empty())
-        candidates[1] = xdg + "/Astreon/registry.ini";
-    else if (!home.empty())
-        candidates[1] = home + "/.config/Astreon/registry.ini";
+    candidates[1] = userRegistryFile();
     candidates[2] = "/etc/xdg/Astreon/registry.ini";
     const std::string installed = installedDataDir();
     candidates[3] = installed.empty() ? std::string(SKYLOOM_REGISTRY_FILE) : installed + "/registry.ini";
@@ -63,6 +88,35 @@ std::string registryFilePath()
             return candidate;
     }
     return {};
+}
+
+std::string registryFileForWriting()
+{
+    const std::string inUse = registryFilePath();
+    return inUse.empty() ? userRegistryFile() : inUse;
+}
+
+bool editRegistry(const std::function<void(IniDocument&)>& change, std::string& error)
+{
+    const std::string path = registryFileForWriting();
+    if (path.empty()) {
+        error = "no registry file: neither ASTREON_REGISTRY nor HOME is set";
+        return false;
+    }
+    const std::optional<std::string> text = readWholeFile(path);
+    if (!text) {
+        error = path + ": cannot be read";
+        return false;
+    }
+    IniDocument document(*text);
+    change(document);
+    std::error_code failure;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), failure);
+    if (!replaceFileContents(path, document.text(), failure)) {
+        error = path + ": " + failure.message();
+        return false;
+    }
+    return true;
 }
 
 std::optional<std::string> readRegistryValue(const std::string& key, const std::string& name)

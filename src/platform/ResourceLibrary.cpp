@@ -7,6 +7,8 @@
 
 #include <atomic>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <mutex>
 #include <vector>
@@ -21,6 +23,7 @@ std::atomic<const ResourceLibrary*> currentLibrary{nullptr};
 // would unregister its Qt resources. Guarded by loadMutex.
 std::mutex loadMutex;
 QLibrary* loadedLibrary = nullptr;
+std::string loadError;
 
 // Beside the engine's own file (the program, or the library that holds the engine),
 // then in the install's library folder.
@@ -56,6 +59,7 @@ std::unique_ptr<ResourceLibrary> ResourceLibrary::load()
 {
     std::lock_guard lock(loadMutex);
     if (loadedLibrary == nullptr) {
+        loadError = std::strerror(ENOENT);
         for (const auto& path : candidatePaths()) {
             std::error_code error;
             if (!std::filesystem::is_regular_file(path, error))
@@ -66,11 +70,18 @@ std::unique_ptr<ResourceLibrary> ResourceLibrary::load()
                 loadedLibrary = library.release(); // deliberately kept for the whole process
                 break;
             }
+            loadError = library->errorString().toStdString();
         }
     }
     if (loadedLibrary == nullptr)
         return nullptr;
     return std::unique_ptr<ResourceLibrary>(new ResourceLibrary(reinterpret_cast<std::uintptr_t>(loadedLibrary)));
+}
+
+std::string ResourceLibrary::lastLoadError()
+{
+    std::lock_guard lock(loadMutex);
+    return loadedLibrary == nullptr ? loadError : std::string();
 }
 
 const ResourceLibrary* ResourceLibrary::current()

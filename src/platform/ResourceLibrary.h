@@ -18,8 +18,11 @@ public:
     static std::string fileName();
     // Loads the library from the folder of the engine's own file (the program or the
     // library holding the engine), then from the install's library folder.
-    // Null on failure (nothing shown).
+    // Null on failure (nothing shown; lastLoadError says why).
     static std::unique_ptr<ResourceLibrary> load();
+    // The system's text for the last failed load: the loader's own words, or the text of
+    // "no such file" when no candidate exists.
+    static std::string lastLoadError();
     // The library loaded by the program or the control, or null before it is loaded.
     static const ResourceLibrary* current();
     static void setCurrent(const ResourceLibrary* library);

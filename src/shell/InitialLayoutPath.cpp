@@ -1,7 +1,7 @@
 #include "shell/InitialLayoutPath.h"
 
-#include "platform/DataPath.h"
 #include "platform/Registry.h"
+#include "scripting/CommandLine.h"
 
 #include <cstring>
 #include <filesystem>
@@ -39,8 +39,5 @@ std::string chooseInitialLayout(const std::string& commandLineTail)
 {
     if (commandLineTail.size() < kShortestTail)
         return defaultInitialLayoutPath();
-    std::error_code error;
-    if (!std::filesystem::exists(commandLineTail, error))
-        return commandLineTail;
-    return platform::resolveStartPath(commandLineTail);
+    return resolveLayoutArgument(commandLineTail);
 }

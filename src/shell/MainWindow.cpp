@@ -142,3 +142,15 @@ void MainWindow::closeEvent(QCloseEvent* event)
     demoTimer_.stop();
     QMainWindow::closeEvent(event);
 }
+
+bool MainWindow::sendMenuCommand(int id)
+{
+    onCommand(id);
+    return true;
+}
+
+QWidget* MainWindow::screenshotWindow() const { return const_cast<MainWindow*>(this); }
+
+bool MainWindow::loadPage(const std::string&) { return false; }
+
+void MainWindow::quit() { close(); }

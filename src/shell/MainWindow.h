@@ -5,6 +5,8 @@
 // one-second timer drives the demonstration mode, which loads a fixed list of
 // layouts in turn. Used only on the window thread.
 // See docs/threads.md.
+#include "scripting/ScriptTarget.h"
+
 #include <QMainWindow>
 #include <QTimer>
 
@@ -23,7 +25,7 @@ constexpr int kReloadCommand = 40002;
 constexpr int kStartPoundingCommand = 40003;
 constexpr int kStopPoundingCommand = 40004;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public ScriptTarget {
     Q_OBJECT
 public:
     // Makes the display manager (null when it cannot be made).
@@ -55,6 +57,13 @@ public:
     std::int32_t demoIndex() const { return demoIndex_; }
     // The menu action that sends `id`, or null.
     QAction* commandAction(int id) const;
+
+    // What scripts work on: the menu commands, the host, the whole window; no loadpage.
+    bool sendMenuCommand(int id) override;
+    QWidget* layoutHost() const override { return host(); }
+    QWidget* screenshotWindow() const override;
+    bool loadPage(const std::string& path) override;
+    void quit() override;
 
 protected:
     // Deletes the display manager (and with it every window of the layout) as the window

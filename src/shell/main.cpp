@@ -2,30 +2,22 @@
 // message loop and the shutdown of the window registry.
 #include "host/EngineStartup.h"
 #include "platform/Chooser.h"
-#include "platform/InteractiveChooser.h"
-#include "platform/InteractiveMessageSink.h"
 #include "platform/Message.h"
-#include "platform/RawFile.h"
 #include "platform/ResourceLibrary.h"
-#include "shell/CommandLine.h"
+#include "scripting/CommandLine.h"
+#include "scripting/DialogSeams.h"
+#include "scripting/ScriptRunner.h"
+#include "scripting/UnattendedRun.h"
 #include "shell/InitialLayoutPath.h"
 #include "shell/MainWindow.h"
-#include "shell/ScriptRunner.h"
 #include "windows/WindowRegistry.h"
 
 #include <QApplication>
-#include <QPixmap>
-#include <QString>
-#include <QTimer>
-#include <QtGlobal>
 
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -42,78 +34,23 @@ void seedRandomGenerator()
     std::srand(static_cast<unsigned>(milliseconds));
 }
 
-std::optional<std::string> readScript(const std::string& path)
+std::string usageText()
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-QtMessageHandler previousMessageHandler = nullptr;
-
-// In batch runs standard error carries one line per message box. Qt adds notices of its
-// own that say nothing about the program and would break that one-line-per-message
-// contract, so they are dropped: a window-system plugin (offscreen, for one) warns about
-// window requests it does not implement ("This plugin does not support
-// propagateSizeHints()"), and QStandardPaths reports that it chose a runtime folder
-// ("QStandardPaths: XDG_RUNTIME_DIR not set, defaulting to ...").
-bool isPlatformNotice(QtMsgType type, const QString& text)
-{
-    return type == QtWarningMsg
-        && (text.startsWith(QLatin1String("This plugin does not support "))
-            || text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")));
-}
-
-void dropPlatformNotices(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (isPlatformNotice(type, text))
-        return;
-    if (previousMessageHandler)
-        previousMessageHandler(type, context, text);
-    else
-        std::cerr << qFormatLogMessage(type, context, text).toLocal8Bit().constData() << '\n';
-}
-
-bool hasEnvironment(const char* name) { return !qEnvironmentVariableIsEmpty(name); }
-
-// A run that only scripts, grabs or times itself needs no screen: without a display to
-// connect to, it draws offscreen rather than failing to start. A platform the user chose
-// is kept.
-void chooseOffscreenWithoutADisplay(const CommandLine& line)
-{
-    const bool unattended = line.usesBatchMode() || line.finishAfterMilliseconds().has_value();
-    if (unattended && !hasEnvironment("QT_QPA_PLATFORM") && !hasEnvironment("DISPLAY")
-        && !hasEnvironment("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-}
-
-// Message boxes and file dialogs: batch runs (and scripts) never wait for a person.
-void installDialogs(const CommandLine& line, platform::ScriptedChooser& scripted)
-{
-    static platform::InteractiveMessageSink interactiveMessages;
-    static platform::InteractiveChooser interactiveChooser;
-    if (line.usesBatchMode()) {
-        platform::setMessageSink(nullptr);
-        platform::setChooser(&scripted);
-    } else {
-        platform::setMessageSink(&interactiveMessages);
-        platform::setChooser(&interactiveChooser);
-    }
-}
-
-// Grabs the main window (when a screenshot was asked for) and closes it.
-void finishAfter(int milliseconds, MainWindow& window, const std::string& screenshotPath)
-{
-    QTimer::singleShot(milliseconds, &window, [&window, screenshotPath] {
-        QFile file;
-        if (!screenshotPath.empty()
-            && (!platform::openRawFile(screenshotPath, QIODevice::WriteOnly, file) || !window.grab().save(&file, "PNG")))
-            std::cerr << "skyloom: could not write the screenshot '" << screenshotPath << "'\n";
-        window.close();
-    });
+    return "Usage: skyloom [options] [--] [layout path ...]\n"
+           "Starts the Skyloom Simulator on the layout path (the words after the options,\n"
+           "joined by single spaces), or on the shipped PtolemyUniverse layout.\n"
+           "\n"
+           "Options:\n"
+           "  --help             show this help and exit\n"
+           "  --version          show the version and exit\n"
+           "  --batch            messages go to standard error; file dialogs answer Cancel\n"
+           "                     unless a script answers them\n"
+           "  --demo             start the demonstration mode (a new layout every second)\n"
+           "  --script FILE      run the steps of FILE, one a line (implies --batch):\n"
+        + scriptStepsHelp(ScriptingProgram {})
+        + "  --screenshot PATH  grab the main window to a PNG file, then quit\n"
+          "                     (after --quit-after, else after 2000 ms)\n"
+          "  --quit-after MS    quit after MS milliseconds\n";
 }
 
 int run(const CommandLine& line, const std::optional<ParsedScript>& script)
@@ -121,13 +58,10 @@ int run(const CommandLine& line, const std::optional<ParsedScript>& script)
     int argc = 1;
     char programName[] = "skyloom";
     char* argv[] = { programName, nullptr };
-    chooseOffscreenWithoutADisplay(line);
-    // Before the application is made: Qt gives some of its notices while it starts.
-    if (line.usesBatchMode())
-        previousMessageHandler = qInstallMessageHandler(dropPlatformNotices);
+    unattended::prepareApplication(line);
     QApplication application(argc, argv);
     static platform::ScriptedChooser scriptedChooser;
-    installDialogs(line, scriptedChooser);
+    installDialogSeams(line.usesBatchMode(), scriptedChooser);
 
     setInitialLayoutPath("");
     seedRandomGenerator();
@@ -148,7 +82,7 @@ int run(const CommandLine& line, const std::optional<ParsedScript>& script)
         if (script)
             runner.start(script->steps);
         if (const std::optional<int> delay = line.finishAfterMilliseconds())
-            finishAfter(*delay, window, line.screenshotPath);
+            unattended::finishAfter(*delay, window, line.screenshotPath, "skyloom");
         exitCode = application.exec();
     }
     WindowRegistry::instance().shutdown();
@@ -174,7 +108,7 @@ int main(int argc, char** argv)
     }
     std::optional<ParsedScript> script;
     if (!line.scriptPath.empty()) {
-        const std::optional<std::string> text = readScript(line.scriptPath);
+        const std::optional<std::string> text = unattended::readScript(line.scriptPath);
         if (!text) {
             std::cerr << "skyloom: cannot read the script '" << line.scriptPath << "'\n";
             return kUsageErrorExitCode;

@@ -1,4 +1,4 @@
-#include "shell/ScriptRunner.h"
+#include "scripting/ScriptRunner.h"
 
 #include "dialogs/DialogRuntime.h"
 #include "dialogs/DialogTestSupport.h"
@@ -97,10 +97,10 @@ TEST_F(ScriptRunnerTest, WindowsAreNumberedInTheOrderTheyWereCreated)
     ASSERT_EQ(createWindow(window_.host(), observerSpec(&source_)), S_OK);
     const auto newestFirst = WindowRegistry::instance().records();
 
-    EXPECT_EQ(ScriptRunner::layoutWindow(window_, 0), newestFirst.back()->window());
-    EXPECT_EQ(ScriptRunner::layoutWindow(window_, 2), newestFirst.front()->window());
-    EXPECT_EQ(ScriptRunner::layoutWindow(window_, 3), nullptr);
-    EXPECT_EQ(ScriptRunner::layoutWindow(window_, -1), nullptr);
+    EXPECT_EQ(ScriptRunner::layoutWindow(window_.host(), 0), newestFirst.back()->window());
+    EXPECT_EQ(ScriptRunner::layoutWindow(window_.host(), 2), newestFirst.front()->window());
+    EXPECT_EQ(ScriptRunner::layoutWindow(window_.host(), 3), nullptr);
+    EXPECT_EQ(ScriptRunner::layoutWindow(window_.host(), -1), nullptr);
 }
 
 TEST_F(ScriptRunnerTest, PressClicksTheLabelledButtonOfTheNumberedWindow)
@@ -113,7 +113,7 @@ TEST_F(ScriptRunnerTest, PressClicksTheLabelledButtonOfTheNumberedWindow)
 
     ASSERT_EQ(source_.commands.size(), 2u);
     EXPECT_EQ(source_.commands[0].wparam, 2u);
-    EXPECT_EQ(source_.commands[0].window, ScriptRunner::layoutWindow(window_, 1));
+    EXPECT_EQ(source_.commands[0].window, ScriptRunner::layoutWindow(window_.host(), 1));
     EXPECT_EQ(source_.commands[1].wparam, 1u);
     EXPECT_TRUE(errors_.str().empty()) << errors_.str();
 }

@@ -1,4 +1,4 @@
-#include "shell/CommandLine.h"
+#include "scripting/CommandLine.h"
 
 #include <gtest/gtest.h>
 
@@ -70,10 +70,11 @@ TEST(CommandLineTest, AScriptImpliesBatchModeAndAScreenshotAloneStillFinishes)
     EXPECT_EQ(screenshot.finishAfterMilliseconds(), CommandLine::kDefaultScreenshotDelayMilliseconds);
 }
 
-TEST(CommandLineTest, TheUsageTextNamesEveryOption)
+TEST(CommandLineTest, AProgramWithoutADemonstrationModeRefusesDemoAndNamesItselfInErrors)
 {
-    const std::string usage = usageText();
-    for (const char* option :
-        { "--help", "--version", "--batch", "--demo", "--script", "--screenshot", "--quit-after" })
-        EXPECT_NE(usage.find(option), std::string::npos) << option;
+    const ScriptingProgram container { "gazerix-container", false, true };
+    const CommandLine line = CommandLine::parse({ "--demo", "a.lay" }, container);
+    EXPECT_FALSE(line.isValid());
+    EXPECT_EQ(line.error.rfind("gazerix-container: unknown option '--demo'", 0), 0u) << line.error;
+    EXPECT_EQ(CommandLine::parse({ "--batch", "--", "a.lay" }, container).tail, "a.lay");
 }

@@ -1,12 +1,11 @@
-#include "shell/ScriptRunner.h"
+#include "scripting/ScriptRunner.h"
 
 #include "dialogs/DialogDriver.h"
 #include "dialogs/DialogRuntime.h"
 #include "platform/Chooser.h"
 #include "platform/DataPath.h"
 #include "platform/DisplayText.h"
-#include "platform/RawFile.h"
-#include "shell/MainWindow.h"
+#include "scripting/WidgetGrab.h"
 #include "windows/ControlWindow.h"
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
@@ -17,10 +16,12 @@
 
 #include <vector>
 
-ScriptRunner::ScriptRunner(MainWindow& window, platform::ScriptedChooser& chooser, std::ostream& errors)
-    : window_(window)
+ScriptRunner::ScriptRunner(
+    ScriptTarget& target, platform::ScriptedChooser& chooser, std::ostream& errors, std::string programName)
+    : target_(target)
     , chooser_(chooser)
     , errors_(errors)
+    , programName_(std::move(programName))
 {
 }
 
@@ -66,8 +67,7 @@ bool ScriptRunner::runStep(const ScriptStep& step)
     case ScriptStep::Kind::Wait:
         return true;
     case ScriptStep::Kind::Menu:
-        window_.onCommand(step.number);
-        return true;
+        return target_.sendMenuCommand(step.number) || report(step, programName_ + " has no menu");
     case ScriptStep::Kind::Press:
         return press(step);
     case ScriptStep::Kind::AnswerFile:
@@ -86,19 +86,21 @@ bool ScriptRunner::runStep(const ScriptStep& step)
         return workDialog(step);
     case ScriptStep::Kind::Screenshot:
         return screenshot(step);
+    case ScriptStep::Kind::LoadPage:
+        return target_.loadPage(step.text) || report(step, programName_ + " has no loadpage step");
     case ScriptStep::Kind::Quit:
-        window_.close();
+        target_.quit();
         return true;
     }
     return false;
 }
 
-QWidget* ScriptRunner::layoutWindow(const MainWindow& window, int index)
+QWidget* ScriptRunner::layoutWindow(const QWidget* host, int index)
 {
     // The registry keeps the newest window at its head: creation order is the reverse.
     std::vector<QWidget*> created;
     for (WindowRecord* record : WindowRegistry::instance().records()) {
-        if (record->window() && record->parent() == window.host())
+        if (record->window() && record->parent() == host)
             created.insert(created.begin(), record->window());
     }
     if (index < 0 || static_cast<std::size_t>(index) >= created.size())
@@ -120,7 +122,7 @@ QPushButton* ScriptRunner::findButton(QWidget* window, const QString& label)
 
 bool ScriptRunner::press(const ScriptStep& step)
 {
-    QWidget* const target = layoutWindow(window_, step.number);
+    QWidget* const target = layoutWindow(target_.layoutHost(), step.number);
     if (!target)
         return report(step, "no window " + std::to_string(step.number) + " in the layout on screen");
     QPushButton* const button = findButton(target, platform::displayText(step.text));
@@ -159,15 +161,14 @@ bool ScriptRunner::actOnControl(dialogs::DialogDriver& driver, const ScriptStep&
 
 bool ScriptRunner::screenshot(const ScriptStep& step)
 {
-    QFile file;
-    if (!platform::openRawFile(step.text, QIODevice::WriteOnly, file) || !window_.grab().save(&file, "PNG"))
+    if (!grabToPng(*target_.screenshotWindow(), step.text))
         return report(step, "could not write the screenshot '" + step.text + "'");
     return true;
 }
 
 bool ScriptRunner::report(const ScriptStep& step, const std::string& problem)
 {
-    errors_ << "skyloom: script line " << step.lineNumber << ": " << problem << '\n';
+    errors_ << programName_ << ": script line " << step.lineNumber << ": " << problem << '\n';
     errors_.flush();
     return false;
 }

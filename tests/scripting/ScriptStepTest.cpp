@@ -1,4 +1,4 @@
-#include "shell/ScriptStep.h"
+#include "scripting/ScriptStep.h"
 
 #include <gtest/gtest.h>
 
@@ -118,4 +118,18 @@ TEST(ScriptStepTest, AnyBytesGiveStepsOrErrorsButNeverACrash)
 
     EXPECT_TRUE(script.steps.empty());
     EXPECT_EQ(script.errors.size(), 4u);
+}
+
+TEST(ScriptStepTest, OnlyAProgramWithTheLoadPageStepReadsIt)
+{
+    const ScriptingProgram container { "gazerix-container", false, true };
+    const ParsedScript script = parseScript("loadpage AstreonLayouts/One Universe.lay\n", container);
+    ASSERT_EQ(script.steps.size(), 1u);
+    EXPECT_EQ(script.steps[0].kind, ScriptStep::Kind::LoadPage);
+    EXPECT_EQ(script.steps[0].text, "AstreonLayouts/One Universe.lay");
+
+    EXPECT_TRUE(isRejected("loadpage a.lay")) << "skyloom has no loadpage step";
+    const ParsedScript empty = parseScript("loadpage\n", container);
+    ASSERT_EQ(empty.errors.size(), 1u);
+    EXPECT_EQ(empty.errors[0], "gazerix-container: script line 1: loadpage needs a path");
 }

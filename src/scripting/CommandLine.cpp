@@ -1,6 +1,9 @@
-#include "shell/CommandLine.h"
+#include "scripting/CommandLine.h"
+
+#include "platform/DataPath.h"
 
 #include <charconv>
+#include <filesystem>
 
 namespace {
 
@@ -26,13 +29,13 @@ bool isOptionWord(const std::string& word) { return word.size() > 1 && word[0] =
 
 // Applies option `word`, taking its value from the next argument when it needs one.
 // Returns false and sets the error when the option is unknown or its value is missing or bad.
-bool applyOption(CommandLine& line, const std::string& word, std::vector<std::string>::const_iterator& next,
-    std::vector<std::string>::const_iterator end)
+bool applyOption(CommandLine& line, const ScriptingProgram& program, const std::string& word,
+    std::vector<std::string>::const_iterator& next, std::vector<std::string>::const_iterator end)
 {
     bool* const flag = word == "--help" ? &line.help
         : word == "--version"           ? &line.version
         : word == "--batch"             ? &line.batch
-        : word == "--demo"              ? &line.demo
+        : word == "--demo" && program.hasDemoMode ? &line.demo
                                         : nullptr;
     if (flag) {
         *flag = true;
@@ -40,11 +43,11 @@ bool applyOption(CommandLine& line, const std::string& word, std::vector<std::st
     }
     const bool takesValue = word == "--script" || word == "--screenshot" || word == "--quit-after";
     if (!takesValue) {
-        line.error = "skyloom: unknown option '" + word + "' (try --help)";
+        line.error = program.name + ": unknown option '" + word + "' (try --help)";
         return false;
     }
     if (next == end) {
-        line.error = "skyloom: option '" + word + "' needs a value (try --help)";
+        line.error = program.name + ": option '" + word + "' needs a value (try --help)";
         return false;
     }
     const std::string value = *next++;
@@ -55,7 +58,7 @@ bool applyOption(CommandLine& line, const std::string& word, std::vector<std::st
     } else {
         int milliseconds = 0;
         if (!parseMilliseconds(value, milliseconds)) {
-            line.error = "skyloom: --quit-after needs a number of milliseconds, not '" + value + "'";
+            line.error = program.name + ": --quit-after needs a number of milliseconds, not '" + value + "'";
             return false;
         }
         line.quitAfterMilliseconds = milliseconds;
@@ -65,7 +68,7 @@ bool applyOption(CommandLine& line, const std::string& word, std::vector<std::st
 
 } // namespace
 
-CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
+CommandLine CommandLine::parse(const std::vector<std::string>& arguments, const ScriptingProgram& program)
 {
     CommandLine line;
     auto next = arguments.cbegin();
@@ -78,7 +81,7 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
         if (!isOptionWord(word))
             break;
         ++next;
-        if (!applyOption(line, word, next, arguments.cend()))
+        if (!applyOption(line, program, word, next, arguments.cend()))
             return line;
     }
     line.tail = joinWords(next, arguments.cend());
@@ -94,26 +97,10 @@ std::optional<int> CommandLine::finishAfterMilliseconds() const
     return std::nullopt;
 }
 
-std::string usageText()
+std::string resolveLayoutArgument(const std::string& path)
 {
-    return "Usage: skyloom [options] [--] [layout path ...]\n"
-           "Starts the Skyloom Simulator on the layout path (the words after the options,\n"
-           "joined by single spaces), or on the shipped PtolemyUniverse layout.\n"
-           "\n"
-           "Options:\n"
-           "  --help             show this help and exit\n"
-           "  --version          show the version and exit\n"
-           "  --batch            messages go to standard error; file dialogs answer Cancel\n"
-           "                     unless a script answers them\n"
-           "  --demo             start the demonstration mode (a new layout every second)\n"
-           "  --script FILE      run the steps of FILE, one a line (implies --batch):\n"
-           "                       wait MS | menu ID | press WINDOW LABEL | answer-file PATH |\n"
-           "                       answer-cancel | answer-colour R G B | answer-colour-cancel |\n"
-           "                       dialog ID click | dialog ID dblclick | dialog ID select ROW |\n"
-           "                       dialog ID text VALUE | dialog close | dialog-shot PATH |\n"
-           "                       screenshot PATH | quit\n"
-           "                     blank lines and lines starting with # are skipped\n"
-           "  --screenshot PATH  grab the main window to a PNG file, then quit\n"
-           "                     (after --quit-after, else after 2000 ms)\n"
-           "  --quit-after MS    quit after MS milliseconds\n";
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return path;
+    return platform::resolveStartPath(path);
 }

@@ -1,6 +1,9 @@
 #pragma once
-// The skyloom command line: skyloom [options] [--] [layout path ...].
-// The words after the options, joined by single spaces, form the command-line tail.
+// The command line of the programs that show a layout (skyloom, the control's
+// container): PROGRAM [options] [--] [layout path ...]. The words after the options,
+// joined by single spaces, form the command-line tail.
+#include "scripting/ScriptingProgram.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,15 +12,15 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     bool batch = false; // messages to standard error, dialogs answered by script or Cancel
-    bool demo = false; // start the demonstration mode
+    bool demo = false; // start the demonstration mode (programs that have one)
     std::string scriptPath; // empty: no script
     std::string screenshotPath; // empty: no screenshot
     std::optional<int> quitAfterMilliseconds;
     std::string tail;
     std::string error; // a one-line usage error; empty when the line is sound
 
-    // Parses the arguments after the program name.
-    static CommandLine parse(const std::vector<std::string>& arguments);
+    // Parses the arguments after the program name; usage errors start with the program's name.
+    static CommandLine parse(const std::vector<std::string>& arguments, const ScriptingProgram& program = {});
 
     bool isValid() const { return error.empty(); }
     // A script's answers and messages must not wait for a person: a script implies batch.
@@ -28,5 +31,7 @@ struct CommandLine {
     std::optional<int> finishAfterMilliseconds() const;
 };
 
-// The help text printed by --help.
-std::string usageText();
+// A layout path given on the command line: a file of that name under the folder the
+// program was started in, made absolute; otherwise the path as it stands, which the
+// display manager takes relative to the root directory.
+std::string resolveLayoutArgument(const std::string& path);

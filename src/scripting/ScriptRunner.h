@@ -1,10 +1,11 @@
 #pragma once
-// Runs the steps of a skyloom script in order on the window thread, one event-loop
+// Runs the steps of a script in order on the window thread, one event-loop
 // turn apart (a wait step delays the next step by its milliseconds), so that the
 // event loop keeps running between steps. A step that cannot be done is reported
 // on the error stream and the script goes on.
 // See docs/threads.md.
-#include "shell/ScriptStep.h"
+#include "scripting/ScriptStep.h"
+#include "scripting/ScriptTarget.h"
 
 #include <QObject>
 
@@ -15,7 +16,6 @@
 namespace dialogs {
 class DialogDriver;
 }
-class MainWindow;
 class QPushButton;
 class QWidget;
 namespace platform {
@@ -25,8 +25,10 @@ class ScriptedChooser;
 class ScriptRunner : public QObject {
     Q_OBJECT
 public:
-    // `window`, `chooser` and `errors` must outlive the runner.
-    ScriptRunner(MainWindow& window, platform::ScriptedChooser& chooser, std::ostream& errors);
+    // `target`, `chooser` and `errors` must outlive the runner; reports start with
+    // `programName`.
+    ScriptRunner(ScriptTarget& target, platform::ScriptedChooser& chooser, std::ostream& errors,
+        std::string programName = "skyloom");
 
     // Starts running `steps` from the first, at the next turn of the event loop.
     void start(std::vector<ScriptStep> steps);
@@ -35,8 +37,9 @@ public:
     // Does one step at once; false (reported on the error stream) when it cannot be done.
     bool runStep(const ScriptStep& step);
 
-    // The window of the layout on screen at `index` in creation order (oldest first), or null.
-    static QWidget* layoutWindow(const MainWindow& window, int index);
+    // The window of the layout on screen in `host` at `index` in creation order (oldest
+    // first), or null.
+    static QWidget* layoutWindow(const QWidget* host, int index);
     // The button labelled `label` in control window `window`, or null.
     static QPushButton* findButton(QWidget* window, const QString& label);
 
@@ -54,9 +57,10 @@ private:
     static bool actOnControl(dialogs::DialogDriver& driver, const ScriptStep& step);
     bool report(const ScriptStep& step, const std::string& problem);
 
-    MainWindow& window_;
+    ScriptTarget& target_;
     platform::ScriptedChooser& chooser_;
     std::ostream& errors_;
+    std::string programName_;
     std::vector<ScriptStep> steps_;
     std::size_t next_ = 0;
     bool finished_ = true;

@@ -1,4 +1,4 @@
-#include "shell/ScriptStep.h"
+#include "scripting/ScriptStep.h"
 
 #include <charconv>
 #include <sstream>
@@ -28,9 +28,9 @@ bool parseNumber(const std::string& word, int& value)
     return !word.empty() && error == std::errc() && stop == end;
 }
 
-std::string lineError(int lineNumber, const std::string& text)
+std::string lineError(const ScriptingProgram& program, int lineNumber, const std::string& text)
 {
-    return "skyloom: script line " + std::to_string(lineNumber) + ": " + text;
+    return program.name + ": script line " + std::to_string(lineNumber) + ": " + text;
 }
 
 // Steps with a number argument: wait MS (not negative), menu ID.
@@ -138,6 +138,7 @@ bool parseKeyword(const std::string& keyword, ScriptStep::Kind& kind)
         { "dialog", ScriptStep::Kind::Dialog },
         { "dialog-shot", ScriptStep::Kind::DialogShot },
         { "screenshot", ScriptStep::Kind::Screenshot },
+        { "loadpage", ScriptStep::Kind::LoadPage },
         { "quit", ScriptStep::Kind::Quit },
     };
     for (const auto& [name, value] : keywords) {
@@ -160,6 +161,7 @@ bool parseArguments(ScriptStep& step, const std::string& keyword, std::string& r
     case ScriptStep::Kind::AnswerFile:
     case ScriptStep::Kind::Screenshot:
     case ScriptStep::Kind::DialogShot:
+    case ScriptStep::Kind::LoadPage:
         return parseTextStep(step, keyword, rest, error);
     case ScriptStep::Kind::AnswerColour:
         return parseColourStep(step, rest, error);
@@ -176,7 +178,8 @@ bool parseArguments(ScriptStep& step, const std::string& keyword, std::string& r
 
 } // namespace
 
-bool parseScriptLine(const std::string& line, int lineNumber, ScriptStep& step, bool& isStep, std::string& error)
+bool parseScriptLine(const std::string& line, int lineNumber, ScriptStep& step, bool& isStep, std::string& error,
+    const ScriptingProgram& program)
 {
     isStep = false;
     std::string rest = line;
@@ -187,20 +190,20 @@ bool parseScriptLine(const std::string& line, int lineNumber, ScriptStep& step, 
         return true;
     step = ScriptStep {};
     step.lineNumber = lineNumber;
-    if (!parseKeyword(keyword, step.kind)) {
-        error = lineError(lineNumber, "unknown step '" + keyword + "'");
+    if (!parseKeyword(keyword, step.kind) || (step.kind == ScriptStep::Kind::LoadPage && !program.hasLoadPageStep)) {
+        error = lineError(program, lineNumber, "unknown step '" + keyword + "'");
         return false;
     }
     std::string problem;
     if (!parseArguments(step, keyword, rest, problem)) {
-        error = lineError(lineNumber, problem);
+        error = lineError(program, lineNumber, problem);
         return false;
     }
     isStep = true;
     return true;
 }
 
-ParsedScript parseScript(const std::string& text)
+ParsedScript parseScript(const std::string& text, const ScriptingProgram& program)
 {
     ParsedScript script;
     std::istringstream lines(text);
@@ -211,10 +214,21 @@ ParsedScript parseScript(const std::string& text)
         ScriptStep step;
         bool isStep = false;
         std::string error;
-        if (!parseScriptLine(line, lineNumber, step, isStep, error))
+        if (!parseScriptLine(line, lineNumber, step, isStep, error, program))
             script.errors.push_back(error);
         else if (isStep)
             script.steps.push_back(step);
     }
     return script;
+}
+
+std::string scriptStepsHelp(const ScriptingProgram& program)
+{
+    return std::string("                       wait MS | menu ID | press WINDOW LABEL | answer-file PATH |\n"
+                       "                       answer-cancel | answer-colour R G B | answer-colour-cancel |\n"
+                       "                       dialog ID click | dialog ID dblclick | dialog ID select ROW |\n"
+                       "                       dialog ID text VALUE | dialog close | dialog-shot PATH |\n")
+        + (program.hasLoadPageStep ? "                       screenshot PATH | loadpage PATH | quit\n"
+                                   : "                       screenshot PATH | quit\n")
+        + "                     blank lines and lines starting with # are skipped\n";
 }
