@@ -30,6 +30,8 @@ public:
     // (the program must choose for itself) and no XDG_RUNTIME_DIR.
     void withoutDisplay() { display_ = false; }
     // Writes a script of `steps`, one a line, and returns its path.
+    // The registry file the sandbox gives its runs.
+    const std::string& registryFile() const { return registryFile_; }
     std::string writeScript(const std::string& name, const std::vector<std::string>& steps) const;
     // A path inside the sandbox's temporary folder (the file need not exist).
     std::string file(const std::string& name) const { return folder_.file(name); }
