@@ -72,18 +72,26 @@ TEST(PathsAndInstallTest, ALayoutMissingFromTheStartFolderIsTakenFromTheRootDire
     EXPECT_TRUE(showsLayout(sandbox.file("shot.png"), kFourUniversesColour));
 }
 
+// Installs the build into a prefix inside the sandbox and gives the installed default
+// layout the background colour (25, 32, 64), which the source tree's does not have.
+std::string installInto(const ProgramSandbox& sandbox)
+{
+    const std::string prefix = sandbox.file("prefix");
+    const std::string install = std::string("\"") + SKYLOOM_CMAKE_COMMAND + "\" --install \"" + SKYLOOM_BUILD_DIR
+        + "\" --prefix \"" + prefix + "\" > \"" + sandbox.file("install.log") + "\" 2>&1";
+    EXPECT_EQ(std::system(install.c_str()), 0) << install;
+    EXPECT_TRUE(std::filesystem::exists(prefix + "/share/skyloom/registry.ini"));
+    const std::string installedDefault = prefix + "/share/skyloom/AstreonLayouts/PtolemyUniverse.lay";
+    writeRecoloured(installedDefault, installedDefault, 24, 25);
+    return prefix;
+}
+
 // The installed program must need nothing of the source or build tree: run from "/",
 // with no registry file but its own, it shows the default layout from its own content.
 TEST(PathsAndInstallTest, AnInstalledCopyRunsFromAnyFolderOnItsOwnContent)
 {
     ProgramSandbox sandbox;
-    const std::string prefix = sandbox.file("prefix");
-    const std::string install = std::string("\"") + SKYLOOM_CMAKE_COMMAND + "\" --install \"" + SKYLOOM_BUILD_DIR
-        + "\" --prefix \"" + prefix + "\" > \"" + sandbox.file("install.log") + "\" 2>&1";
-    ASSERT_EQ(std::system(install.c_str()), 0) << install;
-    ASSERT_TRUE(std::filesystem::exists(prefix + "/share/skyloom/registry.ini"));
-    const std::string installedDefault = prefix + "/share/skyloom/AstreonLayouts/PtolemyUniverse.lay";
-    writeRecoloured(installedDefault, installedDefault, 24, 25);
+    const std::string prefix = installInto(sandbox);
     sandbox.useProgram(prefix + "/bin/skyloom");
     sandbox.startIn("/");
     sandbox.withoutRegistry();
@@ -93,6 +101,30 @@ TEST(PathsAndInstallTest, AnInstalledCopyRunsFromAnyFolderOnItsOwnContent)
 
     EXPECT_EQ(result.exitCode, 0) << result.errors;
     EXPECT_TRUE(showsLayout(prefix + "/s.png", QColor(25, 32, 64))) << "the installed content, not the source tree's";
+}
+
+// The install registers nothing; the installed tool registers the installed library in the
+// installed registry file, where the installed container finds it, and Designer's plugin
+// folder links to the same library.
+TEST(PathsAndInstallTest, AnInstalledControlIsRegisteredAndContainedFromItsOwnFiles)
+{
+    ProgramSandbox sandbox;
+    const std::string prefix = installInto(sandbox);
+    const std::string registry = testing_support::readWholeFile(prefix + "/share/skyloom/registry.ini");
+    EXPECT_EQ(registry.find("GAZERIX"), std::string::npos) << registry;
+    EXPECT_TRUE(std::filesystem::equivalent(
+        prefix + "/lib/qt6/plugins/designer/libgazerix.so", prefix + "/lib/libgazerix.so"));
+    sandbox.startIn("/");
+    sandbox.withoutRegistry();
+    sandbox.useProgram(prefix + "/bin/gazerix-register");
+    ASSERT_EQ(sandbox.run({}).exitCode, 0);
+    sandbox.useProgram(prefix + "/bin/gazerix-container");
+
+    const ProgramResult result = sandbox.run(
+        { "--batch", "--screenshot", prefix + "/c.png", "--quit-after", "1500", "--", "AstreonLayouts/PtolemyUniverse.lay" });
+
+    EXPECT_EQ(result.exitCode, 0) << result.errors;
+    EXPECT_TRUE(showsLayout(prefix + "/c.png", QColor(25, 32, 64))) << "the installed content, not the source tree's";
 }
 
 } // namespace
