@@ -7,6 +7,7 @@
 #include "control/GazerixAutomation.h"
 #include "control/GazerixTypeLibrary.h"
 #include "scripting/CommandLine.h"
+#include "scripting/ProgramStart.h"
 #include "scripting/ScriptStep.h"
 #include "scripting/UnattendedRun.h"
 
@@ -26,7 +27,6 @@
 namespace {
 
 const ScriptingProgram kProgram { "gazerix-container", false, true };
-constexpr int kUsageErrorExitCode = 2;
 constexpr int kFailureExitCode = 1;
 // A tail this short (a stray character) is not taken for a path.
 constexpr std::size_t kShortestTail = 2;
@@ -38,16 +38,7 @@ std::string usageText()
            "calls its LoadPage with the layout path (the words after the options, joined\n"
            "by single spaces).\n"
            "\n"
-           "Options:\n"
-           "  --help             show this help and exit\n"
-           "  --version          show the version and exit\n"
-           "  --batch            messages go to standard error; file dialogs answer Cancel\n"
-           "                     unless a script answers them\n"
-           "  --script FILE      run the steps of FILE, one a line (implies --batch):\n"
-        + scriptStepsHelp(kProgram)
-        + "  --screenshot PATH  grab the window to a PNG file, then quit\n"
-          "                     (after --quit-after, else after 2000 ms)\n"
-          "  --quit-after MS    quit after MS milliseconds\n";
+        + optionsHelp(kProgram, "the window");
 }
 
 int fail(const std::string& problem)
@@ -127,26 +118,8 @@ int run(const CommandLine& line, const std::optional<std::string>& script)
 
 int main(int argc, char** argv)
 {
-    const CommandLine line = CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc), kProgram);
-    if (!line.isValid()) {
-        std::cerr << line.error << '\n';
-        return kUsageErrorExitCode;
-    }
-    if (line.help) {
-        std::cout << usageText();
-        return 0;
-    }
-    if (line.version) {
-        std::cout << kProgram.name << ' ' << SKYLOOM_VERSION << '\n';
-        return 0;
-    }
-    std::optional<std::string> script;
-    if (!line.scriptPath.empty()) {
-        script = unattended::readScript(line.scriptPath);
-        if (!script) {
-            std::cerr << kProgram.name << ": cannot read the script '" << line.scriptPath << "'\n";
-            return kUsageErrorExitCode;
-        }
-    }
-    return run(line, script);
+    const ProgramStart start = ProgramStart::read(argc, argv, kProgram, usageText(), SKYLOOM_VERSION);
+    if (start.exitStatus)
+        return *start.exitStatus;
+    return run(start.line, start.scriptText);
 }

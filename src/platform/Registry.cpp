@@ -1,14 +1,14 @@
 #include "platform/Registry.h"
 
 #include "platform/EngineLocation.h"
+#include "platform/FileBytes.h"
 #include "platform/IniDocument.h"
 #include "platform/IniFile.h"
 #include "platform/SafeFileReplacement.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+
 
 namespace platform {
 
@@ -59,12 +59,7 @@ std::optional<std::string> readWholeFile(const std::string& path)
     std::error_code error;
     if (!std::filesystem::exists(path, error))
         return std::string();
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return readFileBytes(path);
 }
 
 } // namespace

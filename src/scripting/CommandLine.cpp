@@ -1,6 +1,7 @@
 #include "scripting/CommandLine.h"
 
 #include "platform/DataPath.h"
+#include "scripting/ScriptStep.h"
 
 #include <charconv>
 #include <filesystem>
@@ -103,4 +104,18 @@ std::string resolveLayoutArgument(const std::string& path)
     if (!std::filesystem::exists(path, error))
         return path;
     return platform::resolveStartPath(path);
+}
+
+std::string optionsHelp(const ScriptingProgram& program, const std::string& grabbed)
+{
+    return std::string("Options:\n"
+                       "  --help             show this help and exit\n"
+                       "  --version          show the version and exit\n"
+                       "  --batch            messages go to standard error; file dialogs answer Cancel\n"
+                       "                     unless a script answers them\n")
+        + (program.hasDemoMode ? "  --demo             start the demonstration mode (a new layout every second)\n" : "")
+        + "  --script FILE      run the steps of FILE, one a line (implies --batch):\n" + scriptStepsHelp(program)
+        + "  --screenshot PATH  grab " + grabbed + " to a PNG file, then quit\n"
+        + "                     (after --quit-after, else after 2000 ms)\n"
+          "  --quit-after MS    quit after MS milliseconds\n";
 }

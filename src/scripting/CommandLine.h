@@ -35,3 +35,7 @@ struct CommandLine {
 // program was started in, made absolute; otherwise the path as it stands, which the
 // display manager takes relative to the root directory.
 std::string resolveLayoutArgument(const std::string& path);
+
+// The "Options:" part of the --help text of `program`, whose screenshots grab `grabbed`
+// ("the main window", "the window").
+std::string optionsHelp(const ScriptingProgram& program, const std::string& grabbed);

@@ -7,9 +7,7 @@
 #include <QWidget>
 #include <QtGlobal>
 
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 namespace unattended {
 
@@ -51,16 +49,6 @@ void prepareApplication(const CommandLine& line)
     // Before the application is made: Qt gives some of its notices while it starts.
     if (line.usesBatchMode())
         previousMessageHandler = qInstallMessageHandler(dropPlatformNotices);
-}
-
-std::optional<std::string> readScript(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 void finishAfter(int milliseconds, QWidget& window, const std::string& screenshotPath, const std::string& programName)

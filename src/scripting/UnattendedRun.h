@@ -18,9 +18,6 @@ namespace unattended {
 // that say nothing about the program are dropped.
 void prepareApplication(const CommandLine& line);
 
-// The whole text of the script file at `path`, or nothing when it cannot be read.
-std::optional<std::string> readScript(const std::string& path);
-
 // After `milliseconds`, grabs `window` to `screenshotPath` (when not empty; a failure is
 // reported on standard error, starting with `programName`) and closes the window.
 void finishAfter(int milliseconds, QWidget& window, const std::string& screenshotPath, const std::string& programName);

@@ -6,6 +6,7 @@
 #include "platform/ResourceLibrary.h"
 #include "scripting/CommandLine.h"
 #include "scripting/DialogSeams.h"
+#include "scripting/ProgramStart.h"
 #include "scripting/ScriptRunner.h"
 #include "scripting/UnattendedRun.h"
 #include "shell/InitialLayoutPath.h"
@@ -24,7 +25,6 @@
 namespace {
 
 const char* const kTitle = "Skyloom Simulator";
-constexpr int kUsageErrorExitCode = 2;
 
 // Seeds rand with the millisecond field (0 to 999) of the current UTC time.
 void seedRandomGenerator()
@@ -40,17 +40,7 @@ std::string usageText()
            "Starts the Skyloom Simulator on the layout path (the words after the options,\n"
            "joined by single spaces), or on the shipped PtolemyUniverse layout.\n"
            "\n"
-           "Options:\n"
-           "  --help             show this help and exit\n"
-           "  --version          show the version and exit\n"
-           "  --batch            messages go to standard error; file dialogs answer Cancel\n"
-           "                     unless a script answers them\n"
-           "  --demo             start the demonstration mode (a new layout every second)\n"
-           "  --script FILE      run the steps of FILE, one a line (implies --batch):\n"
-        + scriptStepsHelp(ScriptingProgram {})
-        + "  --screenshot PATH  grab the main window to a PNG file, then quit\n"
-          "                     (after --quit-after, else after 2000 ms)\n"
-          "  --quit-after MS    quit after MS milliseconds\n";
+        + optionsHelp(ScriptingProgram {}, "the main window");
 }
 
 int run(const CommandLine& line, const std::optional<ParsedScript>& script)
@@ -93,29 +83,14 @@ int run(const CommandLine& line, const std::optional<ParsedScript>& script)
 
 int main(int argc, char** argv)
 {
-    const CommandLine line = CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc));
-    if (!line.isValid()) {
-        std::cerr << line.error << '\n';
-        return kUsageErrorExitCode;
-    }
-    if (line.help) {
-        std::cout << usageText();
-        return 0;
-    }
-    if (line.version) {
-        std::cout << "skyloom " << SKYLOOM_VERSION << '\n';
-        return 0;
-    }
+    const ProgramStart start = ProgramStart::read(argc, argv, ScriptingProgram {}, usageText(), SKYLOOM_VERSION);
+    if (start.exitStatus)
+        return *start.exitStatus;
     std::optional<ParsedScript> script;
-    if (!line.scriptPath.empty()) {
-        const std::optional<std::string> text = unattended::readScript(line.scriptPath);
-        if (!text) {
-            std::cerr << "skyloom: cannot read the script '" << line.scriptPath << "'\n";
-            return kUsageErrorExitCode;
-        }
-        script = parseScript(*text);
+    if (start.scriptText) {
+        script = parseScript(*start.scriptText);
         for (const std::string& error : script->errors)
             std::cerr << error << '\n';
     }
-    return run(line, script);
+    return run(start.line, script);
 }
