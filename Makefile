@@ -8,7 +8,9 @@ SCREENSHOT ?= $(abspath $(BUILD))/screenshot.png
 
 CMAKE_COMMON = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all bootstrap configure build run test asan tsan bench clean
+PREFIX     ?= /usr/local
+
+.PHONY: all bootstrap configure build run test install asan tsan bench clean
 
 all: build
 
@@ -35,6 +37,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# Installs the programs, libraries, content and desktop files under PREFIX.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 asan: bootstrap
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSKYLOOM_SANITIZE=address,undefined

@@ -3,7 +3,10 @@
 #include "display/DisplayManager.h"
 #include "host/LayoutHost.h"
 #include "platform/HandlerScope.h"
+#include "platform/Message.h"
+#include "shell/AboutText.h"
 #include "shell/InitialLayoutPath.h"
+#include "shell/UserGuideWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,21 +65,31 @@ const char* MainWindow::demoLayoutPath(std::int32_t index)
     return kDemoLayouts[index];
 }
 
+// Labels carry their mnemonics ('&' before the underlined letter).
 void MainWindow::createMenus()
 {
-    QMenu* const layout = menuBar()->addMenu(QStringLiteral("Layout"));
-    addCommand(layout, "Load", kLoadCommand);
-    addCommand(layout, "Reload", kReloadCommand);
-    QMenu* const test = menuBar()->addMenu(QStringLiteral("Test"));
-    addCommand(test, "Start Pounding", kStartPoundingCommand);
-    addCommand(test, "Stop Pounding", kStopPoundingCommand);
+    QMenu* const layout = menuBar()->addMenu(QStringLiteral("&Layout"));
+    addCommand(layout, "&Load", kLoadCommand, QKeySequence::Open);
+    addCommand(layout, "&Reload", kReloadCommand, QKeySequence(Qt::Key_F5));
+    QMenu* const test = menuBar()->addMenu(QStringLiteral("&Test"));
+    addCommand(test, "&Start Pounding", kStartPoundingCommand);
+    addCommand(test, "S&top Pounding", kStopPoundingCommand);
     // The whole Test popup is greyed; its commands are reached through --demo and scripts.
     test->menuAction()->setEnabled(false);
+    QMenu* const help = menuBar()->addMenu(QStringLiteral("&Help"));
+    addCommand(help, "&User Guide", kUserGuideCommand, QKeySequence::HelpContents);
+    addCommand(help, "&About Skyloom", kAboutCommand);
+    // Quitting has a key but no menu item.
+    auto* const quit = new QAction(this);
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    addAction(quit);
 }
 
-QAction* MainWindow::addCommand(QMenu* menu, const char* label, int id)
+QAction* MainWindow::addCommand(QMenu* menu, const char* label, int id, const QKeySequence& shortcut)
 {
     QAction* const action = menu->addAction(QString::fromLatin1(label));
+    action->setShortcut(shortcut);
     action->setData(id);
     connect(action, &QAction::triggered, this, [this, id] { onCommand(id); });
     commands_[id] = action;
@@ -114,9 +127,31 @@ void MainWindow::onCommand(int id)
     case kStopPoundingCommand:
         pounding_ = false;
         break;
+    case kUserGuideCommand:
+        showUserGuide();
+        break;
+    case kAboutCommand:
+        showAbout();
+        break;
     default:
         break;
     }
+}
+
+void MainWindow::showUserGuide()
+{
+    if (!userGuide_)
+        userGuide_ = UserGuideWindow::open();
+    if (userGuide_) {
+        userGuide_->show();
+        userGuide_->raise();
+        userGuide_->activateWindow();
+    }
+}
+
+void MainWindow::showAbout()
+{
+    platform::showMessage(aboutText(), "About Skyloom", platform::MessageIcon::Information);
 }
 
 void MainWindow::onDemoTimer()

@@ -8,6 +8,7 @@
 #include "scripting/ScriptTarget.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 #include <cstdint>
@@ -18,12 +19,17 @@
 class DisplayManager;
 class LayoutHost;
 class QAction;
+class QKeySequence;
+class QMenu;
 
 // Menu command identifiers.
 constexpr int kLoadCommand = 40001;
 constexpr int kReloadCommand = 40002;
 constexpr int kStartPoundingCommand = 40003;
 constexpr int kStopPoundingCommand = 40004;
+// The Help menu's commands.
+constexpr int kUserGuideCommand = 40005;
+constexpr int kAboutCommand = 40006;
 
 class MainWindow : public QMainWindow, public ScriptTarget {
     Q_OBJECT
@@ -44,7 +50,8 @@ public:
     // The demonstration layout at `index` (0 to 6), relative to the root directory; null outside.
     static const char* demoLayoutPath(std::int32_t index);
 
-    // Load 40001, Reload 40002, Start Pounding 40003, Stop Pounding 40004; others do nothing.
+    // Load 40001, Reload 40002, Start Pounding 40003, Stop Pounding 40004, User Guide
+    // 40005, About Skyloom 40006; others do nothing.
     void onCommand(int id);
     // The one-second tick: while pounding, advances the demonstration index (modulo 7)
     // and loads that layout with messages off. A tick that comes while a handler or a
@@ -73,11 +80,14 @@ protected:
 
 private:
     void createMenus();
-    QAction* addCommand(QMenu* menu, const char* label, int id);
+    QAction* addCommand(QMenu* menu, const char* label, int id, const QKeySequence& shortcut = {});
+    void showUserGuide();
+    void showAbout();
     void createDisplayManager(const DisplayManagerFactory& makeDisplayManager);
 
     LayoutHost* host_ = nullptr; // the central widget, owned by this window; owns the display manager
     std::map<int, QAction*> commands_; // owned by the menus
+    QPointer<QWidget> userGuide_; // the guide's window, while it is open
     QTimer demoTimer_;
     bool pounding_ = false;
     std::int32_t demoIndex_ = 0;

@@ -128,3 +128,29 @@ TEST(PathsAndInstallTest, AnInstalledControlIsRegisteredAndContainedFromItsOwnFi
 }
 
 } // namespace
+
+namespace {
+
+// The install puts the desktop's files in place, and the desktop's own checkers accept them.
+TEST(PathsAndInstallTest, TheDesktopFilesAreInstalledAndValid)
+{
+    ProgramSandbox sandbox;
+    const std::string prefix = installInto(sandbox);
+    const std::string quiet = " > \"" + sandbox.file("check.log") + "\" 2>&1";
+    const std::string checks[] = {
+        "desktop-file-validate \"" + prefix + "/share/applications/org.skyloom.Skyloom.desktop\"",
+        "appstreamcli validate --no-net \"" + prefix + "/share/metainfo/org.skyloom.Skyloom.metainfo.xml\"",
+        "xmllint --noout \"" + prefix + "/share/mime/packages/org.skyloom.Skyloom.xml\"",
+        "man -l --warnings \"" + prefix + "/share/man/man1/skyloom.1\"",
+        "man -l --warnings \"" + prefix + "/share/man/man1/gazerix-container.1\"",
+        "man -l --warnings \"" + prefix + "/share/man/man1/gazerix-register.1\"",
+    };
+    for (const std::string& check : checks)
+        EXPECT_EQ(std::system((check + quiet).c_str()), 0) << check << "\n" << testing_support::readWholeFile(sandbox.file("check.log"));
+    for (const char* size : { "16x16", "32x32", "48x48", "256x256" })
+        EXPECT_FALSE(QImage(QString::fromStdString(prefix + "/share/icons/hicolor/" + size + "/apps/org.skyloom.Skyloom.png")).isNull()) << size;
+    EXPECT_TRUE(std::filesystem::exists(prefix + "/share/icons/hicolor/scalable/apps/org.skyloom.Skyloom.svg"));
+    EXPECT_TRUE(std::filesystem::exists(prefix + "/share/doc/skyloom/user-guide.md"));
+}
+
+} // namespace

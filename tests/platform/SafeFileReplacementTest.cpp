@@ -21,18 +21,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::folderEntries;
 using testing_support::readWholeFile;
 using testing_support::TemporaryFolder;
-
-// Everything in a folder, sorted, so that a temporary left behind shows up.
-std::vector<std::string> entries(const fs::path& folder)
-{
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 mode_t permissionBits(const std::string& path)
 {
@@ -104,7 +95,7 @@ TEST(SafeFileReplacement, ReplacesWithTheExactBytesAndLeavesNothingElse)
 
     EXPECT_TRUE(platform::replaceFileContents(folder.file("trail.dat"), "first"));
     EXPECT_EQ(readWholeFile(folder.file("trail.dat")), "first");
-    EXPECT_EQ(entries(folder.path()), (std::vector<std::string> { "trail.dat", "universe.xml" }));
+    EXPECT_EQ(folderEntries(folder.path()), (std::vector<std::string> { "trail.dat", "universe.xml" }));
 }
 
 TEST(SafeFileReplacement, NewFileTakesItsModeFromTheUmask)
@@ -138,7 +129,7 @@ TEST(SafeFileReplacement, ReadOnlyFileIsKept)
     EXPECT_EQ(error, std::errc::permission_denied);
     EXPECT_EQ(readWholeFile(path), "old");
     EXPECT_EQ(permissionBits(path), 0444u);
-    EXPECT_EQ(entries(folder.path()), std::vector<std::string> { "published.obs" });
+    EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string> { "published.obs" });
 }
 
 // A save killed between creating its temporary and renaming it leaves the temporary;
@@ -168,7 +159,7 @@ TEST(SafeFileReplacement, NextSaveRemovesTheTemporaryOfAKilledSave)
     std::vector<std::string> kept { ".other.ptu.saving-" + gone + "-Ef56zV", ".universe.ptu.saving-" + gone + "-Gh78wU",
         ".universe.ptu.saving-" + living + "-Cd34yW", "universe.ptu" };
     std::sort(kept.begin(), kept.end());
-    EXPECT_EQ(entries(folder.path()), kept);
+    EXPECT_EQ(folderEntries(folder.path()), kept);
 }
 
 TEST(SafeFileReplacement, WritesThroughALinkChainAndKeepsTheLinks)
@@ -185,8 +176,8 @@ TEST(SafeFileReplacement, WritesThroughALinkChainAndKeepsTheLinks)
     EXPECT_TRUE(fs::is_symlink(folder.path() / "second"));
     EXPECT_TRUE(fs::is_symlink(folder.path() / "links" / "first"));
     EXPECT_EQ(fs::read_symlink(folder.path() / "links" / "first"), "../data/real.xml");
-    EXPECT_EQ(entries(folder.path() / "data"), std::vector<std::string> { "real.xml" });
-    EXPECT_EQ(entries(folder.path() / "links"), std::vector<std::string> { "first" });
+    EXPECT_EQ(folderEntries(folder.path() / "data"), std::vector<std::string> { "real.xml" });
+    EXPECT_EQ(folderEntries(folder.path() / "links"), std::vector<std::string> { "first" });
 }
 
 TEST(SafeFileReplacement, DanglingLinkCreatesItsTarget)
@@ -199,7 +190,7 @@ TEST(SafeFileReplacement, DanglingLinkCreatesItsTarget)
     ASSERT_TRUE(platform::replaceFileContents(folder.file("links/pending"), "created"));
     EXPECT_EQ(readWholeFile(folder.file("data/pending.xml")), "created");
     EXPECT_TRUE(fs::is_symlink(folder.path() / "links" / "pending"));
-    EXPECT_EQ(entries(folder.path() / "links"), std::vector<std::string> { "pending" });
+    EXPECT_EQ(folderEntries(folder.path() / "links"), std::vector<std::string> { "pending" });
 }
 
 TEST(SafeFileReplacement, RefusesWhatIsNotAFile)
@@ -207,7 +198,7 @@ TEST(SafeFileReplacement, RefusesWhatIsNotAFile)
     TemporaryFolder folder;
     folder.write("sub/inside.txt", "kept");
     fs::create_directory_symlink(folder.path() / "sub", folder.path() / "to-sub");
-    const std::vector<std::string> before = entries(folder.path());
+    const std::vector<std::string> before = folderEntries(folder.path());
 
     std::error_code error;
     EXPECT_FALSE(platform::replaceFileContents("", "x", error));
@@ -219,8 +210,8 @@ TEST(SafeFileReplacement, RefusesWhatIsNotAFile)
     EXPECT_FALSE(platform::replaceFileContents(folder.file("missing/file.txt"), "x", error));
     EXPECT_EQ(error, std::errc::no_such_file_or_directory);
 
-    EXPECT_EQ(entries(folder.path()), before);
-    EXPECT_EQ(entries(folder.path() / "sub"), std::vector<std::string> { "inside.txt" });
+    EXPECT_EQ(folderEntries(folder.path()), before);
+    EXPECT_EQ(folderEntries(folder.path() / "sub"), std::vector<std::string> { "inside.txt" });
     EXPECT_TRUE(fs::is_symlink(folder.path() / "to-sub"));
 }
 
@@ -239,7 +230,7 @@ TEST(SafeFileReplacement, FailedWriteKeepsTheOldFileAndRemovesTheTemporary)
     EXPECT_FALSE(replaced);
     EXPECT_EQ(error, std::errc::file_too_large);
     EXPECT_EQ(readWholeFile(path), "old trail");
-    EXPECT_EQ(entries(folder.path()), std::vector<std::string> { "trail.dat" });
+    EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string> { "trail.dat" });
 }
 
 TEST(SafeFileReplacement, ReadOnlyFolderKeepsTheOldFile)
@@ -255,5 +246,5 @@ TEST(SafeFileReplacement, ReadOnlyFolderKeepsTheOldFile)
     EXPECT_FALSE(platform::replaceFileContents(folder.file("other.xml"), "new"));
     fs::permissions(folder.path(), fs::perms(0755));
     EXPECT_EQ(readWholeFile(path), "old");
-    EXPECT_EQ(entries(folder.path()), std::vector<std::string> { "universe.xml" });
+    EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string> { "universe.xml" });
 }

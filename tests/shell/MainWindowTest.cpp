@@ -10,7 +10,9 @@
 #include "windows/WindowRegistry.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -23,10 +25,13 @@ MainWindow::DisplayManagerFactory noDisplayManager()
     return [] { return std::unique_ptr<DisplayManager>(); };
 }
 
+// A menu label as the user reads it: the mnemonic marks are not shown.
+QString shownText(const QAction* action) { return QString(action->text()).remove(QLatin1Char('&')); }
+
 QAction* menuNamed(MainWindow& window, const QString& title)
 {
     for (QAction* action : window.menuBar()->actions()) {
-        if (action->text() == title)
+        if (shownText(action) == title)
             return action;
     }
     return nullptr;
@@ -55,7 +60,7 @@ TEST(MainWindowTest, HasTheTitleSizeAndMenuCommands)
     for (const auto& [id, label] : commands) {
         QAction* const action = window.commandAction(id);
         ASSERT_NE(action, nullptr) << id;
-        EXPECT_EQ(action->text(), QString::fromLatin1(label));
+        EXPECT_EQ(shownText(action), QString::fromLatin1(label));
         EXPECT_EQ(action->data().toInt(), id);
     }
     EXPECT_EQ(kLoadCommand, 40001);
@@ -64,6 +69,33 @@ TEST(MainWindowTest, HasTheTitleSizeAndMenuCommands)
     ASSERT_NE(menuNamed(window, "Test"), nullptr);
     EXPECT_TRUE(menuNamed(window, "Layout")->isEnabled());
     EXPECT_FALSE(menuNamed(window, "Test")->isEnabled()) << "the whole Test popup is greyed";
+    EXPECT_EQ(window.menuBar()->actions().size(), 3) << "Layout, Test, then Help";
+    EXPECT_EQ(window.commandAction(kLoadCommand)->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(window.commandAction(kReloadCommand)->shortcut(), QKeySequence(Qt::Key_F5));
+}
+
+TEST(MainWindowTest, HelpShowsTheGuideAndTellsAboutTheProgram)
+{
+    MainWindow window(noDisplayManager());
+    platform::MessageRecorder recorder;
+    ASSERT_NE(menuNamed(window, "Help"), nullptr);
+    EXPECT_EQ(shownText(window.commandAction(kUserGuideCommand)), QStringLiteral("User Guide"));
+
+    window.onCommand(kAboutCommand);
+    ASSERT_EQ(recorder.count(), 1u);
+    EXPECT_EQ(recorder.last().caption, "About Skyloom");
+    EXPECT_NE(recorder.last().text.find(std::string("Skyloom Simulator ") + SKYLOOM_VERSION), std::string::npos);
+    EXPECT_NE(recorder.last().text.find("Licence: MIT"), std::string::npos);
+
+    window.onCommand(kUserGuideCommand);
+    QWidget* guide = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->windowTitle() == QStringLiteral("Skyloom User Guide"))
+            guide = widget;
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(qobject_cast<QTextBrowser*>(guide)->toPlainText().contains(QStringLiteral("Skyloom user guide")));
+    EXPECT_EQ(recorder.count(), 1u);
+    guide->close();
 }
 
 TEST(MainWindowTest, MenuActionsSendTheirCommands)

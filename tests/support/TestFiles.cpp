@@ -1,5 +1,6 @@
 #include "support/TestFiles.h"
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <random>
@@ -40,6 +41,15 @@ std::string readWholeFile(const std::string& path)
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+std::vector<std::string> folderEntries(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 CurrentDirectoryScope::CurrentDirectoryScope(const std::filesystem::path& folder)

@@ -2,6 +2,7 @@
 // Temporary folders and files for tests.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -23,6 +24,9 @@ private:
 };
 
 std::string readWholeFile(const std::string& path);
+
+// The names of everything in `folder`, sorted, so that a file left behind shows up.
+std::vector<std::string> folderEntries(const std::filesystem::path& folder);
 
 // Runs the scope with the current directory changed to `folder`, restoring it afterwards.
 class CurrentDirectoryScope {

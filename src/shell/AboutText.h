@@ -1,0 +1,5 @@
+#pragma once
+// What Help > About Skyloom says: the program, its version, licence and credits.
+#include <string>
+
+std::string aboutText();
