@@ -2,6 +2,9 @@
 
 #include "platform/DisplayText.h"
 
+#include <QFontInfo>
+#include <QGuiApplication>
+
 #include <cmath>
 
 namespace platform {
@@ -16,23 +19,62 @@ ColourRef fromQColor(const QColor& colour)
     return makeColour(colour.red(), colour.green(), colour.blue());
 }
 
-QFont DeviceContext::defaultFont()
+namespace {
+
+// The smallest text size windows show, in logical pixels.
+constexpr int kSmallestSmoothTextPixels = 13;
+
+int logicalExtent(int devicePixels, qreal ratio) { return static_cast<int>(std::lround(devicePixels / ratio)); }
+
+} // namespace
+
+QFont DeviceContext::defaultFont(Rendering rendering)
 {
     // Made afresh (a few microseconds per paint): a font kept in a static would outlive
     // the application object that its font engines belong to.
+    if (rendering == Rendering::Smooth) {
+        QFont font = QGuiApplication::font();
+        if (QFontInfo(font).pixelSize() < kSmallestSmoothTextPixels)
+            font.setPixelSize(kSmallestSmoothTextPixels);
+        font.setStyleStrategy(QFont::PreferAntialias);
+        return font;
+    }
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(12);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 
-DeviceContext::DeviceContext(QImage& target) : target_(target), painter_(&target)
+DeviceContext::DeviceContext(QImage& target, Rendering rendering)
+    : target_(target)
+    , rendering_(rendering)
+    , width_(logicalExtent(target.width(), target.devicePixelRatio()))
+    , height_(logicalExtent(target.height(), target.devicePixelRatio()))
+    , painter_(&target)
 {
-    painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setRenderHint(QPainter::TextAntialiasing, false);
-    painter_.setFont(defaultFont());
+    const bool smooth = rendering == Rendering::Smooth;
+    painter_.setRenderHint(QPainter::Antialiasing, smooth);
+    painter_.setRenderHint(QPainter::TextAntialiasing, smooth);
+    painter_.setFont(defaultFont(rendering));
     applyPen();
     applyBrush();
+}
+
+template <typename Draw> void DeviceContext::strokeThroughPixelCentres(Draw draw)
+{
+    if (rendering_ == Rendering::Exact)
+        return draw();
+    // A GDI line covers the pixels from its start to its end; an antialiased line drawn
+    // on the pixel grid would fall between two rows and show both half grey.
+    painter_.translate(0.5, 0.5);
+    draw();
+    painter_.translate(-0.5, -0.5);
+}
+
+QPoint DeviceContext::devicePixel(int x, int y) const
+{
+    const qreal ratio = target_.devicePixelRatio();
+    return QPoint(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
 }
 
 // The painter always holds the selected pen and brush, so selecting the same one again
@@ -64,7 +106,12 @@ void DeviceContext::applyPen()
         return;
     }
     QPen qpen(toQColor(pen_.colour));
-    qpen.setWidth(pen_.width <= 1 ? 0 : pen_.width); // width 0 is Qt's exact one-pixel cosmetic pen
+    // Width 0 is Qt's one-device-pixel cosmetic pen, exact or (smooth) antialiased by Qt's
+    // fast line stroker. On a scaled screen a smooth one-pixel line is one logical pixel
+    // wide instead, so that it does not thin out.
+    const bool scaled = target_.devicePixelRatio() > 1.25;
+    const int thinnest = rendering_ == Rendering::Smooth && scaled ? 1 : 0;
+    qpen.setWidth(pen_.width <= 1 ? thinnest : pen_.width);
     painter_.setPen(qpen);
 }
 
@@ -85,7 +132,7 @@ void DeviceContext::moveTo(int x, int y)
 void DeviceContext::lineTo(int x, int y)
 {
     if (pen_.style != Pen::Style::Null)
-        painter_.drawLine(currentX_, currentY_, x, y);
+        strokeThroughPixelCentres([&] { painter_.drawLine(currentX_, currentY_, x, y); });
     currentX_ = x;
     currentY_ = y;
 }
@@ -100,26 +147,50 @@ void DeviceContext::polyline(const Point* points, std::size_t count)
         // leaves out some corner pixels that the same lines drawn one by one have.
         lines_.clear();
         lines_.reserve(count - 1);
-        for (std::size_t k = 1; k < count; ++k)
-            lines_.emplace_back(points[k - 1].x, points[k - 1].y, points[k].x, points[k].y);
-        painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+        if (rendering_ == Rendering::Smooth)
+            collectSmoothSegments(points, count);
+        else
+            for (std::size_t k = 1; k < count; ++k)
+                lines_.emplace_back(points[k - 1].x, points[k - 1].y, points[k].x, points[k].y);
+        strokeThroughPixelCentres([&] { painter_.drawLines(lines_.data(), static_cast<int>(lines_.size())); });
     }
     currentX_ = last.x;
     currentY_ = last.y;
+}
+
+// Smooth lines blend a point's neighbourhood anyway: points less than two pixels from the
+// last one kept add segments (each as costly as a long one) that change nothing a reader
+// can see. The last point is always kept.
+void DeviceContext::collectSmoothSegments(const Point* points, std::size_t count)
+{
+    constexpr int kShortestStep = 2;
+    Point from = points[0];
+    for (std::size_t k = 1; k < count; ++k) {
+        const Point& to = points[k];
+        const bool last = k + 1 == count;
+        if (!last && std::abs(to.x - from.x) < kShortestStep && std::abs(to.y - from.y) < kShortestStep)
+            continue;
+        lines_.emplace_back(from.x, from.y, to.x, to.y);
+        from = to;
+    }
 }
 
 void DeviceContext::ellipse(int left, int top, int right, int bottom)
 {
     if (right - left < 1 || bottom - top < 1)
         return;
-    painter_.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    strokeThroughPixelCentres([&] { painter_.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1)); });
 }
 
 void DeviceContext::rectangle(int left, int top, int right, int bottom)
 {
     if (right - left < 1 || bottom - top < 1)
         return;
-    painter_.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+    const QRect box(left, top, right - left - 1, bottom - top - 1);
+    if (pen_.style == Pen::Style::Null)
+        painter_.drawRect(box);
+    else
+        strokeThroughPixelCentres([&] { painter_.drawRect(box); });
 }
 
 void DeviceContext::arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd)
@@ -130,7 +201,7 @@ void DeviceContext::arc(int left, int top, int right, int bottom, int xStart, in
     if (xStart == xEnd && yStart == yEnd) {
         // An outline only; the selected brush comes back at once (cheaper than saving the painter).
         painter_.setBrush(Qt::NoBrush);
-        painter_.drawEllipse(box);
+        strokeThroughPixelCentres([&] { painter_.drawEllipse(box); });
         applyBrush();
         return;
     }
@@ -142,7 +213,9 @@ void DeviceContext::arc(int left, int top, int right, int bottom, int xStart, in
     double span = endAngle - startAngle;
     if (span <= 0)
         span += 360.0;
-    painter_.drawArc(box, static_cast<int>(std::lround(startAngle * 16)), static_cast<int>(std::lround(span * 16)));
+    strokeThroughPixelCentres([&] {
+        painter_.drawArc(box, static_cast<int>(std::lround(startAngle * 16)), static_cast<int>(std::lround(span * 16)));
+    });
 }
 
 void DeviceContext::fillRect(int left, int top, int right, int bottom, ColourRef colour)
@@ -154,16 +227,14 @@ void DeviceContext::fillRect(int left, int top, int right, int bottom, ColourRef
 
 void DeviceContext::setPixel(int x, int y, ColourRef colour)
 {
-    if (target_.valid(x, y)) {
-        painter_.setPen(QPen(toQColor(colour), 0));
-        painter_.drawPoint(x, y);
-        applyPen();
-    }
+    if (x >= 0 && y >= 0 && x < width_ && y < height_)
+        painter_.fillRect(QRect(x, y, 1, 1), toQColor(colour));
 }
 
 ColourRef DeviceContext::pixel(int x, int y) const
 {
-    return target_.valid(x, y) ? fromQColor(QColor(target_.pixel(x, y))) : 0xffffffffu;
+    const QPoint device = devicePixel(x, y);
+    return x >= 0 && y >= 0 && target_.valid(device) ? fromQColor(QColor(target_.pixel(device))) : 0xffffffffu;
 }
 
 void DeviceContext::textOut(int x, int y, const std::string& text)
@@ -206,7 +277,23 @@ int DeviceContext::textWidth(const std::string& text) const
     return metrics().horizontalAdvance(displayText(text));
 }
 
+// Copies repeat or drop whole pixels, never blend them: a sprite's mask must AND and OR
+// exactly, also when a scaled screen draws it larger.
 void DeviceContext::setRasterOp(RasterOp op)
+{
+    if (rendering_ == Rendering::Smooth)
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+    setCompositionFor(op);
+}
+
+void DeviceContext::restoreAfterCopy()
+{
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (rendering_ == Rendering::Smooth)
+        painter_.setRenderHint(QPainter::Antialiasing, true);
+}
+
+void DeviceContext::setCompositionFor(RasterOp op)
 {
     switch (op) {
     case RasterOp::SourceCopy:
@@ -227,7 +314,7 @@ void DeviceContext::bitBlt(int x, int y, int w, int h, const QImage& source, int
         return;
     setRasterOp(op);
     painter_.drawImage(QPoint(x, y), source, QRect(sx, sy, w, h));
-    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    restoreAfterCopy();
 }
 
 void DeviceContext::stretchBlt(int x, int y, int w, int h, const QImage& source, int sx, int sy, int sw, int sh,
@@ -241,7 +328,7 @@ void DeviceContext::stretchBlt(int x, int y, int w, int h, const QImage& source,
     }
     setRasterOp(op);
     painter_.drawImage(QRect(x, y, w, h), source, QRect(sx, sy, sw, sh));
-    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    restoreAfterCopy();
 }
 
 } // namespace platform

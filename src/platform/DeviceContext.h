@@ -1,10 +1,17 @@
 #pragma once
 // A drawing surface in the manner of a GDI device context, over a QPainter on a
-// QImage (Format_RGB32). No antialiasing. Image sources, bitmaps and sprites
-// draw only through this class.
+// QImage (Format_RGB32). Image sources, bitmaps and sprites draw only through this class.
 //
 // Coordinates are pixels with (0, 0) at the top left. Rectangles are given as
-// left, top, right, bottom with right and bottom exclusive, as in GDI.
+// left, top, right, bottom with right and bottom exclusive, as in GDI. On an image with
+// a device pixel ratio (a window on a scaled screen) a pixel is a logical pixel: the
+// context's size is the image's size divided by the ratio, and drawing is finer.
+//
+// Rendering: Exact draws as GDI does, pixel for pixel, without antialiasing (the tests'
+// reference). Smooth, for what windows show, antialiases lines, circles, arcs and text
+// (pen lines run through pixel centres, so a one-pixel line stays one pixel wide) and
+// draws text in the desktop's own font. Bitmaps are copied exactly in both: the masked
+// sprites' AND and OR keep their result.
 #include "platform/Colour.h"
 
 #include <QFont>
@@ -46,16 +53,19 @@ struct Point {
 
 enum class RasterOp { SourceCopy, SourceAnd, SourcePaint };
 
+enum class Rendering { Exact, Smooth };
+
 class DeviceContext {
 public:
     // Draws into `target`, which must stay alive and unmoved while the context exists.
-    explicit DeviceContext(QImage& target);
+    explicit DeviceContext(QImage& target, Rendering rendering = Rendering::Exact);
     DeviceContext(const DeviceContext&) = delete;
     DeviceContext& operator=(const DeviceContext&) = delete;
 
     QImage& image() { return target_; }
-    int width() const { return target_.width(); }
-    int height() const { return target_.height(); }
+    // The size in (logical) pixels.
+    int width() const { return width_; }
+    int height() const { return height_; }
 
     // Selects a pen or brush and returns the one selected before.
     Pen selectPen(const Pen& pen);
@@ -96,17 +106,27 @@ public:
     void stretchBlt(int x, int y, int w, int h, const QImage& source, int sx, int sy, int sw, int sh,
                     RasterOp op = RasterOp::SourceCopy);
 
-    // The font every context draws text with.
-    static QFont defaultFont();
+    // The font a context draws text with.
+    static QFont defaultFont(Rendering rendering = Rendering::Exact);
 
 private:
     void applyPen();
     void applyBrush();
     void setRasterOp(RasterOp op);
+    void setCompositionFor(RasterOp op);
+    void restoreAfterCopy();
+    void collectSmoothSegments(const Point* points, std::size_t count);
+    // Runs `draw` with pen lines through pixel centres (smooth rendering only).
+    template <typename Draw> void strokeThroughPixelCentres(Draw draw);
+    // The device pixel of logical pixel (x, y).
+    QPoint devicePixel(int x, int y) const;
     // The painter's font metrics, measured once per context (its font never changes).
     const QFontMetrics& metrics() const;
 
     QImage& target_;
+    Rendering rendering_;
+    int width_;
+    int height_;
     QPainter painter_;
     Pen pen_;
     Brush brush_;

@@ -92,7 +92,7 @@ void ObserverWindow::paintEvent(QPaintEvent*)
             // Until the first render into a new buffer the window shows its class background
             // (white), as the window system's own paint would, never the unrendered buffer.
             if (own->bufferDrawn)
-                painter.drawImage(QPoint(0, 0), own->backBuffer, QRect(0, 0, width(), height()));
+                painter.drawImage(QPoint(0, 0), own->backBuffer);
             else
                 painter.fillRect(rect(), Qt::white);
         }

@@ -22,6 +22,8 @@ public:
     // Stops a pending redraw and starts the 1 ms single-shot again.
     void restartRedrawTimer();
     bool isRedrawPending() const { return redrawTimer_.isActive(); }
+    // True from a render into the back buffer until the paint that copies it to the screen.
+    bool hasUncopiedFrame() const { return renderedSinceLastCopy_; }
     bool hasRefreshTimer() const { return refreshTimer_.isActive(); }
 
 protected:

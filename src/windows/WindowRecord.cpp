@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -79,7 +80,12 @@ void WindowRecord::layoutPass()
         return;
     // A zero-sized window still gets a 1 x 1 buffer so that a context can be opened on it;
     // the source is told the real (zero) size and draws nothing.
-    backBuffer = QImage(std::max(pixelRect.width(), 1), std::max(pixelRect.height(), 1), QImage::Format_RGB32);
+    // On a scaled screen the buffer has the screen's pixels, so drawing stays sharp; the
+    // source still draws in the window's (logical) pixels.
+    const qreal ratio = own->devicePixelRatioF();
+    backBuffer = QImage(static_cast<int>(std::ceil(std::max(pixelRect.width(), 1) * ratio)),
+        static_cast<int>(std::ceil(std::max(pixelRect.height(), 1) * ratio)), QImage::Format_RGB32);
+    backBuffer.setDevicePixelRatio(ratio);
     // A new buffer starts black, as a freshly made compatible bitmap does; parts that a
     // placed background does not cover keep what the buffer held before.
     backBuffer.fill(platform::toQColor(kBlack));
@@ -105,7 +111,7 @@ bool WindowRecord::renderBackBuffer()
     const std::int32_t width = std::max(pixelRect.width(), 0);
     const std::int32_t height = std::max(pixelRect.height(), 0);
     {
-        platform::DeviceContext context(backBuffer);
+        platform::DeviceContext context(backBuffer, platform::Rendering::Smooth);
         paintBackground(context, width, height);
         imageSource->Draw(context, width, height, drawFlags);
     }
