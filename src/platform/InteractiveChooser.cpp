@@ -19,7 +19,7 @@ std::optional<std::string> InteractiveChooser::chooseFile(const FileDialogReques
     dialog->setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog->setOption(QFileDialog::DontConfirmOverwrite, !saving);
     dialog->setDirectory(QDir::current().absoluteFilePath(QString::fromStdString(request.startFolder)));
-    dialog->setNameFilter(QString::fromStdString(request.filterDescription + " (" + request.filterPattern + ")"));
+    dialog->setNameFilter(QString::fromStdString(nameFilter(request.filterDescription, request.filterPattern)));
     QString suffix = QString::fromStdString(request.defaultExtension);
     if (suffix.startsWith('.'))
         suffix.remove(0, 1);
@@ -32,6 +32,13 @@ std::optional<std::string> InteractiveChooser::chooseFile(const FileDialogReques
     if (*result != QDialog::Accepted || chosen.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(chosen.first()).toStdString();
+}
+
+std::string InteractiveChooser::nameFilter(const std::string& description, const std::string& pattern)
+{
+    const std::size_t open = description.rfind(" (");
+    const bool endsInPattern = open != std::string::npos && !description.empty() && description.back() == ')';
+    return (endsInPattern ? description.substr(0, open) : description) + " (" + pattern + ")";
 }
 
 std::optional<std::uint32_t> InteractiveChooser::chooseColour(QWidget* owner, std::uint32_t initial)

@@ -1,4 +1,5 @@
 #include "platform/Chooser.h"
+#include "platform/InteractiveChooser.h"
 
 #include <gtest/gtest.h>
 
@@ -42,4 +43,10 @@ TEST(Chooser, ScopedInstallationRestoresTheDefault)
     }
     EXPECT_NE(&platform::chooser(), &chooser);
     EXPECT_FALSE(platform::chooser().chooseFile(FileDialogRequest{}).has_value());
+}
+
+TEST(InteractiveChooserTest, TheFileTypeLineShowsItsPatternOnce)
+{
+    EXPECT_EQ(platform::InteractiveChooser::nameFilter("PTU files (*.PTU)", "*.ptu"), "PTU files (*.ptu)");
+    EXPECT_EQ(platform::InteractiveChooser::nameFilter("Pictures", "*.bmp"), "Pictures (*.bmp)");
 }
