@@ -3,6 +3,8 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 SCREENSHOT ?= $(abspath $(BUILD))/screenshot.png
 
@@ -10,7 +12,7 @@ CMAKE_COMMON = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 PREFIX     ?= /usr/local
 
-.PHONY: all bootstrap configure build run test install asan tsan bench clean
+.PHONY: all bootstrap configure build run test install asan tsan bench fuzz clean
 
 all: build
 
@@ -49,7 +51,7 @@ asan: bootstrap
 
 tsan: bootstrap
 	cmake -S . -B $(TSAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSKYLOOM_TSAN=ON
-	cmake --build $(TSAN_BUILD) -j $(JOBS) --target documents_tests imagesource_core_tests ptolemy_model_tests
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target documents_tests imagesource_core_tests ptolemy_model_tests demo_stress_tests
 	ctest --test-dir $(TSAN_BUILD) --output-on-failure -j $(JOBS)
 
 bench: bootstrap
@@ -59,5 +61,14 @@ bench: bootstrap
 	  [ -x "$$program" ] && QT_QPA_PLATFORM=offscreen "$$program"; \
 	done; true
 
+# The libFuzzer targets (clang, with address and undefined): each runs FUZZ_SECONDS on a
+# fresh copy of its corpus in fuzz/corpus; the end prints executions per second and in all.
+fuzz:
+	@scripts/bootstrap --fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g" -DSKYLOOM_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target skyloom_fuzzers
+	fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -9,6 +9,7 @@
 #include "platform/Registry.h"
 #include "platform/Release.h"
 #include "platform/Text.h"
+#include "sources/ImageSourceBuilder.h"
 #include "windows/HostWindow.h"
 #include "windows/WindowRegistry.h"
 #include "xml/XmlDocument.h"
@@ -40,7 +41,13 @@ void showRootDirectoryProblem()
 } // namespace
 
 DisplayManager::DisplayManager()
+    : DisplayManager(nullptr)
+{
+}
+
+DisplayManager::DisplayManager(std::unique_ptr<ImageSourceBuilder> sourceBuilder)
     : deferralContext_(std::make_unique<QObject>())
+    , sourceBuilder_(sourceBuilder ? std::move(sourceBuilder) : std::make_unique<ImageSourceBuilder>())
 {
     setOwner(this);
     readRootDirectory();
@@ -209,6 +216,7 @@ HRESULT DisplayManager::commit()
         if (FAILED(result))
             return result;
     }
+    applyTimeRate();
     ++totalCommits_;
     return S_OK;
 }

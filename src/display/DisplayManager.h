@@ -29,9 +29,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+class ImageSourceBuilder;
 class QObject;
 class QWidget;
 class XmlDocument;
@@ -45,6 +47,10 @@ public:
     // Reads the root directory from the registry; relative paths of layouts and data
     // files resolve against it (the working directory is never changed).
     DisplayManager();
+    // As above; `sourceBuilder` (the engine's own when null) makes the image sources of
+    // every layout loaded: a checker of layouts, such as the layout fuzzer, gives one
+    // whose sources start no clock.
+    explicit DisplayManager(std::unique_ptr<ImageSourceBuilder> sourceBuilder);
     // Destroys the loaded collections, then the committed ones, then every window that
     // shows the statistics of this display manager.
     ~DisplayManager() override;
@@ -124,6 +130,18 @@ public:
     bool isAttached();
     bool isScreenRectSet();
 
+    // How fast the clocks of the layout on screen run (1: as their sources set them); kept
+    // for every layout loaded later (DisplayManagerTime.cpp).
+    void setTimeRate(double rate);
+    double timeRate() const { return timeRate_; }
+    // The model time of the first animated source on screen, with the calendar year of
+    // its time 0 when the source's time is dated; nothing without an animated source.
+    struct ModelTime {
+        double time = 0;
+        std::optional<std::int32_t> startYear;
+    };
+    std::optional<ModelTime> modelTime();
+
 private:
     using CollectionList = std::vector<std::unique_ptr<ImageSourceCollection>>;
 
@@ -135,6 +153,8 @@ private:
     // Writes `text` into the message buffer and shows it with `caption` when reportErrors is 1.
     void reportLayoutError(const std::string& text, const char* caption, std::int32_t reportErrors);
     ImageSourceCollection* loadedAt(std::int32_t index);
+    // Gives the time rate to every animated source on screen.
+    void applyTimeRate();
 
     // The layout loader (DisplayManagerLayout.cpp). Each takes the lock for its whole run.
     HRESULT parseLayout(XmlNode& cursor, std::int32_t reportErrors);
@@ -150,6 +170,7 @@ private:
     // Posted work dies with this object: a change still waiting when the display
     // manager goes is dropped.
     std::unique_ptr<QObject> deferralContext_;
+    std::unique_ptr<ImageSourceBuilder> sourceBuilder_; // its lock is taken inside the display manager's
     std::function<void()> pendingChange_; // the layout change waiting for the stack to unwind
     CollectionList loaded_; // the layout being loaded
     CollectionList committed_; // the layout on screen
@@ -163,4 +184,5 @@ private:
     std::string rootDir_; // empty when the registry gave none
     ColourRef appliedColour_ = 0; // last colour given to the host's background
     ColourRef layoutColour_ = 0; // the loaded layout's colour, applied at commit
+    double timeRate_ = 1.0;
 };

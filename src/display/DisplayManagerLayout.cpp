@@ -16,9 +16,9 @@ namespace {
 constexpr const char* kLayoutErrorCaption = "Layout Error";
 
 // Builds the image source of an ImageSource element; a failed build gives no source.
-HRESULT buildImageSource(XmlNode& cursor, std::int32_t reportErrors, std::unique_ptr<ImageSource>& source)
+HRESULT buildImageSource(ImageSourceBuilder& builder, XmlNode& cursor, std::int32_t reportErrors,
+                         std::unique_ptr<ImageSource>& source)
 {
-    ImageSourceBuilder builder;
     builder.setReportErrors(reportErrors);
     std::unique_ptr<ImageSource> built;
     const HRESULT result = builder.Build(&cursor, built);
@@ -128,7 +128,7 @@ HRESULT DisplayManager::buildSource(XmlNode& cursor, std::int32_t index, std::in
     if (FAILED(result))
         return result;
     std::unique_ptr<ImageSource> source;
-    result = buildImageSource(cursor, reportErrors, source);
+    result = buildImageSource(*sourceBuilder_, cursor, reportErrors, source);
     if (FAILED(result))
         return result;
     source->setOwner(this);

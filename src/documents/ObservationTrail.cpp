@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr std::int32_t kMaxObservations = 1024;
+constexpr std::int32_t kMaxObservations = ObservationTrail::kMaxFileObservations;
 constexpr const char* kLoadCaption = "Error Parsing Observation Trail";
 
 struct TrailSnapshot {
@@ -234,6 +234,12 @@ HRESULT ObservationTrail::Save(const std::string& path) const
 
 HRESULT ObservationTrail::Save(const std::string& path, std::error_code& error) const
 {
+    const std::string text = FileText();
+    return platform::replaceFileContents(platform::resolveDataPath(path), text, error) ? S_OK : E_FAIL;
+}
+
+std::string ObservationTrail::FileText() const
+{
     TrailSnapshot snapshot;
     {
         platform::CriticalSectionGuard guard(lock_);
@@ -244,8 +250,7 @@ HRESULT ObservationTrail::Save(const std::string& path, std::error_code& error) 
             snapshot.records.push_back(logical(i));
         }
     }
-    const std::string text = trailFileText(snapshot);
-    return platform::replaceFileContents(platform::resolveDataPath(path), text, error) ? S_OK : E_FAIL;
+    return trailFileText(snapshot);
 }
 
 HRESULT ObservationTrail::Load(XmlDocument& document, std::int32_t showErrors)

@@ -33,6 +33,9 @@ struct TrailStep {
 
 class ObservationTrail {
 public:
+    // The most observations a trail file may hold (its numObservations).
+    static constexpr std::int32_t kMaxFileObservations = 1024;
+
     explicit ObservationTrail(std::int32_t capacity = 1);
     ObservationTrail(const ObservationTrail& other); // locks the source, then itself
     ObservationTrail& operator=(const ObservationTrail&) = delete;
@@ -57,6 +60,8 @@ public:
     virtual HRESULT Save(const std::string& path) const;
     // As above; on failure `error` says why.
     HRESULT Save(const std::string& path, std::error_code& error) const;
+    // The text Save writes, for writers that send it elsewhere (standard output).
+    std::string FileText() const;
     // Reads a parsed trail file; replaces the contents only on success.
     HRESULT Load(XmlDocument& document, std::int32_t showErrors);
 

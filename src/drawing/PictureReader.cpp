@@ -22,6 +22,10 @@ constexpr std::uint32_t kBmpUncompressed = 0; // BI_RGB
 constexpr std::uint32_t kBmpBitFields = 3; // BI_BITFIELDS: uncompressed with colour masks
 constexpr std::int64_t kMaxBmpBitsPerPixel = 32;
 
+// The part of a GIF file's header that fixes the size of its picture: the signature and
+// the logical screen's width and height.
+constexpr qint64 kGifHeaderLength = 6 + 4;
+
 template <typename Value> Value littleEndianAt(const QByteArray& bytes, int offset)
 {
     return qFromLittleEndian<Value>(bytes.constData() + offset);
@@ -52,6 +56,21 @@ bool bmpPixelsFitTheFile(const std::string& path)
     return pixelsStart + rowBytes * height <= file.size();
 }
 
+// False for a GIF whose logical screen, which its decoded picture takes whatever the size
+// of its frames, is wider or higher than the limit. The reader does not report the screen
+// as the picture's size, and fills the whole screen before it reads the first frame.
+bool gifScreenFits(const std::string& path)
+{
+    QFile file;
+    if (!platform::openRawFile(path, QIODevice::ReadOnly, file))
+        return true;
+    const QByteArray header = file.read(kGifHeaderLength);
+    if (header.size() < kGifHeaderLength)
+        return true;
+    return littleEndianAt<std::uint16_t>(header, 6) <= kMaxPictureSide
+        && littleEndianAt<std::uint16_t>(header, 8) <= kMaxPictureSide;
+}
+
 bool sizeIsAcceptable(const QSize& size)
 {
     return !size.isValid() || (size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide);
@@ -73,9 +92,15 @@ QImage readPicture(const std::string& path)
     reader.setAllocationLimit(kAllocationLimitMegabytes);
     if (!sizeIsAcceptable(reader.size()))
         return {};
-    if (reader.format() == "bmp" && !bmpPixelsFitTheFile(path))
+    const QByteArray format = reader.format();
+    if ((format == "bmp" && !bmpPixelsFitTheFile(path)) || (format == "gif" && !gifScreenFits(path)))
         return {};
-    return reader.read();
+    const QImage picture = reader.read();
+    // A reader that cannot tell the size before decoding has only Qt's allocation limit to
+    // stop it; the picture it gives still meets the limit on each side.
+    if (!sizeIsAcceptable(picture.size()))
+        return {};
+    return picture;
 }
 
 } // namespace drawing

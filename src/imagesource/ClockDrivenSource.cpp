@@ -22,3 +22,10 @@ ClockDrivenSource::~ClockDrivenSource()
 std::int32_t ClockDrivenSource::GetGeneration() { return clock_->tickCount(); }
 
 void ClockDrivenSource::stopClock() { clock_->stop(); }
+
+// The clock's accessors take the clock's own lock; nothing of the source is read.
+void ClockDrivenSource::setTimeRate(double rate) { clock_->setRate(rate); }
+
+double ClockDrivenSource::timeRate() { return clock_->rate(); }
+
+double ClockDrivenSource::modelTime() { return clock_->time(); }

@@ -19,6 +19,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class ClockDrivenSource : public ImageSource {
 public:
@@ -26,6 +27,15 @@ public:
 
     // The clock's tick count.
     std::int32_t GetGeneration() override;
+
+    // Runs the source's time `rate` times as fast as its own increments say (1: as they say).
+    void setTimeRate(double rate);
+    double timeRate();
+    // The clock's model time.
+    double modelTime();
+    // The calendar year at model time 0 when the source's time is dated (a universe
+    // matched against a dated observation trail); nothing otherwise.
+    virtual std::optional<std::int32_t> calendarStartYear() { return std::nullopt; }
 
 protected:
     // A plain clock, whose ticks only advance its time and count.

@@ -15,6 +15,7 @@ struct SimulationClock::State {
     SimulationClock* owner = nullptr;
     std::int32_t period = 15;
     double increment = 0.001;
+    double rate = 1.0; // the viewer's speed: each step advances increment x rate
     double time = 0.0;
     bool paused = false;
     bool started = false;
@@ -47,7 +48,7 @@ void runClock(const std::shared_ptr<State>& shared)
                 break;
             }
             if (!state.paused) {
-                state.time += state.increment;
+                state.time += state.increment * state.rate;
                 if (state.owner != nullptr) {
                     state.owner->OnTick(state.time);
                 }
@@ -148,6 +149,18 @@ void SimulationClock::setIncrement(double increment)
 {
     platform::CriticalSectionGuard guard(state_->lock);
     state_->increment = increment;
+}
+
+double SimulationClock::rate() const
+{
+    platform::CriticalSectionGuard guard(state_->lock);
+    return state_->rate;
+}
+
+void SimulationClock::setRate(double rate)
+{
+    platform::CriticalSectionGuard guard(state_->lock);
+    state_->rate = rate;
 }
 
 double SimulationClock::time() const

@@ -54,6 +54,10 @@ public:
     // Simulated time added per step; the owner decides the unit.
     double increment() const;
     void setIncrement(double increment);
+    // How fast the viewer wants time to run: each step advances increment x rate (1: as
+    // the owner set it). The step's period stays.
+    double rate() const;
+    void setRate(double rate);
     double time() const;
     void setTime(double time);
     bool paused() const;

@@ -24,6 +24,7 @@
 #include <string>
 
 class PtolemyUniverse;
+class SkyStrip;
 class QWidget;
 
 // One entry of a settings list offered by the display dialog: its label and value.
@@ -42,6 +43,8 @@ public:
     static const char* const kBitmapNames[11];
 
     static constexpr std::int32_t kRunningTrailCapacity = 200;
+    // The longest running trail a layout may ask for (the display dialog offers up to 2000).
+    static constexpr std::int32_t kLongestTrail = 4000;
     static constexpr std::int32_t kFullTraceCapacity = 4000;
 
     // `owner` may be null; with an owner the body takes its default display flags and
@@ -81,6 +84,13 @@ public:
     // half-width and half-height in pixels; scale: pixels per unit. (locked)
     HRESULT DrawSystem(platform::DeviceContext& device, std::int32_t flags, std::int32_t cx, std::int32_t cy,
                        double t, double scale);
+    // Draws the system on the sky strip: its matched trail's points, its running trail and
+    // its planet as seen from the centre, and with kLabels in `flags` its name. (locked)
+    HRESULT DrawOnSky(platform::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t);
+    // The span of model time of the matched trail; false without one. (locked)
+    bool MatchedTimeSpan(double& first, double& last);
+    // The time of the oldest record of the running trail, or `t` when it is empty. (locked)
+    double OldestTrailTime(double t);
     // Draws `trail` as lines, animated bands and dots in the selected pen and brush. (locked)
     void DrawTrace(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
                    std::int32_t cy, double scale, std::int32_t flags);
@@ -146,6 +156,8 @@ public:
     std::int32_t AnimationPhase() const { return animationPhase_; }
 
 private:
+    // Text in `colour` without a background, for names drawn over the picture.
+    static void UseLabelText(platform::DeviceContext& device, ColourRef colour);
     void AdvanceAnimation();
     void DrawTraceLines(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
                         std::int32_t cy, double scale, bool animated);

@@ -12,6 +12,8 @@
 
 namespace {
 
+// Names are written this many pixels from the planet.
+constexpr int kLabelOffset = 6;
 // Trail dots are drawn centred, cut to at most this many pixels square.
 constexpr int kDotSize = 7;
 // The animation accumulator turns into phase steps in units of this size.
@@ -57,9 +59,23 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
     const ModelPoint planet = head_->Position(t);
     const bool matched = nowIndex >= 0 && IsMatched(planet, observed, cx, cy, scale);
     const Sprite& sprite = matched ? matchedSprite_ : planetSprite_;
+    const int planetX = screen_mapping::screenX(cx, planet.x, scale);
+    const int planetY = screen_mapping::screenY(cy, planet.y, scale);
     if ((f & kPlanet) && SUCCEEDED(sprite.isValid()))
-        sprite.drawAt(device, screen_mapping::screenX(cx, planet.x, scale), screen_mapping::screenY(cy, planet.y, scale));
+        sprite.drawAt(device, planetX, planetY);
+    if (flags & kLabels) {
+        UseLabelText(device, orbitColour_);
+        head_->DrawNames(device, t, cx, cy, scale);
+        UseLabelText(device, traceColour_);
+        device.textOut(planetX + kLabelOffset, planetY - device.lineHeight() - kLabelOffset, name_);
+    }
     return S_OK;
+}
+
+void PtolemyBody::UseLabelText(platform::DeviceContext& device, ColourRef colour)
+{
+    device.setTextColour(colour);
+    device.setTextBackground(false);
 }
 
 bool PtolemyBody::IsMatched(ModelPoint planet, ModelPoint observed, std::int32_t cx, std::int32_t cy, double scale)

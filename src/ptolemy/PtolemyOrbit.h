@@ -11,6 +11,7 @@
 //
 // Threading: an orb has no lock; its owner (PtolemyBody) guards it.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -55,6 +56,12 @@ public:
     // The circles of the chain, innermost first, with eccentric and equant markers;
     // in the selected pen. cx, cy: view centre in pixels; scale: pixels per unit.
     void DrawCircles(platform::DeviceContext& device, double t, int cx, int cy, double scale) const;
+    // Each orb's name by its circle's centre at time t, in the selected text colour.
+    void DrawNames(platform::DeviceContext& device, double t, int cx, int cy, double scale) const;
+    // Visits the orbs from the innermost (the deferent) outwards with the point that
+    // carries each one at time t and its circle's centre (the carrier moved by the eccentric).
+    using CentreVisitor = std::function<void(const PtolemyOrbit& orb, ModelPoint carrier, ModelPoint centre)>;
+    void VisitCentres(double t, const CentreVisitor& visit) const;
     // Appends the chain's orbs to `text` as universe-file elements, innermost first.
     void WriteXml(std::string& text) const;
 

@@ -1,4 +1,4 @@
-// The circles of a chain of orbs, with their eccentric and equant markers.
+// The circles of a chain of orbs, with their eccentric and equant markers, and their names.
 #include "ptolemy/PtolemyOrbit.h"
 
 #include "drawing/SharedSprites.h"
@@ -11,6 +11,8 @@ namespace {
 
 // Markers are drawn centred, cut to at most this many pixels square.
 constexpr int kMarkerSize = 7;
+// Names are written this many pixels right of and below the point they name.
+constexpr int kLabelOffset = 9;
 
 void drawMarker(const Sprite& sprite, platform::DeviceContext& device, int x, int y)
 {
@@ -20,12 +22,9 @@ void drawMarker(const Sprite& sprite, platform::DeviceContext& device, int x, in
 
 } // namespace
 
-void PtolemyOrbit::DrawCircles(platform::DeviceContext& device, double t, int cx, int cy, double scale) const
+void PtolemyOrbit::VisitCentres(double t, const CentreVisitor& visit) const
 {
-    using screen_mapping::clampedPixels;
-    using screen_mapping::screenX;
-    using screen_mapping::screenY;
-    // Innermost first: walk the chain once, then draw it from its far end, carrying
+    // Innermost first: walk the chain once, then visit it from its far end, carrying
     // each orb's moving point outward as the next orb's centre.
     // Reused from paint to paint (window thread only): drawing allocates nothing per system.
     thread_local std::vector<const PtolemyOrbit*> chain;
@@ -33,15 +32,28 @@ void PtolemyOrbit::DrawCircles(platform::DeviceContext& device, double t, int cx
     for (const PtolemyOrbit* orb = this; orb != nullptr; orb = orb->next.get())
         chain.push_back(orb);
     ModelPoint carrier;
-    const SharedSprites& sprites = sharedSprites();
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
         const PtolemyOrbit& orb = **it;
         ModelPoint centre = carrier;
         if (orb.hasEccentric) {
             centre.x += orb.eccx;
             centre.y += orb.eccy;
-            drawMarker(sprites.ecc, device, screenX(cx, centre.x, scale), screenY(cy, centre.y, scale));
         }
+        visit(orb, carrier, centre);
+        const ModelPoint local = orb.LocalPosition(t);
+        carrier = {centre.x + local.x, centre.y + local.y};
+    }
+}
+
+void PtolemyOrbit::DrawCircles(platform::DeviceContext& device, double t, int cx, int cy, double scale) const
+{
+    using screen_mapping::clampedPixels;
+    using screen_mapping::screenX;
+    using screen_mapping::screenY;
+    const SharedSprites& sprites = sharedSprites();
+    VisitCentres(t, [&](const PtolemyOrbit& orb, ModelPoint, ModelPoint centre) {
+        if (orb.hasEccentric)
+            drawMarker(sprites.ecc, device, screenX(cx, centre.x, scale), screenY(cy, centre.y, scale));
         const int radius = clampedPixels(scale * orb.r);
         const int diameter = clampedPixels(2 * scale * orb.r);
         const int x = screenX(cx, centre.x, scale);
@@ -51,7 +63,16 @@ void PtolemyOrbit::DrawCircles(platform::DeviceContext& device, double t, int cx
         if (orb.hasEquant)
             drawMarker(sprites.eq, device, screenX(cx, centre.x + orb.eqx, scale),
                        screenY(cy, centre.y + orb.eqy, scale));
-        const ModelPoint local = orb.LocalPosition(t);
-        carrier = {centre.x + local.x, centre.y + local.y};
-    }
+    });
+}
+
+void PtolemyOrbit::DrawNames(platform::DeviceContext& device, double t, int cx, int cy, double scale) const
+{
+    using screen_mapping::screenX;
+    using screen_mapping::screenY;
+    VisitCentres(t, [&](const PtolemyOrbit& orb, ModelPoint, ModelPoint centre) {
+        if (!orb.name.empty())
+            device.textOut(screenX(cx, centre.x, scale) + kLabelOffset, screenY(cy, centre.y, scale) + kLabelOffset,
+                orb.name);
+    });
 }

@@ -9,6 +9,7 @@
 #include "platform/Text.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
+#include "ptolemy/SkyStrip.h"
 #include "ptolemy/PtolemyUniverseClock.h"
 #include "ptolemy/UniverseFile.h"
 #include "ptolemy/UniverseLocks.h"
@@ -61,6 +62,7 @@ const DrawFlagName kDrawFlagNames[] = {
     {"draw_planet", ptolemy_flags::kPlanet},     {"draw_dots", ptolemy_flags::kDots},
     {"draw_match", ptolemy_flags::kMatch},       {"draw_animated", ptolemy_flags::kAnimated},
     {"draw_drag", ptolemy_flags::kDrag},         {"draw_full_trace", ptolemy_flags::kFullTrace},
+    {"sky", ptolemy_flags::kSky},                {"labels", ptolemy_flags::kLabels},
 };
 
 // Used until the editing dialogs install their runner: the dialog cannot be created.
@@ -177,6 +179,8 @@ void PtolemyUniverse::ChangeAutomaticallyWhenDue()
 HRESULT PtolemyUniverse::DrawModel(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
                                    std::int32_t height)
 {
+    if (drawRequest & ptolemy_flags::kSky)
+        return DrawSky(context, drawRequest, width, height);
     UniverseAndClockLock guard(this);
     halfWidth_ = width / 2;
     halfHeight_ = height / 2;
@@ -195,6 +199,43 @@ HRESULT PtolemyUniverse::DrawModel(platform::DeviceContext& context, std::int32_
             earth.drawCentred(context, halfWidth_, halfHeight_, kEarthSize, kEarthSize);
     }
     return S_OK;
+}
+
+HRESULT PtolemyUniverse::DrawSky(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+                                 std::int32_t height)
+{
+    UniverseAndClockLock guard(this);
+    const double t = clock().time();
+    double first = 0;
+    double last = 0;
+    SkyTimeSpan(t, first, last);
+    const SkyStrip strip(width, height, first, last);
+    strip.drawGrid(context);
+    for (std::int32_t i = 0; i < bodies_.Count(); ++i)
+        bodies_.Get(i)->DrawOnSky(context, strip, drawRequest, t);
+    return S_OK;
+}
+
+// The matched trails' span of time when a system has one (the model's planet then runs
+// down beside the observations), else the running trails' span up to now.
+void PtolemyUniverse::SkyTimeSpan(double t, double& first, double& last)
+{
+    bool matched = false;
+    first = t;
+    last = t;
+    for (std::int32_t i = 0; i < bodies_.Count(); ++i) {
+        double bodyFirst = 0;
+        double bodyLast = 0;
+        if (bodies_.Get(i)->IsVisible() && bodies_.Get(i)->MatchedTimeSpan(bodyFirst, bodyLast)) {
+            first = matched ? std::min(first, bodyFirst) : bodyFirst;
+            last = matched ? std::max(last, bodyLast) : bodyLast;
+            matched = true;
+        }
+    }
+    if (matched)
+        return;
+    for (std::int32_t i = 0; i < bodies_.Count(); ++i)
+        first = std::min(first, bodies_.Get(i)->OldestTrailTime(t));
 }
 
 HRESULT PtolemyUniverse::DrawStatistics(platform::DeviceContext& context, std::int32_t, std::int32_t, std::int32_t)
@@ -464,6 +505,8 @@ HRESULT PtolemyUniverse::SetArgument(const std::string& name, const std::string&
         }
     } else if (name == "num_steps") {
         result = S_OK;
+    } else if (name == "trail_length") {
+        result = SetTrailLengthOfAll(xmltext::toLong(value));
     } else if (name == "src") {
         fileDialog_.setPath(value.c_str());
         result = LoadFromPath(value);
@@ -473,6 +516,26 @@ HRESULT PtolemyUniverse::SetArgument(const std::string& name, const std::string&
     if (FAILED(result) && reportErrors == 1)
         ShowUnrecognizedArgument(name, value);
     return result;
+}
+
+// The systems loaded so far (an argument after "src") keep this many running trail
+// records; a new or random system starts with the usual length.
+HRESULT PtolemyUniverse::SetTrailLengthOfAll(std::int32_t length)
+{
+    if (length < 0 || length > PtolemyBody::kLongestTrail)
+        return E_INVALIDARG;
+    for (std::int32_t i = 0; i < bodies_.Count(); ++i)
+        bodies_.Get(i)->SetTrailLength(length);
+    return S_OK;
+}
+
+std::optional<std::int32_t> PtolemyUniverse::calendarStartYear()
+{
+    UniverseLock guard(this);
+    for (std::int32_t i = 0; i < bodies_.Count(); ++i)
+        if (const ObservationTrail* const trail = bodies_.Get(i)->matchTrail())
+            return trail->startYear();
+    return std::nullopt;
 }
 
 HRESULT PtolemyUniverse::GetDefaultDrawRequest(std::int32_t* drawRequest)

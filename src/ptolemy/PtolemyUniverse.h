@@ -58,12 +58,17 @@ public:
                             std::int32_t reportErrors) override;
     HRESULT SetArgument(const std::string& name, const std::string& value, std::int32_t reportErrors) override;
     HRESULT GetDefaultDrawRequest(std::int32_t* drawRequest) override;
+    // The start year of the first system's matched trail: its time t is years after it.
+    std::optional<std::int32_t> calendarStartYear() override;
 
     // The operations shared with the other clock-driven sources.
     virtual HRESULT DrawStatistics(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
                                    std::int32_t height);
     virtual HRESULT DrawModel(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
                               std::int32_t height);
+    // The sky seen from the centre (draw argument "sky"): see SkyStrip.
+    HRESULT DrawSky(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+                    std::int32_t height);
     // Time and tick count back to 0, every running trail cleared; the pause stays.
     virtual HRESULT Reset();
 
@@ -107,6 +112,9 @@ public:
     static void setSystemsDialogRunner(SystemsDialogRunner runner);
 
 private:
+    HRESULT SetTrailLengthOfAll(std::int32_t length);
+    // The span of model time the sky strip shows. (universe and clock locked)
+    void SkyTimeSpan(double t, double& first, double& last);
     void CreateAnimationPens();
     void AttachDevice(platform::DeviceContext& context);
     void ChangeAutomaticallyWhenDue();

@@ -2,8 +2,12 @@
 // The universe file (.ptu): the systems of cycles of a Ptolemy universe as XML.
 // For each system: name, planet bitmap, match trail path, orbit and trace colours,
 // and its orbs from the deferent outwards. Display settings are not stored.
+#include "platform/Colour.h"
 #include "platform/Result.h"
+#include "ptolemy/PtolemyOrbit.h"
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <system_error>
 
@@ -18,6 +22,22 @@ class XmlDocument;
 HRESULT WriteUniverseFile(PtolemyUniverse& universe, const std::string& path);
 // As above; on failure `error` says why.
 HRESULT WriteUniverseFile(PtolemyUniverse& universe, const std::string& path, std::error_code& error);
+
+// What a universe file says about one system, before a body is made of it.
+struct UniverseSystem {
+    std::string name;
+    std::string match;
+    std::string bitmap; // "planet" when the file names none
+    ColourRef orbitColour = makeColour(0, 0, 0);
+    ColourRef traceColour = makeColour(255, 0, 0);
+    std::unique_ptr<PtolemyOrbit> chain; // the outermost orb; null without orbs
+};
+
+// Reads the systems of a loaded universe document in file order and hands each to
+// `onSystem` as soon as it is read; stops at the first system that does not read and
+// returns its failure. Only reads: no body is made, no trail loaded, no trace computed,
+// so checking a file costs no more than parsing it.
+HRESULT ReadUniverseSystems(XmlDocument& document, const std::function<void(UniverseSystem&)>& onSystem);
 
 // Reads the systems of a loaded universe document into `bodies` (new bodies owned
 // by `universe`). On failure `bodies` is left empty and the failure code returned.

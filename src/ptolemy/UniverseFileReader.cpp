@@ -12,16 +12,6 @@
 
 namespace {
 
-// What the file says about one system, before the system is made.
-struct BodyRecord {
-    std::string name;
-    std::string match;
-    std::string bitmap;
-    ColourRef orbitColour = makeColour(0, 0, 0);
-    ColourRef traceColour = makeColour(255, 0, 0);
-    std::unique_ptr<PtolemyOrbit> chain;
-};
-
 // The text of child `path`, or empty when it is missing or empty.
 std::string optionalText(const XmlNode& node, const char* path)
 {
@@ -80,20 +70,20 @@ HRESULT readOrb(const XmlNode& node, std::unique_ptr<PtolemyOrbit>& chain)
     return S_OK;
 }
 
-HRESULT readRecord(const XmlNode& node, BodyRecord& record)
+HRESULT readSystem(const XmlNode& node, UniverseSystem& system)
 {
     HRESULT result = node.currentNameIs("PtolemyBody");
     if (FAILED(result))
         return result;
-    record.name = optionalText(node, "name");
-    record.match = optionalText(node, "match");
-    record.bitmap = optionalText(node, "bitmap");
-    if (record.bitmap.empty())
-        record.bitmap = "planet";
-    result = readColour(node, "orbitcolor", record.orbitColour);
+    system.name = optionalText(node, "name");
+    system.match = optionalText(node, "match");
+    system.bitmap = optionalText(node, "bitmap");
+    if (system.bitmap.empty())
+        system.bitmap = "planet";
+    result = readColour(node, "orbitcolor", system.orbitColour);
     if (FAILED(result))
         return result;
-    result = readColour(node, "tracecolor", record.traceColour);
+    result = readColour(node, "tracecolor", system.traceColour);
     if (FAILED(result))
         return result;
     XmlNode orbs(node.getCurrent());
@@ -102,31 +92,30 @@ HRESULT readRecord(const XmlNode& node, BodyRecord& record)
         return result;
     for (; !orbs.getSelected().isNull(); orbs.next()) {
         XmlNode orb(orbs.getSelected());
-        result = readOrb(orb, record.chain);
+        result = readOrb(orb, system.chain);
         if (FAILED(result))
             return result;
     }
     return S_OK;
 }
 
-std::unique_ptr<PtolemyBody> makeBody(PtolemyUniverse& universe, const BodyRecord& record)
+std::unique_ptr<PtolemyBody> makeBody(PtolemyUniverse& universe, const UniverseSystem& system)
 {
     auto body = std::make_unique<PtolemyBody>(&universe);
-    body->SetName(record.name.c_str());
+    body->SetName(system.name.c_str());
     // A missing or unreadable trail leaves the system unmatched.
-    body->LoadMatchTrail(record.match);
-    body->SetChain(record.chain.get());
-    body->SetBitmap(record.bitmap.c_str());
-    body->SetTraceColour(record.traceColour);
-    body->SetOrbitColour(record.orbitColour);
+    body->LoadMatchTrail(system.match);
+    body->SetChain(system.chain.get());
+    body->SetBitmap(system.bitmap.c_str());
+    body->SetTraceColour(system.traceColour);
+    body->SetOrbitColour(system.orbitColour);
     return body;
 }
 
 } // namespace
 
-HRESULT ReadUniverseBodies(PtolemyUniverse& universe, XmlDocument& document, BodyList& bodies)
+HRESULT ReadUniverseSystems(XmlDocument& document, const std::function<void(UniverseSystem&)>& onSystem)
 {
-    bodies.RemoveAll();
     XmlNode root(document.getCurrent());
     HRESULT result = root.select("PtolemyUniverse");
     if (FAILED(result))
@@ -139,18 +128,29 @@ HRESULT ReadUniverseBodies(PtolemyUniverse& universe, XmlDocument& document, Bod
     if (FAILED(result))
         return result;
     for (; !systems.getSelected().isNull(); systems.next()) {
-        XmlNode system(systems.getSelected());
-        BodyRecord record;
-        result = readRecord(system, record);
-        if (FAILED(result)) {
-            bodies.RemoveAll();
+        XmlNode element(systems.getSelected());
+        UniverseSystem system;
+        result = readSystem(element, system);
+        if (FAILED(result))
             return result;
-        }
-        // A universe holds at most BodyList::kMaxBodies systems; later ones are not read.
-        if (!bodies.IsFull())
-            bodies.Add(makeBody(universe, record));
+        onSystem(system);
     }
     return S_OK;
+}
+
+HRESULT ReadUniverseBodies(PtolemyUniverse& universe, XmlDocument& document, BodyList& bodies)
+{
+    bodies.RemoveAll();
+    // A body is made (and its match trail loaded) as soon as its system is read, not after
+    // the whole file, so that a trail's messages keep their place among the file's.
+    const HRESULT result = ReadUniverseSystems(document, [&](const UniverseSystem& system) {
+        // A universe holds at most BodyList::kMaxBodies systems; later ones are only read.
+        if (!bodies.IsFull())
+            bodies.Add(makeBody(universe, system));
+    });
+    if (FAILED(result))
+        bodies.RemoveAll();
+    return result;
 }
 
 HRESULT ReadUniverseFile(PtolemyUniverse& universe, XmlDocument& document)

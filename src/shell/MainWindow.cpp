@@ -9,14 +9,31 @@
 #include "shell/UserGuideWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QDate>
+#include <QLabel>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+
+#include <iterator>
+#include <optional>
 
 namespace {
 
 constexpr int kMainWindowWidth = 1000;
 constexpr int kMainWindowHeight = 700;
+constexpr int kTimeDisplayPeriodMilliseconds = 250;
+constexpr int kTimeDisplayMargin = 8;
+constexpr double kDaysPerYear = 365.25;
+
+struct Speed {
+    const char* label;
+    double rate;
+};
+constexpr Speed kSpeeds[] = { { "x1/4", 0.25 }, { "x1/2", 0.5 }, { "x&1", 1.0 }, { "x2", 2.0 }, { "x4", 4.0 },
+    { "x8", 8.0 } };
+constexpr int kSpeedCount = static_cast<int>(std::size(kSpeeds));
 
 constexpr const char* kDemoLayouts[MainWindow::kDemoLayoutCount] = {
     "AstreonLayouts/4 Framed Candy Universes.lay",
@@ -41,6 +58,16 @@ MainWindow::MainWindow(const DisplayManagerFactory& makeDisplayManager)
     createDisplayManager(makeDisplayManager);
     connect(&demoTimer_, &QTimer::timeout, this, &MainWindow::onDemoTimer);
     demoTimer_.start(kDemoPeriodMilliseconds);
+    // The model time at the menu bar's right: no room is taken from the layout.
+    timeDisplay_ = new QLabel(menuBar());
+    timeDisplay_->setContentsMargins(0, 0, kTimeDisplayMargin, 0);
+    // The menu bar sizes its corner once: room for the longest time it shows.
+    timeDisplay_->setMinimumWidth(
+        timeDisplay_->fontMetrics().horizontalAdvance(QStringLiteral("t = 00000.00 years  (0000-00-00)"))
+        + kTimeDisplayMargin);
+    menuBar()->setCornerWidget(timeDisplay_, Qt::TopRightCorner);
+    connect(&timeDisplayTimer_, &QTimer::timeout, this, &MainWindow::showModelTime);
+    timeDisplayTimer_.start(kTimeDisplayPeriodMilliseconds);
 }
 
 MainWindow::~MainWindow()
@@ -76,6 +103,7 @@ void MainWindow::createMenus()
     addCommand(test, "S&top Pounding", kStopPoundingCommand);
     // The whole Test popup is greyed; its commands are reached through --demo and scripts.
     test->menuAction()->setEnabled(false);
+    createSpeedMenu();
     QMenu* const help = menuBar()->addMenu(QStringLiteral("&Help"));
     addCommand(help, "&User Guide", kUserGuideCommand, QKeySequence::HelpContents);
     addCommand(help, "&About Skyloom", kAboutCommand);
@@ -133,10 +161,54 @@ void MainWindow::onCommand(int id)
     case kAboutCommand:
         showAbout();
         break;
+    case kFirstSpeedCommand:
+    case kFirstSpeedCommand + 1:
+    case kFirstSpeedCommand + 2:
+    case kFirstSpeedCommand + 3:
+    case kFirstSpeedCommand + 4:
+    case kFirstSpeedCommand + 5:
+        setSpeed(id);
+        break;
     default:
         break;
     }
 }
+
+void MainWindow::createSpeedMenu()
+{
+    QMenu* const view = menuBar()->addMenu(QStringLiteral("&View"));
+    auto* const speeds = new QActionGroup(view);
+    for (int index = 0; index < kSpeedCount; ++index) {
+        QAction* const action = addCommand(view, kSpeeds[index].label, kFirstSpeedCommand + index);
+        action->setCheckable(true);
+        action->setChecked(kFirstSpeedCommand + index == kNormalSpeedCommand);
+        speeds->addAction(action);
+    }
+}
+
+void MainWindow::setSpeed(int command)
+{
+    timeRate_ = kSpeeds[command - kFirstSpeedCommand].rate;
+    commandAction(command)->setChecked(true);
+    if (DisplayManager* const manager = displayManager())
+        manager->setTimeRate(timeRate_);
+}
+
+QString MainWindow::modelTimeText() const
+{
+    DisplayManager* const manager = displayManager();
+    const std::optional<DisplayManager::ModelTime> time = manager ? manager->modelTime() : std::nullopt;
+    if (!time)
+        return {};
+    QString text = QStringLiteral("t = %1 years").arg(time->time, 0, 'f', 2);
+    if (time->startYear) {
+        const QDate date = QDate(*time->startYear, 1, 1).addDays(qRound64(time->time * kDaysPerYear));
+        text += QStringLiteral("  (%1)").arg(date.toString(Qt::ISODate));
+    }
+    return text;
+}
+
+void MainWindow::showModelTime() { timeDisplay_->setText(modelTimeText()); }
 
 void MainWindow::showUserGuide()
 {

@@ -20,6 +20,7 @@ class DisplayManager;
 class LayoutHost;
 class QAction;
 class QKeySequence;
+class QLabel;
 class QMenu;
 
 // Menu command identifiers.
@@ -30,6 +31,9 @@ constexpr int kStopPoundingCommand = 40004;
 // The Help menu's commands.
 constexpr int kUserGuideCommand = 40005;
 constexpr int kAboutCommand = 40006;
+// The View menu's speeds, x1/4 to x8, commands 40010 to 40015 (x1 is 40012).
+constexpr int kFirstSpeedCommand = 40010;
+constexpr int kNormalSpeedCommand = 40012;
 
 class MainWindow : public QMainWindow, public ScriptTarget {
     Q_OBJECT
@@ -51,8 +55,14 @@ public:
     static const char* demoLayoutPath(std::int32_t index);
 
     // Load 40001, Reload 40002, Start Pounding 40003, Stop Pounding 40004, User Guide
-    // 40005, About Skyloom 40006; others do nothing.
+    // 40005, About Skyloom 40006, the speeds 40010 to 40015; others do nothing.
     void onCommand(int id);
+    // The speed the View menu chose: the factor on every clock's step (1: as the layout's
+    // sources set them).
+    double timeRate() const { return timeRate_; }
+    // The model time shown at the right of the menu bar ("t = 1.25 years"), with the
+    // date when the time is dated; empty without an animated source.
+    QString modelTimeText() const;
     // The one-second tick: while pounding, advances the demonstration index (modulo 7)
     // and loads that layout with messages off. A tick that comes while a handler or a
     // dialog is on the stack (its own event loop runs the timer) is skipped.
@@ -83,12 +93,18 @@ private:
     QAction* addCommand(QMenu* menu, const char* label, int id, const QKeySequence& shortcut = {});
     void showUserGuide();
     void showAbout();
+    void createSpeedMenu();
+    void setSpeed(int command);
+    void showModelTime();
     void createDisplayManager(const DisplayManagerFactory& makeDisplayManager);
 
     LayoutHost* host_ = nullptr; // the central widget, owned by this window; owns the display manager
     std::map<int, QAction*> commands_; // owned by the menus
     QPointer<QWidget> userGuide_; // the guide's window, while it is open
     QTimer demoTimer_;
+    QTimer timeDisplayTimer_;
+    QLabel* timeDisplay_ = nullptr; // owned by the menu bar
+    double timeRate_ = 1.0;
     bool pounding_ = false;
     std::int32_t demoIndex_ = 0;
 };

@@ -13,13 +13,12 @@
 
 namespace {
 
-using SourceFactory = HRESULT (*)(std::unique_ptr<ImageSource>& source);
+using SourceFactory = std::unique_ptr<ImageSource> (*)();
 
 template <typename Source>
-HRESULT makeSource(std::unique_ptr<ImageSource>& source)
+std::unique_ptr<ImageSource> makeSourceOf()
 {
-    source = std::make_unique<Source>();
-    return S_OK;
+    return std::make_unique<Source>();
 }
 
 struct SourceType {
@@ -29,12 +28,12 @@ struct SourceType {
 };
 
 // The image source types, in the order their names are compared with the layout's "type".
-// Adding a type: include its header above and put makeSource<TheClass> in its row.
+// Adding a type: include its header above and put makeSourceOf<TheClass> in its row.
 const SourceType kSourceTypes[] = {
-    {"KeplerUniverse", false, makeSource<KeplerUniverse>},
-    {"PtolemyUniverse", true, makeSource<PtolemyUniverse>},
-    {"BitmapDisplayWindow", true, makeSource<BitmapDisplayWindow>},
-    {"Observatory", false, makeSource<Observatory>},
+    {"KeplerUniverse", false, makeSourceOf<KeplerUniverse>},
+    {"PtolemyUniverse", true, makeSourceOf<PtolemyUniverse>},
+    {"BitmapDisplayWindow", true, makeSourceOf<BitmapDisplayWindow>},
+    {"Observatory", false, makeSourceOf<Observatory>},
 };
 
 const SourceType* findType(const std::string& name)
@@ -103,10 +102,9 @@ HRESULT ImageSourceBuilder::buildLocked(XmlNode& node, std::unique_ptr<ImageSour
                                   platform::MessageIcon::Error);
         return E_FAIL;
     }
-    std::unique_ptr<ImageSource> built;
-    result = type->create(built);
-    if (FAILED(result))
-        return result;
+    std::unique_ptr<ImageSource> built = makeSource(type->name);
+    if (!built)
+        return E_OUTOFMEMORY;
     if (type->readsArguments) {
         result = parseArguments(node, *built, reportErrors_);
         if (FAILED(result))
@@ -114,4 +112,10 @@ HRESULT ImageSourceBuilder::buildLocked(XmlNode& node, std::unique_ptr<ImageSour
     }
     source = std::move(built);
     return S_OK;
+}
+
+std::unique_ptr<ImageSource> ImageSourceBuilder::makeSource(const std::string& typeName)
+{
+    const SourceType* type = findType(typeName);
+    return type ? type->create() : nullptr;
 }

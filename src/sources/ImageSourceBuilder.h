@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class XmlNode;
 
@@ -30,6 +31,12 @@ public:
     // Only 1 lets a failing build show its message. 1 when the builder is made.
     std::int32_t reportErrors() const { return reportErrors_; }
     void setReportErrors(std::int32_t reportErrors) { reportErrors_ = reportErrors; }
+
+protected:
+    // Makes a source of `typeName`, one of the known types, before its arguments are read:
+    // the engine's own kind. A builder that checks layouts without running them (the
+    // layout fuzzer's) makes sources that start no clock instead. Null: E_OUTOFMEMORY.
+    virtual std::unique_ptr<ImageSource> makeSource(const std::string& typeName);
 
 private:
     HRESULT buildLocked(XmlNode& node, std::unique_ptr<ImageSource>& source);

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QPixmapCache>
 #include <QPushButton>
 
 ControlWindow::ControlWindow(QWidget* parent, ImageSource* source)
@@ -17,6 +18,17 @@ ControlWindow::ControlWindow(QWidget* parent, ImageSource* source)
     // The background is the host's colour: the palette is inherited from the host, filled here.
     setAutoFillBackground(true);
     makeButtons(source);
+}
+
+ControlWindow::~ControlWindow()
+{
+    // The style draws a button's panel once and keeps the picture in the process's pixmap
+    // cache under a key that includes the button's palette. Every button resolves a palette of
+    // its own, which goes with it, so those pictures can never be used again; left there, a
+    // layout change every second (the demonstration) fills the cache with them up to its limit
+    // of several megabytes. The cache keeps no index by palette: it is emptied as a whole, and
+    // the windows that stay draw their pictures again on their next paint.
+    QPixmapCache::clear();
 }
 
 DialogBaseUnits ControlWindow::dialogBaseUnits()

@@ -23,6 +23,8 @@ class ControlWindow : public QWidget {
     Q_OBJECT
 public:
     ControlWindow(QWidget* parent, ImageSource* source);
+    // Drops the pictures the style cached for this window's buttons (see the definition).
+    ~ControlWindow() override;
 
     // Taken from the application font: x is its average character width, y its height.
     static DialogBaseUnits dialogBaseUnits();

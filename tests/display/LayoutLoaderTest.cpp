@@ -3,7 +3,11 @@
 #include "display/DisplayManager.h"
 
 #include "display/DisplayManagerFixture.h"
+#include "sources/ImageSourceBuilder.h"
 #include "xml/XmlDocument.h"
+
+#include <typeinfo>
+#include <vector>
 
 namespace {
 
@@ -341,6 +345,37 @@ TEST_F(LayoutLoaderTest, DocumentWithAnotherRootNameIsNotALayout)
     // A Layout element that is not the document element is not found either.
     EXPECT_EQ(loadText("<Screen><Layout/></Screen>", 0), E_FAIL);
     EXPECT_EQ(manager->message(), "No Layout element found");
+}
+
+// A builder that makes plain image sources in place of the engine's kinds.
+class PlainSourceBuilder : public ImageSourceBuilder {
+public:
+    explicit PlainSourceBuilder(std::vector<std::string>& typesMade) : typesMade_(typesMade) {}
+
+protected:
+    std::unique_ptr<ImageSource> makeSource(const std::string& typeName) override
+    {
+        typesMade_.push_back(typeName);
+        return std::make_unique<ImageSource>();
+    }
+
+private:
+    std::vector<std::string>& typesMade_;
+};
+
+TEST_F(LayoutLoaderTest, SourcesComeFromTheBuilderTheDisplayManagerWasGiven)
+{
+    std::vector<std::string> typesMade;
+    manager = std::make_unique<DisplayManager>(std::make_unique<PlainSourceBuilder>(typesMade));
+    attachHost();
+    ASSERT_EQ(loadText(layout(collection(controlWindow(kWholeRect))
+                           + collection(controlWindow(kWholeRect), "PtolemyUniverse"))),
+              S_OK);
+    EXPECT_EQ(typesMade, (std::vector<std::string>{"KeplerUniverse", "PtolemyUniverse"}));
+    ImageSource* source = nullptr;
+    ASSERT_EQ(manager->committedCollection(1)->getSource(&source), S_OK);
+    ASSERT_NE(source, nullptr);
+    EXPECT_EQ(typeid(*source), typeid(ImageSource));
 }
 
 } // namespace

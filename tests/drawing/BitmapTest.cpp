@@ -11,6 +11,7 @@
 #include <QRect>
 
 #include <algorithm>
+#include <sys/resource.h>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -398,6 +399,58 @@ TEST(BitmapFiles, RefusesPicturesLargerThanTheirFileOrTheLimit)
     }
     EXPECT_EQ(bitmap.loadFromFile(folder.write("one.bmp", bmpHeaderClaiming(1, 1)).c_str(), 1), S_OK);
     EXPECT_EQ(recorder.count(), 3u);
+}
+
+// A GIF of one pixel whose logical screen, which the decoded picture takes, is
+// `width` x `height`.
+std::string gifWithScreen(std::uint16_t width, std::uint16_t height)
+{
+    std::string bytes = "GIF89a";
+    bytes += {static_cast<char>(width & 0xff), static_cast<char>(width >> 8), static_cast<char>(height & 0xff),
+        static_cast<char>(height >> 8)}; // the logical screen
+    bytes += {static_cast<char>(0x80), 0, 0}; // a global colour table of two colours
+    bytes += {0, 0, 0, static_cast<char>(0xff), static_cast<char>(0xff), static_cast<char>(0xff)};
+    bytes += {0x2c, 0, 0, 0, 0, 1, 0, 1, 0, 0}; // one 1 x 1 image at the origin
+    bytes += {2, 2, 0x44, 1, 0}; // its pixel, compressed
+    bytes += ';';
+    return bytes;
+}
+
+// The largest this process has ever been resident, in kilobytes.
+long peakResidentKilobytes()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// A GIF's picture takes its logical screen, whatever its frames: the screen is held to
+// the limit of a side.
+TEST(BitmapFiles, RefusesGifsWhoseScreenIsLargerThanTheLimit)
+{
+    testing_support::TemporaryFolder folder;
+    platform::MessageRecorder recorder;
+    Bitmap bitmap;
+    const std::string wide = folder.write("wide.gif", gifWithScreen(16385, 1));
+    EXPECT_EQ(bitmap.loadFromFile(wide.c_str(), 1), E_FAIL);
+    EXPECT_EQ(recorder.last().text, "Couldn't open bitmap file " + wide + ".  Error was 13");
+    EXPECT_EQ(bitmap.isValid(), E_FAIL);
+    ASSERT_EQ(bitmap.loadFromFile(folder.write("widest.gif", gifWithScreen(16384, 1)).c_str(), 1), S_OK);
+    EXPECT_EQ(bitmap.width(), 16384);
+    EXPECT_EQ(recorder.count(), 1u);
+}
+
+// A screen of 16385 x 16383 pixels fits Qt's allocation limit but not the side limit; it is
+// refused from the header, before a gigabyte of screen is filled.
+TEST(BitmapFiles, RefusesALargeGifScreenBeforeFillingIt)
+{
+    testing_support::TemporaryFolder folder;
+    platform::MessageRecorder recorder;
+    Bitmap bitmap;
+    const std::string huge = folder.write("huge.gif", gifWithScreen(16385, 16383));
+    const long before = peakResidentKilobytes();
+    EXPECT_EQ(bitmap.loadFromFile(huge.c_str(), 1), E_FAIL);
+    EXPECT_LT(peakResidentKilobytes() - before, 256 * 1024);
 }
 
 TEST(BitmapResources, LoadsByNameAndReportsMissingNames)

@@ -131,7 +131,8 @@ TEST(PathsAndInstallTest, AnInstalledControlIsRegisteredAndContainedFromItsOwnFi
 
 namespace {
 
-// The install puts the desktop's files in place, and the desktop's own checkers accept them.
+// The install puts the desktop's files and the trail program in place, and the desktop's own
+// checkers accept them.
 TEST(PathsAndInstallTest, TheDesktopFilesAreInstalledAndValid)
 {
     ProgramSandbox sandbox;
@@ -144,6 +145,8 @@ TEST(PathsAndInstallTest, TheDesktopFilesAreInstalledAndValid)
         "man -l --warnings \"" + prefix + "/share/man/man1/skyloom.1\"",
         "man -l --warnings \"" + prefix + "/share/man/man1/gazerix-container.1\"",
         "man -l --warnings \"" + prefix + "/share/man/man1/gazerix-register.1\"",
+        "man -l --warnings \"" + prefix + "/share/man/man1/skyloom-trail.1\"",
+        "\"" + prefix + "/bin/skyloom-trail\" --version",
     };
     for (const std::string& check : checks)
         EXPECT_EQ(std::system((check + quiet).c_str()), 0) << check << "\n" << testing_support::readWholeFile(sandbox.file("check.log"));

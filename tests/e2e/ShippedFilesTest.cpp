@@ -39,10 +39,14 @@ TEST(ShippedFilesTest, EveryLayoutUniverseAndTrailIsValidAgainstItsDtd)
     ASSERT_GE(layouts.size(), 8u);
     for (const auto& layout : layouts)
         EXPECT_EQ(xmllintProblems("--dtdvalid \"" + layoutDtd.string() + "\"", layout), "") << layout;
+    // libxml2 finds the DTD a DOCTYPE names beside the file only when the file's path holds no
+    // space ("Mars Fitted.ptu" has one): --path names that folder for it.
+    const std::filesystem::path files = std::filesystem::path(SKYLOOM_SHIPPED_DATA_DIR) / "AstreonFiles";
+    const std::string valid = "--valid --path \"" + files.string() + "\"";
     const std::vector<std::filesystem::path> universes = shippedFiles("AstreonFiles", ".ptu");
     ASSERT_FALSE(universes.empty());
     for (const auto& universe : universes)
-        EXPECT_EQ(xmllintProblems("--valid", universe), "") << universe;
+        EXPECT_EQ(xmllintProblems(valid, universe), "") << universe;
     for (const auto& trail : shippedFiles("AstreonFiles", ".obs"))
-        EXPECT_EQ(xmllintProblems("--valid", trail), "") << trail;
+        EXPECT_EQ(xmllintProblems(valid, trail), "") << trail;
 }

@@ -6,6 +6,7 @@
 #include "platform/ProcessClock.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
+#include "ptolemy/SkyStrip.h"
 
 #include <QImage>
 
@@ -219,3 +220,55 @@ TEST_F(PtolemyDrawing, InvisibleBodiesAndStatistics)
 }
 
 } // namespace
+
+// The sky seen from the centre: a planet on a circle about the centre at a quarter turn
+// is at longitude 90 degrees; the strip puts it a quarter of the way across, and its
+// running trail runs down the strip with time.
+TEST_F(PtolemyDrawing, TheSkyStripShowsTheTrailAtItsLongitudeAsTimeRunsDown)
+{
+    const auto quarterTurn = std::make_unique<PtolemyOrbit>("deferent", kPi / 2, 0, 15, nullptr);
+    body().SetChain(quarterTurn.get());
+    universe.Lock();
+    universe.LockClock();
+    body().AppendPosition(0.0);
+    body().AppendPosition(1.0);
+    universe.Clock().setTime(1.0);
+    universe.UnlockClock();
+    universe.Unlock();
+
+    draw(372, 218, kFormatted | kLines | kSky);
+
+    // 360 degrees across 372 - 2 x 6 pixels: 90 degrees at 6 + 90; time 0 to 1 down
+    // from 18 to 218 - 6.
+    const SkyStrip strip(372, 218, 0.0, 1.0);
+    ASSERT_EQ(strip.x(90), 96);
+    EXPECT_TRUE(colourNear(96, 100, kRed));
+    EXPECT_TRUE(colourNear(96, 200, kRed));
+    EXPECT_FALSE(colourNear(186, 100, kRed, 3)) << "nothing at 180 degrees";
+    EXPECT_DOUBLE_EQ(SkyStrip::longitudeDegrees(-1, 0), 180.0);
+    EXPECT_DOUBLE_EQ(SkyStrip::longitudeDegrees(0, -1), 270.0);
+}
+
+TEST_F(PtolemyDrawing, LabelsNameTheSystemByItsPlanetAndTheCycleByItsCentre)
+{
+    const auto chain = std::make_unique<PtolemyOrbit>("deferent", 0, 1, 15, nullptr);
+    body().SetChain(chain.get());
+    body().SetName("Mars");
+    draw(206, 206, kFormatted | kCircles);
+    const QImage withoutNames = image;
+
+    draw(206, 206, kFormatted | kCircles | kLabels);
+
+    // The cycle's name starts right of and below its centre (103, 103); the system's
+    // name above and right of the planet at (178, 103).
+    const auto changedIn = [&](QRect area) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (image.pixel(x, y) != withoutNames.pixel(x, y))
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(changedIn(QRect(105, 105, 40, 20)));
+    EXPECT_TRUE(changedIn(QRect(182, 70, 24, 30)));
+    EXPECT_FALSE(changedIn(QRect(0, 150, 90, 56)));
+}

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -206,6 +207,37 @@ TEST_F(UniverseFileTest, DefaultsForMissingElements)
     EXPECT_EQ(body(0)->BitmapName(), "planet");
     EXPECT_EQ(body(0)->matchTrail(), nullptr);
     EXPECT_EQ(body(0)->MatchFile(), folder.file("missing.obs"));
+}
+
+TEST_F(UniverseFileTest, SystemsAreReadInFileOrderUpToTheFirstThatDoesNotRead)
+{
+    // A match file that is no trail: loading it would show "No trail present".
+    const std::string notATrail = folder.write("layout.obs", "<Layout/>");
+    const std::string first = "<PtolemyBody><name>first</name><match>" + notATrail
+        + "</match><bitmap>mars</bitmap>" + orbText("deferent", "5") + orbText("epicycle", "1") + "</PtolemyBody>\n";
+    const std::string second = "<PtolemyBody><name>second</name></PtolemyBody>\n";
+    const std::string unreadable = "<PtolemyBody><orbitcolor><arg>green</arg></orbitcolor></PtolemyBody>\n";
+    const std::string after = "<PtolemyBody><name>never reached</name></PtolemyBody>\n";
+    XmlDocument document;
+    ASSERT_EQ(document.loadFile(folder.write("systems.ptu", universeText(first + second + unreadable + after)).c_str(), 0),
+              S_OK);
+    std::vector<std::string> names;
+    std::vector<std::string> matches;
+    std::vector<std::string> bitmaps;
+    std::vector<int> orbCounts;
+    const HRESULT result = ReadUniverseSystems(document, [&](UniverseSystem& system) {
+        names.push_back(system.name);
+        matches.push_back(system.match);
+        bitmaps.push_back(system.bitmap);
+        orbCounts.push_back(system.chain ? system.chain->ChainLength() : 0);
+    });
+    EXPECT_TRUE(FAILED(result));
+    EXPECT_EQ(names, (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(matches, (std::vector<std::string>{notATrail, ""}));
+    EXPECT_EQ(bitmaps, (std::vector<std::string>{"mars", "planet"}));
+    EXPECT_EQ(orbCounts, (std::vector<int>{2, 0}));
+    // Reading makes no body, so no match trail is loaded.
+    EXPECT_EQ(recorder.count(), 0u);
 }
 
 TEST_F(UniverseFileTest, ReadingAppendsUntilTheListWouldOverflow)

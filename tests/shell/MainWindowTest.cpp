@@ -1,6 +1,8 @@
 #include "shell/MainWindow.h"
 
 #include "display/DisplayManager.h"
+#include "display/ImageSourceCollection.h"
+#include "imagesource/ClockDrivenSource.h"
 #include "platform/Chooser.h"
 #include "platform/Message.h"
 #include "shell/DemoRoot.h"
@@ -69,7 +71,7 @@ TEST(MainWindowTest, HasTheTitleSizeAndMenuCommands)
     ASSERT_NE(menuNamed(window, "Test"), nullptr);
     EXPECT_TRUE(menuNamed(window, "Layout")->isEnabled());
     EXPECT_FALSE(menuNamed(window, "Test")->isEnabled()) << "the whole Test popup is greyed";
-    EXPECT_EQ(window.menuBar()->actions().size(), 3) << "Layout, Test, then Help";
+    EXPECT_EQ(window.menuBar()->actions().size(), 4) << "Layout, Test, then View and Help";
     EXPECT_EQ(window.commandAction(kLoadCommand)->shortcut(), QKeySequence(QKeySequence::Open));
     EXPECT_EQ(window.commandAction(kReloadCommand)->shortcut(), QKeySequence(Qt::Key_F5));
 }
@@ -233,4 +235,24 @@ TEST(MainWindowTest, ClosingDeletesTheDisplayManagerAndTheLayoutsWindows)
 
     EXPECT_EQ(window.displayManager(), nullptr);
     EXPECT_EQ(WindowRegistry::instance().recordCount(), 0);
+}
+
+TEST(MainWindowTest, TheChosenSpeedRunsEveryLayoutLoadedAfterwards)
+{
+    platform::MessageRecorder recorder;
+    MainWindow window;
+    EXPECT_EQ(window.timeRate(), 1.0);
+    EXPECT_TRUE(window.commandAction(kNormalSpeedCommand)->isChecked());
+
+    window.onCommand(kFirstSpeedCommand + 5);
+    ASSERT_EQ(window.displayManager()->load("AstreonLayouts/One Universe.lay", 1), S_OK);
+
+    EXPECT_EQ(window.timeRate(), 8.0);
+    ImageSource* source = nullptr;
+    ASSERT_EQ(window.displayManager()->committedCollection(0)->getSource(&source), S_OK);
+    EXPECT_EQ(dynamic_cast<ClockDrivenSource&>(*source).timeRate(), 8.0) << "the universe's clock runs 8 times as fast";
+    EXPECT_TRUE(window.commandAction(kFirstSpeedCommand + 5)->isChecked());
+    EXPECT_FALSE(window.commandAction(kNormalSpeedCommand)->isChecked());
+    EXPECT_TRUE(window.modelTimeText().startsWith(QStringLiteral("t = "))) << window.modelTimeText().toStdString();
+    EXPECT_EQ(recorder.count(), 0u);
 }

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -137,4 +138,67 @@ TEST_F(ImageSourceBuilderTest, ObservatoryReadsNoArguments)
         EXPECT_NE(source, nullptr);
     }
     EXPECT_EQ(recorder.count(), 0u);
+}
+
+namespace {
+
+// A source that keeps the layout arguments it is given.
+class ArgumentKeepingSource : public ImageSource {
+public:
+    HRESULT ParseArgument(const std::string& text, std::int32_t) override
+    {
+        arguments.push_back(text);
+        return S_OK;
+    }
+    std::vector<std::string> arguments;
+};
+
+// A builder that makes its own sources in place of the engine's, as a layout checker's does.
+class SubstitutingBuilder : public ImageSourceBuilder {
+public:
+    std::vector<std::string> typesMade;
+    bool makesNothing = false;
+
+protected:
+    std::unique_ptr<ImageSource> makeSource(const std::string& typeName) override
+    {
+        typesMade.push_back(typeName);
+        return makesNothing ? nullptr : std::make_unique<ArgumentKeepingSource>();
+    }
+};
+
+} // namespace
+
+TEST(SubstitutedSources, TheElementStillDecidesTheTypeAndTheArguments)
+{
+    platform::MessageRecorder recorder;
+    SubstitutingBuilder builder;
+    std::unique_ptr<ImageSource> source;
+
+    SourceElement ptolemy("ptolemy-bad-arg.xml");
+    ASSERT_EQ(builder.Build(ptolemy.node(), source), S_OK);
+    const auto* made = dynamic_cast<ArgumentKeepingSource*>(source.get());
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->arguments, (std::vector<std::string>{"no equals sign here"}));
+
+    SourceElement kepler("kepler-with-args.xml");
+    ASSERT_EQ(builder.Build(kepler.node(), source), S_OK);
+    made = dynamic_cast<ArgumentKeepingSource*>(source.get());
+    ASSERT_NE(made, nullptr);
+    EXPECT_TRUE(made->arguments.empty()) << "a Kepler universe reads no arguments";
+
+    SourceElement unknown("unknown-type.xml");
+    EXPECT_EQ(builder.Build(unknown.node(), source), E_FAIL);
+    EXPECT_EQ(builder.typesMade, (std::vector<std::string>{"PtolemyUniverse", "KeplerUniverse"}));
+    EXPECT_EQ(recorder.count(), 1u);
+}
+
+TEST(SubstitutedSources, ASourceThatCannotBeMadeIsOutOfMemory)
+{
+    SubstitutingBuilder builder;
+    builder.makesNothing = true;
+    std::unique_ptr<ImageSource> source = std::make_unique<ImageSource>();
+    SourceElement kepler("kepler-with-args.xml");
+    EXPECT_EQ(builder.Build(kepler.node(), source), E_OUTOFMEMORY);
+    EXPECT_EQ(source, nullptr);
 }

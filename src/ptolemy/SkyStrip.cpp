@@ -1,0 +1,109 @@
+#include "ptolemy/SkyStrip.h"
+
+#include "platform/DeviceContext.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double kFullCircle = 360.0;
+constexpr int kGridStepDegrees = 30;
+constexpr ColourRef kGridColour = makeColour(215, 215, 215);
+constexpr ColourRef kFrameColour = makeColour(120, 120, 120);
+constexpr ColourRef kLabelColour = makeColour(90, 90, 90);
+constexpr int kObservationHalfSize = 2;
+// Two points further apart than this in longitude are taken to have crossed 0 degrees.
+constexpr double kWrapDegrees = 180.0;
+
+} // namespace
+
+SkyStrip::SkyStrip(int width, int height, double firstTime, double lastTime)
+    : width_(width)
+    , height_(height)
+    , firstTime_(firstTime)
+    , lastTime_(lastTime > firstTime ? lastTime : firstTime + 1e-9)
+{
+}
+
+double SkyStrip::longitudeDegrees(double x, double y)
+{
+    const double degrees = std::atan2(y, x) * 180.0 / M_PI;
+    return degrees < 0 ? degrees + kFullCircle : degrees;
+}
+
+int SkyStrip::x(double longitudeDegrees) const
+{
+    const int usable = std::max(width_ - 2 * kSideMargin, 1);
+    return kSideMargin + static_cast<int>(std::lround(longitudeDegrees / kFullCircle * usable));
+}
+
+int SkyStrip::y(double t) const
+{
+    const int usable = std::max(height_ - kTopMargin - kBottomMargin, 1);
+    return kTopMargin + static_cast<int>(std::lround((t - firstTime_) / (lastTime_ - firstTime_) * usable));
+}
+
+void SkyStrip::drawGrid(platform::DeviceContext& context) const
+{
+    const platform::Pen previousPen = context.pen();
+    context.selectPen(platform::Pen { kGridColour });
+    context.setTextColour(kLabelColour);
+    context.setTextBackground(false);
+    for (int degrees = 0; degrees <= 360; degrees += kGridStepDegrees) {
+        const int column = x(degrees);
+        context.moveTo(column, kTopMargin);
+        context.lineTo(column, height_ - kBottomMargin);
+        const std::string label = std::to_string(degrees) + "\xC2\xB0";
+        const int labelX = std::clamp(column - context.textWidth(label) / 2, 0, std::max(width_ - context.textWidth(label), 0));
+        context.textOut(labelX, 1, label);
+    }
+    context.selectPen(platform::Pen { kFrameColour });
+    context.moveTo(kSideMargin, kTopMargin);
+    context.lineTo(width_ - kSideMargin, kTopMargin);
+    context.selectPen(previousPen);
+}
+
+void SkyStrip::drawTrail(platform::DeviceContext& context, const ObservationTrail& trail) const
+{
+    thread_local std::vector<platform::Point> run; // reused from paint to paint (window thread)
+    auto flush = [&] {
+        context.polyline(run.data(), run.size());
+        run.clear();
+    };
+    double previous = -1;
+    for (std::int32_t i = 0; i < trail.count(); ++i) {
+        const Observation record = trail.logical(i);
+        if (!showsTime(record.t))
+            continue;
+        const double longitude = longitudeDegrees(record.x, record.y);
+        if (previous >= 0 && std::fabs(longitude - previous) > kWrapDegrees)
+            flush();
+        run.push_back(platform::Point { x(longitude), y(record.t) });
+        previous = longitude;
+    }
+    flush();
+}
+
+void SkyStrip::drawObservations(platform::DeviceContext& context, const ObservationTrail& trail, double now,
+    ColourRef pastColour, ColourRef futureColour) const
+{
+    const platform::Pen previousPen = context.pen();
+    const platform::Brush previousBrush = context.brush();
+    for (std::int32_t i = 0; i < trail.count(); ++i) {
+        const Observation record = trail.logical(i);
+        if (!showsTime(record.t))
+            continue;
+        const ColourRef colour = record.t < now ? pastColour : futureColour;
+        context.selectPen(platform::Pen { colour });
+        context.selectBrush(platform::Brush { colour, false });
+        const int cx = x(longitudeDegrees(record.x, record.y));
+        const int cy = y(record.t);
+        context.ellipse(cx - kObservationHalfSize, cy - kObservationHalfSize, cx + kObservationHalfSize + 1,
+            cy + kObservationHalfSize + 1);
+    }
+    context.selectPen(previousPen);
+    context.selectBrush(previousBrush);
+}

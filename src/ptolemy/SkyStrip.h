@@ -1,0 +1,48 @@
+#pragma once
+// The sky as seen from the centre of a universe (the Earth): a strip of ecliptic
+// longitude, 0 to 360 degrees from left to right, with model time running down from the
+// first time shown (top) to the last (bottom). A planet that moves backwards in longitude
+// for a while, as seen from the Earth, draws its retrograde loop across the strip.
+//
+// A value type made for one paint: the window's size and the span of time it shows.
+#include "documents/ObservationTrail.h"
+#include "platform/Colour.h"
+
+#include <cstdint>
+
+namespace platform {
+class DeviceContext;
+}
+
+class SkyStrip {
+public:
+    // Room above the strip for the degree labels, and at its sides, in pixels.
+    static constexpr int kTopMargin = 18;
+    static constexpr int kSideMargin = 6;
+    static constexpr int kBottomMargin = 6;
+
+    SkyStrip(int width, int height, double firstTime, double lastTime);
+
+    // The longitude, in degrees from 0 to 360, of the model point (x, y) seen from the centre.
+    static double longitudeDegrees(double x, double y);
+
+    int x(double longitudeDegrees) const;
+    int y(double t) const;
+    bool showsTime(double t) const { return t >= firstTime_ && t <= lastTime_; }
+
+    // The strip's frame, a line every 30 degrees and their labels.
+    void drawGrid(platform::DeviceContext& context) const;
+    // The points of `trail` within the span, as seen from the centre, joined in the
+    // selected pen; the line breaks where the longitude passes 0 degrees.
+    void drawTrail(platform::DeviceContext& context, const ObservationTrail& trail) const;
+    // The points of `trail` within the span as small discs: those before `now` in
+    // `pastColour`, the others in `futureColour`.
+    void drawObservations(platform::DeviceContext& context, const ObservationTrail& trail, double now,
+        ColourRef pastColour, ColourRef futureColour) const;
+
+private:
+    int width_;
+    int height_;
+    double firstTime_;
+    double lastTime_;
+};
