@@ -21,6 +21,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class PtolemyUniverse;
@@ -156,6 +157,9 @@ public:
     std::int32_t AnimationPhase() const { return animationPhase_; }
 
 private:
+    // With the universe lock held: attaches `device` once; the flags that rule this system
+    // (the window's when formatted, else its own), or nothing while it is hidden.
+    std::optional<std::int32_t> FlagsToDraw(platform::DeviceContext& device, std::int32_t flags);
     // Text in `colour` without a background, for names drawn over the picture.
     static void UseLabelText(platform::DeviceContext& device, ColourRef colour);
     void AdvanceAnimation();

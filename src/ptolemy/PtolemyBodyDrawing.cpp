@@ -8,6 +8,7 @@
 #include "ptolemy/UniverseLocks.h"
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -33,11 +34,10 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
     if (!owner_)
         return E_FAIL;
     UniverseLock lock(owner_);
-    if (!deviceAttached_)
-        AttachDevice(device);
-    const std::int32_t f = (flags & kFormatted) ? flags : displayFlags_;
-    if (!visible_)
+    const std::optional<std::int32_t> shown = FlagsToDraw(device, flags);
+    if (!shown)
         return S_OK;
+    const std::int32_t f = *shown;
     std::int32_t nowIndex = -1;
     ModelPoint observed;
     if (f & kMatch) {
@@ -70,6 +70,15 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
         device.textOut(planetX + kLabelOffset, planetY - device.lineHeight() - kLabelOffset, name_);
     }
     return S_OK;
+}
+
+std::optional<std::int32_t> PtolemyBody::FlagsToDraw(platform::DeviceContext& device, std::int32_t flags)
+{
+    if (!deviceAttached_)
+        AttachDevice(device);
+    if (!visible_)
+        return std::nullopt;
+    return (flags & ptolemy_flags::kFormatted) ? flags : displayFlags_;
 }
 
 void PtolemyBody::UseLabelText(platform::DeviceContext& device, ColourRef colour)

@@ -42,11 +42,10 @@ HRESULT PtolemyBody::DrawOnSky(platform::DeviceContext& device, const SkyStrip& 
     if (!owner_)
         return E_FAIL;
     UniverseLock lock(owner_);
-    if (!deviceAttached_)
-        AttachDevice(device);
-    const std::int32_t f = (flags & kFormatted) ? flags : displayFlags_;
-    if (!visible_)
+    const std::optional<std::int32_t> shown = FlagsToDraw(device, flags);
+    if (!shown)
         return S_OK;
+    const std::int32_t f = *shown;
     if ((f & kMatch) && matchTrail_)
         strip.drawObservations(device, *matchTrail_, t, kPastObservation, kFutureObservation);
     device.selectPen(tracePen_);
