@@ -29,10 +29,7 @@ struct ParsedArguments {
     std::int32_t bitmapRequest = bitmap_display::kDefaultDrawRequest;
 };
 
-bool isFailureCode(HRESULT result)
-{
-    return result == E_FAIL || result == E_INVALIDARG;
-}
+bool isFailureCode(HRESULT result) { return result == E_FAIL || result == E_INVALIDARG; }
 
 void checkSplit(const std::string& text)
 {
@@ -63,7 +60,7 @@ void applyColour(const std::string& text, ColourRef& colour)
     const ColourRef added = colour & ~before;
     fuzz::check((colour >> 24) == 0, "a colour holds three components only");
     fuzz::check(added == (added & 0xffu) || added == (added & 0xff00u) || added == (added & 0xff0000u),
-                "one colour argument reaches one component");
+        "one colour argument reaches one component");
 }
 
 void applyBackground(const std::string& text, BackgroundSpec& background)
@@ -72,13 +69,13 @@ void applyBackground(const std::string& text, BackgroundSpec& background)
     const HRESULT result = applyBackgroundArg(text, background, 1);
     if (FAILED(result)) {
         fuzz::check(isFailureCode(result), "a background argument fails with a failure code");
-        fuzz::check(background.src == before.src && background.xAlign == before.xAlign
-                        && background.yAlign == before.yAlign,
-                    "a background argument that fails changes nothing");
+        fuzz::check(
+            background.src == before.src && background.xAlign == before.xAlign && background.yAlign == before.yAlign,
+            "a background argument that fails changes nothing");
         return;
     }
     fuzz::check(!xAlignName(background.xAlign).empty() && !yAlignName(background.yAlign).empty(),
-                "a background keeps placements it can name");
+        "a background keeps placements it can name");
     fuzz::check(background.src.size() <= platform::kMaxPathLength, "a background path fits a path");
 }
 
@@ -100,8 +97,8 @@ void applyAlignment(BitmapDisplayWindow& display, const std::string& text, std::
         return;
     }
     fuzz::check(std::popcount(static_cast<std::uint32_t>(request & bitmap_display::kXAlignBits)) <= 1
-                    && std::popcount(static_cast<std::uint32_t>(request & bitmap_display::kYAlignBits)) <= 1,
-                "a draw request asks for one alignment a side at most");
+            && std::popcount(static_cast<std::uint32_t>(request & bitmap_display::kYAlignBits)) <= 1,
+        "a draw request asks for one alignment a side at most");
 }
 
 } // namespace

@@ -36,7 +36,7 @@ void checkWindow(const WindowSpec& window, ImageSource* source)
     fuzz::check(window.kind == kObserverWindowKind || window.kind == kControlWindowKind, "a window has a kind");
     fuzz::check(window.imageSource == source, "a window shows its collection's source");
     fuzz::check(!xAlignName(window.background.xAlign).empty() && !yAlignName(window.background.yAlign).empty(),
-                "a window's background has placements it can name");
+        "a window's background has placements it can name");
     fuzz::check(window.background.src.size() <= platform::kMaxTextLength, "a background path is cut");
 }
 
@@ -45,8 +45,8 @@ void checkCommitted(DisplayManager& manager)
     for (std::int32_t index = 0; index < manager.committedCount(); ++index) {
         const ImageSourceCollection* collection = manager.committedCollection(index);
         ImageSource* source = nullptr;
-        fuzz::check(collection && SUCCEEDED(collection->getSource(&source)) && source,
-                    "a collection on show has its source");
+        fuzz::check(
+            collection && SUCCEEDED(collection->getSource(&source)) && source, "a collection on show has its source");
         for (std::int32_t window = 0; window < collection->windowCount(); ++window)
             checkWindow(*collection->window(window), source);
     }

@@ -14,10 +14,7 @@ MemoryFile::MemoryFile()
     path_ = "/proc/self/fd/" + std::to_string(descriptor_);
 }
 
-MemoryFile::~MemoryFile()
-{
-    ::close(descriptor_);
-}
+MemoryFile::~MemoryFile() { ::close(descriptor_); }
 
 void MemoryFile::write(const std::uint8_t* data, std::size_t size)
 {

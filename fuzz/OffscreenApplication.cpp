@@ -10,7 +10,7 @@ void startOffscreenApplication()
 {
     static int argc = 1;
     static char name[] = "skyloom-fuzz";
-    static char* argv[] = {name, nullptr};
+    static char* argv[] = { name, nullptr };
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     static QApplication application(argc, argv);
 }

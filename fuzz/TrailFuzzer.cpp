@@ -29,10 +29,11 @@ struct TrailContents {
 
     static TrailContents of(const ObservationTrail& trail)
     {
-        TrailContents contents{trail.capacity(), trail.start(), trail.count(), trail.startYear(), trail.endYear(), {}};
+        TrailContents contents { trail.capacity(), trail.start(), trail.count(), trail.startYear(), trail.endYear(),
+            {} };
         for (std::int32_t index = 0; index < contents.capacity; ++index) {
             const Observation record = trail.record(index);
-            contents.values.insert(contents.values.end(), {record.x, record.y, record.az, record.el, record.t});
+            contents.values.insert(contents.values.end(), { record.x, record.y, record.az, record.el, record.t });
         }
         return contents;
     }

@@ -21,7 +21,7 @@ void checkSystem(const UniverseSystem& system)
 {
     fuzz::check(!system.bitmap.empty(), "every system names a planet bitmap");
     fuzz::check((system.orbitColour & ~kComponentBits) == 0 && (system.traceColour & ~kComponentBits) == 0,
-                "colours hold red, green and blue only");
+        "colours hold red, green and blue only");
     if (!system.chain)
         return;
     fuzz::check(system.chain->ChainLength() >= 1, "a chain holds its orbs");

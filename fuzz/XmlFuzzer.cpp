@@ -46,7 +46,7 @@ void walkElements(const XmlDocument& document)
     XmlNode roots(document.getCurrent());
     std::int32_t rootCount = 0;
     fuzz::check(SUCCEEDED(roots.select("*")) && SUCCEEDED(roots.count(&rootCount)) && rootCount == 1,
-                "a loaded document has exactly one root element");
+        "a loaded document has exactly one root element");
     XmlNode elements(document.getCurrent());
     fuzz::check(SUCCEEDED(elements.select("//*")), "the elements of a loaded document can be selected");
     for (int walked = 0; walked < kElementsWalked && elements.getSelected(); ++walked, elements.next()) {

@@ -56,19 +56,33 @@ bool bmpPixelsFitTheFile(const std::string& path)
     return pixelsStart + rowBytes * height <= file.size();
 }
 
-// False for a GIF whose logical screen, which its decoded picture takes whatever the size
-// of its frames, is wider or higher than the limit. The reader does not report the screen
-// as the picture's size, and fills the whole screen before it reads the first frame.
-bool gifScreenFits(const std::string& path)
+// A GIF's logical screen, which its decoded picture takes whatever the size of its frames;
+// an invalid size when the header is cut short. The reader does not report the screen as
+// the picture's size, and fills the whole screen before it reads the first frame.
+QSize gifScreenSize(const std::string& path)
 {
     QFile file;
     if (!platform::openRawFile(path, QIODevice::ReadOnly, file))
-        return true;
+        return {};
     const QByteArray header = file.read(kGifHeaderLength);
     if (header.size() < kGifHeaderLength)
-        return true;
-    return littleEndianAt<std::uint16_t>(header, 6) <= kMaxPictureSide
-        && littleEndianAt<std::uint16_t>(header, 8) <= kMaxPictureSide;
+        return {};
+    return QSize(littleEndianAt<std::uint16_t>(header, 6), littleEndianAt<std::uint16_t>(header, 8));
+}
+
+// The name's suffix guides the choice of reader as it does for a reader given a file name.
+QByteArray suffixOf(const std::string& path)
+{
+    const std::size_t dot = path.find_last_of("./");
+    return dot != std::string::npos && path[dot] == '.' ? QByteArray::fromStdString(path.substr(dot + 1)).toLower()
+                                                        : QByteArray();
+}
+
+QSize claimedSize(QImageReader& reader, const std::string& path)
+{
+    if (reader.format() == "gif")
+        return gifScreenSize(path).expandedTo(reader.size());
+    return reader.size();
 }
 
 bool sizeIsAcceptable(const QSize& size)
@@ -78,22 +92,25 @@ bool sizeIsAcceptable(const QSize& size)
 
 } // namespace
 
+QSize claimedPictureSize(const std::string& path)
+{
+    QFile file;
+    if (!platform::openRawFile(path, QIODevice::ReadOnly, file))
+        return {};
+    QImageReader reader(&file, suffixOf(path));
+    return claimedSize(reader, path);
+}
+
 QImage readPicture(const std::string& path)
 {
     QFile file;
     if (!platform::openRawFile(path, QIODevice::ReadOnly, file))
         return {};
-    // The name's suffix guides the choice of reader as it does for a reader given a file name.
-    const std::size_t dot = path.find_last_of("./");
-    const QByteArray suffix = dot != std::string::npos && path[dot] == '.'
-        ? QByteArray::fromStdString(path.substr(dot + 1)).toLower()
-        : QByteArray();
-    QImageReader reader(&file, suffix);
+    QImageReader reader(&file, suffixOf(path));
     reader.setAllocationLimit(kAllocationLimitMegabytes);
-    if (!sizeIsAcceptable(reader.size()))
+    if (!sizeIsAcceptable(claimedSize(reader, path)))
         return {};
-    const QByteArray format = reader.format();
-    if ((format == "bmp" && !bmpPixelsFitTheFile(path)) || (format == "gif" && !gifScreenFits(path)))
+    if (reader.format() == "bmp" && !bmpPixelsFitTheFile(path))
         return {};
     const QImage picture = reader.read();
     // A reader that cannot tell the size before decoding has only Qt's allocation limit to

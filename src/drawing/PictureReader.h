@@ -14,6 +14,12 @@ namespace drawing {
 // Pictures larger than this on either side are refused.
 constexpr int kMaxPictureSide = 16384;
 
+// The size the picture at `path` claims before it is decoded, which the limit is checked
+// against: a GIF's logical screen (or its first frame when larger), otherwise what its
+// reader tells from the header; an invalid size when the file cannot be opened or its
+// reader cannot tell.
+QSize claimedPictureSize(const std::string& path);
+
 // The picture at `path`, or a null image when it cannot be read or is refused. The path's
 // bytes name the file as they are, whatever their encoding.
 QImage readPicture(const std::string& path);

@@ -1,6 +1,7 @@
 // Bitmap loading and placement, checked pixel by pixel on real images.
 #include "drawing/Bitmap.h"
 
+#include "drawing/PictureReader.h"
 #include "platform/Message.h"
 #include "platform/ResourceLibrary.h"
 #include "platform/Text.h"
@@ -438,6 +439,16 @@ TEST(BitmapFiles, RefusesGifsWhoseScreenIsLargerThanTheLimit)
     ASSERT_EQ(bitmap.loadFromFile(folder.write("widest.gif", gifWithScreen(16384, 1)).c_str(), 1), S_OK);
     EXPECT_EQ(bitmap.width(), 16384);
     EXPECT_EQ(recorder.count(), 1u);
+}
+
+// The size a file claims before decoding is what the limit is checked against.
+TEST(BitmapFiles, ClaimedSizesComeFromTheHeaders)
+{
+    testing_support::TemporaryFolder folder;
+    EXPECT_EQ(drawing::claimedPictureSize(folder.write("screen.gif", gifWithScreen(300, 20))), QSize(300, 20));
+    EXPECT_EQ(drawing::claimedPictureSize(folder.write("tall.bmp", bmpHeaderClaiming(7, 40000))), QSize(7, 40000));
+    EXPECT_FALSE(drawing::claimedPictureSize(folder.write("notes.bmp", "these are not pixels")).isValid());
+    EXPECT_FALSE(drawing::claimedPictureSize(folder.file("missing.gif")).isValid());
 }
 
 // A screen of 16385 x 16383 pixels fits Qt's allocation limit but not the side limit; it is
