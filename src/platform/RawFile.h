@@ -12,6 +12,8 @@ namespace platform {
 
 // Opens `file` on the file named by `path` for reading (QIODevice::ReadOnly) or for writing
 // from the start (QIODevice::WriteOnly, creating or emptying it). False when it cannot.
+// Reading takes regular files only, as the XML reader does: a FIFO, a device or a folder
+// is refused at once, without waiting for a writer or reading bytes without end.
 bool openRawFile(const std::string& path, QIODevice::OpenMode mode, QFile& file);
 
 } // namespace platform

@@ -11,8 +11,15 @@
 #include <QImage>
 #include <QRect>
 
-#include <algorithm>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <future>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -462,6 +469,29 @@ TEST(BitmapFiles, RefusesALargeGifScreenBeforeFillingIt)
     const long before = peakResidentKilobytes();
     EXPECT_EQ(bitmap.loadFromFile(huge.c_str(), 1), E_FAIL);
     EXPECT_LT(peakResidentKilobytes() - before, 256 * 1024);
+}
+
+// A path that names no regular file is refused at once, as a file that is not a picture:
+// opening a FIFO would wait for a writer, and a device such as /dev/zero (behind a picture's
+// name) gives bytes without end. A layout's background or bitmap display may name any path.
+TEST(BitmapFiles, RefusesWhatIsNotARegularFileWithoutWaiting)
+{
+    testing_support::TemporaryFolder folder;
+    const std::string fifo = folder.file("pipe.bmp");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string zeros = folder.file("zeros.xpm");
+    std::filesystem::create_symlink("/dev/zero", zeros);
+    platform::MessageRecorder recorder;
+    for (const std::string& path : { fifo, zeros }) {
+        SCOPED_TRACE(path);
+        auto load = std::async(std::launch::async, [&path] { return Bitmap().loadFromFile(path.c_str(), 1); });
+        EXPECT_EQ(load.wait_for(std::chrono::seconds(5)), std::future_status::ready) << "the load still waits";
+        // Writers that come and go let each waiting open of the FIFO return, so the test ends.
+        while (load.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready)
+            ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+        EXPECT_EQ(load.get(), E_FAIL);
+        EXPECT_EQ(recorder.last().text, "Couldn't open bitmap file " + path + ".  Error was 13");
+    }
 }
 
 TEST(BitmapResources, LoadsByNameAndReportsMissingNames)
