@@ -2,9 +2,7 @@
 // bitmap; a bitmap that loads is no larger than the reader accepts and draws with every
 // placement, centred and tiled, into a window's back buffer.
 #include "FuzzCheck.h"
-#include "MemoryFile.h"
-#include "OffscreenApplication.h"
-#include "QuietMessageSink.h"
+#include "FuzzInput.h"
 
 #include "drawing/BackgroundSpec.h"
 #include "drawing/Bitmap.h"
@@ -15,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace {
 
@@ -51,21 +50,13 @@ void drawEveryPlacement(const Bitmap& bitmap)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::startOffscreenApplication();
-    fuzz::QuietMessageSink::install();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static fuzz::MemoryFile input;
-    input.write(data, size);
-    if (tooCostlyToDecode(drawing::claimedPictureSize(input.path())))
+    const std::string& path = fuzz::inputFile(data, size);
+    if (tooCostlyToDecode(drawing::claimedPictureSize(path)))
         return 0;
     Bitmap bitmap;
-    if (FAILED(bitmap.loadFromFile(input.path().c_str(), 1))) {
+    if (FAILED(bitmap.loadFromFile(path.c_str(), 1))) {
         fuzz::check(bitmap.isValid() != S_OK, "a file that does not load leaves no bitmap");
         return 0;
     }

@@ -5,9 +5,7 @@
 // background it can place.
 #include "EmptyFolder.h"
 #include "FuzzCheck.h"
-#include "MemoryFile.h"
-#include "OffscreenApplication.h"
-#include "QuietMessageSink.h"
+#include "FuzzInput.h"
 #include "StillSourceBuilder.h"
 
 #include "display/DisplayManager.h"
@@ -54,20 +52,11 @@ void checkCommitted(DisplayManager& manager)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::startOffscreenApplication();
-    fuzz::QuietMessageSink::install();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static fuzz::MemoryFile input;
-    input.write(data, size);
     DisplayManager manager(std::make_unique<fuzz::StillSourceBuilder>());
     platform::setRootDirectory(emptyRootDirectory());
-    const HRESULT result = manager.load(input.path().c_str(), 1);
+    const HRESULT result = manager.load(fuzz::inputFile(data, size).c_str(), 1);
     fuzz::check(FAILED(result), "a display manager without a host window commits no layout");
     fuzz::check(manager.loadedCount() == 0, "nothing stays half-loaded");
     fuzz::check(manager.totalLoads() == 1 && manager.totalFailedLoads() == 1, "the load is counted");

@@ -2,8 +2,7 @@
 // holds 1 to 1024 records, every one of them in use; a trail that does not read keeps
 // every record, count and year it held before.
 #include "FuzzCheck.h"
-#include "MemoryFile.h"
-#include "QuietMessageSink.h"
+#include "FuzzInput.h"
 
 #include "documents/ObservationTrail.h"
 #include "xml/XmlDocument.h"
@@ -49,18 +48,10 @@ void fillBeforeLoading(ObservationTrail& trail)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::QuietMessageSink::install();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static fuzz::MemoryFile input;
-    input.write(data, size);
     XmlDocument document;
-    if (FAILED(document.loadFile(input.path().c_str(), 0)))
+    if (FAILED(document.loadFile(fuzz::inputFile(data, size).c_str(), 0)))
         return 0;
     ObservationTrail trail(3);
     fillBeforeLoading(trail);

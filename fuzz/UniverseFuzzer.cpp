@@ -4,8 +4,7 @@
 // what a body is made of: a planet bitmap, colours of three components and a chain whose
 // extent and positions can be computed.
 #include "FuzzCheck.h"
-#include "MemoryFile.h"
-#include "QuietMessageSink.h"
+#include "FuzzInput.h"
 
 #include "ptolemy/UniverseFile.h"
 #include "xml/XmlDocument.h"
@@ -32,18 +31,10 @@ void checkSystem(const UniverseSystem& system)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::QuietMessageSink::install();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static fuzz::MemoryFile input;
-    input.write(data, size);
     XmlDocument document;
-    if (FAILED(document.loadFile(input.path().c_str(), 0)))
+    if (FAILED(document.loadFile(fuzz::inputFile(data, size).c_str(), 0)))
         return 0;
     ReadUniverseSystems(document, [](UniverseSystem& system) { checkSystem(system); });
     return 0;

@@ -2,8 +2,7 @@
 // leaves no document, a document that loads has exactly one root element, and a cursor
 // walks whatever did parse, reading names, texts and numbers as the readers do.
 #include "FuzzCheck.h"
-#include "MemoryFile.h"
-#include "QuietMessageSink.h"
+#include "FuzzInput.h"
 
 #include "platform/Text.h"
 #include "xml/XmlDocument.h"
@@ -57,18 +56,10 @@ void walkElements(const XmlDocument& document)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::QuietMessageSink::install();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static fuzz::MemoryFile input;
-    input.write(data, size);
     XmlDocument document;
-    if (FAILED(document.loadFile(input.path().c_str(), 1))) {
+    if (FAILED(document.loadFile(fuzz::inputFile(data, size).c_str(), 1))) {
         fuzz::check(document.getCurrent().isNull(), "a failed load leaves no document");
         return 0;
     }
