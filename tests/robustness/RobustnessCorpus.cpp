@@ -1,26 +1,23 @@
 #include "RobustnessCorpus.h"
 
-#include "platform/Registry.h"
-#include "support/TestFiles.h"
-
-#include <algorithm>
-
 namespace robustness {
 
-std::vector<std::filesystem::path> shippedFiles(const std::string& folder, const std::string& extension)
+const std::vector<std::string>& extremeNumbers()
 {
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(platform::programDataDir()) / folder)) {
-        if (entry.is_regular_file() && entry.path().extension() == extension)
-            files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
+    static const std::vector<std::string> numbers = {"1e400", "-1e400", "1e-400", "nan", "NaN", "inf", "-inf",
+        "infinity", "1e308", "-1e308", "2147483647", "2147483648", "-2147483648", "-2147483649",
+        "4294967296", "99999999999999999999999999", "-1", "0", "-0", "", " ", "0x10", "1e", "+", "-", ".",
+        "1.7976931348623157e309", "4.9e-324", "00000000000000000000000000000000001", "1,5", "12abc"};
+    return numbers;
 }
 
-std::string readFile(const std::filesystem::path& path)
+const std::vector<std::string>& awkwardPaths()
 {
-    return testing_support::readWholeFile(path.string());
+    static const std::vector<std::string> paths = {"", ".", "/", "/dev/zero", "/dev/null", "AstreonFiles",
+        "AstreonBitmaps/", "no such file.ptu", "AstreonLayouts/One Universe.lay", "AstreonFiles/ObsTrailData.dtd",
+        std::string(300, 'p'), std::string(258, 'q') + ".bmp", "../../../../../../../../etc/passwd",
+        "AstreonFiles/%s%n%x.ptu", "\\\\server\\share\\file.ptu"};
+    return paths;
 }
 
 std::string nested(const std::string& name, std::size_t depth, const std::string& inner)

@@ -1,18 +1,24 @@
 #pragma once
-// The inputs the robustness suites start from: the shipped files and synthetic
-// extremes (very deep nesting, very long texts, wrong counts).
+// The fixed inputs the robustness suites load: extremes a reader must survive (very deep
+// nesting, very long texts, wrong counts, extreme numbers, paths that name no file). Random
+// damage to files is libFuzzer's work (fuzz/); these cases pin behaviours on purpose.
 #include <cstddef>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace robustness {
 
-// Every file of the shipped data folder `folder` (e.g. "AstreonLayouts") ending in
-// `extension`, sorted by name so that the mutants come in a fixed order.
-std::vector<std::filesystem::path> shippedFiles(const std::string& folder, const std::string& extension);
+// One input: what it is, for failure messages, and its bytes.
+struct Extreme {
+    std::string description;
+    std::string bytes;
+};
 
-std::string readFile(const std::filesystem::path& path);
+// Number texts that a reader must survive: overflow, underflow, NaN, infinity, signs.
+const std::vector<std::string>& extremeNumbers();
+
+// Paths that name nothing readable, or something that is not a file.
+const std::vector<std::string>& awkwardPaths();
 
 // `depth` nested elements named `name`, with `inner` in the innermost one.
 std::string nested(const std::string& name, std::size_t depth, const std::string& inner = "");
