@@ -7,6 +7,7 @@
 #include "xml/XmlDocument.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <new>
@@ -124,12 +125,30 @@ HRESULT readObservations(XmlNode& cursor, std::vector<Observation>& records)
     return S_OK;
 }
 
+std::uint64_t newTrailRevision()
+{
+    static std::atomic<std::uint64_t> last{0};
+    return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
 } // namespace
 
 ObservationTrail::ObservationTrail(std::int32_t capacity)
     : capacity_(std::max<std::int32_t>(0, capacity))
     , storage_(static_cast<std::size_t>(capacity_))
+    , revision_(newTrailRevision())
 {
+}
+
+void ObservationTrail::changed()
+{
+    revision_ = newTrailRevision();
+}
+
+std::uint64_t ObservationTrail::revision() const
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return revision_;
 }
 
 ObservationTrail::ObservationTrail(const ObservationTrail& other)
@@ -143,6 +162,7 @@ ObservationTrail::ObservationTrail(const ObservationTrail& other)
     endYear_ = other.endYear_;
     storage_ = other.storage_;
     scale_ = other.scale_;
+    revision_ = newTrailRevision();
 }
 
 void ObservationTrail::Lock()
@@ -162,6 +182,7 @@ void ObservationTrail::Append(double x, double y, double az, double el, double t
         return;
     }
     storage_[static_cast<std::size_t>((start_ + count_) % capacity_)] = Observation{x, y, az, el, t};
+    changed();
     if (count_ == capacity_) {
         start_ = (start_ + 1) % capacity_;
     } else {
@@ -174,6 +195,7 @@ void ObservationTrail::Clear()
     platform::CriticalSectionGuard guard(lock_);
     start_ = 0;
     count_ = 0;
+    changed();
 }
 
 // An unwrapped trail keeps its newest records, a wrapped one its oldest.
@@ -197,6 +219,7 @@ void ObservationTrail::Resize(std::int32_t capacity)
     capacity_ = capacity;
     start_ = 0;
     count_ = newCount;
+    changed();
 }
 
 TrailStep ObservationTrail::Step(std::int32_t index) const
@@ -221,6 +244,7 @@ void ObservationTrail::TrimToPeriod()
         const TrailStep step = Step(i);
         if (std::fabs(step.x - opening.x) < tolerance && std::fabs(step.y - opening.y) < tolerance) {
             count_ = i + 1;
+            changed();
             return;
         }
     }
@@ -295,6 +319,7 @@ HRESULT ObservationTrail::Load(XmlDocument& document, std::int32_t showErrors)
     start_ = 0;
     startYear_ = startYear;
     endYear_ = endYear;
+    changed();
     return S_OK;
 }
 

@@ -72,6 +72,9 @@ public:
     double el(std::int32_t index) const;
     double t(std::int32_t index) const;
     Observation record(std::int32_t index) const;
+    // All capacity() records in storage order, for walks that hold the lock throughout
+    // (Lock() first; the pointer is good until Unlock()).
+    const Observation* storage() const { return storage_.data(); }
     // The record at logical position i (0 = oldest); zeros outside 0 ... count - 1.
     Observation logical(std::int32_t i) const;
 
@@ -83,8 +86,14 @@ public:
     void setYears(std::int32_t startYear, std::int32_t endYear);
     double scale() const;
     void setScale(double scale);
+    // Changes whenever the records change (and differs from every other trail's): a view
+    // that keeps a picture of the trail draws it again when this is no longer what it drew.
+    std::uint64_t revision() const;
 
 private:
+    // With the lock held.
+    void changed();
+
     mutable platform::CriticalSection lock_ { platform::LockSharing::WithWorkerThreads };
     std::int32_t capacity_ = 0;
     std::int32_t start_ = 0;
@@ -93,4 +102,5 @@ private:
     std::int32_t endYear_ = 0;
     std::vector<Observation> storage_;
     double scale_ = 0;
+    std::uint64_t revision_ = 0;
 };

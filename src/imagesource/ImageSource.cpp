@@ -89,6 +89,22 @@ void ImageSource::paintWhite(platform::DeviceContext& context, std::int32_t widt
     context.fillRect(0, 0, width, height, kWhite);
 }
 
+std::uint64_t ImageSource::StillLayerKey(std::int32_t, std::int32_t, std::int32_t)
+{
+    return kNoStillLayer;
+}
+
+HRESULT ImageSource::DrawStillLayer(platform::DeviceContext&, std::int32_t, std::int32_t, std::int32_t)
+{
+    return S_OK;
+}
+
+HRESULT ImageSource::DrawMovingLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+                                     std::int32_t drawRequest)
+{
+    return Draw(context, width, height, drawRequest);
+}
+
 std::int32_t ImageSource::GetGeneration()
 {
     return generation_;

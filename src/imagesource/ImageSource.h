@@ -32,6 +32,9 @@ constexpr std::intptr_t packCursorPosition(int x, int y)
 // Bit 0 of every draw request: show the statistics view ("draw_stat").
 constexpr std::int32_t kDrawStatistics = 1;
 
+// A source without a still layer: everything it shows is drawn every frame.
+constexpr std::uint64_t kNoStillLayer = 0;
+
 class ImageSource {
 public:
     ImageSource() = default;
@@ -44,6 +47,17 @@ public:
     // Draws into a width x height area of the context (the window's back buffer).
     virtual HRESULT Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
                          std::int32_t drawRequest);
+    // Layers for windows that redraw every frame. A window keeps the still layer, the part
+    // of the picture that stays from frame to frame, over its background, and each frame
+    // draws only the moving layer over it: the two together are the picture Draw makes.
+    // StillLayerKey names what the still layer shows for this size and request; a window
+    // draws the layer again whenever the key differs from the one it drew. kNoStillLayer
+    // (the base): the still layer is empty and the moving layer is the whole of Draw.
+    virtual std::uint64_t StillLayerKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest);
+    virtual HRESULT DrawStillLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+                                   std::int32_t drawRequest);
+    virtual HRESULT DrawMovingLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+                                    std::int32_t drawRequest);
     // Changes whenever the picture changes.
     virtual std::int32_t GetGeneration();
     virtual std::int32_t GetButtonCount();

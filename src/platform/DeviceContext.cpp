@@ -1,11 +1,19 @@
 #include "platform/DeviceContext.h"
 
 #include "platform/DisplayText.h"
+#include "platform/PixelBlend.h"
+#include "platform/SmoothRaster.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <utility>
+#include <limits>
 
 namespace platform {
 
@@ -45,7 +53,7 @@ QFont DeviceContext::defaultFont(Rendering rendering)
     return font;
 }
 
-DeviceContext::DeviceContext(QImage& target, Rendering rendering)
+DeviceContext::DeviceContext(QImage& target, Rendering rendering, const QFont* font)
     : target_(target)
     , rendering_(rendering)
     , width_(logicalExtent(target.width(), target.devicePixelRatio()))
@@ -55,7 +63,7 @@ DeviceContext::DeviceContext(QImage& target, Rendering rendering)
     const bool smooth = rendering == Rendering::Smooth;
     painter_.setRenderHint(QPainter::Antialiasing, smooth);
     painter_.setRenderHint(QPainter::TextAntialiasing, smooth);
-    painter_.setFont(defaultFont(rendering));
+    painter_.setFont(font ? *font : defaultFont(rendering));
     applyPen();
     applyBrush();
 }
@@ -129,10 +137,45 @@ void DeviceContext::moveTo(int x, int y)
     currentY_ = y;
 }
 
+QImage& DeviceContext::image()
+{
+    touched(0, 0, width_, height_);
+    return target_;
+}
+
+bool DeviceContext::drawsThinLinesItself() const
+{
+    return rendering_ == Rendering::Smooth && pen_.style == Pen::Style::Solid && pen_.width <= 1
+        && target_.devicePixelRatio() == 1.0 && target_.format() == QImage::Format_RGB32;
+}
+
+void DeviceContext::touched(int left, int top, int right, int bottom, int reach)
+{
+    if (!tiles_)
+        return;
+    // Wide arithmetic: far-off coordinates must not wrap round onto the picture.
+    const auto clamp = [](std::int64_t value) {
+        return static_cast<int>(std::clamp<std::int64_t>(value, -1, std::numeric_limits<int>::max() / 2));
+    };
+    tiles_->markRect(clamp(std::int64_t{std::min(left, right)} - reach), clamp(std::int64_t{std::min(top, bottom)} - reach),
+                     clamp(std::int64_t{std::max(left, right)} + reach + 1),
+                     clamp(std::int64_t{std::max(top, bottom)} + reach + 1));
+}
+
+// Antialiasing reaches a pixel beyond a line's own width.
+void DeviceContext::touchedByPen(int left, int top, int right, int bottom)
+{
+    touched(left, top, right, bottom, pen_.width / 2 + 2);
+}
+
 void DeviceContext::lineTo(int x, int y)
 {
-    if (pen_.style != Pen::Style::Null)
+    if (pen_.style != Pen::Style::Null && drawsThinLinesItself()) {
+        SmoothRaster(target_, toQColor(pen_.colour).rgb(), tiles_).line(currentX_, currentY_, x, y);
+    } else if (pen_.style != Pen::Style::Null) {
         strokeThroughPixelCentres([&] { painter_.drawLine(currentX_, currentY_, x, y); });
+        touchedByPen(currentX_, currentY_, x, y);
+    }
     currentX_ = x;
     currentY_ = y;
 }
@@ -150,12 +193,25 @@ void DeviceContext::polyline(const Point* points, std::size_t count)
         if (rendering_ == Rendering::Smooth)
             collectSmoothSegments(points, count);
         else
-            for (std::size_t k = 1; k < count; ++k)
-                lines_.emplace_back(points[k - 1].x, points[k - 1].y, points[k].x, points[k].y);
-        strokeThroughPixelCentres([&] { painter_.drawLines(lines_.data(), static_cast<int>(lines_.size())); });
+            collectExactSegments(points, count);
+        if (drawsThinLinesItself()) {
+            SmoothRaster raster(target_, toQColor(pen_.colour).rgb(), tiles_);
+            for (const QLine& line : lines_)
+                raster.line(line.x1(), line.y1(), line.x2(), line.y2());
+        } else {
+            strokeThroughPixelCentres([&] { painter_.drawLines(lines_.data(), static_cast<int>(lines_.size())); });
+            for (const QLine& line : lines_)
+                touchedByPen(line.x1(), line.y1(), line.x2(), line.y2());
+        }
     }
     currentX_ = last.x;
     currentY_ = last.y;
+}
+
+void DeviceContext::collectExactSegments(const Point* points, std::size_t count)
+{
+    for (std::size_t k = 1; k < count; ++k)
+        lines_.emplace_back(points[k - 1].x, points[k - 1].y, points[k].x, points[k].y);
 }
 
 // Smooth lines blend a point's neighbourhood anyway: points less than two pixels from the
@@ -179,7 +235,72 @@ void DeviceContext::ellipse(int left, int top, int right, int bottom)
 {
     if (right - left < 1 || bottom - top < 1)
         return;
+    if (brush_.hollow && outlineEllipseItself(left, top, right, bottom))
+        return;
+    if (stampDiscItself(left, top, right, bottom))
+        return;
     strokeThroughPixelCentres([&] { painter_.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1)); });
+    touchedByPen(left, top, right, bottom);
+}
+
+// A small disc in one colour (a trail's marker) is the same few pixels wherever it is:
+// the painter draws its coverage once per size, and each disc blends the colour through it.
+bool DeviceContext::stampDiscItself(int left, int top, int right, int bottom)
+{
+    constexpr int kLargestStamp = 16;
+    const int w = right - left;
+    const int h = bottom - top;
+    if (!drawsThinLinesItself() || brush_.hollow || brush_.colour != pen_.colour || w > kLargestStamp
+        || h > kLargestStamp)
+        return false;
+    const QImage& coverage = discCoverage(w, h);
+    const QRgb colour = toQColor(pen_.colour).rgb();
+    for (int row = 0; row < h; ++row) {
+        const int y = top + row;
+        if (y < 0 || y >= target_.height())
+            continue;
+        const uchar* alphas = coverage.constScanLine(row);
+        auto* pixels = reinterpret_cast<QRgb*>(target_.scanLine(y));
+        for (int column = 0; column < w; ++column) {
+            const int x = left + column;
+            if (x >= 0 && x < target_.width() && alphas[column] != 0)
+                pixels[x] = blendOver(pixels[x], colour, alphas[column] + (alphas[column] >> 7u));
+        }
+    }
+    touched(left, top, right - 1, bottom - 1);
+    return true;
+}
+
+// The painter's own antialiased disc of a box of this size, as 8-bit coverage; made once
+// per size on the window thread.
+const QImage& DeviceContext::discCoverage(int w, int h)
+{
+    thread_local std::map<std::pair<int, int>, QImage> made;
+    auto found = made.find({w, h});
+    if (found != made.end())
+        return found->second;
+    QImage picture(w, h, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(Qt::black, 0));
+        painter.setBrush(Qt::black);
+        painter.translate(0.5, 0.5);
+        painter.drawEllipse(QRect(0, 0, w - 1, h - 1));
+    }
+    return made.emplace(std::make_pair(w, h), picture.convertToFormat(QImage::Format_Alpha8)).first->second;
+}
+
+// Pixel centres: the box's first and last pixels are the ellipse's extremes.
+bool DeviceContext::outlineEllipseItself(int left, int top, int right, int bottom)
+{
+    const double a = (right - left - 1) / 2.0;
+    const double b = (bottom - top - 1) / 2.0;
+    if (pen_.style == Pen::Style::Null || !drawsThinLinesItself() || a < 1.0 || b < 1.0)
+        return false;
+    SmoothRaster(target_, toQColor(pen_.colour).rgb(), tiles_).ellipse(left + a, top + b, a, b);
+    return true;
 }
 
 void DeviceContext::rectangle(int left, int top, int right, int bottom)
@@ -191,6 +312,7 @@ void DeviceContext::rectangle(int left, int top, int right, int bottom)
         painter_.drawRect(box);
     else
         strokeThroughPixelCentres([&] { painter_.drawRect(box); });
+    touchedByPen(left, top, right, bottom);
 }
 
 void DeviceContext::arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd)
@@ -199,6 +321,9 @@ void DeviceContext::arc(int left, int top, int right, int bottom, int xStart, in
         return;
     const QRect box(left, top, right - left - 1, bottom - top - 1);
     if (xStart == xEnd && yStart == yEnd) {
+        if (outlineEllipseItself(left, top, right, bottom))
+            return;
+        touchedByPen(left, top, right, bottom);
         // An outline only; the selected brush comes back at once (cheaper than saving the painter).
         painter_.setBrush(Qt::NoBrush);
         strokeThroughPixelCentres([&] { painter_.drawEllipse(box); });
@@ -210,6 +335,7 @@ void DeviceContext::arc(int left, int top, int right, int bottom, int xStart, in
     const double degrees = 180.0 / M_PI;
     double startAngle = std::atan2(cy - yStart, xStart - cx) * degrees;
     double endAngle = std::atan2(cy - yEnd, xEnd - cx) * degrees;
+    touchedByPen(left, top, right, bottom);
     double span = endAngle - startAngle;
     if (span <= 0)
         span += 360.0;
@@ -223,12 +349,15 @@ void DeviceContext::fillRect(int left, int top, int right, int bottom, ColourRef
     if (right <= left || bottom <= top)
         return;
     painter_.fillRect(QRect(left, top, right - left, bottom - top), toQColor(colour));
+    touched(left, top, right - 1, bottom - 1);
 }
 
 void DeviceContext::setPixel(int x, int y, ColourRef colour)
 {
-    if (x >= 0 && y >= 0 && x < width_ && y < height_)
+    if (x >= 0 && y >= 0 && x < width_ && y < height_) {
         painter_.fillRect(QRect(x, y, 1, 1), toQColor(colour));
+        touched(x, y, x, y);
+    }
 }
 
 ColourRef DeviceContext::pixel(int x, int y) const
@@ -240,8 +369,11 @@ ColourRef DeviceContext::pixel(int x, int y) const
 void DeviceContext::textOut(int x, int y, const std::string& text)
 {
     const QString qtext = displayText(text);
+    const int advance = metrics().horizontalAdvance(qtext);
     if (opaqueText_)
-        painter_.fillRect(QRect(x, y, metrics().horizontalAdvance(qtext), lineHeight()), toQColor(textBackground_));
+        painter_.fillRect(QRect(x, y, advance, lineHeight()), toQColor(textBackground_));
+    // Glyphs may reach a little beyond their advance and line (italics, descenders).
+    touched(x, y, x + advance, y + lineHeight(), metrics().height() / 2 + 2);
     painter_.setPen(toQColor(textColour_));
     painter_.drawText(x, y + metrics().ascent(), qtext);
     applyPen();
@@ -312,9 +444,68 @@ void DeviceContext::bitBlt(int x, int y, int w, int h, const QImage& source, int
 {
     if (w <= 0 || h <= 0)
         return;
+    if (copyPixelsItself(x, y, w, h, source, sx, sy, op))
+        return;
     setRasterOp(op);
     painter_.drawImage(QPoint(x, y), source, QRect(sx, sy, w, h));
     restoreAfterCopy();
+    touched(x, y, x + w - 1, y + h - 1);
+}
+
+// Opaque 32-bit pixels at their own size: the raster operations are plain word operations
+// on rows, which is what the painter would do, without its per-call cost (a trail's
+// hundreds of markers are small copies). The source rectangle is clipped to the source
+// and the destination moves with it, then both are clipped to the target.
+bool DeviceContext::copyPixelsItself(int x, int y, int w, int h, const QImage& source, int sx, int sy, RasterOp op)
+{
+    if (target_.format() != QImage::Format_RGB32 || source.format() != QImage::Format_RGB32
+        || target_.devicePixelRatio() != 1.0 || source.devicePixelRatio() != 1.0)
+        return false;
+    std::int64_t left = x;
+    std::int64_t top = y;
+    std::int64_t fromX = sx;
+    std::int64_t fromY = sy;
+    std::int64_t right = left + w;
+    std::int64_t bottom = top + h;
+    const auto cut = [](std::int64_t& low, std::int64_t& from, std::int64_t limitLow) {
+        if (from < limitLow) {
+            low += limitLow - from;
+            from = limitLow;
+        }
+    };
+    cut(left, fromX, 0);
+    cut(top, fromY, 0);
+    right = std::min(right, left + (source.width() - fromX));
+    bottom = std::min(bottom, top + (source.height() - fromY));
+    cut(fromX, left, 0);
+    cut(fromY, top, 0);
+    right = std::min<std::int64_t>(right, target_.width());
+    bottom = std::min<std::int64_t>(bottom, target_.height());
+    if (left >= right || top >= bottom)
+        return true;
+    for (std::int64_t row = 0; row < bottom - top; ++row)
+        combineRow(reinterpret_cast<QRgb*>(target_.scanLine(static_cast<int>(top + row))) + left,
+            reinterpret_cast<const QRgb*>(source.constScanLine(static_cast<int>(fromY + row))) + fromX,
+            static_cast<std::size_t>(right - left), op);
+    touched(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - 1), static_cast<int>(bottom - 1));
+    return true;
+}
+
+void DeviceContext::combineRow(QRgb* to, const QRgb* from, std::size_t count, RasterOp op)
+{
+    switch (op) {
+    case RasterOp::SourceCopy:
+        std::memcpy(to, from, count * sizeof(QRgb));
+        break;
+    case RasterOp::SourceAnd:
+        for (std::size_t k = 0; k < count; ++k)
+            to[k] &= from[k];
+        break;
+    case RasterOp::SourcePaint:
+        for (std::size_t k = 0; k < count; ++k)
+            to[k] |= from[k];
+        break;
+    }
 }
 
 void DeviceContext::stretchBlt(int x, int y, int w, int h, const QImage& source, int sx, int sy, int sw, int sh,
@@ -329,6 +520,7 @@ void DeviceContext::stretchBlt(int x, int y, int w, int h, const QImage& source,
     setRasterOp(op);
     painter_.drawImage(QRect(x, y, w, h), source, QRect(sx, sy, sw, sh));
     restoreAfterCopy();
+    touched(x, y, x + w - 1, y + h - 1);
 }
 
 } // namespace platform

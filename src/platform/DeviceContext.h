@@ -13,6 +13,7 @@
 // draws text in the desktop's own font. Bitmaps are copied exactly in both: the masked
 // sprites' AND and OR keep their result.
 #include "platform/Colour.h"
+#include "platform/DirtyTiles.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -58,11 +59,17 @@ enum class Rendering { Exact, Smooth };
 class DeviceContext {
 public:
     // Draws into `target`, which must stay alive and unmoved while the context exists.
-    explicit DeviceContext(QImage& target, Rendering rendering = Rendering::Exact);
+    // `font`, when given, is the font to write with (a window keeps one rather than
+    // making the default font again each paint).
+    explicit DeviceContext(QImage& target, Rendering rendering = Rendering::Exact, const QFont* font = nullptr);
     DeviceContext(const DeviceContext&) = delete;
     DeviceContext& operator=(const DeviceContext&) = delete;
 
-    QImage& image() { return target_; }
+    // Direct access to the pixels: a tracked context counts the whole picture as drawn on.
+    QImage& image();
+    // From now on every drawing call marks the tiles it may change in `tiles` (sized
+    // to the context's width and height); null stops it.
+    void trackChanges(DirtyTiles* tiles) { tiles_ = tiles; }
     // The size in (logical) pixels.
     int width() const { return width_; }
     int height() const { return height_; }
@@ -118,6 +125,22 @@ private:
     void collectSmoothSegments(const Point* points, std::size_t count);
     // Runs `draw` with pen lines through pixel centres (smooth rendering only).
     template <typename Draw> void strokeThroughPixelCentres(Draw draw);
+    // Thin solid lines go straight into the pixels when the target allows it (smooth, one
+    // pixel wide, a 32-bit image at its own size); else through the painter.
+    bool drawsThinLinesItself() const;
+    // Draws a hollow ellipse's outline itself when it can; false leaves it to the painter.
+    bool outlineEllipseItself(int left, int top, int right, int bottom);
+    // Stamps a small filled one-colour disc itself when it can; false leaves it to the painter.
+    bool stampDiscItself(int left, int top, int right, int bottom);
+    static const QImage& discCoverage(int w, int h);
+    // Marks the box's tiles, grown by the pen's reach, in the tracker if there is one.
+    void touched(int left, int top, int right, int bottom, int reach = 0);
+    void touchedByPen(int left, int top, int right, int bottom);
+    void collectExactSegments(const Point* points, std::size_t count);
+    // Copies without the painter when both images are plain 32-bit pixels at their own
+    // size; false leaves the copy to the painter.
+    bool copyPixelsItself(int x, int y, int w, int h, const QImage& source, int sx, int sy, RasterOp op);
+    static void combineRow(QRgb* to, const QRgb* from, std::size_t count, RasterOp op);
     // The device pixel of logical pixel (x, y).
     QPoint devicePixel(int x, int y) const;
     // The painter's font metrics, measured once per context (its font never changes).
@@ -137,6 +160,7 @@ private:
     ColourRef textBackground_ = makeColour(255, 255, 255);
     mutable std::optional<QFontMetrics> metrics_;
     std::vector<QLine> lines_; // polyline's segments; every polyline of this context reuses the allocation
+    DirtyTiles* tiles_ = nullptr;
 };
 
 QColor toQColor(ColourRef colour);

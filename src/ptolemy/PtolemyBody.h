@@ -17,6 +17,7 @@
 #include "platform/Result.h"
 #include "ptolemy/MatchTrailHolder.h"
 #include "ptolemy/PtolemyOrbit.h"
+#include "ptolemy/TraceLayer.h"
 #include "documents/FileDialogHelper.h"
 
 #include <cstdint>
@@ -83,8 +84,12 @@ public:
 
     // Draws the match trail, the trail, the circles and the planet. cx, cy: the view's
     // half-width and half-height in pixels; scale: pixels per unit. (locked)
+    // `layer` picks the traces drawn (see TraceLayer).
     HRESULT DrawSystem(platform::DeviceContext& device, std::int32_t flags, std::int32_t cx, std::int32_t cy,
-                       double t, double scale);
+                       double t, double scale, TraceLayer layer = TraceLayer::Both);
+    // What this system's trace that stays (see TraceLayer) looks like under these flags:
+    // 0 when it shows none, else a value that changes when the trace's picture may. (locked)
+    std::uint64_t StillTraceKey(std::int32_t flags);
     // Draws the system on the sky strip: its matched trail's points, its running trail and
     // its planet as seen from the centre, and with kLabels in `flags` its name. (locked)
     HRESULT DrawOnSky(platform::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t);
@@ -160,9 +165,16 @@ private:
     // With the universe lock held: attaches `device` once; the flags that rule this system
     // (the window's when formatted, else its own), or nothing while it is hidden.
     std::optional<std::int32_t> FlagsToDraw(platform::DeviceContext& device, std::int32_t flags);
+    // The flags that rule this system: the window's when formatted, else its own.
+    std::int32_t EffectiveFlags(std::int32_t flags) const;
+    // The trace shown under these effective flags stays from frame to frame.
+    static bool TraceStays(std::int32_t effectiveFlags);
     // Text in `colour` without a background, for names drawn over the picture.
     static void UseLabelText(platform::DeviceContext& device, ColourRef colour);
     void AdvanceAnimation();
+    // The running trail or (with kFullTrace) the full trace, in the trace's pen and brush.
+    void DrawTraceInPen(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
+                        std::int32_t flags);
     void DrawTraceLines(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
                         std::int32_t cy, double scale, bool animated);
     void DrawTraceDots(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,

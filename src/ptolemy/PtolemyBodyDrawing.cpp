@@ -2,6 +2,7 @@
 #include "ptolemy/PtolemyBody.h"
 
 #include "drawing/SharedSprites.h"
+#include "platform/HashCombine.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyUniverse.h"
 #include "drawing/ScreenMapping.h"
@@ -28,7 +29,7 @@ constexpr std::int32_t kPhaseFoldLimit = 1 << 30;
 } // namespace
 
 HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t flags, std::int32_t cx,
-                                std::int32_t cy, double t, double scale)
+                                std::int32_t cy, double t, double scale, TraceLayer layer)
 {
     using namespace ptolemy_flags;
     if (!owner_)
@@ -38,6 +39,12 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
     if (!shown)
         return S_OK;
     const std::int32_t f = *shown;
+    const bool traceStays = TraceStays(f);
+    if (layer == TraceLayer::StillOnly) {
+        if (traceStays)
+            DrawTraceInPen(device, cx, cy, scale, f);
+        return S_OK;
+    }
     std::int32_t nowIndex = -1;
     ModelPoint observed;
     if (f & kMatch) {
@@ -46,9 +53,8 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
             observed = {matchTrail_->x(nowIndex), matchTrail_->y(nowIndex)};
         }
     }
-    device.selectBrush(traceBrush_);
-    device.selectPen(tracePen_);
-    DrawTrace((f & kFullTrace) ? fullTrace_ : runningTrail_, device, cx, cy, scale, f);
+    if (!(traceStays && layer == TraceLayer::MovingOnly))
+        DrawTraceInPen(device, cx, cy, scale, f);
     if (!head_)
         return S_OK;
     if (f & kCircles) {
@@ -72,13 +78,46 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
     return S_OK;
 }
 
+void PtolemyBody::DrawTraceInPen(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
+                                 std::int32_t flags)
+{
+    device.selectBrush(traceBrush_);
+    device.selectPen(tracePen_);
+    DrawTrace((flags & ptolemy_flags::kFullTrace) ? fullTrace_ : runningTrail_, device, cx, cy, scale, flags);
+}
+
 std::optional<std::int32_t> PtolemyBody::FlagsToDraw(platform::DeviceContext& device, std::int32_t flags)
 {
     if (!deviceAttached_)
         AttachDevice(device);
     if (!visible_)
         return std::nullopt;
+    return EffectiveFlags(flags);
+}
+
+std::int32_t PtolemyBody::EffectiveFlags(std::int32_t flags) const
+{
     return (flags & ptolemy_flags::kFormatted) ? flags : displayFlags_;
+}
+
+// The one-period trace is computed once per chain; animated bands move every frame.
+bool PtolemyBody::TraceStays(std::int32_t effectiveFlags)
+{
+    using namespace ptolemy_flags;
+    return (effectiveFlags & kFullTrace) && !(effectiveFlags & kAnimated) && (effectiveFlags & (kLines | kDots));
+}
+
+std::uint64_t PtolemyBody::StillTraceKey(std::int32_t flags)
+{
+    UniverseLock lock(owner_);
+    const std::int32_t f = EffectiveFlags(flags);
+    if (!visible_ || !TraceStays(f))
+        return 0;
+    std::uint64_t key = platform::hashCombine(0, static_cast<std::uint64_t>(static_cast<std::uint32_t>(f)));
+    key = platform::hashCombine(key, std::uint64_t{traceColour_});
+    key = platform::hashCombine(key, static_cast<std::uint64_t>(dotInterval_));
+    key = platform::hashCombine(key, fullTrace_.revision());
+    return key | 1u;
 }
 
 void PtolemyBody::UseLabelText(platform::DeviceContext& device, ColourRef colour)
@@ -144,8 +183,10 @@ void PtolemyBody::DrawTraceLines(const ObservationTrail& trail, platform::Device
     // so that drawing a trail allocates nothing once the longest trail has been drawn.
     thread_local std::vector<platform::Point> run;
     run.clear();
+    // The caller holds the trail's lock: the records are read straight from the storage.
+    const Observation* const records = trail.storage();
     std::int32_t j = start % capacity;
-    const Observation first = trail.record(j);
+    const Observation first = records[j];
     run.push_back({screenX(cx, first.x, scale), screenY(cy, first.y, scale)});
     for (std::int32_t k = 1; k < count; ++k) {
         bool penChanged = false;
@@ -162,9 +203,8 @@ void PtolemyBody::DrawTraceLines(const ObservationTrail& trail, platform::Device
                 penChanged = true;
             }
         }
-        j = (j + 1) % capacity;
-        // The caller holds the trail's lock: each read re-enters it without waiting.
-        const Observation next = trail.record(j);
+        j = j + 1 == capacity ? 0 : j + 1;
+        const Observation& next = records[j];
         const platform::Point point{screenX(cx, next.x, scale), screenY(cy, next.y, scale)};
         // A segment that stays on its pixel adds nothing to the picture: records
         // closer than a pixel cost no drawing.
@@ -191,7 +231,7 @@ void PtolemyBody::DrawTraceDots(const ObservationTrail& trail, platform::DeviceC
         const bool shown = drag ? (k + 1) % dotInterval_ == 0 : j % dotInterval_ == 0;
         if (!shown)
             continue;
-        const Observation record = trail.record(j);
+        const Observation& record = trail.storage()[j];
         const int x = screenX(cx, record.x, scale);
         const int y = screenY(cy, record.y, scale);
         if (dotLoaded)

@@ -151,15 +151,18 @@ void PtolemyUniverse::AttachDevice(platform::DeviceContext& context)
     deviceReady_ = true;
 }
 
+void PtolemyUniverse::PrepareToDraw(platform::DeviceContext& context)
+{
+    UniverseLock guard(this);
+    if (!deviceReady_)
+        AttachDevice(context);
+    ChangeAutomaticallyWhenDue();
+}
+
 HRESULT PtolemyUniverse::Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
                               std::int32_t drawRequest)
 {
-    {
-        UniverseLock guard(this);
-        if (!deviceReady_)
-            AttachDevice(context);
-        ChangeAutomaticallyWhenDue();
-    }
+    PrepareToDraw(context);
     if (drawRequest & kDrawStatistics)
         return DrawStatistics(context, drawRequest, width, height);
     return DrawModel(context, drawRequest, width, height);
@@ -181,30 +184,43 @@ HRESULT PtolemyUniverse::DrawModel(platform::DeviceContext& context, std::int32_
 {
     if (drawRequest & ptolemy_flags::kSky)
         return DrawSky(context, drawRequest, width, height);
-    UniverseAndClockLock guard(this);
+    return DrawSystems(context, drawRequest, width, height, TraceLayer::Both);
+}
+
+HRESULT PtolemyUniverse::DrawSystems(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+                                     std::int32_t height, TraceLayer layer)
+{
+    // The universe lock keeps the chains still; the clock's lock is taken only to read the time.
+    UniverseLock guard(this);
     halfWidth_ = width / 2;
     halfHeight_ = height / 2;
-    double extent = 1.0;
-    for (std::int32_t i = 0; i < bodies_.Count(); ++i)
-        extent = std::max(extent, bodies_.Get(i)->ViewExtent(drawRequest));
-    // An unbounded system (numbers too large to add up) shrinks to the centre.
-    const double scale = std::isfinite(extent) ? (std::min(halfWidth_, halfHeight_) - kViewMargin) / extent : 0.0;
+    const double scale = FittingScale(drawRequest, halfWidth_, halfHeight_);
     const double t = clock().time();
     const Sprite& earth = sharedSprites().earth;
     const bool drawEarth = (drawRequest & ptolemy_flags::kEarth) && SUCCEEDED(earth.isValid());
     for (std::int32_t i = 0; i < bodies_.Count(); ++i) {
         pixelScale_ = scale;
-        bodies_.Get(i)->DrawSystem(context, drawRequest, halfWidth_, halfHeight_, t, pixelScale_);
-        if (drawEarth)
+        bodies_.Get(i)->DrawSystem(context, drawRequest, halfWidth_, halfHeight_, t, pixelScale_, layer);
+        if (drawEarth && layer != TraceLayer::StillOnly)
             earth.drawCentred(context, halfWidth_, halfHeight_, kEarthSize, kEarthSize);
     }
     return S_OK;
 }
 
+double PtolemyUniverse::FittingScale(std::int32_t drawRequest, std::int32_t halfWidth, std::int32_t halfHeight)
+{
+    double extent = 1.0;
+    for (std::int32_t i = 0; i < bodies_.Count(); ++i)
+        extent = std::max(extent, bodies_.Get(i)->ViewExtent(drawRequest));
+    // An unbounded system (numbers too large to add up) shrinks to the centre.
+    return std::isfinite(extent) ? (std::min(halfWidth, halfHeight) - kViewMargin) / extent : 0.0;
+}
+
 HRESULT PtolemyUniverse::DrawSky(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
                                  std::int32_t height)
 {
-    UniverseAndClockLock guard(this);
+    // The universe lock keeps the chains still; the clock's lock is taken only to read the time.
+    UniverseLock guard(this);
     const double t = clock().time();
     double first = 0;
     double last = 0;

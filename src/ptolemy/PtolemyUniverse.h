@@ -15,6 +15,7 @@
 #include "imagesource/ClockDrivenSource.h"
 #include "platform/DeviceContext.h"
 #include "ptolemy/BodyList.h"
+#include "ptolemy/TraceLayer.h"
 #include "ptolemy/UniverseFileDialog.h"
 
 #include <array>
@@ -58,6 +59,14 @@ public:
                             std::int32_t reportErrors) override;
     HRESULT SetArgument(const std::string& name, const std::string& value, std::int32_t reportErrors) override;
     HRESULT GetDefaultDrawRequest(std::int32_t* drawRequest) override;
+    // The still layer: the one-period traces (lines and dots) of the systems that show
+    // them unanimated, which change only when a chain, a colour, the view or the request
+    // does. Everything else moves.
+    std::uint64_t StillLayerKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
+    HRESULT DrawStillLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+                           std::int32_t drawRequest) override;
+    HRESULT DrawMovingLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+                            std::int32_t drawRequest) override;
     // The start year of the first system's matched trail: its time t is years after it.
     std::optional<std::int32_t> calendarStartYear() override;
 
@@ -117,7 +126,14 @@ private:
     void SkyTimeSpan(double t, double& first, double& last);
     void CreateAnimationPens();
     void AttachDevice(platform::DeviceContext& context);
+    // Attaches the device on the first draw and makes a due automatic change.
+    void PrepareToDraw(platform::DeviceContext& context);
     void ChangeAutomaticallyWhenDue();
+    // The systems in the plane, with their traces in the layer asked for. (takes the locks)
+    HRESULT DrawSystems(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+                        std::int32_t height, TraceLayer layer);
+    // Pixels per unit that fit every system's extent into a view of these half-sizes. (universe locked)
+    double FittingScale(std::int32_t drawRequest, std::int32_t halfWidth, std::int32_t halfHeight);
     void TogglePause(QWidget* window);
     HRESULT LoadCommand(QWidget* window);
     HRESULT SaveCommand(QWidget* window);

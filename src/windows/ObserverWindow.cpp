@@ -74,9 +74,10 @@ void ObserverWindow::paintIfChanged()
         return;
     if (own->imageSource->GetGeneration() == own->lastDrawn)
         return;
-    if (own->renderBackBuffer()) {
+    QRegion changed;
+    if (own->renderBackBuffer(&changed)) {
         renderedSinceLastCopy_ = true;
-        update();
+        update(changed);
     }
 }
 

@@ -39,6 +39,7 @@ WindowRecord::WindowRecord(std::unique_ptr<QWidget> window, QWidget* parent, con
     , parent_(parent)
 {
     drawFlags = spec.drawFlags;
+    font_ = platform::DeviceContext::defaultFont(platform::Rendering::Smooth);
     if (!background.src.empty())
         backgroundBitmap.loadFromFile(background.src.c_str(), 0);
 }
@@ -74,6 +75,7 @@ void WindowRecord::layoutPass()
     platform::CriticalSectionGuard guard(recordLock());
     backBuffer = QImage();
     hasBuffer = false;
+    frame_.reset();
     pixelRect = fractionToPixels(screenRect, hostClientRect(parent()));
     own->setGeometry(pixelRect.left, pixelRect.top, std::max(pixelRect.width(), 0), std::max(pixelRect.height(), 0));
     if (!isObserver())
@@ -103,21 +105,48 @@ void WindowRecord::requestRedraw()
         observer->restartRedrawTimer();
 }
 
-bool WindowRecord::renderBackBuffer()
+bool WindowRecord::renderBackBuffer(QRegion* changed)
 {
     platform::CriticalSectionGuard guard(recordLock());
     if (!hasBuffer || !imageSource)
         return false;
     const std::int32_t width = std::max(pixelRect.width(), 0);
     const std::int32_t height = std::max(pixelRect.height(), 0);
-    {
-        platform::DeviceContext context(backBuffer, platform::Rendering::Smooth);
-        paintBackground(context, width, height);
-        imageSource->Draw(context, width, height, drawFlags);
+    // Read before drawing: a tick that lands while the source draws (it holds its clock's
+    // lock only to read the time) differs from it, so the next refresh shows that tick.
+    const std::int32_t generation = imageSource->GetGeneration();
+    QRegion region;
+    if (keepsStillPicture()) {
+        const auto background = [this](platform::DeviceContext& context, int w, int h) { paintBackground(context, w, h); };
+        region = frame_.render(backBuffer, width, height, *imageSource, drawFlags, background, font_);
+    } else {
+        region = renderWholeFrame(width, height);
     }
-    lastDrawn = absoluteGeneration(imageSource->GetGeneration());
+    if (changed)
+        *changed = region;
+    lastDrawn = absoluteGeneration(generation);
     bufferDrawn = true;
     return true;
+}
+
+bool WindowRecord::keepsStillPicture() const
+{
+    if (backBuffer.devicePixelRatio() != 1.0)
+        return false;
+    if (backgroundBitmap.isValid() != S_OK)
+        return true;
+    const bool coversAcross = backgroundXAlign == XAlignStretch || backgroundXAlign == XAlignTile;
+    const bool coversDown = backgroundYAlign == YAlignStretch || backgroundYAlign == YAlignTile;
+    return coversAcross && coversDown;
+}
+
+QRegion WindowRecord::renderWholeFrame(std::int32_t width, std::int32_t height)
+{
+    frame_.reset();
+    platform::DeviceContext context(backBuffer, platform::Rendering::Smooth, &font_);
+    paintBackground(context, width, height);
+    imageSource->Draw(context, width, height, drawFlags);
+    return QRegion(0, 0, width, height);
 }
 
 void WindowRecord::paintBackground(platform::DeviceContext& context, std::int32_t width, std::int32_t height) const

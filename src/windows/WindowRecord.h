@@ -15,8 +15,11 @@
 #include "imagesource/WindowSpec.h"
 #include "imagesource/WindowDrawSettings.h"
 #include "platform/Result.h"
+#include "windows/LayeredFrame.h"
 
+#include <QFont>
 #include <QImage>
+#include <QRegion>
 #include <QPointer>
 
 #include <cstdint>
@@ -49,7 +52,8 @@ public:
     void requestRedraw();
     // Observer windows: renders background and image source into the back buffer (under
     // the record's lock) and sets last drawn to the absolute generation. False without a buffer.
-    bool renderBackBuffer();
+    // `changed`, when given, receives the part of the window that the frame changed.
+    bool renderBackBuffer(QRegion* changed = nullptr);
 
     bool isObserver() const { return kind == kObserverWindowKind; }
 
@@ -73,6 +77,13 @@ public:
 
 private:
     void paintBackground(platform::DeviceContext& context, std::int32_t width, std::int32_t height) const;
+    // Frames keep their still picture when the background covers the whole window at the
+    // buffer's own scale; else every frame is drawn whole.
+    bool keepsStillPicture() const;
+    QRegion renderWholeFrame(std::int32_t width, std::int32_t height);
+
+    LayeredFrame frame_; // guarded by the record's lock
+    QFont font_; // the font every frame writes with
 
     std::unique_ptr<QWidget> window_;
     QPointer<QWidget> windowGuard_; // becomes null when the window is destroyed by its parent

@@ -192,3 +192,74 @@ TEST(DeviceContext, TextIsDrawnBelowAndRightOfItsOrigin)
         }
     EXPECT_TRUE(inked);
 }
+
+// Copies of plain pixels skip the painter: whatever part of either image the rectangles
+// miss, the result is the painter's own.
+TEST(DeviceContext, CopiesClippedAtEveryEdgeAsThePainterClipsThem)
+{
+    QImage source(9, 7, QImage::Format_RGB32);
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x)
+            source.setPixel(x, y, qRgb(x * 28, y * 36, (x ^ y) * 17));
+    QImage under(12, 10, QImage::Format_RGB32);
+    for (int y = 0; y < under.height(); ++y)
+        for (int x = 0; x < under.width(); ++x)
+            under.setPixel(x, y, qRgb(200 - x * 9, 40 + y * 11, 150));
+    const struct {
+        QPainter::CompositionMode mode;
+        RasterOp op;
+    } ops[] = { { QPainter::CompositionMode_Source, RasterOp::SourceCopy },
+        { QPainter::RasterOp_SourceAndDestination, RasterOp::SourceAnd },
+        { QPainter::RasterOp_SourceOrDestination, RasterOp::SourcePaint } };
+    const int places[] = { -12, -4, 0, 3, 8, 11, 20 };
+    for (const auto& [mode, op] : ops)
+        for (int x : places)
+            for (int sx : { -3, 0, 2, 8 }) {
+                const int y = x / 2;
+                const int sy = sx - 1;
+                QImage expected = under.copy();
+                {
+                    QPainter painter(&expected);
+                    painter.setCompositionMode(mode);
+                    painter.drawImage(QPoint(x, y), source, QRect(sx, sy, 6, 5));
+                }
+                QImage drawn = under.copy();
+                {
+                    DeviceContext context(drawn);
+                    context.bitBlt(x, y, 6, 5, source, sx, sy, op);
+                }
+                ASSERT_EQ(drawn, expected) << "at " << x << "," << y << " from " << sx << "," << sy;
+            }
+}
+
+// What windows draw their thin lines and circles with: every pixel that changes is in a
+// marked tile, and far-off coordinates cost nothing.
+TEST(DeviceContext, SmoothDrawingMarksEveryTileItChanges)
+{
+    QImage drawn = whiteImage(200, 150);
+    platform::DirtyTiles tiles;
+    tiles.reset(200, 150);
+    {
+        DeviceContext context(drawn, platform::Rendering::Smooth);
+        context.trackChanges(&tiles);
+        context.selectPen(Pen{ kRed });
+        context.selectBrush(Brush{ kWhite, true });
+        const Point trail[] = { { 5, 5 }, { 60, 20 }, { 61, 90 }, { -1000000000, 140 }, { 199, 149 } };
+        context.polyline(trail, std::size(trail));
+        context.ellipse(100, 30, 180, 90);
+        context.ellipse(-900000000, -900000000, 900000000, 900000001);
+        context.selectBrush(Brush{ kBlue });
+        context.selectPen(Pen{ kBlue });
+        context.ellipse(150, 120, 155, 125);
+        context.textOut(20, 110, "Mars");
+    }
+    int changed = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (drawn.pixel(x, y) != qRgb(255, 255, 255)) {
+                ++changed;
+                ASSERT_TRUE(tiles.region().contains(QPoint(x, y))) << x << "," << y;
+            }
+    EXPECT_GT(changed, 300);
+    EXPECT_FALSE(tiles.allMarked());
+}

@@ -1,0 +1,215 @@
+#include "platform/SmoothRaster.h"
+
+#include "platform/PixelBlend.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+// Coverage is a whole number from 0 (nothing) to 256 (the full colour).
+constexpr double kFullCoverage = 256.0;
+
+unsigned coverageOf(double fraction) { return static_cast<unsigned>(fraction * kFullCoverage + 0.5); }
+
+// floor for values well inside the int range (the callers check the range first).
+inline int floorToInt(double value)
+{
+    const int truncated = static_cast<int>(value);
+    return truncated - (value < truncated ? 1 : 0);
+}
+
+} // namespace
+
+SmoothRaster::SmoothRaster(QImage& image, QRgb colour, DirtyTiles* tiles)
+    : bits_(image.bits())
+    , bytesPerLine_(image.bytesPerLine())
+    , width_(image.width())
+    , height_(image.height())
+    , colour_(colour)
+    , tiles_(tiles)
+{
+}
+
+template <bool checked> inline void SmoothRaster::blend(int x, int y, unsigned alpha)
+{
+    if (checked && (x < 0 || y < 0 || x >= width_ || y >= height_))
+        return;
+    QRgb* pixel = reinterpret_cast<QRgb*>(bits_ + y * bytesPerLine_) + x;
+    *pixel = blendOver(*pixel, colour_, alpha);
+}
+
+template <bool checked> inline void SmoothRaster::plotAcrossRows(int x, double y)
+{
+    if (checked && !(y >= -1.0 && y < height_))
+        return;
+    const int row = floorToInt(y);
+    const unsigned lower = coverageOf(y - row);
+    blend<checked>(x, row, 256 - lower);
+    blend<checked>(x, row + 1, lower);
+}
+
+template <bool checked> inline void SmoothRaster::plotAcrossColumns(double x, int y)
+{
+    if (checked && !(x >= -1.0 && x < width_))
+        return;
+    const int column = floorToInt(x);
+    const unsigned right = coverageOf(x - column);
+    blend<checked>(column, y, 256 - right);
+    blend<checked>(column + 1, y, right);
+}
+
+void SmoothRaster::markLine(double x0, double y0, double x1, double y1)
+{
+    if (!tiles_ || width_ <= 0 || height_ <= 0)
+        return;
+    // The line is clipped to the picture grown by a pixel: the conversions cannot overflow.
+    const int left = floorToInt(std::min(x0, x1)) - 1;
+    const int top = floorToInt(std::min(y0, y1)) - 1;
+    const int right = floorToInt(std::max(x0, x1)) + 2;
+    const int bottom = floorToInt(std::max(y0, y1)) + 2;
+    if (right - left >= DirtyTiles::kTileSize || bottom - top >= DirtyTiles::kTileSize) {
+        tiles_->markRect(left, top, right + 1, bottom + 1);
+        return;
+    }
+    // A box smaller than a tile meets at most two tiles each way: those of its corners
+    // (brought onto the picture, so that a box across its edge marks the edge's tiles).
+    const int x0Inside = std::clamp(left, 0, width_ - 1);
+    const int x1Inside = std::clamp(right, 0, width_ - 1);
+    const int y0Inside = std::clamp(top, 0, height_ - 1);
+    const int y1Inside = std::clamp(bottom, 0, height_ - 1);
+    tiles_->mark(x0Inside, y0Inside);
+    tiles_->mark(x1Inside, y0Inside);
+    tiles_->mark(x0Inside, y1Inside);
+    tiles_->mark(x1Inside, y1Inside);
+}
+
+// The pixel at (x, y), rounded down, and its neighbour (dx, dy) further on.
+void SmoothRaster::markPixelPair(double x, double y, int dx, int dy)
+{
+    if (!tiles_ || !(x > -2.0 && y > -2.0 && x < width_ + 1.0 && y < height_ + 1.0))
+        return;
+    const int column = floorToInt(x);
+    const int row = floorToInt(y);
+    tiles_->mark(column, row);
+    tiles_->mark(column + dx, row + dy);
+}
+
+// Liang-Barsky against the image grown by one pixel a side (edge pixels still get their share).
+bool SmoothRaster::clip(double& x0, double& y0, double& x1, double& y1) const
+{
+    const double dx = x1 - x0;
+    const double dy = y1 - y0;
+    double enter = 0.0;
+    double leave = 1.0;
+    const double p[4] = { -dx, dx, -dy, dy };
+    const double q[4] = { x0 + 1.0, width_ - x0, y0 + 1.0, height_ - y0 };
+    for (int side = 0; side < 4; ++side) {
+        if (p[side] == 0.0) {
+            if (q[side] < 0.0)
+                return false;
+            continue;
+        }
+        const double r = q[side] / p[side];
+        if (p[side] < 0.0)
+            enter = std::max(enter, r);
+        else
+            leave = std::min(leave, r);
+        if (enter > leave)
+            return false;
+    }
+    const double startX = x0;
+    const double startY = y0;
+    x0 = startX + enter * dx;
+    y0 = startY + enter * dy;
+    x1 = startX + leave * dx;
+    y1 = startY + leave * dy;
+    return true;
+}
+
+void SmoothRaster::line(double x0, double y0, double x1, double y1)
+{
+    if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1))
+        return;
+    if (!clip(x0, y0, x1, y1))
+        return;
+    markLine(x0, y0, x1, y1);
+    // Both pixels of every pair lie inside when the line keeps a pixel off the far edges.
+    const bool inside = std::min(x0, x1) >= 0.0 && std::min(y0, y1) >= 0.0 && std::max(x0, x1) < width_ - 1.0
+        && std::max(y0, y1) < height_ - 1.0;
+    const bool shallow = std::fabs(x1 - x0) >= std::fabs(y1 - y0);
+    if (shallow && inside)
+        shallowLine<false>(x0, y0, x1, y1);
+    else if (shallow)
+        shallowLine<true>(x0, y0, x1, y1);
+    else if (inside)
+        steepLine<false>(x0, y0, x1, y1);
+    else
+        steepLine<true>(x0, y0, x1, y1);
+}
+
+template <bool checked> void SmoothRaster::shallowLine(double x0, double y0, double x1, double y1)
+{
+    if (x0 > x1) {
+        std::swap(x0, x1);
+        std::swap(y0, y1);
+    }
+    if (x1 - x0 < 1e-9) {
+        plotAcrossRows<true>(static_cast<int>(std::lround(x0)), y0);
+        return;
+    }
+    const double first = std::ceil(x0);
+    const double last = std::floor(x1);
+    const double gradient = (y1 - y0) / (x1 - x0);
+    for (double x = first; x <= last; x += 1.0)
+        plotAcrossRows<checked>(static_cast<int>(x), y0 + gradient * (x - x0));
+}
+
+template <bool checked> void SmoothRaster::steepLine(double x0, double y0, double x1, double y1)
+{
+    if (y0 > y1) {
+        std::swap(x0, x1);
+        std::swap(y0, y1);
+    }
+    const double first = std::ceil(y0);
+    const double last = std::floor(y1);
+    const double gradient = (x1 - x0) / (y1 - y0);
+    for (double y = first; y <= last; y += 1.0)
+        plotAcrossColumns<checked>(x0 + gradient * (y - y0), static_cast<int>(y));
+}
+
+// Where the outline is flatter than 45 degrees each column gets its two pixels above and
+// below the centre; where it is steeper each row gets its two, left and right.
+void SmoothRaster::ellipse(double cx, double cy, double a, double b)
+{
+    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(a) || !std::isfinite(b) || a < 1.0 || b < 1.0)
+        return;
+    const double diagonal = std::sqrt(a * a + b * b);
+    const double flatReach = a * a / diagonal;
+    const double steepReach = b * b / diagonal;
+    const double firstColumn = std::max(std::ceil(cx - flatReach), -1.0);
+    const double lastColumn = std::min(std::floor(cx + flatReach), static_cast<double>(width_));
+    for (double x = firstColumn; x <= lastColumn; x += 1.0) {
+        const double u = (x - cx) / a;
+        const double v = b * std::sqrt(std::max(0.0, 1.0 - u * u));
+        plotAcrossRows<true>(static_cast<int>(x), cy - v);
+        plotAcrossRows<true>(static_cast<int>(x), cy + v);
+        markPixelPair(x, cy - v, 0, 1);
+        markPixelPair(x, cy + v, 0, 1);
+    }
+    const double firstRow = std::max(std::floor(cy - steepReach) + 1.0, -1.0);
+    const double lastRow = std::min(std::ceil(cy + steepReach) - 1.0, static_cast<double>(height_));
+    for (double y = firstRow; y <= lastRow; y += 1.0) {
+        const double u = (y - cy) / b;
+        const double h = a * std::sqrt(std::max(0.0, 1.0 - u * u));
+        plotAcrossColumns<true>(cx - h, static_cast<int>(y));
+        plotAcrossColumns<true>(cx + h, static_cast<int>(y));
+        markPixelPair(cx - h, y, 1, 0);
+        markPixelPair(cx + h, y, 1, 0);
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,56 @@
+#pragma once
+// How an observer window makes its frames cheaply.
+//
+// The still picture (the window's background and the source's still layer) is kept in
+// an image of its own and drawn again only when the source's still-layer key, the size
+// or the draw request changes. Each frame puts back, from the still picture, only the
+// tiles that the previous frame's moving layer drew on, then draws the moving layer
+// again, noting the tiles it draws on. What changed on screen is the union of the two
+// frames' tiles, so the window copies and shows only those.
+//
+// The result is the picture that the background and the source's Draw make together,
+// provided the background covers the whole area (else what lies outside it would have
+// to keep earlier frames, and the window draws whole frames instead).
+//
+// Threading: window thread only, under the window record's lock.
+#include "platform/DirtyTiles.h"
+
+#include <QFont>
+#include <QImage>
+#include <QRegion>
+
+#include <cstdint>
+#include <functional>
+
+class ImageSource;
+namespace platform {
+class DeviceContext;
+}
+
+class LayeredFrame {
+public:
+    using BackgroundPainter = std::function<void(platform::DeviceContext& context, int width, int height)>;
+
+    // Renders the next frame into the first width x height pixels of `buffer` (a 32-bit
+    // image at its own scale) and returns what changed since the previous frame.
+    QRegion render(QImage& buffer, int width, int height, ImageSource& source, std::int32_t drawRequest,
+                   const BackgroundPainter& paintBackground, const QFont& font);
+    // Forgets the kept pictures: the next render draws everything (a new buffer).
+    void reset();
+
+private:
+    // The still picture again, whole, into the buffer.
+    void redrawStill(QImage& buffer, int width, int height, ImageSource& source, std::int32_t drawRequest,
+                     const BackgroundPainter& paintBackground, const QFont& font);
+    // The tiles of the previous frame's moving layer, from the still picture.
+    void restoreMovedTiles(QImage& buffer) const;
+
+    QImage still_;
+    bool stillValid_ = false;
+    std::uint64_t stillKey_ = 0;
+    std::int32_t drawRequest_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    platform::DirtyTiles movedBefore_; // the tiles the previous frame's moving layer drew on
+    platform::DirtyTiles movedNow_;
+};

@@ -1,0 +1,127 @@
+// A window's layered frames against whole drawings: keeping the still picture and putting
+// back only the tiles that moved must give, every frame, the picture a whole drawing gives,
+// and the changed region must hold every pixel that differs from the frame before.
+#include "windows/LayeredFrame.h"
+
+#include "imagesource/SimulationClock.h"
+#include "platform/DeviceContext.h"
+#include "ptolemy/BodyList.h"
+#include "ptolemy/PtolemyBody.h"
+#include "ptolemy/PtolemyFlags.h"
+#include "ptolemy/PtolemyUniverse.h"
+
+#include <QImage>
+#include <QRegion>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr int kWidth = 300;
+constexpr int kHeight = 220;
+constexpr int kFrames = 40;
+
+using namespace ptolemy_flags;
+
+void paintWhite(platform::DeviceContext& context, int width, int height)
+{
+    context.fillRect(0, 0, width, height, makeColour(255, 255, 255));
+}
+
+// Ptolemy's Mars, paused, its clock stepped by hand.
+class LayeredFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(universe_.LoadFromPath(std::string(SKYLOOM_DATA_DIR) + "/AstreonFiles/Mars.ptu"), S_OK);
+        universe_.Lock();
+        universe_.LockClock();
+        universe_.Clock().setPaused(true);
+        universe_.Bodies().Get(0)->SetTrailLength(150);
+        universe_.UnlockClock();
+        universe_.Unlock();
+        for (int k = 0; k < 150; ++k)
+            step(4);
+    }
+
+    // The clock moves `ticks` steps, the running trails taking each position.
+    void step(int ticks)
+    {
+        universe_.Lock();
+        universe_.LockClock();
+        for (int k = 0; k < ticks; ++k) {
+            const double t = universe_.Clock().time() + 0.01;
+            universe_.Clock().setTime(t);
+            universe_.Bodies().Get(0)->AppendPosition(t);
+        }
+        universe_.UnlockClock();
+        universe_.Unlock();
+    }
+
+    QImage wholeDrawing(std::int32_t request)
+    {
+        QImage picture(kWidth, kHeight, QImage::Format_RGB32);
+        platform::DeviceContext context(picture, platform::Rendering::Smooth, &font_);
+        paintWhite(context, kWidth, kHeight);
+        universe_.Draw(context, kWidth, kHeight, request);
+        return picture;
+    }
+
+    // Renders kFrames frames, changing the model with `change` before each, and checks each.
+    template <typename Change> void expectWholeDrawings(std::int32_t request, Change change)
+    {
+        LayeredFrame frame;
+        QImage buffer(kWidth, kHeight, QImage::Format_RGB32);
+        buffer.fill(Qt::black);
+        QImage shown = buffer;
+        for (int k = 0; k < kFrames; ++k) {
+            change(k);
+            const QRegion changed = frame.render(buffer, kWidth, kHeight, universe_, request, paintWhite, font_);
+            ASSERT_EQ(buffer, wholeDrawing(request)) << "frame " << k;
+            expectChangesWithin(shown, buffer, changed, k);
+            shown = buffer.copy();
+        }
+    }
+
+    static void expectChangesWithin(const QImage& before, const QImage& after, const QRegion& changed, int frame)
+    {
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                if (before.pixel(x, y) != after.pixel(x, y))
+                    ASSERT_TRUE(changed.contains(QPoint(x, y))) << "frame " << frame << " pixel " << x << "," << y;
+    }
+
+    PtolemyUniverse universe_;
+    QFont font_ = platform::DeviceContext::defaultFont(platform::Rendering::Smooth);
+};
+
+TEST_F(LayeredFrameTest, MovingTrailCirclesPlanetAndNamesMatchWholeDrawings)
+{
+    expectWholeDrawings(kFormatted | kEarth | kLines | kCircles | kPlanet | kLabels, [&](int) { step(3); });
+}
+
+TEST_F(LayeredFrameTest, KeptFullTraceMatchesWholeDrawings)
+{
+    expectWholeDrawings(kFormatted | kFullTrace | kLines | kDots | kCircles | kPlanet | kEarth, [&](int) { step(5); });
+}
+
+// A new chain, a new colour or a hidden system redraws the still picture at once.
+TEST_F(LayeredFrameTest, StillPictureFollowsChangesToTheSystem)
+{
+    expectWholeDrawings(kFormatted | kFullTrace | kLines | kCircles | kPlanet, [&](int k) {
+        step(2);
+        universe_.Lock();
+        PtolemyBody& body = *universe_.Bodies().Get(0);
+        if (k % 10 == 3)
+            body.Randomize();
+        if (k % 10 == 6)
+            body.SetTraceColour(makeColour(20 * k % 256, 90, 160));
+        if (k % 10 == 8)
+            body.SetVisible(!body.IsVisible());
+        universe_.Unlock();
+    });
+}
+
+} // namespace
