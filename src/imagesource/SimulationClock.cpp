@@ -33,17 +33,23 @@ namespace {
 
 using ClockLock = std::unique_lock<platform::CriticalSection>;
 
-// One step per period, however late the wait ends; the lock is held for the
-// whole loop except while waiting.
+// The period as the worker keeps it: at least a millisecond.
+template <typename State>
+std::chrono::milliseconds periodOf(const State& state)
+{
+    return std::chrono::milliseconds(std::max<std::int32_t>(1, state.period));
+}
+
+// One step at each deadline; the lock is held for the whole loop except while waiting.
 template <typename State>
 void runClock(const std::shared_ptr<State>& shared)
 {
     State& state = *shared;
     {
         ClockLock lock(state.lock);
+        auto deadline = std::chrono::steady_clock::now() + periodOf(state);
         for (;;) {
-            const auto period = std::chrono::milliseconds(std::max<std::int32_t>(1, state.period));
-            state.wake.wait_for(lock, period, [&state] { return state.stopRequested; });
+            state.wake.wait_until(lock, deadline, [&state] { return state.stopRequested; });
             if (state.stopRequested) {
                 break;
             }
@@ -54,12 +60,27 @@ void runClock(const std::shared_ptr<State>& shared)
                 }
                 state.tickCount.fetch_add(1);
             }
+            deadline = nextTickDeadline(deadline, periodOf(state), std::chrono::steady_clock::now());
         }
     }
     state.stopped.store(true);
 }
 
 } // namespace
+
+std::chrono::steady_clock::time_point nextTickDeadline(std::chrono::steady_clock::time_point previous,
+                                                       std::chrono::steady_clock::duration period,
+                                                       std::chrono::steady_clock::time_point now)
+{
+    period = std::max(period, std::chrono::steady_clock::duration(1));
+    const auto next = previous + period;
+    if (next > now) {
+        return next;
+    }
+    // Late by `missed` whole periods or more: those ticks are skipped, not made up.
+    const auto missed = (now - previous) / period;
+    return previous + (missed + 1) * period;
+}
 
 SimulationClock::SimulationClock()
     : state_(std::make_shared<State>())

@@ -1,14 +1,27 @@
 #pragma once
 // The time base of an animated image source.
 //
-// A worker thread waits `period` milliseconds, then under the clock's lock
-// advances `time` by `increment` (unless paused), calls OnTick(time) with the
-// lock held, and counts the tick. Owners derive from SimulationClock, override
+// A worker thread waits for the next tick's deadline, then under the clock's lock
+// advances `time` by `increment` x `rate` (unless paused), calls OnTick(time) with
+// the lock held, and counts the tick. Owners derive from SimulationClock, override
 // OnTick, and read or write the fields below under Lock()/Unlock() (each accessor
 // also takes the lock itself; the lock is re-entrant).
 // OnTick runs on the worker thread with the clock's lock held: it must never
 // take the owner's image source lock (owners take theirs first, then the clock's).
 // The tick count is atomic so that GetGeneration may read it without the lock.
+//
+// Ticks keep to deadlines, not to pauses between them: the first is due one period
+// after the worker starts, each next one a period after the one before, however long
+// the tick itself took, so a clock makes 1000 / period ticks a second and does not
+// drift. A paused clock keeps its deadlines and does nothing at them. A tick that ends
+// a whole period or more past its own deadline (the worker was held up: a long OnTick,
+// a long wait for the clock's lock, a machine too busy to run it) does not make up the
+// ticks it missed: the clock skips them and the next tick is due at the first deadline
+// of the same beat still ahead, at most one period away (see nextTickDeadline). The
+// model then falls behind wall time instead of jumping ahead in a burst of ticks.
+// Deadlines are in steady time, which stands still while the machine is suspended, so a
+// resume brings no burst either. A period set while the worker waits applies from the
+// deadline it is waiting for: the deadline after that one lies the new period later.
 //
 // Life cycle contract (the worker calls the virtual OnTick, so it must never
 // run while the most-derived object is being built or torn down):
@@ -27,8 +40,19 @@
 #include "platform/CriticalSection.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
+
+// When the tick after one due at `previous` is due, given the clock's period and the
+// time `now` at which that tick ended: the first of previous + period,
+// previous + 2 x period, ... that is later than `now`. That is one period after
+// `previous` unless the tick ended a whole period or more late, and never more than
+// one period after `now`. A period below one nanosecond counts as one. Pure; the
+// clock's worker calls it after every step.
+std::chrono::steady_clock::time_point nextTickDeadline(std::chrono::steady_clock::time_point previous,
+                                                       std::chrono::steady_clock::duration period,
+                                                       std::chrono::steady_clock::time_point now);
 
 class SimulationClock {
 public:
@@ -48,7 +72,7 @@ public:
     void start();
 
     // Fields; read and written under Lock()/Unlock().
-    // Wall-clock milliseconds between steps (values below 1 wait 1 ms).
+    // Wall-clock milliseconds between the deadlines of steps (values below 1 count as 1).
     std::int32_t period() const;
     void setPeriod(std::int32_t milliseconds);
     // Simulated time added per step; the owner decides the unit.

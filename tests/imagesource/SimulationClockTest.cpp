@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -88,6 +89,57 @@ TEST(SimulationClockState, FieldsKeepWhatOwnersWrite)
     EXPECT_DOUBLE_EQ(clock.time(), 2.5);
     EXPECT_TRUE(clock.paused());
     EXPECT_EQ(clock.tickCount(), 7);
+}
+
+namespace {
+
+using std::chrono::milliseconds;
+using TimePoint = std::chrono::steady_clock::time_point;
+
+constexpr milliseconds kPeriod{15};
+const TimePoint kDeadline = TimePoint{} + std::chrono::hours(100);
+
+} // namespace
+
+TEST(SimulationClockDeadline, TickOnTimeIsFollowedOnePeriodAfterItsDeadline)
+{
+    EXPECT_EQ(nextTickDeadline(kDeadline, kPeriod, kDeadline), kDeadline + kPeriod);
+    EXPECT_EQ(nextTickDeadline(kDeadline, kPeriod, kDeadline + milliseconds(14)), kDeadline + kPeriod);
+}
+
+TEST(SimulationClockDeadline, LateTicksDoNotPushTheBeat)
+{
+    // Every tick ends 4 ms after its deadline: the deadlines stay n periods from the first.
+    TimePoint deadline = kDeadline;
+    for (int tick = 0; tick < 1000; ++tick)
+        deadline = nextTickDeadline(deadline, kPeriod, deadline + milliseconds(4));
+    EXPECT_EQ(deadline, kDeadline + 1000 * kPeriod);
+}
+
+TEST(SimulationClockDeadline, TickLateByWholePeriodsSkipsTheMissedOnesWithoutABurst)
+{
+    // Ended exactly one period late: the deadline it reached has passed, the next is due.
+    EXPECT_EQ(nextTickDeadline(kDeadline, kPeriod, kDeadline + kPeriod), kDeadline + 2 * kPeriod);
+    // Held up for 1 s: one tick at the next deadline of the beat, then on as before.
+    const TimePoint now = kDeadline + milliseconds(1000);
+    const TimePoint next = nextTickDeadline(kDeadline, kPeriod, now);
+    EXPECT_EQ(next, kDeadline + 67 * kPeriod);
+    EXPECT_GT(next, now);
+    EXPECT_LE(next - now, kPeriod);
+    EXPECT_EQ(nextTickDeadline(next, kPeriod, next + milliseconds(1)), next + kPeriod);
+}
+
+TEST(SimulationClockDeadline, NewPeriodCountsFromThePreviousDeadline)
+{
+    EXPECT_EQ(nextTickDeadline(kDeadline, milliseconds(40), kDeadline + milliseconds(20)), kDeadline + milliseconds(40));
+    EXPECT_EQ(nextTickDeadline(kDeadline, milliseconds(5), kDeadline + milliseconds(12)), kDeadline + milliseconds(15));
+}
+
+TEST(SimulationClockDeadline, PeriodOfNothingStillMovesForward)
+{
+    const TimePoint now = kDeadline + milliseconds(3);
+    EXPECT_GT(nextTickDeadline(kDeadline, milliseconds(0), now), now);
+    EXPECT_GT(nextTickDeadline(kDeadline, milliseconds(-5), now), now);
 }
 
 TEST(SimulationClockRunning, EachTickAdvancesTimeByTheIncrementAndCallsOnTick)

@@ -1,11 +1,14 @@
 #include "ptolemy/PtolemyUniverse.h"
 
 #include "imagesource/SimulationClock.h"
+#include "platform/DeviceContext.h"
 #include "platform/Message.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "support/Deadline.h"
 #include "xml/XmlDocument.h"
+
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -186,6 +189,26 @@ TEST_F(PtolemyUniverseModel, WindowThreadOperationsInterleaveSafelyWithTicks)
     reader.join();
     const std::int32_t generation = universe.GetGeneration();
     EXPECT_TRUE(waitUntil([&] { return universe.GetGeneration() != generation; }));
+}
+
+TEST_F(PtolemyUniverseModel, DrawsInThePlaneAndOnTheSkyWhileTheClockTicks)
+{
+    // Drawing holds the universe lock and takes the clock's lock only to read the time, so
+    // ticks append to the running trails while a system is drawn: under ThreadSanitizer
+    // this checks that everything a draw reads is kept still by a lock the tick respects.
+    using namespace ptolemy_flags;
+    universe.Bodies().Get(0)->SetTrailLength(500);
+    QImage buffer(160, 120, QImage::Format_RGB32);
+    const std::int32_t plane = kFormatted | kLines | kDots | kCircles | kPlanet | kAnimated | kLabels;
+    const std::int32_t sky = kFormatted | kSky | kPlanet | kLabels;
+    const std::int32_t start = universe.GetGeneration();
+    int frames = 0;
+    EXPECT_TRUE(waitUntil([&] {
+        platform::DeviceContext context(buffer);
+        context.fillRect(0, 0, buffer.width(), buffer.height(), makeColour(255, 255, 255));
+        EXPECT_EQ(universe.Draw(context, buffer.width(), buffer.height(), ++frames % 2 ? plane : sky), S_OK);
+        return universe.GetGeneration() - start >= 5;
+    }));
 }
 
 TEST(PtolemyUniverseLifetime, DestroyingWhileTickingWaitsForTheClock)
