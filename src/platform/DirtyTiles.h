@@ -1,5 +1,5 @@
 #pragma once
-// Which parts of a picture a frame drew on, in tiles of 32 x 32 pixels.
+// Which parts of a picture a frame drew on, in tiles of 16 x 16 pixels.
 //
 // A window keeps the picture of what does not move and, each frame, puts back only the
 // tiles that the previous frame's moving parts covered, then draws the moving parts
@@ -15,7 +15,7 @@ namespace platform {
 
 class DirtyTiles {
 public:
-    static constexpr int kTileShift = 5;
+    static constexpr int kTileShift = 4;
     static constexpr int kTileSize = 1 << kTileShift;
 
     // Tiles covering a picture of `width` x `height` pixels, none marked.

@@ -1,5 +1,7 @@
 #include "ptolemy/MatchTrailHolder.h"
 
+#include "platform/HashCombine.h"
+
 #include "drawing/ScreenMapping.h"
 #include "drawing/SharedSprites.h"
 
@@ -85,8 +87,26 @@ void MatchTrailHolder::CreateMatchPens(platform::DeviceContext&)
     pensCreated_ = true;
 }
 
+std::uint64_t MatchTrailHolder::MatchMarkersKey(double now) const
+{
+    if (!matchTrail_ || matchTrail_->count() == 0)
+        return 0;
+    ObservationTrail& trail = *matchTrail_;
+    trail.Lock();
+    std::uint64_t key = trail.revision();
+    std::int32_t currentSlot = -1;
+    for (std::int32_t i = 0; i < trail.count(); ++i) {
+        const double t = trail.logical(i).t;
+        if (currentSlot < 0 && t > now - kCurrentWindow && t <= now + kCurrentWindow)
+            currentSlot = i;
+        key = platform::hashCombine(key, std::uint64_t{t > now - kCurrentWindow});
+    }
+    trail.Unlock();
+    return platform::hashCombine(key, static_cast<std::uint64_t>(currentSlot + 1)) | 1u;
+}
+
 std::int32_t MatchTrailHolder::DrawMatchTrail(platform::DeviceContext& context, double now, std::int32_t cx,
-                                              std::int32_t cy, double scale)
+                                              std::int32_t cy, double scale, TraceLayer layer)
 {
     if (!matchTrail_ || matchTrail_->count() == 0)
         return -1;
@@ -113,7 +133,7 @@ std::int32_t MatchTrailHolder::DrawMatchTrail(platform::DeviceContext& context, 
             currentPoint = point;
             continue;
         }
-        if (!isNearDevice(point, context))
+        if (layer == TraceLayer::MovingOnly || !isNearDevice(point, context))
             continue;
         // Records after "now" and further records inside the window are future observations.
         const bool future = record.t > now - kCurrentWindow;
@@ -128,7 +148,7 @@ std::int32_t MatchTrailHolder::DrawMatchTrail(platform::DeviceContext& context, 
     }
     trail.Unlock();
 
-    if (currentSlot >= 0 && isNearDevice(currentPoint, context)) {
+    if (currentSlot >= 0 && layer != TraceLayer::StillOnly && isNearDevice(currentPoint, context)) {
         if (SUCCEEDED(sprites.matchNow.isValid())) {
             sprites.matchNow.drawAt(context, currentPoint.x, currentPoint.y);
         } else {

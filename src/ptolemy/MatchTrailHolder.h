@@ -8,6 +8,7 @@
 // See docs/threads.md.
 #include "documents/ObservationTrail.h"
 #include "platform/DeviceContext.h"
+#include "ptolemy/TraceLayer.h"
 
 #include <cstdint>
 #include <memory>
@@ -26,8 +27,13 @@ public:
     virtual void CreateMatchPens(platform::DeviceContext& context);
     // Draws the trail around (cx, cy) at `scale` pixels per unit; returns the storage slot of
     // the current observation (the first within 0.01 of `now`), or -1.
+    // `layer`: every observation but the current one stays (each changes only as time
+    // passes it); the current one moves.
     virtual std::int32_t DrawMatchTrail(platform::DeviceContext& context, double now, std::int32_t cx,
-                                        std::int32_t cy, double scale);
+                                        std::int32_t cy, double scale, TraceLayer layer = TraceLayer::Both);
+    // What the observations that stay look like at `now`: 0 without a trail, else a value
+    // that changes when their picture may.
+    std::uint64_t MatchMarkersKey(double now) const;
     // The largest distance of a trail point from the origin, plus 5; 0 without a trail.
     virtual double MatchExtent() const;
 

@@ -87,12 +87,18 @@ public:
     // `layer` picks the traces drawn (see TraceLayer).
     HRESULT DrawSystem(platform::DeviceContext& device, std::int32_t flags, std::int32_t cx, std::int32_t cy,
                        double t, double scale, TraceLayer layer = TraceLayer::Both);
-    // What this system's trace that stays (see TraceLayer) looks like under these flags:
-    // 0 when it shows none, else a value that changes when the trace's picture may. (locked)
-    std::uint64_t StillTraceKey(std::int32_t flags);
+    // What this system's part of a still layer (see TraceLayer) looks like under these flags
+    // at model time t: 0 when it has none, else a value that changes when its picture may. (locked)
+    std::uint64_t StillLayerKey(std::int32_t flags, double t);
     // Draws the system on the sky strip: its matched trail's points, its running trail and
     // its planet as seen from the centre, and with kLabels in `flags` its name. (locked)
-    HRESULT DrawOnSky(platform::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t);
+    // `layer`: the matched trail's points stay (their colours change only as time passes
+    // an observation), the running trail and the planet move.
+    HRESULT DrawOnSky(platform::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t,
+                      TraceLayer layer = TraceLayer::Both);
+    // What this system's points on the sky strip look like at model time t: 0 without
+    // any, else a value that changes when their picture may. (locked)
+    std::uint64_t SkyObservationsKey(std::int32_t flags, double t);
     // The span of model time of the matched trail; false without one. (locked)
     bool MatchedTimeSpan(double& first, double& last);
     // The time of the oldest record of the running trail, or `t` when it is empty. (locked)

@@ -41,6 +41,8 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
     const std::int32_t f = *shown;
     const bool traceStays = TraceStays(f);
     if (layer == TraceLayer::StillOnly) {
+        if (f & kMatch)
+            DrawMatchTrail(device, t, cx, cy, scale, layer);
         if (traceStays)
             DrawTraceInPen(device, cx, cy, scale, f);
         return S_OK;
@@ -48,7 +50,7 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
     std::int32_t nowIndex = -1;
     ModelPoint observed;
     if (f & kMatch) {
-        nowIndex = DrawMatchTrail(device, t, cx, cy, scale);
+        nowIndex = DrawMatchTrail(device, t, cx, cy, scale, layer);
         if (nowIndex >= 0 && matchTrail_) {
             observed = {matchTrail_->x(nowIndex), matchTrail_->y(nowIndex)};
         }
@@ -107,17 +109,22 @@ bool PtolemyBody::TraceStays(std::int32_t effectiveFlags)
     return (effectiveFlags & kFullTrace) && !(effectiveFlags & kAnimated) && (effectiveFlags & (kLines | kDots));
 }
 
-std::uint64_t PtolemyBody::StillTraceKey(std::int32_t flags)
+std::uint64_t PtolemyBody::StillLayerKey(std::int32_t flags, double t)
 {
     UniverseLock lock(owner_);
     const std::int32_t f = EffectiveFlags(flags);
-    if (!visible_ || !TraceStays(f))
+    if (!visible_)
         return 0;
-    std::uint64_t key = platform::hashCombine(0, static_cast<std::uint64_t>(static_cast<std::uint32_t>(f)));
-    key = platform::hashCombine(key, std::uint64_t{traceColour_});
-    key = platform::hashCombine(key, static_cast<std::uint64_t>(dotInterval_));
-    key = platform::hashCombine(key, fullTrace_.revision());
-    return key | 1u;
+    std::uint64_t key = 0;
+    if (TraceStays(f)) {
+        key = platform::hashCombine(key, static_cast<std::uint64_t>(static_cast<std::uint32_t>(f)));
+        key = platform::hashCombine(key, std::uint64_t{traceColour_});
+        key = platform::hashCombine(key, static_cast<std::uint64_t>(dotInterval_));
+        key = platform::hashCombine(key, fullTrace_.revision());
+    }
+    if (f & ptolemy_flags::kMatch)
+        key = platform::hashCombine(key, MatchMarkersKey(t));
+    return key == 0 ? 0 : (key | 1u);
 }
 
 void PtolemyBody::UseLabelText(platform::DeviceContext& device, ColourRef colour)

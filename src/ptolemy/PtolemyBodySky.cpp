@@ -1,6 +1,7 @@
 // One system of cycles on the sky strip: what an observer at the centre sees of it.
 #include "ptolemy/PtolemyBody.h"
 
+#include "platform/HashCombine.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/SkyStrip.h"
 #include "ptolemy/UniverseLocks.h"
@@ -15,6 +16,20 @@ constexpr ColourRef kFutureObservation = makeColour(0, 185, 255);
 constexpr int kLabelOffset = 6;
 
 } // namespace
+
+std::uint64_t PtolemyBody::SkyObservationsKey(std::int32_t flags, double t)
+{
+    UniverseLock lock(owner_);
+    if (!visible_ || !(EffectiveFlags(flags) & ptolemy_flags::kMatch) || !matchTrail_)
+        return 0;
+    // The strip colours a point by whether its time is before t.
+    std::uint64_t past = 0;
+    for (std::int32_t i = 0; i < matchTrail_->count(); ++i)
+        past += matchTrail_->logical(i).t < t ? 1 : 0;
+    return platform::hashCombine(platform::hashCombine(matchTrail_->revision(), past),
+                                 static_cast<std::uint64_t>(static_cast<std::uint32_t>(EffectiveFlags(flags))))
+        | 1u;
+}
 
 bool PtolemyBody::MatchedTimeSpan(double& first, double& last)
 {
@@ -36,7 +51,8 @@ double PtolemyBody::OldestTrailTime(double t)
     return runningTrail_.count() > 0 ? runningTrail_.logical(0).t : t;
 }
 
-HRESULT PtolemyBody::DrawOnSky(platform::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t)
+HRESULT PtolemyBody::DrawOnSky(platform::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t,
+                               TraceLayer layer)
 {
     using namespace ptolemy_flags;
     if (!owner_)
@@ -46,10 +62,15 @@ HRESULT PtolemyBody::DrawOnSky(platform::DeviceContext& device, const SkyStrip& 
     if (!shown)
         return S_OK;
     const std::int32_t f = *shown;
-    if ((f & kMatch) && matchTrail_)
+    if ((f & kMatch) && matchTrail_ && layer != TraceLayer::MovingOnly)
         strip.drawObservations(device, *matchTrail_, t, kPastObservation, kFutureObservation);
+    if (layer == TraceLayer::StillOnly)
+        return S_OK;
     device.selectPen(tracePen_);
+    // One consistent walk: the trail's own lock keeps a tick from moving it meanwhile.
+    runningTrail_.Lock();
     strip.drawTrail(device, runningTrail_);
+    runningTrail_.Unlock();
     if (!head_ || !strip.showsTime(t))
         return S_OK;
     const ModelPoint planet = head_->Position(t);

@@ -217,7 +217,7 @@ double PtolemyUniverse::FittingScale(std::int32_t drawRequest, std::int32_t half
 }
 
 HRESULT PtolemyUniverse::DrawSky(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
-                                 std::int32_t height)
+                                 std::int32_t height, TraceLayer layer)
 {
     // The universe lock keeps the chains still; the clock's lock is taken only to read the time.
     UniverseLock guard(this);
@@ -226,15 +226,17 @@ HRESULT PtolemyUniverse::DrawSky(platform::DeviceContext& context, std::int32_t 
     double last = 0;
     SkyTimeSpan(t, first, last);
     const SkyStrip strip(width, height, first, last);
-    strip.drawGrid(context);
+    // The grid depends on the size alone: it stays.
+    if (layer != TraceLayer::MovingOnly)
+        strip.drawGrid(context);
     for (std::int32_t i = 0; i < bodies_.Count(); ++i)
-        bodies_.Get(i)->DrawOnSky(context, strip, drawRequest, t);
+        bodies_.Get(i)->DrawOnSky(context, strip, drawRequest, t, layer);
     return S_OK;
 }
 
 // The matched trails' span of time when a system has one (the model's planet then runs
 // down beside the observations), else the running trails' span up to now.
-void PtolemyUniverse::SkyTimeSpan(double t, double& first, double& last)
+bool PtolemyUniverse::SkyTimeSpan(double t, double& first, double& last)
 {
     bool matched = false;
     first = t;
@@ -249,9 +251,10 @@ void PtolemyUniverse::SkyTimeSpan(double t, double& first, double& last)
         }
     }
     if (matched)
-        return;
+        return true;
     for (std::int32_t i = 0; i < bodies_.Count(); ++i)
         first = std::min(first, bodies_.Get(i)->OldestTrailTime(t));
+    return false;
 }
 
 HRESULT PtolemyUniverse::DrawStatistics(platform::DeviceContext& context, std::int32_t, std::int32_t, std::int32_t)

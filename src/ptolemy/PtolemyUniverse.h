@@ -59,9 +59,11 @@ public:
                             std::int32_t reportErrors) override;
     HRESULT SetArgument(const std::string& name, const std::string& value, std::int32_t reportErrors) override;
     HRESULT GetDefaultDrawRequest(std::int32_t* drawRequest) override;
-    // The still layer: the one-period traces (lines and dots) of the systems that show
-    // them unanimated, which change only when a chain, a colour, the view or the request
-    // does. Everything else moves.
+    // The still layer: in the plane, the one-period traces (lines and dots) of the systems
+    // that show them unanimated, which change only when a chain, a colour, the view or the
+    // request does, and the observations of the matched trails but the current one; on the
+    // sky strip, its grid and the observations. Everything else moves. Observations change
+    // colour as time passes them, so their layer is drawn again then.
     std::uint64_t StillLayerKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
     HRESULT DrawStillLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
                            std::int32_t drawRequest) override;
@@ -76,8 +78,9 @@ public:
     virtual HRESULT DrawModel(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
                               std::int32_t height);
     // The sky seen from the centre (draw argument "sky"): see SkyStrip.
+    // `layer`: the grid stays, the systems move.
     HRESULT DrawSky(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
-                    std::int32_t height);
+                    std::int32_t height, TraceLayer layer = TraceLayer::Both);
     // Time and tick count back to 0, every running trail cleared; the pause stays.
     virtual HRESULT Reset();
 
@@ -123,7 +126,8 @@ public:
 private:
     HRESULT SetTrailLengthOfAll(std::int32_t length);
     // The span of model time the sky strip shows. (universe and clock locked)
-    void SkyTimeSpan(double t, double& first, double& last);
+    // True when the matched trails set it (it then stays as time runs).
+    bool SkyTimeSpan(double t, double& first, double& last);
     void CreateAnimationPens();
     void AttachDevice(platform::DeviceContext& context);
     // Attaches the device on the first draw and makes a due automatic change.
@@ -132,6 +136,8 @@ private:
     // The systems in the plane, with their traces in the layer asked for. (takes the locks)
     HRESULT DrawSystems(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
                         std::int32_t height, TraceLayer layer);
+    // What the sky strip's still layer shows at model time t. (universe locked)
+    std::uint64_t SkyStillKey(std::int32_t drawRequest, double t);
     // Pixels per unit that fit every system's extent into a view of these half-sizes. (universe locked)
     double FittingScale(std::int32_t drawRequest, std::int32_t halfWidth, std::int32_t halfHeight);
     void TogglePause(QWidget* window);

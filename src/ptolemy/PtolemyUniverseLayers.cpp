@@ -9,48 +9,73 @@
 
 namespace {
 
-// The sky strip and the statistics view are drawn whole every frame.
-bool drawsInThePlane(std::int32_t drawRequest)
+bool showsStatistics(std::int32_t drawRequest) { return (drawRequest & kDrawStatistics) != 0; }
+bool showsSky(std::int32_t drawRequest) { return (drawRequest & ptolemy_flags::kSky) != 0; }
+
+std::uint64_t sizeAndRequestKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
-    return !(drawRequest & (kDrawStatistics | ptolemy_flags::kSky));
+    const std::uint64_t size
+        = (static_cast<std::uint64_t>(static_cast<std::uint32_t>(width)) << 32) | static_cast<std::uint32_t>(height);
+    return platform::hashCombine(platform::hashCombine(0, size),
+                                 static_cast<std::uint64_t>(static_cast<std::uint32_t>(drawRequest)));
 }
 
 } // namespace
 
 std::uint64_t PtolemyUniverse::StillLayerKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
-    if (!drawsInThePlane(drawRequest))
+    // The statistics view is drawn whole every frame.
+    if (showsStatistics(drawRequest))
         return kNoStillLayer;
     UniverseLock guard(this);
+    if (showsSky(drawRequest))
+        return platform::hashCombine(sizeAndRequestKey(width, height, drawRequest), SkyStillKey(drawRequest, Time()))
+            | 1u;
     // A change due now would otherwise show first in the moving layer only.
     ChangeAutomaticallyWhenDue();
     bool anyStays = false;
-    std::uint64_t key = platform::hashCombine(0, FittingScale(drawRequest, width / 2, height / 2));
-    key = platform::hashCombine(key, (static_cast<std::uint64_t>(static_cast<std::uint32_t>(width)) << 32)
-                                         | static_cast<std::uint32_t>(height));
-    key = platform::hashCombine(key, static_cast<std::uint64_t>(static_cast<std::uint32_t>(drawRequest)));
+    std::uint64_t key = platform::hashCombine(sizeAndRequestKey(width, height, drawRequest),
+                                              FittingScale(drawRequest, width / 2, height / 2));
+    const double t = Time();
     for (std::int32_t i = 0; i < bodies_.Count(); ++i) {
-        const std::uint64_t trace = bodies_.Get(i)->StillTraceKey(drawRequest);
-        anyStays = anyStays || trace != 0;
-        key = platform::hashCombine(key, trace);
+        const std::uint64_t part = bodies_.Get(i)->StillLayerKey(drawRequest, t);
+        anyStays = anyStays || part != 0;
+        key = platform::hashCombine(key, part);
     }
     return anyStays ? (key | 1u) : kNoStillLayer;
+}
+
+// The grid, and, when the matched trails fix the strip's span of time, their points.
+std::uint64_t PtolemyUniverse::SkyStillKey(std::int32_t drawRequest, double t)
+{
+    double first = 0;
+    double last = 0;
+    if (!SkyTimeSpan(t, first, last))
+        return 0;
+    std::uint64_t key = platform::hashCombine(platform::hashCombine(0, first), last);
+    for (std::int32_t i = 0; i < bodies_.Count(); ++i)
+        key = platform::hashCombine(key, bodies_.Get(i)->SkyObservationsKey(drawRequest, t));
+    return key;
 }
 
 HRESULT PtolemyUniverse::DrawStillLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
                                         std::int32_t drawRequest)
 {
-    if (!drawsInThePlane(drawRequest))
+    if (showsStatistics(drawRequest))
         return S_OK;
     PrepareToDraw(context);
+    if (showsSky(drawRequest))
+        return DrawSky(context, drawRequest, width, height, TraceLayer::StillOnly);
     return DrawSystems(context, drawRequest, width, height, TraceLayer::StillOnly);
 }
 
 HRESULT PtolemyUniverse::DrawMovingLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
                                          std::int32_t drawRequest)
 {
-    if (!drawsInThePlane(drawRequest))
+    if (showsStatistics(drawRequest))
         return Draw(context, width, height, drawRequest);
     PrepareToDraw(context);
+    if (showsSky(drawRequest))
+        return DrawSky(context, drawRequest, width, height, TraceLayer::MovingOnly);
     return DrawSystems(context, drawRequest, width, height, TraceLayer::MovingOnly);
 }

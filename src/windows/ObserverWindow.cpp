@@ -81,7 +81,7 @@ void ObserverWindow::paintIfChanged()
     }
 }
 
-void ObserverWindow::paintEvent(QPaintEvent*)
+void ObserverWindow::paintEvent(QPaintEvent* event)
 {
     WindowRecord* const own = record();
     if (!own)
@@ -93,7 +93,7 @@ void ObserverWindow::paintEvent(QPaintEvent*)
             // Until the first render into a new buffer the window shows its class background
             // (white), as the window system's own paint would, never the unrendered buffer.
             if (own->bufferDrawn)
-                painter.drawImage(QPoint(0, 0), own->backBuffer);
+                copyToScreen(painter, own->backBuffer, event->region());
             else
                 painter.fillRect(rect(), Qt::white);
         }
@@ -101,6 +101,19 @@ void ObserverWindow::paintEvent(QPaintEvent*)
     if (!renderedSinceLastCopy_)
         own->requestRedraw();
     renderedSinceLastCopy_ = false;
+}
+
+// Rectangle by rectangle, each clipped to itself: a copy under one simple clip is a plain
+// row copy, where the whole picture under the region's many rectangles would be blended
+// span by span.
+void ObserverWindow::copyToScreen(QPainter& painter, const QImage& buffer, const QRegion& region)
+{
+    const qreal ratio = buffer.devicePixelRatio();
+    for (const QRect& area : region) {
+        painter.setClipRect(area);
+        const QRectF pixels(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio);
+        painter.drawImage(QRectF(area), buffer, pixels);
+    }
 }
 
 void ObserverWindow::mousePressEvent(QMouseEvent* event)

@@ -7,6 +7,8 @@
 // Mouse presses go to the image source. Used only on the window thread.
 // See docs/threads.md.
 #include <QTimer>
+
+class QPainter;
 #include <QWidget>
 
 #include <cstdint>
@@ -37,6 +39,7 @@ private:
     // Renders when the source's generation differs from the one drawn last.
     void paintIfChanged();
     WindowRecord* record() const;
+    static void copyToScreen(QPainter& painter, const QImage& buffer, const QRegion& region);
 
     QTimer refreshTimer_;
     QTimer redrawTimer_;

@@ -9,6 +9,7 @@
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyUniverse.h"
+#include "support/TestFiles.h"
 
 #include <QImage>
 #include <QRegion>
@@ -33,9 +34,11 @@ void paintWhite(platform::DeviceContext& context, int width, int height)
 // Ptolemy's Mars, paused, its clock stepped by hand.
 class LayeredFrameTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { load(std::string(SKYLOOM_DATA_DIR) + "/AstreonFiles/Mars.ptu"); }
+
+    void load(const std::string& path)
     {
-        ASSERT_EQ(universe_.LoadFromPath(std::string(SKYLOOM_DATA_DIR) + "/AstreonFiles/Mars.ptu"), S_OK);
+        ASSERT_EQ(universe_.LoadFromPath(path), S_OK);
         universe_.Lock();
         universe_.LockClock();
         universe_.Clock().setPaused(true);
@@ -43,7 +46,7 @@ protected:
         universe_.UnlockClock();
         universe_.Unlock();
         for (int k = 0; k < 150; ++k)
-            step(4);
+            step(1);
     }
 
     // The clock moves `ticks` steps, the running trails taking each position.
@@ -105,6 +108,30 @@ TEST_F(LayeredFrameTest, MovingTrailCirclesPlanetAndNamesMatchWholeDrawings)
 TEST_F(LayeredFrameTest, KeptFullTraceMatchesWholeDrawings)
 {
     expectWholeDrawings(kFormatted | kFullTrace | kLines | kDots | kCircles | kPlanet | kEarth, [&](int) { step(5); });
+}
+
+TEST_F(LayeredFrameTest, SkyStripKeepsItsGridAndMatchesWholeDrawings)
+{
+    expectWholeDrawings(kFormatted | kSky | kLines | kPlanet | kLabels, [&](int) { step(4); });
+}
+
+// The observations stay until time passes one of them, which turns it from future to past.
+TEST_F(LayeredFrameTest, SkyStripKeepsObservationsAsTimePassesThem)
+{
+    testing_support::CurrentDirectoryScope inData{SKYLOOM_DATA_DIR};
+    load("AstreonFiles/Mars Fitted.ptu");
+    double first = 0;
+    double last = 0;
+    ASSERT_TRUE(universe_.Bodies().Get(0)->MatchedTimeSpan(first, last));
+    expectWholeDrawings(kFormatted | kSky | kMatch | kLines | kPlanet | kLabels, [&](int) { step(3); });
+}
+
+// Every observation but the current one stays; the planet turns matched as it meets one.
+TEST_F(LayeredFrameTest, KeptObservationsInThePlaneMatchWholeDrawings)
+{
+    testing_support::CurrentDirectoryScope inData{SKYLOOM_DATA_DIR};
+    load("AstreonFiles/Mars Fitted.ptu");
+    expectWholeDrawings(kFormatted | kMatch | kLines | kCircles | kPlanet | kEarth | kLabels, [&](int) { step(3); });
 }
 
 // A new chain, a new colour or a hidden system redraws the still picture at once.
