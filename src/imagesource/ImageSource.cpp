@@ -89,20 +89,32 @@ void ImageSource::paintWhite(platform::DeviceContext& context, std::int32_t widt
     context.fillRect(0, 0, width, height, kWhite);
 }
 
-std::uint64_t ImageSource::StillLayerKey(std::int32_t, std::int32_t, std::int32_t)
+bool ImageSource::DrawsOnWhiteGround() const
 {
-    return kNoStillLayer;
+    return false;
 }
 
-HRESULT ImageSource::DrawStillLayer(platform::DeviceContext&, std::int32_t, std::int32_t, std::int32_t)
+std::uint64_t ImageSource::StillLayerKey(std::int32_t, std::int32_t, std::int32_t)
 {
+    constexpr std::uint64_t kWhiteGround = 0x5768697465ull;
+    return DrawsOnWhiteGround() ? kWhiteGround : kNoStillLayer;
+}
+
+HRESULT ImageSource::DrawStillLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+                                    std::int32_t)
+{
+    if (DrawsOnWhiteGround() && width > 0 && height > 0)
+        paintWhite(context, width, height);
     return S_OK;
 }
 
 HRESULT ImageSource::DrawMovingLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
                                      std::int32_t drawRequest)
 {
-    return Draw(context, width, height, drawRequest);
+    whiteGroundKept_ = DrawsOnWhiteGround();
+    const HRESULT result = Draw(context, width, height, drawRequest);
+    whiteGroundKept_ = false;
+    return result;
 }
 
 std::int32_t ImageSource::GetGeneration()

@@ -52,7 +52,9 @@ public:
     // draws only the moving layer over it: the two together are the picture Draw makes.
     // StillLayerKey names what the still layer shows for this size and request; a window
     // draws the layer again whenever the key differs from the one it drew. kNoStillLayer
-    // (the base): the still layer is empty and the moving layer is the whole of Draw.
+    // (the base): the still layer is empty and the moving layer is the whole of Draw. A
+    // source that draws on a white ground (DrawsOnWhiteGround) keeps the ground as its
+    // still layer.
     virtual std::uint64_t StillLayerKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest);
     virtual HRESULT DrawStillLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
                                    std::int32_t drawRequest);
@@ -95,10 +97,15 @@ protected:
         if (width <= 0 || height <= 0)
             return S_OK;
         platform::CriticalSectionGuard guard(lock_);
-        paintWhite(context, width, height);
+        if (!whiteGroundKept_)
+            paintWhite(context, width, height);
         drawView();
         return S_OK;
     }
+
+    // True for a source whose Draw is all one drawOnWhite: its white ground then stays
+    // in a window's still layer. The base says false.
+    virtual bool DrawsOnWhiteGround() const;
 
     platform::CriticalSection lock_;
     std::int32_t generation_ = -1000;
@@ -106,5 +113,7 @@ protected:
 
 private:
     static void paintWhite(platform::DeviceContext& context, std::int32_t width, std::int32_t height);
+
+    bool whiteGroundKept_ = false; // the moving layer is drawn over a kept white ground (window thread)
 };
 

@@ -92,6 +92,7 @@ public:
     std::unique_ptr<ObservationTrail> publishedTrailCopy();
 
 protected:
+    bool DrawsOnWhiteGround() const override { return true; }
     virtual void DrawProjection(platform::DeviceContext& context, std::int32_t width, std::int32_t height);
     virtual void DrawOverhead(platform::DeviceContext& context, std::int32_t width, std::int32_t height);
     virtual void DrawObservations(

@@ -74,6 +74,7 @@ public:
     static std::int32_t yAlignOf(std::int32_t drawRequest);
 
 protected:
+    bool DrawsOnWhiteGround() const override { return true; }
     // Lets tests put a default alignment outside 0-3.
     void setDefaultAlignments(std::int32_t xAlign, std::int32_t yAlign);
 

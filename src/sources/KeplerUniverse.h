@@ -39,4 +39,7 @@ public:
 
 private:
     MatchTrailHolder plot_;
+
+protected:
+    bool DrawsOnWhiteGround() const override { return true; }
 };

@@ -9,6 +9,7 @@
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyUniverse.h"
+#include "sources/BitmapDisplayWindow.h"
 #include "support/TestFiles.h"
 
 #include <QImage>
@@ -149,6 +150,29 @@ TEST_F(LayeredFrameTest, StillPictureFollowsChangesToTheSystem)
             body.SetVisible(!body.IsVisible());
         universe_.Unlock();
     });
+}
+
+// A source that draws on a white ground keeps the ground and draws its picture over it.
+TEST(LayeredFrameOnWhite, BitmapOverItsWhiteGroundMatchesWholeDrawings)
+{
+    BitmapDisplayWindow source;
+    ASSERT_EQ(source.ParseArgument(std::string("src=") + SKYLOOM_DATA_DIR + "/AstreonBitmaps/Frame.bmp", 0), S_OK);
+    const QFont font = platform::DeviceContext::defaultFont(platform::Rendering::Smooth);
+    const auto grey = [](platform::DeviceContext& context, int width, int height) {
+        context.fillRect(0, 0, width, height, makeColour(90, 90, 90));
+    };
+    QImage whole(kWidth, kHeight, QImage::Format_RGB32);
+    {
+        platform::DeviceContext context(whole, platform::Rendering::Smooth, &font);
+        grey(context, kWidth, kHeight);
+        source.Draw(context, kWidth, kHeight, 0);
+    }
+    LayeredFrame frame;
+    QImage buffer(kWidth, kHeight, QImage::Format_RGB32);
+    for (int k = 0; k < 3; ++k) {
+        frame.render(buffer, kWidth, kHeight, source, 0, grey, font);
+        ASSERT_EQ(buffer, whole) << "frame " << k;
+    }
 }
 
 } // namespace
