@@ -7,8 +7,13 @@
 #include "platform/Text.h"
 
 #include <algorithm>
+#include <cctype>
+#include <map>
+#include <mutex>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -79,6 +84,31 @@ std::int64_t firstVisibleTile(std::int64_t start, std::int64_t step)
     return start + ((-start) / step) * step;
 }
 
+// The pictures of the resource library, each decoded once per process: a layout load makes
+// the planet sprites of every system anew, and the bitmaps loaded from one name share its
+// pixels (a QImage shares them until it is changed, and a Bitmap never changes its own).
+// Names are looked up in capitals, so "mars" and "MARS" are one picture; a name that finds
+// no picture is not kept. The cache thus holds at most one entry per picture of the library,
+// however many layouts are loaded.
+// Threading: any thread; the mutex is a leaf (decoding takes no other lock).
+QImage resourcePicture(const platform::ResourceLibrary& module, const std::string& name)
+{
+    static std::mutex mutex;
+    static std::map<std::pair<std::uintptr_t, std::string>, QImage> pictures;
+    std::string key = name;
+    for (char& character : key)
+        character = static_cast<char>(std::toupper(static_cast<unsigned char>(character)));
+    const std::lock_guard<std::mutex> lock(mutex);
+    const auto entry = std::make_pair(module.handle(), std::move(key));
+    const auto found = pictures.find(entry);
+    if (found != pictures.end())
+        return found->second;
+    QImage picture = module.bitmap(name);
+    if (!picture.isNull())
+        pictures.emplace(entry, picture);
+    return picture;
+}
+
 } // namespace
 
 HRESULT Bitmap::unload()
@@ -96,7 +126,7 @@ HRESULT Bitmap::loadFromResource(const platform::ResourceLibrary* module, const 
     unload();
     if (name[0] == '\0')
         return S_OK;
-    if (loadFromImage(module->bitmap(name)) != S_OK) {
+    if (loadFromImage(resourcePicture(*module, name)) != S_OK) {
         if (reportErrors == 1)
             reportLoadError(platform::formatText("Couldn't load bitmap %s from process 0x08%jx.  Error was %d", name,
                 static_cast<std::uintmax_t>(module->handle()), kResourceNameNotFound));

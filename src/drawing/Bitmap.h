@@ -18,7 +18,9 @@ public:
     virtual ~Bitmap() = default;
 
     HRESULT unload();
-    // From the resource library by name (looked up in capitals). Messages only when reportErrors is 1.
+    // From the resource library by name (looked up in capitals). Each picture is decoded once
+    // per process and its pixels shared by every bitmap loaded from it. Messages only when
+    // reportErrors is 1.
     HRESULT loadFromResource(const platform::ResourceLibrary* module, const char* name, std::int32_t reportErrors);
     // From a .bmp (or any image Qt reads) file.
     HRESULT loadFromFile(const char* path, std::int32_t reportErrors);

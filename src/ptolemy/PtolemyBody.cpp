@@ -59,7 +59,6 @@ PtolemyBody::PtolemyBody(PtolemyUniverse* owner)
     tracePen_ = solidPen(traceColour_);
     traceBrush_ = solidBrush(traceColour_);
     runningTrail_.Resize(kRunningTrailCapacity);
-    fullTrace_.Resize(kFullTraceCapacity);
     SetBitmap("planet");
 }
 
@@ -92,7 +91,10 @@ void PtolemyBody::SetChain(const PtolemyOrbit* chain)
         extent_ = head_->Extent();
         fullTrace_.setScale(extent_);
     }
-    RecomputeFullTrace();
+    fullTraceStale_ = true;
+    // A system that has drawn reads its trace as it stands at the next paint.
+    if (deviceAttached_)
+        BringFullTraceUpToDate();
     runningTrail_.Clear();
 }
 
@@ -115,6 +117,24 @@ void PtolemyBody::Randomize()
 void PtolemyBody::RecomputeFullTrace()
 {
     UniverseLock lock(owner_);
+    fullTraceStale_ = true;
+    BringFullTraceUpToDate();
+}
+
+const ObservationTrail& PtolemyBody::FullTrace() const
+{
+    UniverseLock lock(owner_);
+    BringFullTraceUpToDate();
+    return fullTrace_;
+}
+
+void PtolemyBody::BringFullTraceUpToDate() const
+{
+    if (!fullTraceStale_)
+        return;
+    fullTraceStale_ = false;
+    // The trace's records are made when it is first computed: a system never read costs none.
+    fullTrace_.Resize(kFullTraceCapacity);
     fullTrace_.Clear();
     if (!head_)
         return;
@@ -248,6 +268,8 @@ void PtolemyBody::AttachDevice(platform::DeviceContext& device)
     CreateMatchPens(device);
     SetOrbitColour(orbitColour_);
     SetTraceColour(traceColour_);
+    // From its first paint on, the system's drawing reads the trace as it stands.
+    BringFullTraceUpToDate();
     deviceAttached_ = true;
 }
 

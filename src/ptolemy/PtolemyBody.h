@@ -60,14 +60,14 @@ public:
 
     // A deep copy of the chain (the caller owns it), or null. (locked)
     std::unique_ptr<PtolemyOrbit> CopyChain();
-    // Keeps a deep copy of `chain` (null removes the chain), recomputes the full trace
-    // and clears the running trail. (locked, then the clock lock)
+    // Keeps a deep copy of `chain` (null removes the chain) and clears the running trail;
+    // the full trace follows the new chain (see FullTrace). (locked, then the clock lock)
     void SetChain(const PtolemyOrbit* chain);
     // (locked)
     int OrbCount();
     // A new chain of 4 to 7 random orbs. (locked)
     void Randomize();
-    // One period of the motion into the full trace. (locked)
+    // One period of the motion into the full trace, now. (locked)
     void RecomputeFullTrace();
     // Called on the clock thread with the clock lock held; takes no lock of its own.
     void AppendPosition(double t);
@@ -162,7 +162,13 @@ public:
     void ClearRunningTrail() { runningTrail_.Clear(); }
 
     const ObservationTrail& RunningTrail() const { return runningTrail_; }
-    const ObservationTrail& FullTrace() const { return fullTrace_; }
+    // One period of the chain's motion, computed when it is first asked for after the chain
+    // changed: a system replaced before anything reads its trace (the random system a new
+    // universe starts with, when its "src" argument then loads a file) costs none. A system
+    // that has drawn has its trace brought up to date at once, when it attaches to a device
+    // and whenever its chain changes. Read it on the window thread; the clock thread never
+    // does. (locked)
+    const ObservationTrail& FullTrace() const;
     const Sprite& PlanetSprite() const { return planetSprite_; }
     const Sprite& MatchedSprite() const { return matchedSprite_; }
     std::int32_t AnimationPhase() const { return animationPhase_; }
@@ -175,6 +181,8 @@ private:
     std::int32_t EffectiveFlags(std::int32_t flags) const;
     // The trace shown under these effective flags stays from frame to frame.
     static bool TraceStays(std::int32_t effectiveFlags);
+    // With the universe lock held: computes the full trace when the chain changed since.
+    void BringFullTraceUpToDate() const;
     // Text in `colour` without a background, for names drawn over the picture.
     static void UseLabelText(platform::DeviceContext& device, ColourRef colour);
     void AdvanceAnimation();
@@ -203,7 +211,10 @@ private:
     platform::Brush traceBrush_;
     bool deviceAttached_ = false;
     ObservationTrail runningTrail_{1};
-    ObservationTrail fullTrace_{1};
+    // Written only by BringFullTraceUpToDate, under the universe lock.
+    mutable ObservationTrail fullTrace_{1};
+    // The chain changed since the full trace was computed (a new body has computed none).
+    mutable bool fullTraceStale_ = true;
     FileDialogHelper matchFileDialog_;
     std::string bitmapName_ = "planet";
     Sprite planetSprite_;

@@ -522,6 +522,26 @@ TEST(BitmapResources, LoadsByNameAndReportsMissingNames)
     EXPECT_EQ(bitmap.isValid(), E_FAIL);
 }
 
+// A picture of the resource library is decoded once, whatever the case of its name: every
+// bitmap loaded from it shares its pixels.
+TEST(BitmapResources, ShareOnePictureAName)
+{
+    const auto library = platform::ResourceLibrary::load();
+    ASSERT_NE(library, nullptr);
+    Bitmap first;
+    Bitmap second;
+    Bitmap capitals;
+    Bitmap other;
+    ASSERT_EQ(first.loadFromResource(library.get(), "mars", 0), S_OK);
+    ASSERT_EQ(second.loadFromResource(library.get(), "mars", 0), S_OK);
+    ASSERT_EQ(capitals.loadFromResource(library.get(), "MARS", 0), S_OK);
+    ASSERT_EQ(other.loadFromResource(library.get(), "venus", 0), S_OK);
+    EXPECT_EQ(second.image().constBits(), first.image().constBits());
+    EXPECT_EQ(capitals.image().constBits(), first.image().constBits());
+    EXPECT_NE(other.image().constBits(), first.image().constBits());
+    EXPECT_EQ(second.image(), first.image());
+}
+
 TEST(ShippedBitmaps, LoadAtTheirSizes)
 {
     struct Shipped {

@@ -103,6 +103,22 @@ TEST(PtolemyBodyModel, StandingChainEndsWithAFewRecords)
     EXPECT_DOUBLE_EQ(trace.record(1).t, 1.024);
 }
 
+TEST(PtolemyBodyModel, FullTraceFollowsTheLatestChain)
+{
+    PtolemyBody body(nullptr);
+    const auto slow = circle(10, 0.25);
+    body.SetChain(slow.get());
+    const auto fast = circle(3, 1);
+    body.SetChain(fast.get());
+    const ObservationTrail& trace = body.FullTrace();
+    EXPECT_NEAR(trace.scale(), 8, 1e-12);
+    EXPECT_DOUBLE_EQ(trace.record(0).x, 3);
+    EXPECT_DOUBLE_EQ(trace.record(1).t, 0.0005);
+    EXPECT_NEAR(trace.record(trace.count() - 1).t, 1.0, 0.01);
+    body.SetChain(nullptr);
+    EXPECT_EQ(body.FullTrace().count(), 0);
+}
+
 TEST(PtolemyBodyModel, AppendPositionRecordsThePlanetAndStopsAtLengthZero)
 {
     PtolemyBody body(nullptr);

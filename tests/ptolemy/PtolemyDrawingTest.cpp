@@ -129,6 +129,23 @@ TEST_F(PtolemyDrawing, FullTraceLinesFollowTheCircle)
     EXPECT_TRUE(colourNear(103, 28, kBlack));
 }
 
+// A system on show follows a new chain at the next paint: its one-period trace is the new one.
+TEST_F(PtolemyDrawing, FullTraceFollowsAChainChangedAfterDrawing)
+{
+    const auto wide = std::make_unique<PtolemyOrbit>("deferent", 0, 1, 15, nullptr);
+    body().SetChain(wide.get());
+    draw(206, 206, kFormatted | kFullTrace | kLines);
+    EXPECT_TRUE(colourNear(178, 103, kRed));
+    // Extent 5 + 5 in a 206 x 206 view: scale 10, a circle of 50 pixels.
+    const auto narrow = std::make_unique<PtolemyOrbit>("deferent", 0, 1, 5, nullptr);
+    body().SetChain(narrow.get());
+    draw(206, 206, kFormatted | kFullTrace | kLines);
+    EXPECT_TRUE(colourNear(153, 103, kRed));
+    EXPECT_TRUE(colourNear(103, 53, kRed));
+    EXPECT_TRUE(colourNear(53, 103, kRed));
+    EXPECT_FALSE(colourNear(178, 103, kRed));
+}
+
 TEST_F(PtolemyDrawing, AnimatedBandsUseTheUniversePens)
 {
     const auto chain = std::make_unique<PtolemyOrbit>("deferent", 0, 1, 15, nullptr);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -135,6 +136,37 @@ TEST(ShippedLayouts, UniverseLayoutsBuildWithTheirArguments)
         }
         EXPECT_GT(built, 0) << path;
     }
+    EXPECT_EQ(recorder.count(), 0u);
+}
+
+// Loading a universe file draws no random numbers: the systems drawn at random afterwards are
+// those that would have followed the random system the universe started with.
+TEST(ShippedUniverseRandomness, LoadingAFileDrawsNoRandomNumbers)
+{
+    platform::MessageRecorder recorder;
+    std::srand(77);
+    PtolemyBody started(nullptr);
+    started.Randomize();
+    PtolemyBody expected(nullptr);
+    expected.Randomize();
+
+    std::srand(77);
+    PtolemyUniverse universe;
+    ASSERT_EQ(universe.LoadFromPath(std::string(SKYLOOM_DATA_DIR) + "/AstreonFiles/Mars.ptu"), S_OK);
+    ASSERT_EQ(universe.Bodies().Count(), 1);
+    universe.RandomizeAll();
+    const auto drawn = universe.Bodies().Get(0)->CopyChain();
+    const PtolemyOrbit* a = drawn.get();
+    const PtolemyOrbit* b = expected.Chain();
+    ASSERT_NE(a, nullptr);
+    for (; a && b; a = a->next.get(), b = b->next.get()) {
+        EXPECT_DOUBLE_EQ(a->r, b->r);
+        EXPECT_DOUBLE_EQ(a->om, b->om);
+        EXPECT_DOUBLE_EQ(a->phi, b->phi);
+        EXPECT_DOUBLE_EQ(a->eqx, b->eqx);
+    }
+    EXPECT_EQ(a, nullptr);
+    EXPECT_EQ(b, nullptr);
     EXPECT_EQ(recorder.count(), 0u);
 }
 
