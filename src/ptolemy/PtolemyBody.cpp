@@ -92,9 +92,6 @@ void PtolemyBody::SetChain(const PtolemyOrbit* chain)
         fullTrace_.setScale(extent_);
     }
     fullTraceStale_ = true;
-    // A system that has drawn reads its trace as it stands at the next paint.
-    if (deviceAttached_)
-        BringFullTraceUpToDate();
     runningTrail_.Clear();
 }
 
@@ -268,8 +265,6 @@ void PtolemyBody::AttachDevice(platform::DeviceContext& device)
     CreateMatchPens(device);
     SetOrbitColour(orbitColour_);
     SetTraceColour(traceColour_);
-    // From its first paint on, the system's drawing reads the trace as it stands.
-    BringFullTraceUpToDate();
     deviceAttached_ = true;
 }
 

@@ -164,10 +164,9 @@ public:
     const ObservationTrail& RunningTrail() const { return runningTrail_; }
     // One period of the chain's motion, computed when it is first asked for after the chain
     // changed: a system replaced before anything reads its trace (the random system a new
-    // universe starts with, when its "src" argument then loads a file) costs none. A system
-    // that has drawn has its trace brought up to date at once, when it attaches to a device
-    // and whenever its chain changes. Read it on the window thread; the clock thread never
-    // does. (locked)
+    // universe starts with, when its "src" argument then loads a file) costs none, and only
+    // systems drawn with their full trace compute one. Read it on the window thread; the
+    // clock thread never does. (locked)
     const ObservationTrail& FullTrace() const;
     const Sprite& PlanetSprite() const { return planetSprite_; }
     const Sprite& MatchedSprite() const { return matchedSprite_; }

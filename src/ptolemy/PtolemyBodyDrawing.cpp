@@ -85,7 +85,7 @@ void PtolemyBody::DrawTraceInPen(platform::DeviceContext& device, std::int32_t c
 {
     device.selectBrush(traceBrush_);
     device.selectPen(tracePen_);
-    DrawTrace((flags & ptolemy_flags::kFullTrace) ? fullTrace_ : runningTrail_, device, cx, cy, scale, flags);
+    DrawTrace((flags & ptolemy_flags::kFullTrace) ? FullTrace() : runningTrail_, device, cx, cy, scale, flags);
 }
 
 std::optional<std::int32_t> PtolemyBody::FlagsToDraw(platform::DeviceContext& device, std::int32_t flags)
@@ -120,7 +120,7 @@ std::uint64_t PtolemyBody::StillLayerKey(std::int32_t flags, double t)
         key = platform::hashCombine(key, static_cast<std::uint64_t>(static_cast<std::uint32_t>(f)));
         key = platform::hashCombine(key, std::uint64_t{traceColour_});
         key = platform::hashCombine(key, static_cast<std::uint64_t>(dotInterval_));
-        key = platform::hashCombine(key, fullTrace_.revision());
+        key = platform::hashCombine(key, FullTrace().revision());
     }
     if (f & ptolemy_flags::kMatch)
         key = platform::hashCombine(key, MatchMarkersKey(t));
