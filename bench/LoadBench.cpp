@@ -13,6 +13,7 @@
 #include "ptolemy/BodyList.h"
 #include "ptolemy/PtolemyUniverse.h"
 #include "ptolemy/UniverseFile.h"
+#include "tests/support/RegistryOverride.h"
 #include "xml/XmlDocument.h"
 
 #include <QCoreApplication>
@@ -21,10 +22,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace {
@@ -46,29 +45,18 @@ void settle()
 // that the layout's relative paths resolve as they do in the installed program.
 class DataRegistry {
 public:
-    DataRegistry()
-    {
-        const std::string file = folder_.filePath(QStringLiteral("registry.ini")).toStdString();
-        std::ofstream(file) << "[SOFTWARE/Astreon/ObserverWindow]\nRootDir=" << platform::programDataDir() << "\n";
-        if (const char* previous = std::getenv(kVariable))
-            previous_ = previous;
-        setenv(kVariable, file.c_str(), 1);
-    }
-    ~DataRegistry()
-    {
-        if (previous_)
-            setenv(kVariable, previous_->c_str(), 1);
-        else
-            unsetenv(kVariable);
-    }
-    DataRegistry(const DataRegistry&) = delete;
-    DataRegistry& operator=(const DataRegistry&) = delete;
+    DataRegistry() : registry_(writeRegistry(folder_)) {}
 
 private:
-    static constexpr const char* kVariable = "ASTREON_REGISTRY";
+    static std::string writeRegistry(const QTemporaryDir& folder)
+    {
+        const std::string file = folder.filePath(QStringLiteral("registry.ini")).toStdString();
+        std::ofstream(file) << "[SOFTWARE/Astreon/ObserverWindow]\nRootDir=" << platform::programDataDir() << "\n";
+        return file;
+    }
 
     QTemporaryDir folder_;
-    std::optional<std::string> previous_;
+    testing_support::RegistryOverride registry_;
 };
 
 void LayoutLoad(benchmark::State& state)

@@ -55,10 +55,11 @@ QRegion LayeredFrame::render(QImage& buffer, int width, int height, ImageSource&
 void LayeredFrame::redrawStill(QImage& buffer, int width, int height, ImageSource& source, std::int32_t drawRequest,
                                const BackgroundPainter& paintBackground, const QFont& font)
 {
-    if (still_.size() != buffer.size() || still_.format() != buffer.format())
+    // The background covers the whole area (see the header): nothing of the old picture stays.
+    if (still_.size() != buffer.size() || still_.format() != buffer.format()) {
         still_ = QImage(buffer.size(), buffer.format());
-    // Whatever the background leaves uncovered shows what the buffer held.
-    std::memcpy(still_.bits(), buffer.constBits(), static_cast<std::size_t>(buffer.sizeInBytes()));
+        still_.fill(Qt::black); // past the window's area, if the buffer is larger
+    }
     {
         platform::DeviceContext context(still_, platform::Rendering::Smooth, &font);
         paintBackground(context, width, height);
