@@ -137,12 +137,32 @@ ObservationTrail::ObservationTrail(std::int32_t capacity)
     : capacity_(std::max<std::int32_t>(0, capacity))
     , storage_(static_cast<std::size_t>(capacity_))
     , revision_(newTrailRevision())
+    , appendEpoch_(revision_)
 {
 }
 
 void ObservationTrail::changed()
 {
     revision_ = newTrailRevision();
+}
+
+void ObservationTrail::restarted()
+{
+    changed();
+    appendEpoch_ = revision_;
+    appended_ = count_;
+}
+
+std::uint64_t ObservationTrail::appendEpoch() const
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return appendEpoch_;
+}
+
+std::int64_t ObservationTrail::firstSequence() const
+{
+    platform::CriticalSectionGuard guard(lock_);
+    return appended_ - count_;
 }
 
 std::uint64_t ObservationTrail::revision() const
@@ -162,7 +182,7 @@ ObservationTrail::ObservationTrail(const ObservationTrail& other)
     endYear_ = other.endYear_;
     storage_ = other.storage_;
     scale_ = other.scale_;
-    revision_ = newTrailRevision();
+    restarted();
 }
 
 void ObservationTrail::Lock()
@@ -183,6 +203,7 @@ void ObservationTrail::Append(double x, double y, double az, double el, double t
     }
     storage_[static_cast<std::size_t>((start_ + count_) % capacity_)] = Observation{x, y, az, el, t};
     changed();
+    ++appended_;
     if (count_ == capacity_) {
         start_ = (start_ + 1) % capacity_;
     } else {
@@ -195,7 +216,7 @@ void ObservationTrail::Clear()
     platform::CriticalSectionGuard guard(lock_);
     start_ = 0;
     count_ = 0;
-    changed();
+    restarted();
 }
 
 // An unwrapped trail keeps its newest records, a wrapped one its oldest.
@@ -219,7 +240,7 @@ void ObservationTrail::Resize(std::int32_t capacity)
     capacity_ = capacity;
     start_ = 0;
     count_ = newCount;
-    changed();
+    restarted();
 }
 
 TrailStep ObservationTrail::Step(std::int32_t index) const
@@ -244,7 +265,7 @@ void ObservationTrail::TrimToPeriod()
         const TrailStep step = Step(i);
         if (std::fabs(step.x - opening.x) < tolerance && std::fabs(step.y - opening.y) < tolerance) {
             count_ = i + 1;
-            changed();
+            restarted();
             return;
         }
     }
@@ -319,7 +340,7 @@ HRESULT ObservationTrail::Load(XmlDocument& document, std::int32_t showErrors)
     start_ = 0;
     startYear_ = startYear;
     endYear_ = endYear;
-    changed();
+    restarted();
     return S_OK;
 }
 

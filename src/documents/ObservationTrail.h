@@ -89,10 +89,17 @@ public:
     // Changes whenever the records change (and differs from every other trail's): a view
     // that keeps a picture of the trail draws it again when this is no longer what it drew.
     std::uint64_t revision() const;
+    // Records are numbered in the order they were appended: the one at logical position i
+    // has the number firstSequence() + i. The numbering and appendEpoch() start again on
+    // every change but an Append, so a view that keeps a picture of some appended records
+    // keeps it while the epoch and the numbers it drew stay.
+    std::uint64_t appendEpoch() const;
+    std::int64_t firstSequence() const;
 
 private:
-    // With the lock held.
+    // With the lock held: any change; a change other than an Append.
     void changed();
+    void restarted();
 
     mutable platform::CriticalSection lock_ { platform::LockSharing::WithWorkerThreads };
     std::int32_t capacity_ = 0;
@@ -103,4 +110,6 @@ private:
     std::vector<Observation> storage_;
     double scale_ = 0;
     std::uint64_t revision_ = 0;
+    std::uint64_t appendEpoch_ = 0;
+    std::int64_t appended_ = 0; // records appended since the epoch began, plus those it began with
 };

@@ -2,7 +2,9 @@
 
 #include "platform/DisplayText.h"
 #include "platform/PixelBlend.h"
+#include "platform/OutlineStamp.h"
 #include "platform/SmoothRaster.h"
+#include "platform/TextStamp.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -253,22 +255,32 @@ bool DeviceContext::stampDiscItself(int left, int top, int right, int bottom)
     if (!drawsThinLinesItself() || brush_.hollow || brush_.colour != pen_.colour || w > kLargestStamp
         || h > kLargestStamp)
         return false;
-    const QImage& coverage = discCoverage(w, h);
-    const QRgb colour = toQColor(pen_.colour).rgb();
-    for (int row = 0; row < h; ++row) {
-        const int y = top + row;
-        if (y < 0 || y >= target_.height())
-            continue;
-        const uchar* alphas = coverage.constScanLine(row);
-        auto* pixels = reinterpret_cast<QRgb*>(target_.scanLine(y));
-        for (int column = 0; column < w; ++column) {
-            const int x = left + column;
-            if (x >= 0 && x < target_.width() && alphas[column] != 0)
-                pixels[x] = blendOver(pixels[x], colour, alphas[column] + (alphas[column] >> 7u));
-        }
-    }
+    blendCoverage(discCoverage(w, h), left, top, toQColor(pen_.colour).rgb());
     touched(left, top, right - 1, bottom - 1);
     return true;
+}
+
+// Blends `colour` over the target through 8-bit coverage whose top-left pixel lands on (left, top).
+void DeviceContext::blendCoverage(const QImage& coverage, int left, int top, QRgb colour)
+{
+    // The coverage's columns and rows that land on the target.
+    const int firstColumn = std::max(0, -left);
+    const int endColumn = std::min(coverage.width(), target_.width() - left);
+    const int firstRow = std::max(0, -top);
+    const int endRow = std::min(coverage.height(), target_.height() - top);
+    if (firstColumn >= endColumn)
+        return;
+    uchar* const bits = target_.bits();
+    const qsizetype bytesPerLine = target_.bytesPerLine();
+    for (int row = firstRow; row < endRow; ++row) {
+        const uchar* alphas = coverage.constScanLine(row);
+        auto* pixels = reinterpret_cast<QRgb*>(bits + (top + row) * bytesPerLine) + left;
+        for (int column = firstColumn; column < endColumn; ++column) {
+            const unsigned alpha = alphas[column];
+            if (alpha != 0)
+                pixels[column] = blendOver(pixels[column], colour, alpha + (alpha >> 7u));
+        }
+    }
 }
 
 // The painter's own antialiased disc of a box of this size, as 8-bit coverage; made once
@@ -295,11 +307,19 @@ const QImage& DeviceContext::discCoverage(int w, int h)
 // Pixel centres: the box's first and last pixels are the ellipse's extremes.
 bool DeviceContext::outlineEllipseItself(int left, int top, int right, int bottom)
 {
-    const double a = (right - left - 1) / 2.0;
-    const double b = (bottom - top - 1) / 2.0;
-    if (pen_.style == Pen::Style::Null || !drawsThinLinesItself() || a < 1.0 || b < 1.0)
+    const int width = right - left;
+    const int height = bottom - top;
+    constexpr int kSmallestBox = 3;
+    if (pen_.style == Pen::Style::Null || !drawsThinLinesItself() || width < kSmallestBox || height < kSmallestBox)
         return false;
-    SmoothRaster(target_, toQColor(pen_.colour).rgb(), tiles_).ellipse(left + a, top + b, a, b);
+    SmoothRaster raster(target_, toQColor(pen_.colour).rgb(), tiles_);
+    if (width <= OutlineStamp::kLargestKeptBox && height <= OutlineStamp::kLargestKeptBox) {
+        raster.stamp(OutlineStamp::ofEllipse(width, height), left, top);
+    } else {
+        // A box far larger than any picture: only the part over the picture is worked out.
+        const OutlineStamp part(width, height, -left, -top, target_.width() - left, target_.height() - top);
+        raster.stamp(part, left, top);
+    }
     return true;
 }
 
@@ -368,6 +388,10 @@ ColourRef DeviceContext::pixel(int x, int y) const
 
 void DeviceContext::textOut(int x, int y, const std::string& text)
 {
+    if (drawsTextItself()) {
+        stampText(x, y, text);
+        return;
+    }
     const QString qtext = displayText(text);
     const int advance = metrics().horizontalAdvance(qtext);
     if (opaqueText_)
@@ -377,6 +401,35 @@ void DeviceContext::textOut(int x, int y, const std::string& text)
     painter_.setPen(toQColor(textColour_));
     painter_.drawText(x, y + metrics().ascent(), qtext);
     applyPen();
+}
+
+// Smooth text on plain 32-bit pixels: the glyphs' coverage is laid out once per text.
+bool DeviceContext::drawsTextItself() const
+{
+    return rendering_ == Rendering::Smooth && target_.devicePixelRatio() == 1.0
+        && target_.format() == QImage::Format_RGB32;
+}
+
+void DeviceContext::stampText(int x, int y, const std::string& text)
+{
+    // Text this far off lies on no picture (and its pixel arithmetic could overflow).
+    constexpr int kFarOff = 1 << 28;
+    if (x < -kFarOff || x > kFarOff || y < -kFarOff || y > kFarOff)
+        return;
+    if (!fontKey_)
+        fontKey_ = painter_.font().key().toStdString();
+    const TextStamp& stamp = TextStamp::of(painter_.font(), *fontKey_, text);
+    if (opaqueText_) {
+        painter_.fillRect(QRect(x, y, stamp.advance(), lineHeight()), toQColor(textBackground_));
+        touched(x, y, x + stamp.advance() - 1, y + lineHeight() - 1);
+    }
+    const QImage& coverage = stamp.coverage();
+    if (coverage.isNull())
+        return;
+    const int left = x + stamp.left();
+    const int top = y + stamp.top();
+    blendCoverage(coverage, left, top, toQColor(textColour_).rgb());
+    touched(left, top, left + coverage.width() - 1, top + coverage.height() - 1);
 }
 
 ColourRef DeviceContext::setTextColour(ColourRef colour)

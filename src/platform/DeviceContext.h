@@ -133,6 +133,10 @@ private:
     // Stamps a small filled one-colour disc itself when it can; false leaves it to the painter.
     bool stampDiscItself(int left, int top, int right, int bottom);
     static const QImage& discCoverage(int w, int h);
+    void blendCoverage(const QImage& coverage, int left, int top, QRgb colour);
+    // Text goes straight into the pixels when the target allows it (as thin lines).
+    bool drawsTextItself() const;
+    void stampText(int x, int y, const std::string& text);
     // Marks the box's tiles, grown by the pen's reach, in the tracker if there is one.
     void touched(int left, int top, int right, int bottom, int reach = 0);
     void touchedByPen(int left, int top, int right, int bottom);
@@ -159,6 +163,7 @@ private:
     bool opaqueText_ = true;
     ColourRef textBackground_ = makeColour(255, 255, 255);
     mutable std::optional<QFontMetrics> metrics_;
+    std::optional<std::string> fontKey_; // the painter's font's key, for cached texts
     std::vector<QLine> lines_; // polyline's segments; every polyline of this context reuses the allocation
     DirtyTiles* tiles_ = nullptr;
 };

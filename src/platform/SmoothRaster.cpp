@@ -1,8 +1,10 @@
 #include "platform/SmoothRaster.h"
 
+#include "platform/OutlineStamp.h"
 #include "platform/PixelBlend.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cmath>
 #include <utility>
 
@@ -85,17 +87,6 @@ void SmoothRaster::markLine(double x0, double y0, double x1, double y1)
     tiles_->mark(x1Inside, y0Inside);
     tiles_->mark(x0Inside, y1Inside);
     tiles_->mark(x1Inside, y1Inside);
-}
-
-// The pixel at (x, y), rounded down, and its neighbour (dx, dy) further on.
-void SmoothRaster::markPixelPair(double x, double y, int dx, int dy)
-{
-    if (!tiles_ || !(x > -2.0 && y > -2.0 && x < width_ + 1.0 && y < height_ + 1.0))
-        return;
-    const int column = floorToInt(x);
-    const int row = floorToInt(y);
-    tiles_->mark(column, row);
-    tiles_->mark(column + dx, row + dy);
 }
 
 // Liang-Barsky against the image grown by one pixel a side (edge pixels still get their share).
@@ -181,34 +172,19 @@ template <bool checked> void SmoothRaster::steepLine(double x0, double y0, doubl
         plotAcrossColumns<checked>(x0 + gradient * (y - y0), static_cast<int>(y));
 }
 
-// Where the outline is flatter than 45 degrees each column gets its two pixels above and
-// below the centre; where it is steeper each row gets its two, left and right.
-void SmoothRaster::ellipse(double cx, double cy, double a, double b)
+void SmoothRaster::stamp(const OutlineStamp& outline, int left, int top)
 {
-    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(a) || !std::isfinite(b) || a < 1.0 || b < 1.0)
-        return;
-    const double diagonal = std::sqrt(a * a + b * b);
-    const double flatReach = a * a / diagonal;
-    const double steepReach = b * b / diagonal;
-    const double firstColumn = std::max(std::ceil(cx - flatReach), -1.0);
-    const double lastColumn = std::min(std::floor(cx + flatReach), static_cast<double>(width_));
-    for (double x = firstColumn; x <= lastColumn; x += 1.0) {
-        const double u = (x - cx) / a;
-        const double v = b * std::sqrt(std::max(0.0, 1.0 - u * u));
-        plotAcrossRows<true>(static_cast<int>(x), cy - v);
-        plotAcrossRows<true>(static_cast<int>(x), cy + v);
-        markPixelPair(x, cy - v, 0, 1);
-        markPixelPair(x, cy + v, 0, 1);
-    }
-    const double firstRow = std::max(std::floor(cy - steepReach) + 1.0, -1.0);
-    const double lastRow = std::min(std::ceil(cy + steepReach) - 1.0, static_cast<double>(height_));
-    for (double y = firstRow; y <= lastRow; y += 1.0) {
-        const double u = (y - cy) / b;
-        const double h = a * std::sqrt(std::max(0.0, 1.0 - u * u));
-        plotAcrossColumns<true>(cx - h, static_cast<int>(y));
-        plotAcrossColumns<true>(cx + h, static_cast<int>(y));
-        markPixelPair(cx - h, y, 1, 0);
-        markPixelPair(cx + h, y, 1, 0);
+    const std::int64_t x0 = left;
+    const std::int64_t y0 = top;
+    const bool inside = x0 >= 1 && y0 >= 1 && x0 + outline.width() < width_ && y0 + outline.height() < height_;
+    for (const OutlineStamp::Dot& dot : outline.dots()) {
+        const std::int64_t x = x0 + dot.x;
+        const std::int64_t y = y0 + dot.y;
+        if (!inside && (x < 0 || y < 0 || x >= width_ || y >= height_))
+            continue;
+        blend<false>(static_cast<int>(x), static_cast<int>(y), dot.coverage);
+        if (tiles_)
+            tiles_->mark(static_cast<int>(x), static_cast<int>(y));
     }
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// One-pixel antialiased lines and ellipse outlines drawn straight into a 32-bit image,
+// One-pixel antialiased lines and ellipse outlines (see OutlineStamp) drawn straight into a 32-bit image,
 // in one solid colour blended over what is there.
 //
 // Coordinates name pixel centres: (x, y) is the middle of pixel (x, y), so a line
@@ -16,6 +16,8 @@
 
 namespace platform {
 
+class OutlineStamp;
+
 class SmoothRaster {
 public:
     // `image` must be Format_RGB32 or Format_ARGB32(_Premultiplied) and stay alive;
@@ -23,9 +25,8 @@ public:
     SmoothRaster(QImage& image, QRgb colour, DirtyTiles* tiles);
 
     void line(double x0, double y0, double x1, double y1);
-    // The outline of the axis-aligned ellipse with centre (cx, cy) and half-axes a and b
-    // (both at least one pixel).
-    void ellipse(double cx, double cy, double a, double b);
+    // An outline with the corner of its box at pixel (left, top).
+    void stamp(const OutlineStamp& outline, int left, int top);
 
 private:
     // Shares pixel column x between the rows around y; `checked`: pixels may lie outside.
@@ -38,7 +39,6 @@ private:
     template <bool checked> void steepLine(double x0, double y0, double x1, double y1);
     // Marks the tiles of a clipped line's box, one pixel around.
     void markLine(double x0, double y0, double x1, double y1);
-    void markPixelPair(double x, double y, int dx, int dy);
 
     uchar* bits_;
     qsizetype bytesPerLine_;

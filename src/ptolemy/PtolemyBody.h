@@ -18,6 +18,7 @@
 #include "ptolemy/MatchTrailHolder.h"
 #include "ptolemy/PtolemyOrbit.h"
 #include "ptolemy/TraceLayer.h"
+#include "ptolemy/TrailPieces.h"
 #include "documents/FileDialogHelper.h"
 
 #include <cstdint>
@@ -88,24 +89,31 @@ public:
     HRESULT DrawSystem(platform::DeviceContext& device, std::int32_t flags, std::int32_t cx, std::int32_t cy,
                        double t, double scale, TraceLayer layer = TraceLayer::Both);
     // What this system's part of a still layer (see TraceLayer) looks like under these flags
-    // at model time t: 0 when it has none, else a value that changes when its picture may. (locked)
+    // at model time t: 0 when it has none, else a value that changes when its picture may.
+    // It also fixes which pieces of the running trail the next still and moving layers
+    // split between them (see TrailPieces). (locked)
     std::uint64_t StillLayerKey(std::int32_t flags, double t);
     // Draws the system on the sky strip: its matched trail's points, its running trail and
     // its planet as seen from the centre, and with kLabels in `flags` its name. (locked)
     // `layer`: the matched trail's points stay (their colours change only as time passes
-    // an observation), the running trail and the planet move.
+    // an observation), and, with `trailPiecesStay` (a strip whose span of time is fixed),
+    // the whole pieces of the running trail; the rest of the trail and the planet move.
     HRESULT DrawOnSky(platform::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t,
-                      TraceLayer layer = TraceLayer::Both);
+                      TraceLayer layer = TraceLayer::Both, bool trailPiecesStay = false);
     // What this system's points on the sky strip look like at model time t: 0 without
     // any, else a value that changes when their picture may. (locked)
     std::uint64_t SkyObservationsKey(std::int32_t flags, double t);
+    // What the whole pieces of the running trail on a strip of fixed span look like: 0 for
+    // none; fixes the pieces as StillLayerKey does. (locked)
+    std::uint64_t SkyTrailPiecesKey();
     // The span of model time of the matched trail; false without one. (locked)
     bool MatchedTimeSpan(double& first, double& last);
     // The time of the oldest record of the running trail, or `t` when it is empty. (locked)
     double OldestTrailTime(double t);
-    // Draws `trail` as lines, animated bands and dots in the selected pen and brush. (locked)
+    // Draws `trail` as lines, animated bands and dots in the selected pen and brush; `part`
+    // picks the pieces of unanimated lines (the kept ones get no dots). (locked)
     void DrawTrace(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
-                   std::int32_t cy, double scale, std::int32_t flags);
+                   std::int32_t cy, double scale, std::int32_t flags, TrailPart part = TrailPart::All);
 
     const std::string& GetName() const { return name_; }
     // Null leaves an empty name.
@@ -180,6 +188,8 @@ private:
     std::int32_t EffectiveFlags(std::int32_t flags) const;
     // The trace shown under these effective flags stays from frame to frame.
     static bool TraceStays(std::int32_t effectiveFlags);
+    // The running trail's whole pieces stay from frame to frame under these effective flags.
+    static bool TrailPiecesStay(std::int32_t effectiveFlags);
     // With the universe lock held: computes the full trace when the chain changed since.
     void BringFullTraceUpToDate() const;
     // Text in `colour` without a background, for names drawn over the picture.
@@ -187,9 +197,16 @@ private:
     void AdvanceAnimation();
     // The running trail or (with kFullTrace) the full trace, in the trace's pen and brush.
     void DrawTraceInPen(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-                        std::int32_t flags);
-    void DrawTraceLines(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
-                        std::int32_t cy, double scale, bool animated);
+                        std::int32_t flags, TrailPart part = TrailPart::All);
+    // One polyline through the records at logical positions first ... last.
+    // Fixes the running trail's pieces for the layers to come; 0 without whole pieces, else
+    // a value naming them. (locked)
+    std::uint64_t KeepTrailPieces();
+    static void DrawTracePiece(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
+                               std::int32_t cy, double scale, std::int32_t first, std::int32_t last);
+    // The whole trail in bands of the universe's animation pens.
+    void DrawBandedTraceLines(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
+                              std::int32_t cy, double scale);
     void DrawTraceDots(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
                        std::int32_t cy, double scale, bool drag);
     // True when the planet at `planet` lies within 5 % of the view's half-sizes of
@@ -225,4 +242,7 @@ private:
     std::int32_t animationPhase_ = 0;
     std::int32_t animationAccumulator_ = 0;
     std::int32_t currentPen_ = 0;
+    // The running trail's pieces in the still layer, as StillLayerKey last fixed them
+    // (window thread).
+    KeptTrailPieces keptPieces_;
 };

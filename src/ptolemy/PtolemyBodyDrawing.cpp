@@ -45,6 +45,8 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
             DrawMatchTrail(device, t, cx, cy, scale, layer);
         if (traceStays)
             DrawTraceInPen(device, cx, cy, scale, f);
+        else if (TrailPiecesStay(f))
+            DrawTraceInPen(device, cx, cy, scale, f, TrailPart::Kept);
         return S_OK;
     }
     std::int32_t nowIndex = -1;
@@ -55,8 +57,10 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
             observed = {matchTrail_->x(nowIndex), matchTrail_->y(nowIndex)};
         }
     }
-    if (!(traceStays && layer == TraceLayer::MovingOnly))
-        DrawTraceInPen(device, cx, cy, scale, f);
+    if (!(traceStays && layer == TraceLayer::MovingOnly)) {
+        const bool keepsPieces = layer == TraceLayer::MovingOnly && TrailPiecesStay(f);
+        DrawTraceInPen(device, cx, cy, scale, f, keepsPieces ? TrailPart::AllButKept : TrailPart::All);
+    }
     if (!head_)
         return S_OK;
     if (f & kCircles) {
@@ -81,11 +85,11 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
 }
 
 void PtolemyBody::DrawTraceInPen(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-                                 std::int32_t flags)
+                                 std::int32_t flags, TrailPart part)
 {
     device.selectBrush(traceBrush_);
     device.selectPen(tracePen_);
-    DrawTrace((flags & ptolemy_flags::kFullTrace) ? FullTrace() : runningTrail_, device, cx, cy, scale, flags);
+    DrawTrace((flags & ptolemy_flags::kFullTrace) ? FullTrace() : runningTrail_, device, cx, cy, scale, flags, part);
 }
 
 std::optional<std::int32_t> PtolemyBody::FlagsToDraw(platform::DeviceContext& device, std::int32_t flags)
@@ -109,6 +113,13 @@ bool PtolemyBody::TraceStays(std::int32_t effectiveFlags)
     return (effectiveFlags & kFullTrace) && !(effectiveFlags & kAnimated) && (effectiveFlags & (kLines | kDots));
 }
 
+// Not under a match trail: its current observation moves, and lies under the trail.
+bool PtolemyBody::TrailPiecesStay(std::int32_t effectiveFlags)
+{
+    using namespace ptolemy_flags;
+    return (effectiveFlags & kLines) && !(effectiveFlags & (kFullTrace | kAnimated | kMatch));
+}
+
 std::uint64_t PtolemyBody::StillLayerKey(std::int32_t flags, double t)
 {
     UniverseLock lock(owner_);
@@ -121,10 +132,24 @@ std::uint64_t PtolemyBody::StillLayerKey(std::int32_t flags, double t)
         key = platform::hashCombine(key, std::uint64_t{traceColour_});
         key = platform::hashCombine(key, static_cast<std::uint64_t>(dotInterval_));
         key = platform::hashCombine(key, FullTrace().revision());
+    } else if (TrailPiecesStay(f)) {
+        key = platform::hashCombine(KeepTrailPieces(), static_cast<std::uint64_t>(static_cast<std::uint32_t>(f)));
     }
     if (f & ptolemy_flags::kMatch)
         key = platform::hashCombine(key, MatchMarkersKey(t));
     return key == 0 ? 0 : (key | 1u);
+}
+
+std::uint64_t PtolemyBody::KeepTrailPieces()
+{
+    runningTrail_.Lock();
+    keptPieces_ = TrailPieces::keptOf(runningTrail_);
+    runningTrail_.Unlock();
+    if (keptPieces_.end <= keptPieces_.first)
+        return 0;
+    std::uint64_t key = platform::hashCombine(keptPieces_.epoch, std::uint64_t{traceColour_});
+    key = platform::hashCombine(key, static_cast<std::uint64_t>(keptPieces_.first));
+    return platform::hashCombine(key, static_cast<std::uint64_t>(keptPieces_.end)) | 1u;
 }
 
 void PtolemyBody::UseLabelText(platform::DeviceContext& device, ColourRef colour)
@@ -144,7 +169,7 @@ bool PtolemyBody::IsMatched(ModelPoint planet, ModelPoint observed, std::int32_t
 }
 
 void PtolemyBody::DrawTrace(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
-                            std::int32_t cy, double scale, std::int32_t flags)
+                            std::int32_t cy, double scale, std::int32_t flags, TrailPart part)
 {
     using namespace ptolemy_flags;
     UniverseLock lock(owner_);
@@ -154,9 +179,14 @@ void PtolemyBody::DrawTrace(const ObservationTrail& trail, platform::DeviceConte
     // One consistent walk: the trail's own lock keeps a tick from moving it meanwhile.
     ObservationTrail& walked = const_cast<ObservationTrail&>(trail);
     walked.Lock();
-    if (flags & kLines)
-        DrawTraceLines(trail, device, cx, cy, scale, animated);
-    if (flags & kDots)
+    if ((flags & kLines) && animated && owner_) {
+        DrawBandedTraceLines(trail, device, cx, cy, scale);
+    } else if (flags & kLines) {
+        TrailPieces::forEach(trail, part, keptPieces_, [&](std::int32_t first, std::int32_t last) {
+            DrawTracePiece(trail, device, cx, cy, scale, first, last);
+        });
+    }
+    if ((flags & kDots) && part != TrailPart::Kept)
         DrawTraceDots(trail, device, cx, cy, scale, (flags & kDrag) != 0);
     walked.Unlock();
 }
@@ -175,8 +205,35 @@ void PtolemyBody::AdvanceAnimation()
     currentPen_ = -1;
 }
 
-void PtolemyBody::DrawTraceLines(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
-                                 std::int32_t cy, double scale, bool animated)
+void PtolemyBody::DrawTracePiece(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
+                                 std::int32_t cy, double scale, std::int32_t first, std::int32_t last)
+{
+    using screen_mapping::screenX;
+    using screen_mapping::screenY;
+    const std::int32_t capacity = trail.capacity();
+    if (capacity <= 0)
+        return;
+    // Reused from paint to paint (window thread only), so that drawing a trail allocates
+    // nothing once the longest piece has been drawn.
+    thread_local std::vector<platform::Point> run;
+    run.clear();
+    // The caller holds the trail's lock: the records are read straight from the storage.
+    const Observation* const records = trail.storage();
+    std::int32_t j = (trail.start() + first) % capacity;
+    for (std::int32_t k = first; k <= last; ++k) {
+        const Observation& record = records[j];
+        const platform::Point point{screenX(cx, record.x, scale), screenY(cy, record.y, scale)};
+        // A segment that stays on its pixel adds nothing to the picture: records
+        // closer than a pixel cost no drawing.
+        if (run.empty() || point != run.back())
+            run.push_back(point);
+        j = j + 1 == capacity ? 0 : j + 1;
+    }
+    device.polyline(run.data(), run.size());
+}
+
+void PtolemyBody::DrawBandedTraceLines(const ObservationTrail& trail, platform::DeviceContext& device,
+                                       std::int32_t cx, std::int32_t cy, double scale)
 {
     using screen_mapping::screenX;
     using screen_mapping::screenY;
@@ -186,35 +243,29 @@ void PtolemyBody::DrawTraceLines(const ObservationTrail& trail, platform::Device
     if (count < 2 || capacity <= 0)
         return;
     // The points of the current run of segments in one pen, drawn with one call when
-    // the pen changes and at the end. Reused from paint to paint (window thread only),
-    // so that drawing a trail allocates nothing once the longest trail has been drawn.
+    // the pen changes and at the end (window thread only, reused as above).
     thread_local std::vector<platform::Point> run;
     run.clear();
-    // The caller holds the trail's lock: the records are read straight from the storage.
     const Observation* const records = trail.storage();
     std::int32_t j = start % capacity;
     const Observation first = records[j];
     run.push_back({screenX(cx, first.x, scale), screenY(cy, first.y, scale)});
     for (std::int32_t k = 1; k < count; ++k) {
         bool penChanged = false;
-        if (animated && owner_) {
-            // Phase and slot are both non-negative; the band is taken in 64 bits so a
-            // long-running phase cannot overflow.
-            const std::int64_t band = ((static_cast<std::int64_t>(j) + animationPhase_) / bandWidth_) % kBandPens;
-            if (band != currentPen_) {
-                currentPen_ = (currentPen_ + 1) % kBandPens;
-                const platform::Point from = run.back();
-                device.polyline(run.data(), run.size());
-                run.assign(1, from);
-                device.selectPen(owner_->AnimationPen(currentPen_));
-                penChanged = true;
-            }
+        // Phase and slot are both non-negative; the band is taken in 64 bits so a
+        // long-running phase cannot overflow.
+        const std::int64_t band = ((static_cast<std::int64_t>(j) + animationPhase_) / bandWidth_) % kBandPens;
+        if (band != currentPen_) {
+            currentPen_ = (currentPen_ + 1) % kBandPens;
+            const platform::Point from = run.back();
+            device.polyline(run.data(), run.size());
+            run.assign(1, from);
+            device.selectPen(owner_->AnimationPen(currentPen_));
+            penChanged = true;
         }
         j = j + 1 == capacity ? 0 : j + 1;
         const Observation& next = records[j];
         const platform::Point point{screenX(cx, next.x, scale), screenY(cy, next.y, scale)};
-        // A segment that stays on its pixel adds nothing to the picture: records
-        // closer than a pixel cost no drawing.
         if (point != run.back() || penChanged)
             run.push_back(point);
     }

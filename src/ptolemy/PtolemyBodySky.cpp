@@ -51,8 +51,14 @@ double PtolemyBody::OldestTrailTime(double t)
     return runningTrail_.count() > 0 ? runningTrail_.logical(0).t : t;
 }
 
+std::uint64_t PtolemyBody::SkyTrailPiecesKey()
+{
+    UniverseLock lock(owner_);
+    return visible_ ? KeepTrailPieces() : 0;
+}
+
 HRESULT PtolemyBody::DrawOnSky(platform::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t,
-                               TraceLayer layer)
+                               TraceLayer layer, bool trailPiecesStay)
 {
     using namespace ptolemy_flags;
     if (!owner_)
@@ -64,13 +70,20 @@ HRESULT PtolemyBody::DrawOnSky(platform::DeviceContext& device, const SkyStrip& 
     const std::int32_t f = *shown;
     if ((f & kMatch) && matchTrail_ && layer != TraceLayer::MovingOnly)
         strip.drawObservations(device, *matchTrail_, t, kPastObservation, kFutureObservation);
+    TrailPart part = TrailPart::All;
+    if (trailPiecesStay && layer != TraceLayer::Both)
+        part = layer == TraceLayer::StillOnly ? TrailPart::Kept : TrailPart::AllButKept;
+    if (layer != TraceLayer::StillOnly || trailPiecesStay) {
+        device.selectPen(tracePen_);
+        // One consistent walk: the trail's own lock keeps a tick from moving it meanwhile.
+        runningTrail_.Lock();
+        TrailPieces::forEach(runningTrail_, part, keptPieces_, [&](std::int32_t first, std::int32_t last) {
+            strip.drawTrail(device, runningTrail_, first, last);
+        });
+        runningTrail_.Unlock();
+    }
     if (layer == TraceLayer::StillOnly)
         return S_OK;
-    device.selectPen(tracePen_);
-    // One consistent walk: the trail's own lock keeps a tick from moving it meanwhile.
-    runningTrail_.Lock();
-    strip.drawTrail(device, runningTrail_);
-    runningTrail_.Unlock();
     if (!head_ || !strip.showsTime(t))
         return S_OK;
     const ModelPoint planet = head_->Position(t);

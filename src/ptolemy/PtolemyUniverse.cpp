@@ -224,13 +224,14 @@ HRESULT PtolemyUniverse::DrawSky(platform::DeviceContext& context, std::int32_t 
     const double t = clock().time();
     double first = 0;
     double last = 0;
-    SkyTimeSpan(t, first, last);
+    // Over a fixed span the trails' whole pieces stay where they are drawn.
+    const bool spanFixed = SkyTimeSpan(t, first, last);
     const SkyStrip strip(width, height, first, last);
     // The grid depends on the size alone: it stays.
     if (layer != TraceLayer::MovingOnly)
         strip.drawGrid(context);
     for (std::int32_t i = 0; i < bodies_.Count(); ++i)
-        bodies_.Get(i)->DrawOnSky(context, strip, drawRequest, t, layer);
+        bodies_.Get(i)->DrawOnSky(context, strip, drawRequest, t, layer, spanFixed);
     return S_OK;
 }
 

@@ -45,7 +45,8 @@ std::uint64_t PtolemyUniverse::StillLayerKey(std::int32_t width, std::int32_t he
     return anyStays ? (key | 1u) : kNoStillLayer;
 }
 
-// The grid, and, when the matched trails fix the strip's span of time, their points.
+// The grid, and, when the matched trails fix the strip's span of time, their points and the
+// whole pieces of the running trails.
 std::uint64_t PtolemyUniverse::SkyStillKey(std::int32_t drawRequest, double t)
 {
     double first = 0;
@@ -53,8 +54,10 @@ std::uint64_t PtolemyUniverse::SkyStillKey(std::int32_t drawRequest, double t)
     if (!SkyTimeSpan(t, first, last))
         return 0;
     std::uint64_t key = platform::hashCombine(platform::hashCombine(0, first), last);
-    for (std::int32_t i = 0; i < bodies_.Count(); ++i)
+    for (std::int32_t i = 0; i < bodies_.Count(); ++i) {
         key = platform::hashCombine(key, bodies_.Get(i)->SkyObservationsKey(drawRequest, t));
+        key = platform::hashCombine(key, bodies_.Get(i)->SkyTrailPiecesKey());
+    }
     return key;
 }
 

@@ -66,16 +66,22 @@ void SkyStrip::drawGrid(platform::DeviceContext& context) const
     context.selectPen(previousPen);
 }
 
-void SkyStrip::drawTrail(platform::DeviceContext& context, const ObservationTrail& trail) const
+void SkyStrip::drawTrail(platform::DeviceContext& context, const ObservationTrail& trail, std::int32_t first,
+                         std::int32_t last) const
 {
+    const std::int32_t capacity = trail.capacity();
+    if (capacity <= 0)
+        return;
     thread_local std::vector<platform::Point> run; // reused from paint to paint (window thread)
     auto flush = [&] {
         context.polyline(run.data(), run.size());
         run.clear();
     };
     double previous = -1;
-    for (std::int32_t i = 0; i < trail.count(); ++i) {
-        const Observation record = trail.logical(i);
+    const Observation* const records = trail.storage();
+    std::int32_t j = (trail.start() + first) % capacity;
+    for (std::int32_t i = first; i <= last; ++i, j = j + 1 == capacity ? 0 : j + 1) {
+        const Observation& record = records[j];
         if (!showsTime(record.t))
             continue;
         const double longitude = longitudeDegrees(record.x, record.y);

@@ -33,8 +33,10 @@ public:
     // The strip's frame, a line every 30 degrees and their labels.
     void drawGrid(platform::DeviceContext& context) const;
     // The points of `trail` within the span, as seen from the centre, joined in the
-    // selected pen; the line breaks where the longitude passes 0 degrees.
-    void drawTrail(platform::DeviceContext& context, const ObservationTrail& trail) const;
+    // selected pen; the line breaks where the longitude passes 0 degrees. Only the records
+    // at logical positions first ... last; the caller holds the trail's lock.
+    void drawTrail(platform::DeviceContext& context, const ObservationTrail& trail, std::int32_t first,
+                   std::int32_t last) const;
     // The points of `trail` within the span as small discs: those before `now` in
     // `pastColour`, the others in `futureColour`.
     void drawObservations(platform::DeviceContext& context, const ObservationTrail& trail, double now,

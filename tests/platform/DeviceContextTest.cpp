@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -191,6 +194,40 @@ TEST(DeviceContext, TextIsDrawnBelowAndRightOfItsOrigin)
             }
         }
     EXPECT_TRUE(inked);
+}
+
+// Smooth text is blended from coverage laid out once: it looks as the painter's own text,
+// in any colour, over any ground, and half off the picture.
+TEST(DeviceContext, KeptTextLooksAsThePaintersText)
+{
+    const QFont font = DeviceContext::defaultFont(platform::Rendering::Smooth);
+    for (const QColor ground : { QColor(Qt::white), QColor(24, 32, 64) })
+        for (const int x : { 6, -9, 150 }) {
+            QImage expected(170, 30, QImage::Format_RGB32);
+            expected.fill(ground);
+            QImage drawn = expected.copy();
+            {
+                QPainter painter(&expected);
+                painter.setRenderHint(QPainter::Antialiasing, true);
+                painter.setFont(font);
+                painter.setPen(QColor(250, 160, 20));
+                painter.drawText(x, 4 + QFontMetrics(font).ascent(), QStringLiteral("Mars Jupiter"));
+            }
+            {
+                DeviceContext context(drawn, platform::Rendering::Smooth, &font);
+                context.setTextBackground(false);
+                context.setTextColour(makeColour(250, 160, 20));
+                context.textOut(x, 4, "Mars Jupiter");
+            }
+            for (int py = 0; py < expected.height(); ++py)
+                for (int px = 0; px < expected.width(); ++px) {
+                    const QRgb want = expected.pixel(px, py);
+                    const QRgb got = drawn.pixel(px, py);
+                    const int difference = std::max({ std::abs(qRed(want) - qRed(got)), std::abs(qGreen(want) - qGreen(got)),
+                                                      std::abs(qBlue(want) - qBlue(got)) });
+                    ASSERT_LE(difference, 2) << "at " << px << "," << py << " with the text at " << x;
+                }
+        }
 }
 
 // Copies of plain pixels skip the painter: whatever part of either image the rectangles

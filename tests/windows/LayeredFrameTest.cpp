@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -31,6 +32,20 @@ void paintWhite(platform::DeviceContext& context, int width, int height)
 {
     context.fillRect(0, 0, width, height, makeColour(255, 255, 255));
 }
+
+// A universe whose clock may tick just after a window has fixed what its still layer keeps.
+class TickingUniverse : public PtolemyUniverse {
+public:
+    std::uint64_t StillLayerKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest) override
+    {
+        const std::uint64_t key = PtolemyUniverse::StillLayerKey(width, height, drawRequest);
+        if (afterKey)
+            afterKey();
+        return key;
+    }
+
+    std::function<void()> afterKey;
+};
 
 // Ptolemy's Mars, paused, its clock stepped by hand.
 class LayeredFrameTest : public ::testing::Test {
@@ -97,13 +112,24 @@ protected:
                     ASSERT_TRUE(changed.contains(QPoint(x, y))) << "frame " << frame << " pixel " << x << "," << y;
     }
 
-    PtolemyUniverse universe_;
+    TickingUniverse universe_;
     QFont font_ = platform::DeviceContext::defaultFont(platform::Rendering::Smooth);
 };
 
 TEST_F(LayeredFrameTest, MovingTrailCirclesPlanetAndNamesMatchWholeDrawings)
 {
     expectWholeDrawings(kFormatted | kEarth | kLines | kCircles | kPlanet | kLabels, [&](int) { step(3); });
+}
+
+// A trail that grows while the frame is made: a piece completed after the still layer was
+// fixed is drawn with the moving layer, not lost between the two.
+TEST_F(LayeredFrameTest, TrailGrownBetweenTheLayersLosesNothing)
+{
+    universe_.Lock();
+    universe_.Bodies().Get(0)->SetTrailLength(2000);
+    universe_.Unlock();
+    universe_.afterKey = [&] { step(7); };
+    expectWholeDrawings(kFormatted | kEarth | kLines | kCircles | kPlanet, [&](int) { step(2); });
 }
 
 TEST_F(LayeredFrameTest, KeptFullTraceMatchesWholeDrawings)
