@@ -28,6 +28,11 @@ public:
         if (x >= 0 && y >= 0 && x < width_ && y < height_)
             marks_[static_cast<std::size_t>((y >> kTileShift) * columns_ + (x >> kTileShift))] = 1;
     }
+    // As mark, for a pixel known to lie on the picture.
+    void markInside(int x, int y)
+    {
+        marks_[static_cast<std::size_t>((y >> kTileShift) * columns_ + (x >> kTileShift))] = 1;
+    }
     // Marks the tiles meeting the rectangle (right and bottom exclusive), clipped to the picture.
     void markRect(int left, int top, int right, int bottom);
     // Adds the other set's marks (same size).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <tuple>
 #include <utility>
 
 namespace platform {
@@ -58,6 +59,11 @@ OutlineStamp::OutlineStamp(int width, int height, int visibleLeft, int visibleTo
         acrossColumns(a - h, static_cast<int>(y));
         acrossColumns(a + h, static_cast<int>(y));
     }
+    // Row by row, left to right, the picture's memory is walked in order. A pixel blended
+    // twice (where the columns' and rows' halves meet) keeps the order of its two blends,
+    // so the result is that of blending in the order worked out.
+    std::stable_sort(dots_.begin(), dots_.end(),
+                     [](const Dot& first, const Dot& second) { return std::tie(first.y, first.x) < std::tie(second.y, second.x); });
 }
 
 void OutlineStamp::add(int x, int y, unsigned coverage)

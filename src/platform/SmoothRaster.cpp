@@ -176,16 +176,33 @@ void SmoothRaster::stamp(const OutlineStamp& outline, int left, int top)
 {
     const std::int64_t x0 = left;
     const std::int64_t y0 = top;
-    const bool inside = x0 >= 1 && y0 >= 1 && x0 + outline.width() < width_ && y0 + outline.height() < height_;
+    if (x0 >= 1 && y0 >= 1 && x0 + outline.width() < width_ && y0 + outline.height() < height_) {
+        stampInside(outline, left, top);
+        return;
+    }
     for (const OutlineStamp::Dot& dot : outline.dots()) {
         const std::int64_t x = x0 + dot.x;
         const std::int64_t y = y0 + dot.y;
-        if (!inside && (x < 0 || y < 0 || x >= width_ || y >= height_))
+        if (x < 0 || y < 0 || x >= width_ || y >= height_)
             continue;
         blend<false>(static_cast<int>(x), static_cast<int>(y), dot.coverage);
         if (tiles_)
             tiles_->mark(static_cast<int>(x), static_cast<int>(y));
     }
+}
+
+// Every dot lands on the picture: no checks per dot.
+void SmoothRaster::stampInside(const OutlineStamp& outline, int left, int top)
+{
+    uchar* const corner = bits_ + top * bytesPerLine_ + static_cast<qsizetype>(left) * 4;
+    for (const OutlineStamp::Dot& dot : outline.dots()) {
+        QRgb* pixel = reinterpret_cast<QRgb*>(corner + dot.y * bytesPerLine_) + dot.x;
+        *pixel = blendOver(*pixel, colour_, dot.coverage);
+    }
+    if (!tiles_)
+        return;
+    for (const OutlineStamp::Dot& dot : outline.dots())
+        tiles_->markInside(left + dot.x, top + dot.y);
 }
 
 } // namespace platform

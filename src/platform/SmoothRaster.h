@@ -34,6 +34,7 @@ private:
     // Shares pixel row y between the columns around x.
     template <bool checked> void plotAcrossColumns(double x, int y);
     template <bool checked> void blend(int x, int y, unsigned alpha);
+    void stampInside(const OutlineStamp& outline, int left, int top);
     bool clip(double& x0, double& y0, double& x1, double& y1) const;
     template <bool checked> void shallowLine(double x0, double y0, double x1, double y1);
     template <bool checked> void steepLine(double x0, double y0, double x1, double y1);

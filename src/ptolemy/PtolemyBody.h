@@ -111,9 +111,11 @@ public:
     // The time of the oldest record of the running trail, or `t` when it is empty. (locked)
     double OldestTrailTime(double t);
     // Draws `trail` as lines, animated bands and dots in the selected pen and brush; `part`
-    // picks the pieces of unanimated lines (the kept ones get no dots). (locked)
+    // picks the pieces of unanimated lines, split as in `pieces` (the kept ones get no
+    // dots). (locked)
     void DrawTrace(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
-                   std::int32_t cy, double scale, std::int32_t flags, TrailPart part = TrailPart::All);
+                   std::int32_t cy, double scale, std::int32_t flags, TrailPart part = TrailPart::All,
+                   const KeptTrailPieces& pieces = {});
 
     const std::string& GetName() const { return name_; }
     // Null leaves an empty name.
@@ -190,6 +192,18 @@ private:
     static bool TraceStays(std::int32_t effectiveFlags);
     // The running trail's whole pieces stay from frame to frame under these effective flags.
     static bool TrailPiecesStay(std::int32_t effectiveFlags);
+    // The deferent's circle stays, and is drawn before the moving parts of the trace.
+    bool DeferentStays(std::int32_t effectiveFlags) const;
+    // The running trail's whole pieces now.
+    KeptTrailPieces WholeTrailPieces();
+    // The part of the trace that stays (the whole one-period trace, or the running trail's
+    // kept pieces) and the part that moves.
+    void DrawStillTrace(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
+                        std::int32_t flags, const KeptTrailPieces& pieces);
+    void DrawMovingTrace(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
+                         std::int32_t flags, const KeptTrailPieces& pieces);
+    void DrawChainCircles(platform::DeviceContext& device, double t, std::int32_t cx, std::int32_t cy, double scale,
+                          ChainCircles which);
     // With the universe lock held: computes the full trace when the chain changed since.
     void BringFullTraceUpToDate() const;
     // Text in `colour` without a background, for names drawn over the picture.
@@ -197,7 +211,7 @@ private:
     void AdvanceAnimation();
     // The running trail or (with kFullTrace) the full trace, in the trace's pen and brush.
     void DrawTraceInPen(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-                        std::int32_t flags, TrailPart part = TrailPart::All);
+                        std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces);
     // One polyline through the records at logical positions first ... last.
     // Fixes the running trail's pieces for the layers to come; 0 without whole pieces, else
     // a value naming them. (locked)

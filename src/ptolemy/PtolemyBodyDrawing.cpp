@@ -39,16 +39,8 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
     if (!shown)
         return S_OK;
     const std::int32_t f = *shown;
-    const bool traceStays = TraceStays(f);
-    if (layer == TraceLayer::StillOnly) {
-        if (f & kMatch)
-            DrawMatchTrail(device, t, cx, cy, scale, layer);
-        if (traceStays)
-            DrawTraceInPen(device, cx, cy, scale, f);
-        else if (TrailPiecesStay(f))
-            DrawTraceInPen(device, cx, cy, scale, f, TrailPart::Kept);
-        return S_OK;
-    }
+    // A whole drawing splits the running trail as it is now; layers as their key fixed it.
+    const KeptTrailPieces pieces = layer == TraceLayer::Both ? WholeTrailPieces() : keptPieces_;
     std::int32_t nowIndex = -1;
     ModelPoint observed;
     if (f & kMatch) {
@@ -57,17 +49,20 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
             observed = {matchTrail_->x(nowIndex), matchTrail_->y(nowIndex)};
         }
     }
-    if (!(traceStays && layer == TraceLayer::MovingOnly)) {
-        const bool keepsPieces = layer == TraceLayer::MovingOnly && TrailPiecesStay(f);
-        DrawTraceInPen(device, cx, cy, scale, f, keepsPieces ? TrailPart::AllButKept : TrailPart::All);
+    // What stays comes first: the trace's part that stays, then the deferent.
+    const bool deferentStays = DeferentStays(f);
+    if (layer != TraceLayer::MovingOnly) {
+        DrawStillTrace(device, cx, cy, scale, f, pieces);
+        if (deferentStays)
+            DrawChainCircles(device, t, cx, cy, scale, ChainCircles::DeferentOnly);
     }
+    if (layer == TraceLayer::StillOnly)
+        return S_OK;
+    DrawMovingTrace(device, cx, cy, scale, f, pieces);
     if (!head_)
         return S_OK;
-    if (f & kCircles) {
-        device.selectBrush(orbitBrush_);
-        device.selectPen(orbitPen_);
-        head_->DrawCircles(device, t, cx, cy, scale);
-    }
+    if (f & kCircles)
+        DrawChainCircles(device, t, cx, cy, scale, deferentStays ? ChainCircles::AllButDeferent : ChainCircles::All);
     const ModelPoint planet = head_->Position(t);
     const bool matched = nowIndex >= 0 && IsMatched(planet, observed, cx, cy, scale);
     const Sprite& sprite = matched ? matchedSprite_ : planetSprite_;
@@ -84,12 +79,47 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
     return S_OK;
 }
 
+void PtolemyBody::DrawStillTrace(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
+                                 std::int32_t flags, const KeptTrailPieces& pieces)
+{
+    if (TraceStays(flags))
+        DrawTraceInPen(device, cx, cy, scale, flags, TrailPart::All, pieces);
+    else if (TrailPiecesStay(flags))
+        DrawTraceInPen(device, cx, cy, scale, flags, TrailPart::Kept, pieces);
+}
+
+void PtolemyBody::DrawMovingTrace(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
+                                  std::int32_t flags, const KeptTrailPieces& pieces)
+{
+    if (TraceStays(flags))
+        return;
+    const TrailPart part = TrailPiecesStay(flags) ? TrailPart::AllButKept : TrailPart::All;
+    DrawTraceInPen(device, cx, cy, scale, flags, part, pieces);
+}
+
+void PtolemyBody::DrawChainCircles(platform::DeviceContext& device, double t, std::int32_t cx, std::int32_t cy,
+                                   double scale, ChainCircles which)
+{
+    device.selectBrush(orbitBrush_);
+    device.selectPen(orbitPen_);
+    head_->DrawCircles(device, t, cx, cy, scale, which);
+}
+
+KeptTrailPieces PtolemyBody::WholeTrailPieces()
+{
+    runningTrail_.Lock();
+    const KeptTrailPieces whole = TrailPieces::keptOf(runningTrail_);
+    runningTrail_.Unlock();
+    return whole;
+}
+
 void PtolemyBody::DrawTraceInPen(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-                                 std::int32_t flags, TrailPart part)
+                                 std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces)
 {
     device.selectBrush(traceBrush_);
     device.selectPen(tracePen_);
-    DrawTrace((flags & ptolemy_flags::kFullTrace) ? FullTrace() : runningTrail_, device, cx, cy, scale, flags, part);
+    DrawTrace((flags & ptolemy_flags::kFullTrace) ? FullTrace() : runningTrail_, device, cx, cy, scale, flags, part,
+              pieces);
 }
 
 std::optional<std::int32_t> PtolemyBody::FlagsToDraw(platform::DeviceContext& device, std::int32_t flags)
@@ -120,6 +150,13 @@ bool PtolemyBody::TrailPiecesStay(std::int32_t effectiveFlags)
     return (effectiveFlags & kLines) && !(effectiveFlags & (kFullTrace | kAnimated | kMatch));
 }
 
+// Not under a match trail either, for the same reason.
+bool PtolemyBody::DeferentStays(std::int32_t effectiveFlags) const
+{
+    using namespace ptolemy_flags;
+    return head_ && (effectiveFlags & kCircles) && !(effectiveFlags & kMatch);
+}
+
 std::uint64_t PtolemyBody::StillLayerKey(std::int32_t flags, double t)
 {
     UniverseLock lock(owner_);
@@ -135,6 +172,8 @@ std::uint64_t PtolemyBody::StillLayerKey(std::int32_t flags, double t)
     } else if (TrailPiecesStay(f)) {
         key = platform::hashCombine(KeepTrailPieces(), static_cast<std::uint64_t>(static_cast<std::uint32_t>(f)));
     }
+    if (DeferentStays(f))
+        key = platform::hashCombine(platform::hashCombine(key, head_->DeferentKey()), std::uint64_t{orbitColour_});
     if (f & ptolemy_flags::kMatch)
         key = platform::hashCombine(key, MatchMarkersKey(t));
     return key == 0 ? 0 : (key | 1u);
@@ -142,9 +181,7 @@ std::uint64_t PtolemyBody::StillLayerKey(std::int32_t flags, double t)
 
 std::uint64_t PtolemyBody::KeepTrailPieces()
 {
-    runningTrail_.Lock();
-    keptPieces_ = TrailPieces::keptOf(runningTrail_);
-    runningTrail_.Unlock();
+    keptPieces_ = WholeTrailPieces();
     if (keptPieces_.end <= keptPieces_.first)
         return 0;
     std::uint64_t key = platform::hashCombine(keptPieces_.epoch, std::uint64_t{traceColour_});
@@ -169,7 +206,8 @@ bool PtolemyBody::IsMatched(ModelPoint planet, ModelPoint observed, std::int32_t
 }
 
 void PtolemyBody::DrawTrace(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
-                            std::int32_t cy, double scale, std::int32_t flags, TrailPart part)
+                            std::int32_t cy, double scale, std::int32_t flags, TrailPart part,
+                            const KeptTrailPieces& pieces)
 {
     using namespace ptolemy_flags;
     UniverseLock lock(owner_);
@@ -182,7 +220,7 @@ void PtolemyBody::DrawTrace(const ObservationTrail& trail, platform::DeviceConte
     if ((flags & kLines) && animated && owner_) {
         DrawBandedTraceLines(trail, device, cx, cy, scale);
     } else if (flags & kLines) {
-        TrailPieces::forEach(trail, part, keptPieces_, [&](std::int32_t first, std::int32_t last) {
+        TrailPieces::forEach(trail, part, pieces, [&](std::int32_t first, std::int32_t last) {
             DrawTracePiece(trail, device, cx, cy, scale, first, last);
         });
     }

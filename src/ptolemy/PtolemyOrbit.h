@@ -24,6 +24,10 @@ struct ModelPoint {
     double y = 0;
 };
 
+// Which of a chain's circles a drawing pass draws: the deferent's circle (with its markers)
+// stays where it is while the others move.
+enum class ChainCircles { All, DeferentOnly, AllButDeferent };
+
 class PtolemyOrbit {
 public:
     // Names longer than this are cut.
@@ -55,7 +59,10 @@ public:
 
     // The circles of the chain, innermost first, with eccentric and equant markers;
     // in the selected pen. cx, cy: view centre in pixels; scale: pixels per unit.
-    void DrawCircles(platform::DeviceContext& device, double t, int cx, int cy, double scale) const;
+    void DrawCircles(platform::DeviceContext& device, double t, int cx, int cy, double scale,
+                     ChainCircles which = ChainCircles::All) const;
+    // What the deferent's circle and markers look like: changes with its size and offsets.
+    std::uint64_t DeferentKey() const;
     // Each orb's name by its circle's centre at time t, in the selected text colour.
     void DrawNames(platform::DeviceContext& device, double t, int cx, int cy, double scale) const;
     // Visits the orbs from the innermost (the deferent) outwards with the point that

@@ -3,6 +3,7 @@
 
 #include "drawing/SharedSprites.h"
 #include "platform/DeviceContext.h"
+#include "platform/HashCombine.h"
 #include "drawing/ScreenMapping.h"
 
 #include <vector>
@@ -45,13 +46,19 @@ void PtolemyOrbit::VisitCentres(double t, const CentreVisitor& visit) const
     }
 }
 
-void PtolemyOrbit::DrawCircles(platform::DeviceContext& device, double t, int cx, int cy, double scale) const
+void PtolemyOrbit::DrawCircles(platform::DeviceContext& device, double t, int cx, int cy, double scale,
+                               ChainCircles which) const
 {
     using screen_mapping::clampedPixels;
     using screen_mapping::screenX;
     using screen_mapping::screenY;
     const SharedSprites& sprites = sharedSprites();
+    bool deferent = true; // the innermost orb is visited first
     VisitCentres(t, [&](const PtolemyOrbit& orb, ModelPoint, ModelPoint centre) {
+        const bool drawn = which == ChainCircles::All || deferent == (which == ChainCircles::DeferentOnly);
+        deferent = false;
+        if (!drawn)
+            return;
         if (orb.hasEccentric)
             drawMarker(sprites.ecc, device, screenX(cx, centre.x, scale), screenY(cy, centre.y, scale));
         const int radius = clampedPixels(scale * orb.r);
@@ -64,6 +71,17 @@ void PtolemyOrbit::DrawCircles(platform::DeviceContext& device, double t, int cx
             drawMarker(sprites.eq, device, screenX(cx, centre.x + orb.eqx, scale),
                        screenY(cy, centre.y + orb.eqy, scale));
     });
+}
+
+std::uint64_t PtolemyOrbit::DeferentKey() const
+{
+    const PtolemyOrbit* deferent = this;
+    while (deferent->next)
+        deferent = deferent->next.get();
+    std::uint64_t key = platform::hashCombine(0, deferent->r);
+    for (const double offset : { deferent->eccx, deferent->eccy, deferent->eqx, deferent->eqy })
+        key = platform::hashCombine(key, offset);
+    return platform::hashCombine(key, static_cast<std::uint64_t>(deferent->hasEccentric) * 2u + deferent->hasEquant);
 }
 
 void PtolemyOrbit::DrawNames(platform::DeviceContext& device, double t, int cx, int cy, double scale) const

@@ -129,7 +129,8 @@ TEST_F(LayeredFrameTest, TrailGrownBetweenTheLayersLosesNothing)
     universe_.Bodies().Get(0)->SetTrailLength(2000);
     universe_.Unlock();
     universe_.afterKey = [&] { step(7); };
-    expectWholeDrawings(kFormatted | kEarth | kLines | kCircles | kPlanet, [&](int) { step(2); });
+    // (Without circles: a piece completed meanwhile lies over the deferent for that frame.)
+    expectWholeDrawings(kFormatted | kEarth | kLines | kPlanet, [&](int) { step(2); });
 }
 
 TEST_F(LayeredFrameTest, KeptFullTraceMatchesWholeDrawings)
