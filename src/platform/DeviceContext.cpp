@@ -416,9 +416,7 @@ void DeviceContext::stampText(int x, int y, const std::string& text)
     constexpr int kFarOff = 1 << 28;
     if (x < -kFarOff || x > kFarOff || y < -kFarOff || y > kFarOff)
         return;
-    if (!fontKey_)
-        fontKey_ = painter_.font().key().toStdString();
-    const TextStamp& stamp = TextStamp::of(painter_.font(), *fontKey_, text);
+    const TextStamp& stamp = keptText(text);
     if (opaqueText_) {
         painter_.fillRect(QRect(x, y, stamp.advance(), lineHeight()), toQColor(textBackground_));
         touched(x, y, x + stamp.advance() - 1, y + lineHeight() - 1);
@@ -459,7 +457,16 @@ int DeviceContext::lineHeight() const
 
 int DeviceContext::textWidth(const std::string& text) const
 {
+    if (drawsTextItself())
+        return keptText(text).advance();
     return metrics().horizontalAdvance(displayText(text));
+}
+
+const TextStamp& DeviceContext::keptText(const std::string& text) const
+{
+    if (!fontKey_)
+        fontKey_ = painter_.font().key().toStdString();
+    return TextStamp::of(painter_.font(), *fontKey_, text);
 }
 
 // Copies repeat or drop whole pixels, never blend them: a sprite's mask must AND and OR

@@ -28,6 +28,8 @@
 
 namespace platform {
 
+class TextStamp;
+
 struct Pen {
     enum class Style { Solid, Null };
     ColourRef colour = 0;
@@ -137,6 +139,8 @@ private:
     // Text goes straight into the pixels when the target allows it (as thin lines).
     bool drawsTextItself() const;
     void stampText(int x, int y, const std::string& text);
+    // The text's coverage and advance in the painter's font, laid out once per thread.
+    const TextStamp& keptText(const std::string& text) const;
     // Marks the box's tiles, grown by the pen's reach, in the tracker if there is one.
     void touched(int left, int top, int right, int bottom, int reach = 0);
     void touchedByPen(int left, int top, int right, int bottom);
@@ -163,7 +167,7 @@ private:
     bool opaqueText_ = true;
     ColourRef textBackground_ = makeColour(255, 255, 255);
     mutable std::optional<QFontMetrics> metrics_;
-    std::optional<std::string> fontKey_; // the painter's font's key, for cached texts
+    mutable std::optional<std::string> fontKey_; // the painter's font's key, for kept texts
     std::vector<QLine> lines_; // polyline's segments; every polyline of this context reuses the allocation
     DirtyTiles* tiles_ = nullptr;
 };

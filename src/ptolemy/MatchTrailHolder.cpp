@@ -87,6 +87,39 @@ void MatchTrailHolder::CreateMatchPens(platform::DeviceContext&)
     pensCreated_ = true;
 }
 
+bool MatchTrailHolder::MatchTimeSpan(double& first, double& last) const
+{
+    if (!matchTrail_)
+        return false;
+    ObservationTrail& trail = *matchTrail_;
+    trail.Lock();
+    if (timeSpan_.revision != trail.revision()) {
+        timeSpan_ = TimeSpan{trail.revision(), trail.count() > 0, 0, 0};
+        for (std::int32_t i = 0; i < trail.count(); ++i) {
+            const double t = trail.storage()[(trail.start() + i) % trail.capacity()].t;
+            timeSpan_.first = i == 0 ? t : std::min(timeSpan_.first, t);
+            timeSpan_.last = i == 0 ? t : std::max(timeSpan_.last, t);
+        }
+    }
+    trail.Unlock();
+    first = timeSpan_.first;
+    last = timeSpan_.last;
+    return timeSpan_.any;
+}
+
+std::int32_t MatchTrailHolder::ObservationsBefore(double t) const
+{
+    if (!matchTrail_)
+        return 0;
+    ObservationTrail& trail = *matchTrail_;
+    trail.Lock();
+    std::int32_t before = 0;
+    for (std::int32_t i = 0; i < trail.count(); ++i)
+        before += trail.storage()[(trail.start() + i) % trail.capacity()].t < t ? 1 : 0;
+    trail.Unlock();
+    return before;
+}
+
 std::uint64_t MatchTrailHolder::MatchMarkersKey(double now) const
 {
     if (!matchTrail_ || matchTrail_->count() == 0)
@@ -96,7 +129,7 @@ std::uint64_t MatchTrailHolder::MatchMarkersKey(double now) const
     std::uint64_t key = trail.revision();
     std::int32_t currentSlot = -1;
     for (std::int32_t i = 0; i < trail.count(); ++i) {
-        const double t = trail.logical(i).t;
+        const double t = trail.storage()[(trail.start() + i) % trail.capacity()].t;
         if (currentSlot < 0 && t > now - kCurrentWindow && t <= now + kCurrentWindow)
             currentSlot = i;
         key = platform::hashCombine(key, std::uint64_t{t > now - kCurrentWindow});

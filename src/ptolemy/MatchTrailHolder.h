@@ -36,6 +36,11 @@ public:
     std::uint64_t MatchMarkersKey(double now) const;
     // The largest distance of a trail point from the origin, plus 5; 0 without a trail.
     virtual double MatchExtent() const;
+    // The span of time of the trail's observations; false without any. Measured again only
+    // when the trail changed.
+    bool MatchTimeSpan(double& first, double& last) const;
+    // How many observations lie before time t.
+    std::int32_t ObservationsBefore(double t) const;
 
     const ObservationTrail* matchTrail() const { return matchTrail_.get(); }
     const std::string& matchPath() const { return matchPath_; }
@@ -46,7 +51,15 @@ protected:
     std::string matchPath_;
 
 private:
+    struct TimeSpan {
+        std::uint64_t revision = 0; // the trail's revision measured; 0: none yet
+        bool any = false;
+        double first = 0;
+        double last = 0;
+    };
+
     bool pensCreated_ = false;
+    mutable TimeSpan timeSpan_;
     platform::Pen futurePen_, currentPen_, pastPen_;
     platform::Brush futureBrush_, currentBrush_, pastBrush_;
 };

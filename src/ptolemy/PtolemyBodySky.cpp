@@ -23,9 +23,7 @@ std::uint64_t PtolemyBody::SkyObservationsKey(std::int32_t flags, double t)
     if (!visible_ || !(EffectiveFlags(flags) & ptolemy_flags::kMatch) || !matchTrail_)
         return 0;
     // The strip colours a point by whether its time is before t.
-    std::uint64_t past = 0;
-    for (std::int32_t i = 0; i < matchTrail_->count(); ++i)
-        past += matchTrail_->logical(i).t < t ? 1 : 0;
+    const auto past = static_cast<std::uint64_t>(ObservationsBefore(t));
     return platform::hashCombine(platform::hashCombine(matchTrail_->revision(), past),
                                  static_cast<std::uint64_t>(static_cast<std::uint32_t>(EffectiveFlags(flags))))
         | 1u;
@@ -34,15 +32,7 @@ std::uint64_t PtolemyBody::SkyObservationsKey(std::int32_t flags, double t)
 bool PtolemyBody::MatchedTimeSpan(double& first, double& last)
 {
     UniverseLock lock(owner_);
-    if (!matchTrail_ || matchTrail_->count() == 0)
-        return false;
-    first = last = matchTrail_->logical(0).t;
-    for (std::int32_t i = 1; i < matchTrail_->count(); ++i) {
-        const double t = matchTrail_->logical(i).t;
-        first = std::min(first, t);
-        last = std::max(last, t);
-    }
-    return true;
+    return MatchTimeSpan(first, last);
 }
 
 double PtolemyBody::OldestTrailTime(double t)
