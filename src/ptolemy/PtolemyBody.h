@@ -221,8 +221,9 @@ private:
     // The whole trail in bands of the universe's animation pens.
     void DrawBandedTraceLines(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
                               std::int32_t cy, double scale);
+    // The dots of the records at logical positions first ... end - 1.
     void DrawTraceDots(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
-                       std::int32_t cy, double scale, bool drag);
+                       std::int32_t cy, double scale, bool drag, std::int32_t first, std::int32_t end);
     // True when the planet at `planet` lies within 5 % of the view's half-sizes of
     // the observation `observed`, each axis by itself.
     static bool IsMatched(ModelPoint planet, ModelPoint observed, std::int32_t cx, std::int32_t cy, double scale);

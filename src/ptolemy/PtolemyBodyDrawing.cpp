@@ -8,6 +8,7 @@
 #include "drawing/ScreenMapping.h"
 #include "ptolemy/UniverseLocks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -147,7 +148,8 @@ bool PtolemyBody::TraceStays(std::int32_t effectiveFlags)
 bool PtolemyBody::TrailPiecesStay(std::int32_t effectiveFlags)
 {
     using namespace ptolemy_flags;
-    return (effectiveFlags & kLines) && !(effectiveFlags & (kFullTrace | kAnimated | kMatch));
+    const bool keptDots = (effectiveFlags & kDots) && !(effectiveFlags & kDrag);
+    return ((effectiveFlags & kLines) || keptDots) && !(effectiveFlags & (kFullTrace | kAnimated | kMatch));
 }
 
 // Not under a match trail either, for the same reason.
@@ -217,15 +219,26 @@ void PtolemyBody::DrawTrace(const ObservationTrail& trail, platform::DeviceConte
     // One consistent walk: the trail's own lock keeps a tick from moving it meanwhile.
     ObservationTrail& walked = const_cast<ObservationTrail&>(trail);
     walked.Lock();
-    if ((flags & kLines) && animated && owner_) {
+    const bool banded = (flags & kLines) && animated && owner_;
+    if (banded)
         DrawBandedTraceLines(trail, device, cx, cy, scale);
-    } else if (flags & kLines) {
+    // Dotted every few records of the storage, a piece's dots stay with it; dragged ones
+    // (every few records from the oldest) move along the trail with every record appended.
+    const bool draggedDots = (flags & kDots) && (flags & kDrag);
+    const bool piecesDots = (flags & kDots) && !draggedDots;
+    if ((flags & kLines) && !banded) {
         TrailPieces::forEach(trail, part, pieces, [&](std::int32_t first, std::int32_t last) {
             DrawTracePiece(trail, device, cx, cy, scale, first, last);
         });
     }
-    if ((flags & kDots) && part != TrailPart::Kept)
-        DrawTraceDots(trail, device, cx, cy, scale, (flags & kDrag) != 0);
+    if (piecesDots) {
+        TrailPieces::forEach(trail, part, pieces, [&](std::int32_t first, std::int32_t last) {
+            DrawTraceDots(trail, device, cx, cy, scale, false, first,
+                          TrailPieces::endsAtCut(trail, first, last) ? last : last + 1);
+        });
+    }
+    if (draggedDots && part != TrailPart::Kept)
+        DrawTraceDots(trail, device, cx, cy, scale, true, 0, trail.count());
     walked.Unlock();
 }
 
@@ -311,7 +324,7 @@ void PtolemyBody::DrawBandedTraceLines(const ObservationTrail& trail, platform::
 }
 
 void PtolemyBody::DrawTraceDots(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
-                                std::int32_t cy, double scale, bool drag)
+                                std::int32_t cy, double scale, bool drag, std::int32_t first, std::int32_t end)
 {
     using screen_mapping::screenX;
     using screen_mapping::screenY;
@@ -322,7 +335,7 @@ void PtolemyBody::DrawTraceDots(const ObservationTrail& trail, platform::DeviceC
         return;
     const Sprite& dot = sharedSprites().obs;
     const bool dotLoaded = SUCCEEDED(dot.isValid());
-    for (std::int32_t k = 0; k < count; ++k) {
+    for (std::int32_t k = std::max(first, 0); k < std::min(end, count); ++k) {
         const std::int32_t j = (start + k) % capacity;
         const bool shown = drag ? (k + 1) % dotInterval_ == 0 : j % dotInterval_ == 0;
         if (!shown)

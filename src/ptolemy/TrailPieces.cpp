@@ -45,12 +45,12 @@ void TrailPieces::forEach(const ObservationTrail& trail, TrailPart part, const K
 {
     const std::int64_t oldest = trail.firstSequence();
     const std::int64_t newest = oldest + trail.count() - 1;
-    if (newest <= oldest)
+    if (newest < oldest)
         return;
     const std::uint64_t epoch = trail.appendEpoch();
     const KeptTrailPieces whole = keptOf(trail);
     const auto show = [&](std::int64_t pieceStart, std::int64_t from, std::int64_t to) {
-        if (to > from && isShown(part, isKept(kept, epoch, pieceStart)))
+        if (to >= from && isShown(part, isKept(kept, epoch, pieceStart)))
             draw(static_cast<std::int32_t>(from - oldest), static_cast<std::int32_t>(to - oldest));
     };
     for (std::int64_t start = whole.first; start < whole.end; start += kRecords)
@@ -61,4 +61,9 @@ void TrailPieces::forEach(const ObservationTrail& trail, TrailPart part, const K
     const std::int64_t newestPiece = std::max(whole.end, oldestPiece + kRecords);
     if (newestPiece <= newest)
         show(newestPiece, newestPiece, newest);
+}
+
+bool TrailPieces::endsAtCut(const ObservationTrail& trail, std::int32_t first, std::int32_t last)
+{
+    return last > first && (trail.firstSequence() + last) % kRecords == 0;
 }

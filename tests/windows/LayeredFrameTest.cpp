@@ -121,6 +121,13 @@ TEST_F(LayeredFrameTest, MovingTrailCirclesPlanetAndNamesMatchWholeDrawings)
     expectWholeDrawings(kFormatted | kEarth | kLines | kCircles | kPlanet | kLabels, [&](int) { step(3); });
 }
 
+// Dots every few records stay with their piece; dragged dots move along the trail.
+TEST_F(LayeredFrameTest, RunningTrailDotsMatchWholeDrawings)
+{
+    expectWholeDrawings(kFormatted | kLines | kDots | kCircles | kPlanet, [&](int) { step(3); });
+    expectWholeDrawings(kFormatted | kDots | kDrag | kCircles, [&](int) { step(4); });
+}
+
 // A trail that grows while the frame is made: a piece completed after the still layer was
 // fixed is drawn with the moving layer, not lost between the two.
 TEST_F(LayeredFrameTest, TrailGrownBetweenTheLayersLosesNothing)
