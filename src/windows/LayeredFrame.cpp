@@ -28,12 +28,20 @@ QRegion LayeredFrame::render(QImage& buffer, int width, int height, ImageSource&
                              const BackgroundPainter& paintBackground, const QFont& font)
 {
     const std::uint64_t key = source.StillLayerKey(width, height, drawRequest);
-    const bool stillCurrent = stillValid_ && key == stillKey_ && drawRequest == drawRequest_ && width == width_
-        && height == height_ && still_.size() == buffer.size();
-    if (stillCurrent)
+    // The buffer holds the previous frame of this size: a new still picture need only go
+    // where it differs from that frame.
+    const bool sameArea = stillValid_ && width == width_ && height == height_ && still_.size() == buffer.size()
+        && still_.format() == buffer.format();
+    const bool stillCurrent = sameArea && key == stillKey_ && drawRequest == drawRequest_;
+    if (stillCurrent) {
         restoreMovedTiles(buffer);
-    else
+    } else {
         redrawStill(buffer, width, height, source, drawRequest, paintBackground, font);
+        if (sameArea)
+            takeChangedTiles(buffer);
+        else
+            std::memcpy(buffer.bits(), still_.constBits(), static_cast<std::size_t>(buffer.sizeInBytes()));
+    }
     stillKey_ = key;
     movedNow_.reset(width, height);
     {
@@ -45,11 +53,37 @@ QRegion LayeredFrame::render(QImage& buffer, int width, int height, ImageSource&
     if (stillCurrent) {
         movedBefore_.add(movedNow_);
         changed = movedBefore_.region();
+    } else if (sameArea) {
+        stillChanged_.add(movedNow_);
+        changed = stillChanged_.region();
     } else {
         changed = QRegion(0, 0, width, height);
     }
     std::swap(movedBefore_, movedNow_);
     return changed;
+}
+
+// Copies the still picture's tiles that differ from the buffer's (the previous frame,
+// moving parts included) and notes them.
+void LayeredFrame::takeChangedTiles(QImage& buffer)
+{
+    constexpr int kTile = platform::DirtyTiles::kTileSize;
+    stillChanged_.reset(width_, height_);
+    const auto bytesPerPixel = static_cast<std::size_t>(buffer.depth() / 8);
+    for (int top = 0; top < height_; top += kTile) {
+        for (int left = 0; left < width_; left += kTile) {
+            const QRect tile = QRect(left, top, kTile, kTile) & QRect(0, 0, width_, height_);
+            const std::size_t offset = static_cast<std::size_t>(left) * bytesPerPixel;
+            const std::size_t rowBytes = static_cast<std::size_t>(tile.width()) * bytesPerPixel;
+            bool differs = false;
+            for (int y = tile.top(); y <= tile.bottom() && !differs; ++y)
+                differs = std::memcmp(buffer.constScanLine(y) + offset, still_.constScanLine(y) + offset, rowBytes) != 0;
+            if (!differs)
+                continue;
+            copyRows(buffer, still_, tile);
+            stillChanged_.markRect(tile.left(), tile.top(), tile.right() + 1, tile.bottom() + 1);
+        }
+    }
 }
 
 void LayeredFrame::redrawStill(QImage& buffer, int width, int height, ImageSource& source, std::int32_t drawRequest,
@@ -65,7 +99,6 @@ void LayeredFrame::redrawStill(QImage& buffer, int width, int height, ImageSourc
         paintBackground(context, width, height);
         source.DrawStillLayer(context, width, height, drawRequest);
     }
-    std::memcpy(buffer.bits(), still_.constBits(), static_cast<std::size_t>(buffer.sizeInBytes()));
     stillValid_ = true;
     drawRequest_ = drawRequest;
     width_ = width;

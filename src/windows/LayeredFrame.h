@@ -6,7 +6,9 @@
 // or the draw request changes. Each frame puts back, from the still picture, only the
 // tiles that the previous frame's moving layer drew on, then draws the moving layer
 // again, noting the tiles it draws on. What changed on screen is the union of the two
-// frames' tiles, so the window copies and shows only those.
+// frames' tiles, so the window copies and shows only those. A new still picture goes
+// into the buffer only where it differs from the previous frame, so that a small change
+// to it (an observation passed, a piece of trail completed) shows as a small change.
 //
 // The result is the picture that the background and the source's Draw make together,
 // provided the background covers the whole area (else what lies outside it would have
@@ -39,11 +41,13 @@ public:
     void reset();
 
 private:
-    // The still picture again, whole, into the buffer.
+    // The still picture again, whole.
     void redrawStill(QImage& buffer, int width, int height, ImageSource& source, std::int32_t drawRequest,
                      const BackgroundPainter& paintBackground, const QFont& font);
     // The tiles of the previous frame's moving layer, from the still picture.
     void restoreMovedTiles(QImage& buffer) const;
+    // Where a new still picture differs from the previous frame, into the buffer.
+    void takeChangedTiles(QImage& buffer);
 
     QImage still_;
     bool stillValid_ = false;
@@ -53,4 +57,5 @@ private:
     int height_ = 0;
     platform::DirtyTiles movedBefore_; // the tiles the previous frame's moving layer drew on
     platform::DirtyTiles movedNow_;
+    platform::DirtyTiles stillChanged_; // the tiles a new still picture changed
 };

@@ -5,8 +5,12 @@
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
 
+#include <QBackingStore>
+#include <QPaintEngine>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <cstring>
 
 namespace {
 
@@ -92,10 +96,10 @@ void ObserverWindow::paintEvent(QPaintEvent* event)
             QPainter painter(this);
             // Until the first render into a new buffer the window shows its class background
             // (white), as the window system's own paint would, never the unrendered buffer.
-            if (own->bufferDrawn)
-                copyToScreen(painter, own->backBuffer, event->region());
-            else
+            if (!own->bufferDrawn)
                 painter.fillRect(rect(), Qt::white);
+            else if (!copyIntoBackingStore(painter, own->backBuffer, event->region()))
+                copyToScreen(painter, own->backBuffer, event->region());
         }
     }
     if (!renderedSinceLastCopy_)
@@ -114,6 +118,37 @@ void ObserverWindow::copyToScreen(QPainter& painter, const QImage& buffer, const
         const QRectF pixels(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio);
         painter.drawImage(QRectF(area), buffer, pixels);
     }
+}
+
+// The window's picture in the top-level window's backing store, where the painter would
+// draw it: plain rows copied straight in when both are 32-bit pixels at their own size
+// (an opaque 32-bit pixel is the same word premultiplied or not).
+// The paint event's region is what the painter is clipped to (it leaves out what
+// overlapping windows cover), so the copy touches nothing else. A painter drawing
+// elsewhere (the window grabbed into a picture) is left to draw.
+bool ObserverWindow::copyIntoBackingStore(QPainter& painter, const QImage& buffer, const QRegion& region)
+{
+    QBackingStore* const store = backingStore();
+    QPaintDevice* const device = store ? store->paintDevice() : nullptr;
+    auto* const image = dynamic_cast<QImage*>(device);
+    if (!image || painter.paintEngine() == nullptr || painter.paintEngine()->paintDevice() != device || buffer.format() != QImage::Format_RGB32
+        || (image->format() != QImage::Format_RGB32 && image->format() != QImage::Format_ARGB32_Premultiplied)
+        || image->devicePixelRatio() != 1.0 || buffer.devicePixelRatio() != 1.0)
+        return false;
+    const QPoint offset = mapTo(window(), QPoint(0, 0));
+    const QRect bufferArea = buffer.rect();
+    const QRect imageArea = image->rect().translated(-offset);
+    uchar* const imageBits = image->bits();
+    for (const QRect& area : region) {
+        const QRect copied = area & bufferArea & imageArea;
+        if (copied.isEmpty())
+            continue;
+        const auto rowBytes = static_cast<std::size_t>(copied.width()) * 4;
+        for (int y = copied.top(); y <= copied.bottom(); ++y)
+            std::memcpy(imageBits + (y + offset.y()) * image->bytesPerLine() + (copied.left() + offset.x()) * 4,
+                        buffer.constScanLine(y) + copied.left() * 4, rowBytes);
+    }
+    return true;
 }
 
 void ObserverWindow::mousePressEvent(QMouseEvent* event)

@@ -40,6 +40,8 @@ private:
     void paintIfChanged();
     WindowRecord* record() const;
     static void copyToScreen(QPainter& painter, const QImage& buffer, const QRegion& region);
+    // Copies without a painter when the backing store allows it; false leaves it to copyToScreen.
+    bool copyIntoBackingStore(QPainter& painter, const QImage& buffer, const QRegion& region);
 
     QTimer refreshTimer_;
     QTimer redrawTimer_;
