@@ -87,37 +87,43 @@ void MatchTrailHolder::CreateMatchPens(platform::DeviceContext&)
     pensCreated_ = true;
 }
 
+const MatchTrailHolder::Times& MatchTrailHolder::SortedTimes() const
+{
+    ObservationTrail& trail = *matchTrail_;
+    trail.Lock();
+    if (times_.revision != trail.revision()) {
+        times_.revision = trail.revision();
+        times_.sorted.clear();
+        // A time that is not a number is before and after nothing (and would break the order).
+        for (std::int32_t i = 0; i < trail.count(); ++i) {
+            const double t = trail.storage()[(trail.start() + i) % trail.capacity()].t;
+            if (!std::isnan(t))
+                times_.sorted.push_back(t);
+        }
+        std::sort(times_.sorted.begin(), times_.sorted.end());
+    }
+    trail.Unlock();
+    return times_;
+}
+
 bool MatchTrailHolder::MatchTimeSpan(double& first, double& last) const
 {
     if (!matchTrail_)
         return false;
-    ObservationTrail& trail = *matchTrail_;
-    trail.Lock();
-    if (timeSpan_.revision != trail.revision()) {
-        timeSpan_ = TimeSpan{trail.revision(), trail.count() > 0, 0, 0};
-        for (std::int32_t i = 0; i < trail.count(); ++i) {
-            const double t = trail.storage()[(trail.start() + i) % trail.capacity()].t;
-            timeSpan_.first = i == 0 ? t : std::min(timeSpan_.first, t);
-            timeSpan_.last = i == 0 ? t : std::max(timeSpan_.last, t);
-        }
-    }
-    trail.Unlock();
-    first = timeSpan_.first;
-    last = timeSpan_.last;
-    return timeSpan_.any;
+    const std::vector<double>& sorted = SortedTimes().sorted;
+    if (sorted.empty())
+        return false;
+    first = sorted.front();
+    last = sorted.back();
+    return true;
 }
 
 std::int32_t MatchTrailHolder::ObservationsBefore(double t) const
 {
     if (!matchTrail_)
         return 0;
-    ObservationTrail& trail = *matchTrail_;
-    trail.Lock();
-    std::int32_t before = 0;
-    for (std::int32_t i = 0; i < trail.count(); ++i)
-        before += trail.storage()[(trail.start() + i) % trail.capacity()].t < t ? 1 : 0;
-    trail.Unlock();
-    return before;
+    const std::vector<double>& sorted = SortedTimes().sorted;
+    return static_cast<std::int32_t>(std::lower_bound(sorted.begin(), sorted.end(), t) - sorted.begin());
 }
 
 std::uint64_t MatchTrailHolder::MatchMarkersKey(double now) const

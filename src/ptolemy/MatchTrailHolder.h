@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class MatchTrailHolder {
 public:
@@ -51,15 +52,15 @@ protected:
     std::string matchPath_;
 
 private:
-    struct TimeSpan {
-        std::uint64_t revision = 0; // the trail's revision measured; 0: none yet
-        bool any = false;
-        double first = 0;
-        double last = 0;
+    // The observations' times in order, for the trail's revision (0: none yet).
+    struct Times {
+        std::uint64_t revision = 0;
+        std::vector<double> sorted;
     };
+    const Times& SortedTimes() const;
 
     bool pensCreated_ = false;
-    mutable TimeSpan timeSpan_;
+    mutable Times times_;
     platform::Pen futurePen_, currentPen_, pastPen_;
     platform::Brush futureBrush_, currentBrush_, pastBrush_;
 };

@@ -3,6 +3,7 @@
 #include "imagesource/ImageSource.h"
 #include "platform/DeviceContext.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -64,13 +65,21 @@ QRegion LayeredFrame::render(QImage& buffer, int width, int height, ImageSource&
 }
 
 // Copies the still picture's tiles that differ from the buffer's (the previous frame,
-// moving parts included) and notes them.
+// moving parts included) and notes them. Bands of tile rows that are the same all across
+// (most of them, when little changed) are passed over with one comparison a row.
 void LayeredFrame::takeChangedTiles(QImage& buffer)
 {
     constexpr int kTile = platform::DirtyTiles::kTileSize;
     stillChanged_.reset(width_, height_);
     const auto bytesPerPixel = static_cast<std::size_t>(buffer.depth() / 8);
+    const std::size_t bandBytes = static_cast<std::size_t>(width_) * bytesPerPixel;
     for (int top = 0; top < height_; top += kTile) {
+        const int bottom = std::min(top + kTile, height_) - 1;
+        bool bandDiffers = false;
+        for (int y = top; y <= bottom && !bandDiffers; ++y)
+            bandDiffers = std::memcmp(buffer.constScanLine(y), still_.constScanLine(y), bandBytes) != 0;
+        if (!bandDiffers)
+            continue;
         for (int left = 0; left < width_; left += kTile) {
             const QRect tile = QRect(left, top, kTile, kTile) & QRect(0, 0, width_, height_);
             const std::size_t offset = static_cast<std::size_t>(left) * bytesPerPixel;
