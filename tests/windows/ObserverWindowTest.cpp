@@ -7,9 +7,12 @@
 #include "windows/WindowFactory.h"
 #include "windows/WindowTestSupport.h"
 
+#include <QBackingStore>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPointer>
+
+#include <QBackingStore>
 
 #include <gtest/gtest.h>
 
@@ -146,6 +149,24 @@ TEST_F(ObserverWindowTest, TheBackBufferIsCopiedToTheScreen)
     EXPECT_EQ(platform::fromQColor(shown.pixelColor(left + 2, top + 2)), RecordingImageSource::kMarkColour);
     EXPECT_EQ(platform::fromQColor(shown.pixelColor(left + 60, top + 60)), kWhite);
     EXPECT_EQ(record->window()->geometry(), QRect(left, top, TestHost::kWidth / 2, TestHost::kHeight / 2));
+}
+
+// A paint copies the picture straight into the top-level window's backing store, at the
+// window's own place in it.
+TEST_F(ObserverWindowTest, APaintPutsTheBackBufferAtTheWindowsPlaceInTheBackingStore)
+{
+    host_.widget()->show();
+    WindowRecord* const record = createPainted(observerSpec(&source_, 0, { 0.5, 0.5, 1, 1 }));
+    QWidget* const window = record->window();
+    window->repaint();
+    auto* const stored = dynamic_cast<QImage*>(window->backingStore()->paintDevice());
+    ASSERT_NE(stored, nullptr);
+    const QPoint corner = window->mapTo(window->window(), QPoint(0, 0));
+    ASSERT_NE(corner, QPoint(0, 0));
+    for (int y = 0; y < window->height(); y += 7)
+        for (int x = 0; x < window->width(); x += 7)
+            ASSERT_EQ(stored->pixel(corner + QPoint(x, y)) & 0xffffffu, record->backBuffer.pixel(x, y) & 0xffffffu)
+                << x << "," << y;
 }
 
 TEST_F(ObserverWindowTest, ABackgroundBitmapIsDrawnBeforeTheSource)
