@@ -60,14 +60,24 @@ DeviceContext::DeviceContext(QImage& target, Rendering rendering, const QFont* f
     , rendering_(rendering)
     , width_(logicalExtent(target.width(), target.devicePixelRatio()))
     , height_(logicalExtent(target.height(), target.devicePixelRatio()))
-    , painter_(&target)
+    , font_(font ? *font : defaultFont(rendering))
 {
-    const bool smooth = rendering == Rendering::Smooth;
-    painter_.setRenderHint(QPainter::Antialiasing, smooth);
-    painter_.setRenderHint(QPainter::TextAntialiasing, smooth);
-    painter_.setFont(font ? *font : defaultFont(rendering));
+}
+
+// The painter starts on the first drawing that needs it: a frame drawn wholly by the
+// context's own paths (lines, outlines, discs, text, copies) never starts one.
+QPainter& DeviceContext::painter()
+{
+    if (painter_)
+        return *painter_;
+    painter_.emplace(&target_);
+    const bool smooth = rendering_ == Rendering::Smooth;
+    painter_->setRenderHint(QPainter::Antialiasing, smooth);
+    painter_->setRenderHint(QPainter::TextAntialiasing, smooth);
+    painter_->setFont(font_);
     applyPen();
     applyBrush();
+    return *painter_;
 }
 
 template <typename Draw> void DeviceContext::strokeThroughPixelCentres(Draw draw)
@@ -76,9 +86,9 @@ template <typename Draw> void DeviceContext::strokeThroughPixelCentres(Draw draw
         return draw();
     // A GDI line covers the pixels from its start to its end; an antialiased line drawn
     // on the pixel grid would fall between two rows and show both half grey.
-    painter_.translate(0.5, 0.5);
+    painter().translate(0.5, 0.5);
     draw();
-    painter_.translate(-0.5, -0.5);
+    painter().translate(-0.5, -0.5);
 }
 
 QPoint DeviceContext::devicePixel(int x, int y) const
@@ -111,8 +121,10 @@ Brush DeviceContext::selectBrush(const Brush& brush)
 
 void DeviceContext::applyPen()
 {
+    if (!painter_)
+        return;
     if (pen_.style == Pen::Style::Null) {
-        painter_.setPen(Qt::NoPen);
+        painter_->setPen(Qt::NoPen);
         return;
     }
     QPen qpen(toQColor(pen_.colour));
@@ -122,15 +134,17 @@ void DeviceContext::applyPen()
     const bool scaled = target_.devicePixelRatio() > 1.25;
     const int thinnest = rendering_ == Rendering::Smooth && scaled ? 1 : 0;
     qpen.setWidth(pen_.width <= 1 ? thinnest : pen_.width);
-    painter_.setPen(qpen);
+    painter_->setPen(qpen);
 }
 
 void DeviceContext::applyBrush()
 {
+    if (!painter_)
+        return;
     if (brush_.hollow)
-        painter_.setBrush(Qt::NoBrush);
+        painter_->setBrush(Qt::NoBrush);
     else
-        painter_.setBrush(QBrush(toQColor(brush_.colour)));
+        painter_->setBrush(QBrush(toQColor(brush_.colour)));
 }
 
 void DeviceContext::moveTo(int x, int y)
@@ -175,7 +189,7 @@ void DeviceContext::lineTo(int x, int y)
     if (pen_.style != Pen::Style::Null && drawsThinLinesItself()) {
         SmoothRaster(target_, toQColor(pen_.colour).rgb(), tiles_).line(currentX_, currentY_, x, y);
     } else if (pen_.style != Pen::Style::Null) {
-        strokeThroughPixelCentres([&] { painter_.drawLine(currentX_, currentY_, x, y); });
+        strokeThroughPixelCentres([&] { painter().drawLine(currentX_, currentY_, x, y); });
         touchedByPen(currentX_, currentY_, x, y);
     }
     currentX_ = x;
@@ -201,7 +215,7 @@ void DeviceContext::polyline(const Point* points, std::size_t count)
             for (const QLine& line : lines_)
                 raster.line(line.x1(), line.y1(), line.x2(), line.y2());
         } else {
-            strokeThroughPixelCentres([&] { painter_.drawLines(lines_.data(), static_cast<int>(lines_.size())); });
+            strokeThroughPixelCentres([&] { painter().drawLines(lines_.data(), static_cast<int>(lines_.size())); });
             for (const QLine& line : lines_)
                 touchedByPen(line.x1(), line.y1(), line.x2(), line.y2());
         }
@@ -241,7 +255,7 @@ void DeviceContext::ellipse(int left, int top, int right, int bottom)
         return;
     if (stampDiscItself(left, top, right, bottom))
         return;
-    strokeThroughPixelCentres([&] { painter_.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1)); });
+    strokeThroughPixelCentres([&] { painter().drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1)); });
     touchedByPen(left, top, right, bottom);
 }
 
@@ -329,9 +343,9 @@ void DeviceContext::rectangle(int left, int top, int right, int bottom)
         return;
     const QRect box(left, top, right - left - 1, bottom - top - 1);
     if (pen_.style == Pen::Style::Null)
-        painter_.drawRect(box);
+        painter().drawRect(box);
     else
-        strokeThroughPixelCentres([&] { painter_.drawRect(box); });
+        strokeThroughPixelCentres([&] { painter().drawRect(box); });
     touchedByPen(left, top, right, bottom);
 }
 
@@ -345,8 +359,8 @@ void DeviceContext::arc(int left, int top, int right, int bottom, int xStart, in
             return;
         touchedByPen(left, top, right, bottom);
         // An outline only; the selected brush comes back at once (cheaper than saving the painter).
-        painter_.setBrush(Qt::NoBrush);
-        strokeThroughPixelCentres([&] { painter_.drawEllipse(box); });
+        painter().setBrush(Qt::NoBrush);
+        strokeThroughPixelCentres([&] { painter().drawEllipse(box); });
         applyBrush();
         return;
     }
@@ -360,7 +374,7 @@ void DeviceContext::arc(int left, int top, int right, int bottom, int xStart, in
     if (span <= 0)
         span += 360.0;
     strokeThroughPixelCentres([&] {
-        painter_.drawArc(box, static_cast<int>(std::lround(startAngle * 16)), static_cast<int>(std::lround(span * 16)));
+        painter().drawArc(box, static_cast<int>(std::lround(startAngle * 16)), static_cast<int>(std::lround(span * 16)));
     });
 }
 
@@ -368,14 +382,14 @@ void DeviceContext::fillRect(int left, int top, int right, int bottom, ColourRef
 {
     if (right <= left || bottom <= top)
         return;
-    painter_.fillRect(QRect(left, top, right - left, bottom - top), toQColor(colour));
+    painter().fillRect(QRect(left, top, right - left, bottom - top), toQColor(colour));
     touched(left, top, right - 1, bottom - 1);
 }
 
 void DeviceContext::setPixel(int x, int y, ColourRef colour)
 {
     if (x >= 0 && y >= 0 && x < width_ && y < height_) {
-        painter_.fillRect(QRect(x, y, 1, 1), toQColor(colour));
+        painter().fillRect(QRect(x, y, 1, 1), toQColor(colour));
         touched(x, y, x, y);
     }
 }
@@ -395,11 +409,11 @@ void DeviceContext::textOut(int x, int y, const std::string& text)
     const QString qtext = displayText(text);
     const int advance = metrics().horizontalAdvance(qtext);
     if (opaqueText_)
-        painter_.fillRect(QRect(x, y, advance, lineHeight()), toQColor(textBackground_));
+        painter().fillRect(QRect(x, y, advance, lineHeight()), toQColor(textBackground_));
     // Glyphs may reach a little beyond their advance and line (italics, descenders).
     touched(x, y, x + advance, y + lineHeight(), metrics().height() / 2 + 2);
-    painter_.setPen(toQColor(textColour_));
-    painter_.drawText(x, y + metrics().ascent(), qtext);
+    painter().setPen(toQColor(textColour_));
+    painter().drawText(x, y + metrics().ascent(), qtext);
     applyPen();
 }
 
@@ -418,7 +432,7 @@ void DeviceContext::stampText(int x, int y, const std::string& text)
         return;
     const TextStamp& stamp = keptText(text);
     if (opaqueText_) {
-        painter_.fillRect(QRect(x, y, stamp.advance(), lineHeight()), toQColor(textBackground_));
+        painter().fillRect(QRect(x, y, stamp.advance(), lineHeight()), toQColor(textBackground_));
         touched(x, y, x + stamp.advance() - 1, y + lineHeight() - 1);
     }
     const QImage& coverage = stamp.coverage();
@@ -446,7 +460,7 @@ void DeviceContext::setTextBackground(bool opaque, ColourRef colour)
 const QFontMetrics& DeviceContext::metrics() const
 {
     if (!metrics_)
-        metrics_.emplace(painter_.font());
+        metrics_.emplace(font_);
     return *metrics_;
 }
 
@@ -465,8 +479,8 @@ int DeviceContext::textWidth(const std::string& text) const
 const TextStamp& DeviceContext::keptText(const std::string& text) const
 {
     if (!fontKey_)
-        fontKey_ = painter_.font().key().toStdString();
-    return TextStamp::of(painter_.font(), *fontKey_, text);
+        fontKey_ = font_.key().toStdString();
+    return TextStamp::of(font_, *fontKey_, text);
 }
 
 // Copies repeat or drop whole pixels, never blend them: a sprite's mask must AND and OR
@@ -474,28 +488,28 @@ const TextStamp& DeviceContext::keptText(const std::string& text) const
 void DeviceContext::setRasterOp(RasterOp op)
 {
     if (rendering_ == Rendering::Smooth)
-        painter_.setRenderHint(QPainter::Antialiasing, false);
+        painter().setRenderHint(QPainter::Antialiasing, false);
     setCompositionFor(op);
 }
 
 void DeviceContext::restoreAfterCopy()
 {
-    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter().setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (rendering_ == Rendering::Smooth)
-        painter_.setRenderHint(QPainter::Antialiasing, true);
+        painter().setRenderHint(QPainter::Antialiasing, true);
 }
 
 void DeviceContext::setCompositionFor(RasterOp op)
 {
     switch (op) {
     case RasterOp::SourceCopy:
-        painter_.setCompositionMode(QPainter::CompositionMode_Source);
+        painter().setCompositionMode(QPainter::CompositionMode_Source);
         break;
     case RasterOp::SourceAnd:
-        painter_.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+        painter().setCompositionMode(QPainter::RasterOp_SourceAndDestination);
         break;
     case RasterOp::SourcePaint:
-        painter_.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+        painter().setCompositionMode(QPainter::RasterOp_SourceOrDestination);
         break;
     }
 }
@@ -507,7 +521,7 @@ void DeviceContext::bitBlt(int x, int y, int w, int h, const QImage& source, int
     if (copyPixelsItself(x, y, w, h, source, sx, sy, op))
         return;
     setRasterOp(op);
-    painter_.drawImage(QPoint(x, y), source, QRect(sx, sy, w, h));
+    painter().drawImage(QPoint(x, y), source, QRect(sx, sy, w, h));
     restoreAfterCopy();
     touched(x, y, x + w - 1, y + h - 1);
 }
@@ -578,7 +592,7 @@ void DeviceContext::stretchBlt(int x, int y, int w, int h, const QImage& source,
         return;
     }
     setRasterOp(op);
-    painter_.drawImage(QRect(x, y, w, h), source, QRect(sx, sy, sw, sh));
+    painter().drawImage(QRect(x, y, w, h), source, QRect(sx, sy, sw, sh));
     restoreAfterCopy();
     touched(x, y, x + w - 1, y + h - 1);
 }

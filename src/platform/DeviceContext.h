@@ -119,6 +119,8 @@ public:
     static QFont defaultFont(Rendering rendering = Rendering::Exact);
 
 private:
+    QPainter& painter();
+    // Give the painter, once started, the selected pen and brush.
     void applyPen();
     void applyBrush();
     void setRasterOp(RasterOp op);
@@ -158,7 +160,8 @@ private:
     Rendering rendering_;
     int width_;
     int height_;
-    QPainter painter_;
+    QFont font_;
+    std::optional<QPainter> painter_; // started by painter()
     Pen pen_;
     Brush brush_;
     int currentX_ = 0;
