@@ -77,6 +77,11 @@ public:
     const Observation* storage() const { return storage_.data(); }
     // The record at logical position i (0 = oldest); zeros outside 0 ... count - 1.
     Observation logical(std::int32_t i) const;
+    // As logical, for walks that hold the lock: i must lie in 0 ... count - 1.
+    const Observation& heldLogical(std::int32_t i) const
+    {
+        return storage_[static_cast<std::size_t>((start_ + i) % capacity_)];
+    }
 
     std::int32_t capacity() const;
     std::int32_t start() const;

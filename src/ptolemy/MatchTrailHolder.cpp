@@ -96,7 +96,7 @@ const MatchTrailHolder::Times& MatchTrailHolder::SortedTimes() const
         times_.sorted.clear();
         // A time that is not a number is before and after nothing (and would break the order).
         for (std::int32_t i = 0; i < trail.count(); ++i) {
-            const double t = trail.storage()[(trail.start() + i) % trail.capacity()].t;
+            const double t = trail.heldLogical(i).t;
             if (!std::isnan(t))
                 times_.sorted.push_back(t);
         }
@@ -135,7 +135,7 @@ std::uint64_t MatchTrailHolder::MatchMarkersKey(double now) const
     std::uint64_t key = trail.revision();
     std::int32_t currentSlot = -1;
     for (std::int32_t i = 0; i < trail.count(); ++i) {
-        const double t = trail.storage()[(trail.start() + i) % trail.capacity()].t;
+        const double t = trail.heldLogical(i).t;
         if (currentSlot < 0 && t > now - kCurrentWindow && t <= now + kCurrentWindow)
             currentSlot = i;
         key = platform::hashCombine(key, std::uint64_t{t > now - kCurrentWindow});
