@@ -2,6 +2,7 @@
 
 #include "platform/HandlerScope.h"
 #include "imagesource/ImageSource.h"
+#include "windows/RefreshTicker.h"
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
 
@@ -52,10 +53,13 @@ ObserverWindow::ObserverWindow(QWidget* parent, std::int32_t refreshMilliseconds
     redrawTimer_.setSingleShot(true);
     redrawTimer_.setInterval(kRedrawDelayMilliseconds);
     connect(&redrawTimer_, &QTimer::timeout, this, &ObserverWindow::onRedrawTimer);
-    connect(&refreshTimer_, &QTimer::timeout, this, &ObserverWindow::paintIfChanged);
     if (refreshMilliseconds > 0)
-        refreshTimer_.start(refreshMilliseconds);
+        RefreshTicker::subscribe(this, refreshMilliseconds, [this] { paintIfChanged(); });
 }
+
+ObserverWindow::~ObserverWindow() { RefreshTicker::unsubscribe(this); }
+
+bool ObserverWindow::hasRefreshTimer() const { return RefreshTicker::isSubscribed(this); }
 
 void ObserverWindow::restartRedrawTimer()
 {

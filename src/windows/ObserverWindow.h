@@ -1,9 +1,10 @@
 #pragma once
 // A child window that shows one image source. It paints only on its own timers:
-// the refresh timer (the layout's period) paints when the source's generation has
-// moved since the last paint, and the 1 ms single-shot redraw timer coalesces any
-// number of redraw requests into one paint. A paint renders background and source
-// into the record's back buffer, then one copy of the buffer reaches the screen.
+// the refresh timer (the layout's period; windows of one period share one timer, see
+// RefreshTicker.h) paints when the source's generation has moved since the last paint,
+// and the 1 ms single-shot redraw timer coalesces any number of redraw requests into
+// one paint. A paint renders background and source into the record's back buffer,
+// then one copy of the buffer reaches the screen.
 // Mouse presses go to the image source. Used only on the window thread.
 // See docs/threads.md.
 #include <QTimer>
@@ -20,13 +21,14 @@ class ObserverWindow : public QWidget {
 public:
     // `refreshMilliseconds` of 0 or less: no refresh timer.
     ObserverWindow(QWidget* parent, std::int32_t refreshMilliseconds);
+    ~ObserverWindow() override;
 
     // Stops a pending redraw and starts the 1 ms single-shot again.
     void restartRedrawTimer();
     bool isRedrawPending() const { return redrawTimer_.isActive(); }
     // True from a render into the back buffer until the paint that copies it to the screen.
     bool hasUncopiedFrame() const { return renderedSinceLastCopy_; }
-    bool hasRefreshTimer() const { return refreshTimer_.isActive(); }
+    bool hasRefreshTimer() const;
 
 protected:
     // Copies the back buffer to the screen. A paint request from the window system
@@ -43,7 +45,6 @@ private:
     // Copies without a painter when the backing store allows it; false leaves it to copyToScreen.
     bool copyIntoBackingStore(QPainter& painter, const QImage& buffer, const QRegion& region);
 
-    QTimer refreshTimer_;
     QTimer redrawTimer_;
     bool renderedSinceLastCopy_ = false;
 };

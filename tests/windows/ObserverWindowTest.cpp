@@ -271,3 +271,27 @@ TEST(ObserverWindowLifetimeTest, NoTimerReachesASourceDestroyedRightAfterItsWind
     EXPECT_EQ(calls->generationReads, reads);
     EXPECT_EQ(calls->callsAfterDestruction, 0);
 }
+
+// Windows of one refresh period share one timer: one window's going must neither stop
+// the others' refreshes nor leave its own source called.
+TEST(ObserverWindowLifetimeTest, WindowsOfOnePeriodKeepRefreshingWhenOneOfThemGoes)
+{
+    TestHost host;
+    auto goingCalls = std::make_shared<SourceCalls>();
+    auto stayingCalls = std::make_shared<SourceCalls>();
+    auto going = std::make_unique<RecordingImageSource>(goingCalls);
+    RecordingImageSource staying(stayingCalls);
+    going->setGeneration(-1000);
+    staying.setGeneration(-1000);
+    ASSERT_EQ(createWindow(host.widget(), observerSpec(going.get(), 2)), S_OK);
+    ASSERT_EQ(createWindow(host.widget(), observerSpec(&staying, 2)), S_OK);
+    ASSERT_TRUE(processEventsUntil([&] { return goingCalls->draws >= 2 && stayingCalls->draws >= 2; }));
+
+    WindowRegistry::instance().removeWindowsOf(going.get());
+    going.reset();
+
+    const int draws = stayingCalls->draws;
+    EXPECT_TRUE(processEventsUntil([&] { return stayingCalls->draws >= draws + 3; }));
+    EXPECT_EQ(goingCalls->callsAfterDestruction, 0);
+    WindowRegistry::instance().removeWindowsOf(&staying);
+}
