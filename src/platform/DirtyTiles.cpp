@@ -15,12 +15,12 @@ void DirtyTiles::reset(int width, int height)
 
 void DirtyTiles::clear()
 {
-    std::fill(marks_.begin(), marks_.end(), std::uint8_t{0});
+    std::fill(marks_.begin(), marks_.end(), RowMarks{0});
 }
 
 void DirtyTiles::markAll()
 {
-    std::fill(marks_.begin(), marks_.end(), std::uint8_t{1});
+    std::fill(marks_.begin(), marks_.end(), kAllRows);
 }
 
 void DirtyTiles::markRect(int left, int top, int right, int bottom)
@@ -33,8 +33,13 @@ void DirtyTiles::markRect(int left, int top, int right, int bottom)
         return;
     const int lastColumn = (right - 1) >> kTileShift;
     for (int row = top >> kTileShift; row <= (bottom - 1) >> kTileShift; ++row) {
-        auto first = marks_.begin() + row * columns_;
-        std::fill(first + (left >> kTileShift), first + lastColumn + 1, std::uint8_t{1});
+        // The rows of this tile row that the rectangle covers.
+        const int firstRow = std::max(top - (row << kTileShift), 0);
+        const int endRow = std::min(bottom - (row << kTileShift), kTileSize);
+        const auto rows = static_cast<RowMarks>((kAllRows >> (kTileSize - (endRow - firstRow))) << firstRow);
+        RowMarks* const marks = marks_.data() + static_cast<std::size_t>(row) * columns_;
+        for (int column = left >> kTileShift; column <= lastColumn; ++column)
+            marks[column] |= rows;
     }
 }
 
@@ -50,19 +55,19 @@ void DirtyTiles::add(const DirtyTiles& other)
 
 bool DirtyTiles::any() const
 {
-    return std::find(marks_.begin(), marks_.end(), std::uint8_t{1}) != marks_.end();
+    return std::any_of(marks_.begin(), marks_.end(), [](RowMarks marks) { return marks != 0; });
 }
 
 bool DirtyTiles::allMarked() const
 {
-    return std::find(marks_.begin(), marks_.end(), std::uint8_t{0}) == marks_.end();
+    return std::none_of(marks_.begin(), marks_.end(), [](RowMarks marks) { return marks == 0; });
 }
 
 std::vector<QRect> DirtyTiles::rectangles() const
 {
     std::vector<QRect> runs;
     for (int row = 0; row < rows_; ++row) {
-        const std::uint8_t* marks = marks_.data() + row * columns_;
+        const RowMarks* marks = marks_.data() + static_cast<std::size_t>(row) * columns_;
         for (int column = 0; column < columns_;) {
             if (!marks[column]) {
                 ++column;

@@ -1,13 +1,16 @@
 #pragma once
-// Which parts of a picture a frame drew on, in tiles of 16 x 16 pixels.
+// Which parts of a picture a frame drew on, in tiles of 16 x 16 pixels, and within each
+// tile which of its 16 rows.
 //
 // A window keeps the picture of what does not move and, each frame, puts back only the
-// tiles that the previous frame's moving parts covered, then draws the moving parts
-// again, marking the tiles they cover. Marks are conservative: a marked tile may be
-// unchanged, an unmarked one never is.
+// rows of the tiles that the previous frame's moving parts covered, then draws the moving
+// parts again, marking what they cover. Marks are conservative: a marked row of a tile may
+// be unchanged, an unmarked one never is. A tile's row is 16 pixels, 64 bytes of a 32-bit
+// picture: one cache line, the unit that putting back costs.
 #include <QRect>
 #include <QRegion>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -22,16 +25,16 @@ public:
     void reset(int width, int height);
     void clear();
     void markAll();
-    // Marks the tile of pixel (x, y); pixels outside the picture mark nothing.
+    // Marks pixel (x, y)'s row of its tile; pixels outside the picture mark nothing.
     void mark(int x, int y)
     {
         if (x >= 0 && y >= 0 && x < width_ && y < height_)
-            marks_[static_cast<std::size_t>((y >> kTileShift) * columns_ + (x >> kTileShift))] = 1;
+            markInside(x, y);
     }
     // As mark, for a pixel known to lie on the picture.
     void markInside(int x, int y)
     {
-        marks_[static_cast<std::size_t>((y >> kTileShift) * columns_ + (x >> kTileShift))] = 1;
+        marks_[static_cast<std::size_t>((y >> kTileShift) * columns_ + (x >> kTileShift))] |= rowBit(y);
     }
     // Marks the tiles meeting the rectangle (right and bottom exclusive), clipped to the picture.
     void markRect(int left, int top, int right, int bottom);
@@ -45,13 +48,41 @@ public:
     // The marked tiles as rectangles within the picture, each a run of marked tiles in one row.
     std::vector<QRect> rectangles() const;
     QRegion region() const;
+    // Calls visit(y, left, right) for every run of tiles marked in pixel row y, one pixel
+    // row wide, right exclusive, clipped to the picture.
+    template <typename Visit> void forEachMarkedRow(Visit&& visit) const;
 
 private:
+    using RowMarks = std::uint16_t; // bit k: the tile's row k is marked
+    static constexpr RowMarks kAllRows = 0xFFFF;
+    static RowMarks rowBit(int y) { return static_cast<RowMarks>(1u << (y & (kTileSize - 1))); }
+
     int width_ = 0;
     int height_ = 0;
     int columns_ = 0;
     int rows_ = 0;
-    std::vector<std::uint8_t> marks_;
+    std::vector<RowMarks> marks_;
 };
+
+template <typename Visit> void DirtyTiles::forEachMarkedRow(Visit&& visit) const
+{
+    for (int row = 0; row < rows_; ++row) {
+        const RowMarks* marks = marks_.data() + static_cast<std::size_t>(row) * columns_;
+        const int top = row << kTileShift;
+        for (int k = 0; k < kTileSize && top + k < height_; ++k) {
+            const RowMarks bit = static_cast<RowMarks>(1u << k);
+            for (int column = 0; column < columns_;) {
+                if (!(marks[column] & bit)) {
+                    ++column;
+                    continue;
+                }
+                const int first = column;
+                while (column < columns_ && (marks[column] & bit))
+                    ++column;
+                visit(top + k, first << kTileShift, std::min(column << kTileShift, width_));
+            }
+        }
+    }
+}
 
 } // namespace platform

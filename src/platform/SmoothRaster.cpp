@@ -73,20 +73,7 @@ void SmoothRaster::markLine(double x0, double y0, double x1, double y1)
     const int top = floorToInt(std::min(y0, y1)) - 1;
     const int right = floorToInt(std::max(x0, x1)) + 2;
     const int bottom = floorToInt(std::max(y0, y1)) + 2;
-    if (right - left >= DirtyTiles::kTileSize || bottom - top >= DirtyTiles::kTileSize) {
-        tiles_->markRect(left, top, right + 1, bottom + 1);
-        return;
-    }
-    // A box smaller than a tile meets at most two tiles each way: those of its corners
-    // (brought onto the picture, so that a box across its edge marks the edge's tiles).
-    const int x0Inside = std::clamp(left, 0, width_ - 1);
-    const int x1Inside = std::clamp(right, 0, width_ - 1);
-    const int y0Inside = std::clamp(top, 0, height_ - 1);
-    const int y1Inside = std::clamp(bottom, 0, height_ - 1);
-    tiles_->mark(x0Inside, y0Inside);
-    tiles_->mark(x1Inside, y0Inside);
-    tiles_->mark(x0Inside, y1Inside);
-    tiles_->mark(x1Inside, y1Inside);
+    tiles_->markRect(left, top, right + 1, bottom + 1);
 }
 
 // Liang-Barsky against the image grown by one pixel a side (edge pixels still get their share).

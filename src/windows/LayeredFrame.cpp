@@ -35,7 +35,7 @@ QRegion LayeredFrame::render(QImage& buffer, int width, int height, ImageSource&
         && still_.format() == buffer.format();
     const bool stillCurrent = sameArea && key == stillKey_ && drawRequest == drawRequest_;
     if (stillCurrent) {
-        restoreMovedTiles(buffer);
+        restoreMovedRows(buffer);
     } else {
         redrawStill(buffer, width, height, source, drawRequest, paintBackground, font);
         if (sameArea)
@@ -114,8 +114,14 @@ void LayeredFrame::redrawStill(QImage& buffer, int width, int height, ImageSourc
     height_ = height;
 }
 
-void LayeredFrame::restoreMovedTiles(QImage& buffer) const
+void LayeredFrame::restoreMovedRows(QImage& buffer) const
 {
-    for (const QRect& area : movedBefore_.rectangles())
-        copyRows(buffer, still_, area);
+    const auto bytesPerPixel = static_cast<std::size_t>(buffer.depth() / 8);
+    uchar* const to = buffer.bits();
+    const uchar* const from = still_.constBits();
+    const auto bytesPerLine = static_cast<std::size_t>(buffer.bytesPerLine());
+    movedBefore_.forEachMarkedRow([&](int y, int left, int right) {
+        const std::size_t offset = static_cast<std::size_t>(y) * bytesPerLine + static_cast<std::size_t>(left) * bytesPerPixel;
+        std::memcpy(to + offset, from + offset, static_cast<std::size_t>(right - left) * bytesPerPixel);
+    });
 }

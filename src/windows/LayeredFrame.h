@@ -44,8 +44,8 @@ private:
     // The still picture again, whole.
     void redrawStill(QImage& buffer, int width, int height, ImageSource& source, std::int32_t drawRequest,
                      const BackgroundPainter& paintBackground, const QFont& font);
-    // The tiles of the previous frame's moving layer, from the still picture.
-    void restoreMovedTiles(QImage& buffer) const;
+    // The tile rows that the previous frame's moving layer drew on, from the still picture.
+    void restoreMovedRows(QImage& buffer) const;
     // Where a new still picture differs from the previous frame, into the buffer.
     void takeChangedTiles(QImage& buffer);
 

@@ -270,8 +270,8 @@ TEST(DeviceContext, CopiesClippedAtEveryEdgeAsThePainterClipsThem)
 }
 
 // What windows draw their thin lines and circles with: every pixel that changes is in a
-// marked tile, and far-off coordinates cost nothing.
-TEST(DeviceContext, SmoothDrawingMarksEveryTileItChanges)
+// marked row of a marked tile, and far-off coordinates cost nothing.
+TEST(DeviceContext, SmoothDrawingMarksEveryTileRowItChanges)
 {
     QImage drawn = whiteImage(200, 150);
     platform::DirtyTiles tiles;
@@ -290,13 +290,25 @@ TEST(DeviceContext, SmoothDrawingMarksEveryTileItChanges)
         context.ellipse(150, 120, 155, 125);
         context.textOut(20, 110, "Mars");
     }
+    QImage marked = whiteImage(200, 150);
+    int markedPixels = 0;
+    tiles.forEachMarkedRow([&](int y, int left, int right) {
+        for (int x = left; x < right; ++x)
+            marked.setPixel(x, y, qRgb(0, 0, 0));
+        markedPixels += right - left;
+    });
     int changed = 0;
     for (int y = 0; y < drawn.height(); ++y)
         for (int x = 0; x < drawn.width(); ++x)
             if (drawn.pixel(x, y) != qRgb(255, 255, 255)) {
                 ++changed;
                 ASSERT_TRUE(tiles.region().contains(QPoint(x, y))) << x << "," << y;
+                ASSERT_EQ(marked.pixel(x, y), qRgb(0, 0, 0)) << "row of " << x << "," << y;
             }
     EXPECT_GT(changed, 300);
+    int tilePixels = 0;
+    for (const QRect& run : tiles.rectangles())
+        tilePixels += run.width() * run.height();
+    EXPECT_LT(markedPixels, tilePixels) << "rows are marked, not whole tiles";
     EXPECT_FALSE(tiles.allMarked());
 }

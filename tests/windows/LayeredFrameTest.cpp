@@ -108,8 +108,9 @@ protected:
     {
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < kWidth; ++x)
-                if (before.pixel(x, y) != after.pixel(x, y))
+                if (before.pixel(x, y) != after.pixel(x, y)) {
                     ASSERT_TRUE(changed.contains(QPoint(x, y))) << "frame " << frame << " pixel " << x << "," << y;
+                }
     }
 
     TickingUniverse universe_;
