@@ -2,13 +2,14 @@
 // How an observer window makes its frames cheaply.
 //
 // The still picture (the window's background and the source's still layer) is kept in
-// an image of its own and drawn again only when the source's still-layer key, the size
-// or the draw request changes. Each frame puts back, from the still picture, only the
-// tiles that the previous frame's moving layer drew on, then draws the moving layer
-// again, noting the tiles it draws on. What changed on screen is the union of the two
-// frames' tiles, so the window copies and shows only those. A new still picture goes
-// into the buffer only where it differs from the previous frame, so that a small change
-// to it (an observation passed, a piece of trail completed) shows as a small change.
+// tiles (platform::TiledPicture, a plain tile as its colour) and drawn again only when
+// the source's still-layer key, the size or the draw request changes. Each frame puts
+// back, from the still picture, only the rows of the tiles that the previous frame's
+// moving layer drew on, then draws the moving layer again, noting what it draws on. What
+// changed on screen is the union of the two frames' tiles, so the window copies and shows
+// only those. A new still picture is shown only where it differs from the old one (and
+// where the previous frame's moving layer was), so that a small change to it (an
+// observation passed, a piece of trail completed) shows as a small change.
 //
 // The result is the picture that the background and the source's Draw make together,
 // provided the background covers the whole area (else what lies outside it would have
@@ -16,6 +17,7 @@
 //
 // Threading: window thread only, under the window record's lock.
 #include "platform/DirtyTiles.h"
+#include "platform/TiledPicture.h"
 
 #include <QFont>
 #include <QImage>
@@ -41,15 +43,16 @@ public:
     void reset();
 
 private:
-    // The still picture again, whole.
+    // The still picture again, whole, into the buffer and kept.
     void redrawStill(QImage& buffer, int width, int height, ImageSource& source, std::int32_t drawRequest,
-                     const BackgroundPainter& paintBackground, const QFont& font);
+                     const BackgroundPainter& paintBackground, const QFont& font, bool overPreviousFrame);
     // The tile rows that the previous frame's moving layer drew on, from the still picture.
     void restoreMovedRows(QImage& buffer) const;
-    // Where a new still picture differs from the previous frame, into the buffer.
-    void takeChangedTiles(QImage& buffer);
+    // Marks the tiles where the buffer's new still picture differs from the kept one.
+    void noteChangedTiles(const QImage& buffer);
 
-    QImage still_;
+    platform::TiledPicture still_;
+    QSize bufferSize_;
     bool stillValid_ = false;
     std::uint64_t stillKey_ = 0;
     std::int32_t drawRequest_ = 0;
@@ -57,5 +60,5 @@ private:
     int height_ = 0;
     platform::DirtyTiles movedBefore_; // the tiles the previous frame's moving layer drew on
     platform::DirtyTiles movedNow_;
-    platform::DirtyTiles stillChanged_; // the tiles a new still picture changed
+    platform::DirtyTiles stillChanged_; // the tiles that a new still picture changed on screen
 };

@@ -1,0 +1,47 @@
+#pragma once
+// A 32-bit picture kept in tiles of 16 x 16 pixels, a tile of one colour as that colour.
+//
+// A window's still picture is mostly plain ground: kept this way it takes a fraction of a
+// full picture's memory, and putting back a plain tile reads nothing. A tile of several
+// colours is kept as 256 pixels in a row, so putting back its rows reads one block.
+#include "platform/DirtyTiles.h"
+
+#include <QImage>
+
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+
+class TiledPicture {
+public:
+    static constexpr int kTileSize = DirtyTiles::kTileSize;
+
+    // Keeps the first width x height pixels of a 32-bit picture.
+    void assign(const QImage& picture, int width, int height);
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Writes pixels [left, right) of row y (on the picture) into `row`, the same row of a
+    // 32-bit picture laid out alike.
+    void copySpan(QRgb* row, int y, int left, int right) const;
+    // Whether the tile at (column, tileRow) differs from the same place of `picture`.
+    bool tileDiffers(const QImage& picture, int column, int tileRow) const;
+
+private:
+    static constexpr std::int32_t kPlain = -1;
+    static constexpr int kTilePixels = kTileSize * kTileSize;
+
+    bool isPlain(const QImage& picture, int column, int tileRow, QRgb& colour) const;
+    QRect tileArea(int column, int tileRow) const;
+    const QRgb* blockOf(int tile) const { return blocks_.data() + static_cast<std::size_t>(block_[static_cast<std::size_t>(tile)]) * kTilePixels; }
+
+    int width_ = 0;
+    int height_ = 0;
+    int columns_ = 0;
+    int rows_ = 0;
+    std::vector<std::int32_t> block_; // per tile: its block of pixels, or kPlain
+    std::vector<QRgb> colour_;        // per tile: its colour, when plain
+    std::vector<QRgb> blocks_;        // kTilePixels pixels a block, row by row
+};
+
+} // namespace platform
