@@ -382,8 +382,28 @@ void DeviceContext::fillRect(int left, int top, int right, int bottom, ColourRef
 {
     if (right <= left || bottom <= top)
         return;
-    painter().fillRect(QRect(left, top, right - left, bottom - top), toQColor(colour));
+    if (!fillItself(left, top, right, bottom, colour))
+        painter().fillRect(QRect(left, top, right - left, bottom - top), toQColor(colour));
     touched(left, top, right - 1, bottom - 1);
+}
+
+// Plain 32-bit pixels at their own size: the rows are filled straight (what the painter
+// does for a whole-pixel rectangle of an opaque colour), without starting a painter.
+bool DeviceContext::fillItself(int left, int top, int right, int bottom, ColourRef colour)
+{
+    if (target_.format() != QImage::Format_RGB32 || target_.devicePixelRatio() != 1.0)
+        return false;
+    const int x0 = std::max(left, 0);
+    const int x1 = std::min(right, target_.width());
+    const int y0 = std::max(top, 0);
+    const int y1 = std::min(bottom, target_.height());
+    const QRgb pixel = toQColor(colour).rgb();
+    uchar* const bits = target_.bits();
+    for (int y = y0; y < y1; ++y) {
+        QRgb* const row = reinterpret_cast<QRgb*>(bits + static_cast<qsizetype>(y) * target_.bytesPerLine());
+        std::fill(row + x0, row + x1, pixel);
+    }
+    return true;
 }
 
 void DeviceContext::setPixel(int x, int y, ColourRef colour)

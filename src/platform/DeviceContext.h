@@ -150,6 +150,7 @@ private:
     // Copies without the painter when both images are plain 32-bit pixels at their own
     // size; false leaves the copy to the painter.
     bool copyPixelsItself(int x, int y, int w, int h, const QImage& source, int sx, int sy, RasterOp op);
+    bool fillItself(int left, int top, int right, int bottom, ColourRef colour);
     static void combineRow(QRgb* to, const QRgb* from, std::size_t count, RasterOp op);
     // The device pixel of logical pixel (x, y).
     QPoint devicePixel(int x, int y) const;

@@ -3,7 +3,8 @@
 //
 // A window's still picture is mostly plain ground: kept this way it takes a fraction of a
 // full picture's memory, and putting back a plain tile reads nothing. A tile of several
-// colours is kept as 256 pixels in a row, so putting back its rows reads one block.
+// colours is kept as a block of 256 pixels, row after row, so putting back its rows reads
+// one block.
 #include "platform/DirtyTiles.h"
 
 #include <QImage>
@@ -19,29 +20,39 @@ public:
 
     // Keeps the first width x height pixels of a 32-bit picture.
     void assign(const QImage& picture, int width, int height);
+    // Takes the tiles of `picture` (laid out as the kept one) that differ from the kept
+    // ones, and marks them in `changed`.
+    void update(const QImage& picture, DirtyTiles& changed);
     int width() const { return width_; }
     int height() const { return height_; }
     // Writes pixels [left, right) of row y (on the picture) into `row`, the same row of a
     // 32-bit picture laid out alike.
     void copySpan(QRgb* row, int y, int left, int right) const;
-    // Whether the tile at (column, tileRow) differs from the same place of `picture`.
-    bool tileDiffers(const QImage& picture, int column, int tileRow) const;
 
 private:
     static constexpr std::int32_t kPlain = -1;
     static constexpr int kTilePixels = kTileSize * kTileSize;
 
-    bool isPlain(const QImage& picture, int column, int tileRow, QRgb& colour) const;
-    QRect tileArea(int column, int tileRow) const;
-    const QRgb* blockOf(int tile) const { return blocks_.data() + static_cast<std::size_t>(block_[static_cast<std::size_t>(tile)]) * kTilePixels; }
+    struct Pixels;
+
+    QRect tileArea(std::size_t tile) const;
+    static bool isPlain(const Pixels& picture, const QRect& area);
+    bool differs(const Pixels& picture, std::size_t tile, const QRect& area) const;
+    // Keeps the tile of `picture`, reusing its block or taking one.
+    void take(const Pixels& picture, std::size_t tile);
+    QRgb* blockOf(std::size_t tile) { return blocks_.data() + static_cast<std::size_t>(block_[tile]) * kTilePixels; }
+    const QRgb* blockOf(std::size_t tile) const
+    {
+        return blocks_.data() + static_cast<std::size_t>(block_[tile]) * kTilePixels;
+    }
 
     int width_ = 0;
     int height_ = 0;
     int columns_ = 0;
-    int rows_ = 0;
-    std::vector<std::int32_t> block_; // per tile: its block of pixels, or kPlain
-    std::vector<QRgb> colour_;        // per tile: its colour, when plain
-    std::vector<QRgb> blocks_;        // kTilePixels pixels a block, row by row
+    std::vector<std::int32_t> block_;      // per tile: its block of pixels, or kPlain
+    std::vector<QRgb> colour_;             // per tile: its colour, when plain
+    std::vector<QRgb> blocks_;             // kTilePixels pixels a block
+    std::vector<std::int32_t> freeBlocks_; // blocks no tile uses
 };
 
 } // namespace platform

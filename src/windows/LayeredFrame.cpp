@@ -57,23 +57,15 @@ void LayeredFrame::redrawStill(QImage& buffer, int width, int height, ImageSourc
     }
     if (overPreviousFrame) {
         stillChanged_ = movedBefore_;
-        noteChangedTiles(buffer);
+        still_.update(buffer, stillChanged_);
+    } else {
+        still_.assign(buffer, width, height);
     }
-    still_.assign(buffer, width, height);
     stillValid_ = true;
     drawRequest_ = drawRequest;
     width_ = width;
     height_ = height;
     bufferSize_ = buffer.size();
-}
-
-void LayeredFrame::noteChangedTiles(const QImage& buffer)
-{
-    constexpr int kTile = platform::DirtyTiles::kTileSize;
-    for (int top = 0; top < height_; top += kTile)
-        for (int left = 0; left < width_; left += kTile)
-            if (still_.tileDiffers(buffer, left / kTile, top / kTile))
-                stillChanged_.markRect(left, top, left + kTile, top + kTile);
 }
 
 void LayeredFrame::restoreMovedRows(QImage& buffer) const

@@ -48,8 +48,6 @@ private:
                      const BackgroundPainter& paintBackground, const QFont& font, bool overPreviousFrame);
     // The tile rows that the previous frame's moving layer drew on, from the still picture.
     void restoreMovedRows(QImage& buffer) const;
-    // Marks the tiles where the buffer's new still picture differs from the kept one.
-    void noteChangedTiles(const QImage& buffer);
 
     platform::TiledPicture still_;
     QSize bufferSize_;

@@ -41,6 +41,22 @@ TEST(DeviceContext, FillRectCoversExactlyItsPixels)
     EXPECT_EQ(context.pixel(1, 3), kWhite);
 }
 
+// Plain pixels are filled without a painter: across every edge as the painter fills them.
+TEST(DeviceContext, FillRectAcrossTheEdgesMatchesThePainter)
+{
+    QImage filled = whiteImage(20, 20);
+    QImage painted = whiteImage(20, 20);
+    DeviceContext context(filled);
+    QPainter painter(&painted);
+    const QRect boxes[] = { { -5, -3, 10, 8 }, { 15, 12, 40, 30 }, { -100000, 9, 200000, 2 }, { 4, 4, 0, 5 } };
+    for (const QRect& box : boxes) {
+        context.fillRect(box.left(), box.top(), box.left() + box.width(), box.top() + box.height(), kBlue);
+        painter.fillRect(box, QColor(0, 0, 255));
+    }
+    painter.end();
+    EXPECT_EQ(filled, painted);
+}
+
 TEST(DeviceContext, EllipseIsFilledWithTheBrushAndStaysInItsBox)
 {
     QImage image = whiteImage(30, 30);
