@@ -11,6 +11,7 @@
 #include <QRegion>
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -68,8 +69,15 @@ template <typename Visit> void DirtyTiles::forEachMarkedRow(Visit&& visit) const
 {
     for (int row = 0; row < rows_; ++row) {
         const RowMarks* marks = marks_.data() + static_cast<std::size_t>(row) * columns_;
+        // The rows marked anywhere along this row of tiles (none, mostly).
+        RowMarks any = 0;
+        for (int column = 0; column < columns_; ++column)
+            any |= marks[column];
         const int top = row << kTileShift;
-        for (int k = 0; k < kTileSize && top + k < height_; ++k) {
+        for (; any != 0; any &= static_cast<RowMarks>(any - 1)) {
+            const int k = std::countr_zero(static_cast<unsigned>(any));
+            if (top + k >= height_)
+                break;
             const RowMarks bit = static_cast<RowMarks>(1u << k);
             for (int column = 0; column < columns_;) {
                 if (!(marks[column] & bit)) {
