@@ -56,6 +56,7 @@ public:
 private:
     using RowMarks = std::uint16_t; // bit k: the tile's row k is marked
     static constexpr RowMarks kAllRows = 0xFFFF;
+    static_assert(kTileSize == 16, "a tile's rows are the 16 bits of its marks");
     static RowMarks rowBit(int y) { return static_cast<RowMarks>(1u << (y & (kTileSize - 1))); }
 
     int width_ = 0;
