@@ -1,6 +1,7 @@
 #include "platform/DirtyTiles.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace platform {
 
@@ -74,12 +75,14 @@ std::vector<QRect> DirtyTiles::rectangles() const
                 continue;
             }
             const int first = column;
+            RowMarks rows = 0;
             while (column < columns_ && marks[column])
-                ++column;
+                rows |= marks[column++];
+            // From the run's first marked row to its last.
             const int left = first << kTileShift;
-            const int top = row << kTileShift;
+            const int top = (row << kTileShift) + std::countr_zero(static_cast<unsigned>(rows));
             const int right = std::min(column << kTileShift, width_);
-            const int bottom = std::min((row + 1) << kTileShift, height_);
+            const int bottom = std::min((row << kTileShift) + static_cast<int>(std::bit_width(static_cast<unsigned>(rows))), height_);
             runs.emplace_back(left, top, right - left, bottom - top);
         }
     }

@@ -46,7 +46,8 @@ public:
     bool allMarked() const;
     int width() const { return width_; }
     int height() const { return height_; }
-    // The marked tiles as rectangles within the picture, each a run of marked tiles in one row.
+    // The marked tiles as rectangles within the picture, each a run of marked tiles in one
+    // row of tiles, from the first row marked in any of them to the last.
     std::vector<QRect> rectangles() const;
     QRegion region() const;
     // Calls visit(y, left, right) for every run of tiles marked in pixel row y, one pixel
