@@ -58,8 +58,11 @@ HRESULT PtolemyBody::DrawOnSky(platform::DeviceContext& device, const SkyStrip& 
     if (!shown)
         return S_OK;
     const std::int32_t f = *shown;
-    if ((f & kMatch) && matchTrail_ && layer != TraceLayer::MovingOnly)
+    if ((f & kMatch) && matchTrail_ && layer != TraceLayer::MovingOnly) {
+        matchTrail_->Lock();
         strip.drawObservations(device, *matchTrail_, t, kPastObservation, kFutureObservation);
+        matchTrail_->Unlock();
+    }
     TrailPart part = TrailPart::All;
     if (trailPiecesStay && layer != TraceLayer::Both)
         part = layer == TraceLayer::StillOnly ? TrailPart::Kept : TrailPart::AllButKept;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -98,13 +99,18 @@ void SkyStrip::drawObservations(platform::DeviceContext& context, const Observat
 {
     const platform::Pen previousPen = context.pen();
     const platform::Brush previousBrush = context.brush();
+    const auto select = [&context](ColourRef colour) {
+        context.selectPen(platform::Pen { colour });
+        context.selectBrush(platform::Brush { colour, false });
+    };
+    std::optional<ColourRef> selected;
     for (std::int32_t i = 0; i < trail.count(); ++i) {
-        const Observation record = trail.logical(i);
+        const Observation& record = trail.heldLogical(i);
         if (!showsTime(record.t))
             continue;
         const ColourRef colour = record.t < now ? pastColour : futureColour;
-        context.selectPen(platform::Pen { colour });
-        context.selectBrush(platform::Brush { colour, false });
+        if (colour != selected)
+            select(*(selected = colour));
         const int cx = x(longitudeDegrees(record.x, record.y));
         const int cy = y(record.t);
         context.ellipse(cx - kObservationHalfSize, cy - kObservationHalfSize, cx + kObservationHalfSize + 1,

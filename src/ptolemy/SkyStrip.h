@@ -38,7 +38,7 @@ public:
     void drawTrail(platform::DeviceContext& context, const ObservationTrail& trail, std::int32_t first,
                    std::int32_t last) const;
     // The points of `trail` within the span as small discs: those before `now` in
-    // `pastColour`, the others in `futureColour`.
+    // `pastColour`, the others in `futureColour`; the caller holds the trail's lock.
     void drawObservations(platform::DeviceContext& context, const ObservationTrail& trail, double now,
         ColourRef pastColour, ColourRef futureColour) const;
 
