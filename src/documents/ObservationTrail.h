@@ -77,10 +77,12 @@ public:
     const Observation* storage() const { return storage_.data(); }
     // The record at logical position i (0 = oldest); zeros outside 0 ... count - 1.
     Observation logical(std::int32_t i) const;
-    // As logical, for walks that hold the lock: i must lie in 0 ... count - 1.
+    // As logical, for walks that hold the lock: i must lie in 0 ... count - 1 (so that the
+    // slot wraps at most once, without a division).
     const Observation& heldLogical(std::int32_t i) const
     {
-        return storage_[static_cast<std::size_t>((start_ + i) % capacity_)];
+        const std::int32_t slot = start_ + i;
+        return storage_[static_cast<std::size_t>(slot < capacity_ ? slot : slot - capacity_)];
     }
 
     std::int32_t capacity() const;

@@ -159,10 +159,15 @@ QImage& DeviceContext::image()
     return target_;
 }
 
+// The context's own paths write plain 32-bit pixels at their own size.
+bool DeviceContext::plainPixels() const
+{
+    return target_.format() == QImage::Format_RGB32 && target_.devicePixelRatio() == 1.0;
+}
+
 bool DeviceContext::drawsThinLinesItself() const
 {
-    return rendering_ == Rendering::Smooth && pen_.style == Pen::Style::Solid && pen_.width <= 1
-        && target_.devicePixelRatio() == 1.0 && target_.format() == QImage::Format_RGB32;
+    return rendering_ == Rendering::Smooth && pen_.style == Pen::Style::Solid && pen_.width <= 1 && plainPixels();
 }
 
 void DeviceContext::touched(int left, int top, int right, int bottom, int reach)
@@ -391,7 +396,7 @@ void DeviceContext::fillRect(int left, int top, int right, int bottom, ColourRef
 // does for a whole-pixel rectangle of an opaque colour), without starting a painter.
 bool DeviceContext::fillItself(int left, int top, int right, int bottom, ColourRef colour)
 {
-    if (target_.format() != QImage::Format_RGB32 || target_.devicePixelRatio() != 1.0)
+    if (!plainPixels())
         return false;
     const int x0 = std::max(left, 0);
     const int x1 = std::min(right, target_.width());
@@ -440,8 +445,7 @@ void DeviceContext::textOut(int x, int y, const std::string& text)
 // Smooth text on plain 32-bit pixels: the glyphs' coverage is laid out once per text.
 bool DeviceContext::drawsTextItself() const
 {
-    return rendering_ == Rendering::Smooth && target_.devicePixelRatio() == 1.0
-        && target_.format() == QImage::Format_RGB32;
+    return rendering_ == Rendering::Smooth && plainPixels();
 }
 
 void DeviceContext::stampText(int x, int y, const std::string& text)
@@ -451,10 +455,8 @@ void DeviceContext::stampText(int x, int y, const std::string& text)
     if (x < -kFarOff || x > kFarOff || y < -kFarOff || y > kFarOff)
         return;
     const TextStamp& stamp = keptText(text);
-    if (opaqueText_) {
-        painter().fillRect(QRect(x, y, stamp.advance(), lineHeight()), toQColor(textBackground_));
-        touched(x, y, x + stamp.advance() - 1, y + lineHeight() - 1);
-    }
+    if (opaqueText_)
+        fillRect(x, y, x + stamp.advance(), y + lineHeight(), textBackground_);
     const QImage& coverage = stamp.coverage();
     if (coverage.isNull())
         return;
@@ -552,8 +554,7 @@ void DeviceContext::bitBlt(int x, int y, int w, int h, const QImage& source, int
 // and the destination moves with it, then both are clipped to the target.
 bool DeviceContext::copyPixelsItself(int x, int y, int w, int h, const QImage& source, int sx, int sy, RasterOp op)
 {
-    if (target_.format() != QImage::Format_RGB32 || source.format() != QImage::Format_RGB32
-        || target_.devicePixelRatio() != 1.0 || source.devicePixelRatio() != 1.0)
+    if (!plainPixels() || source.format() != QImage::Format_RGB32 || source.devicePixelRatio() != 1.0)
         return false;
     std::int64_t left = x;
     std::int64_t top = y;

@@ -131,6 +131,7 @@ private:
     template <typename Draw> void strokeThroughPixelCentres(Draw draw);
     // Thin solid lines go straight into the pixels when the target allows it (smooth, one
     // pixel wide, a 32-bit image at its own size); else through the painter.
+    bool plainPixels() const;
     bool drawsThinLinesItself() const;
     // Draws a hollow ellipse's outline itself when it can; false leaves it to the painter.
     bool outlineEllipseItself(int left, int top, int right, int bottom);

@@ -261,24 +261,18 @@ void PtolemyBody::DrawTracePiece(const ObservationTrail& trail, platform::Device
 {
     using screen_mapping::screenX;
     using screen_mapping::screenY;
-    const std::int32_t capacity = trail.capacity();
-    if (capacity <= 0)
-        return;
     // Reused from paint to paint (window thread only), so that drawing a trail allocates
     // nothing once the longest piece has been drawn.
     thread_local std::vector<platform::Point> run;
     run.clear();
-    // The caller holds the trail's lock: the records are read straight from the storage.
-    const Observation* const records = trail.storage();
-    std::int32_t j = (trail.start() + first) % capacity;
+    // The caller holds the trail's lock.
     for (std::int32_t k = first; k <= last; ++k) {
-        const Observation& record = records[j];
+        const Observation& record = trail.heldLogical(k);
         const platform::Point point{screenX(cx, record.x, scale), screenY(cy, record.y, scale)};
         // A segment that stays on its pixel adds nothing to the picture: records
         // closer than a pixel cost no drawing.
         if (run.empty() || point != run.back())
             run.push_back(point);
-        j = j + 1 == capacity ? 0 : j + 1;
     }
     device.polyline(run.data(), run.size());
 }

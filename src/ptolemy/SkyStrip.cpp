@@ -70,19 +70,14 @@ void SkyStrip::drawGrid(platform::DeviceContext& context) const
 void SkyStrip::drawTrail(platform::DeviceContext& context, const ObservationTrail& trail, std::int32_t first,
                          std::int32_t last) const
 {
-    const std::int32_t capacity = trail.capacity();
-    if (capacity <= 0)
-        return;
     thread_local std::vector<platform::Point> run; // reused from paint to paint (window thread)
     auto flush = [&] {
         context.polyline(run.data(), run.size());
         run.clear();
     };
     double previous = -1;
-    const Observation* const records = trail.storage();
-    std::int32_t j = (trail.start() + first) % capacity;
-    for (std::int32_t i = first; i <= last; ++i, j = j + 1 == capacity ? 0 : j + 1) {
-        const Observation& record = records[j];
+    for (std::int32_t i = first; i <= last; ++i) {
+        const Observation& record = trail.heldLogical(i);
         if (!showsTime(record.t))
             continue;
         const double longitude = longitudeDegrees(record.x, record.y);

@@ -132,12 +132,8 @@ void ObserverWindow::copyToScreen(QPainter& painter, const QImage& buffer, const
 // elsewhere (the window grabbed into a picture) is left to draw.
 bool ObserverWindow::copyIntoBackingStore(QPainter& painter, const QImage& buffer, const QRegion& region)
 {
-    QBackingStore* const store = backingStore();
-    QPaintDevice* const device = store ? store->paintDevice() : nullptr;
-    auto* const image = dynamic_cast<QImage*>(device);
-    if (!image || painter.paintEngine() == nullptr || painter.paintEngine()->paintDevice() != device || buffer.format() != QImage::Format_RGB32
-        || (image->format() != QImage::Format_RGB32 && image->format() != QImage::Format_ARGB32_Premultiplied)
-        || image->devicePixelRatio() != 1.0 || buffer.devicePixelRatio() != 1.0)
+    QImage* const image = plainBackingStoreImage(painter);
+    if (!image || buffer.format() != QImage::Format_RGB32 || buffer.devicePixelRatio() != 1.0)
         return false;
     const QPoint offset = mapTo(window(), QPoint(0, 0));
     const QRect bufferArea = buffer.rect();
@@ -153,6 +149,20 @@ bool ObserverWindow::copyIntoBackingStore(QPainter& painter, const QImage& buffe
                         buffer.constScanLine(y) + copied.left() * 4, rowBytes);
     }
     return true;
+}
+
+// The backing store's pixels when the painter draws into them and they are 32-bit pixels
+// at their own size; else null.
+QImage* ObserverWindow::plainBackingStoreImage(const QPainter& painter) const
+{
+    QBackingStore* const store = backingStore();
+    QPaintDevice* const device = store ? store->paintDevice() : nullptr;
+    auto* const image = dynamic_cast<QImage*>(device);
+    const bool drawnInto = image && painter.paintEngine() && painter.paintEngine()->paintDevice() == device;
+    const bool plain = drawnInto
+        && (image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32_Premultiplied)
+        && image->devicePixelRatio() == 1.0;
+    return plain ? image : nullptr;
 }
 
 void ObserverWindow::mousePressEvent(QMouseEvent* event)

@@ -44,6 +44,7 @@ private:
     static void copyToScreen(QPainter& painter, const QImage& buffer, const QRegion& region);
     // Copies without a painter when the backing store allows it; false leaves it to copyToScreen.
     bool copyIntoBackingStore(QPainter& painter, const QImage& buffer, const QRegion& region);
+    QImage* plainBackingStoreImage(const QPainter& painter) const;
 
     QTimer redrawTimer_;
     bool renderedSinceLastCopy_ = false;

@@ -51,8 +51,9 @@ TEST(TrailPieces, PiecesJoinIntoTheTrailAndKeepEachRecordOnce)
             trail.Unlock();
             for (std::int32_t k = 0; k < trail.count(); ++k) {
                 EXPECT_EQ(marks[static_cast<std::size_t>(k)], 1) << capacity << " " << appended << " record " << k;
-                if (k + 1 < trail.count())
+                if (k + 1 < trail.count()) {
                     EXPECT_EQ(joins[static_cast<std::size_t>(k)], 1) << "segment from " << k;
+                }
             }
         }
 }
