@@ -93,6 +93,20 @@ TEST(ObservationTrailRing, FullRingDropsTheOldest)
     }
 }
 
+// Walks that hold the lock read records by logical position: at every place the ring
+// can have wrapped to, they read what the locking accessor reads.
+TEST(ObservationTrailRing, HeldWalksReadTheLogicalOrderAtEveryWrap)
+{
+    ObservationTrail trail = trailOfCapacity(7);
+    for (int appended = 1; appended <= 16; ++appended) {
+        appendNumbered(trail, appended);
+        trail.Lock();
+        for (std::int32_t i = 0; i < trail.count(); ++i)
+            ASSERT_EQ(trail.heldLogical(i).x, trail.logical(i).x) << appended << " appended, position " << i;
+        trail.Unlock();
+    }
+}
+
 TEST(ObservationTrailRing, AccessorsReadEveryFieldOfAStorageSlot)
 {
     ObservationTrail trail = trailOfCapacity(3);
