@@ -89,12 +89,63 @@ std::vector<QRect> DirtyTiles::rectangles() const
     return runs;
 }
 
+// QRegion takes a list of rectangles only in its own banded form: sorted by top, then left;
+// rectangles of one band share top and height and do not touch; a band that continues the
+// one above with the same spans is merged into it. Rectangles given otherwise make its
+// unions and intersections lose parts of the region, so the runs (of differing heights
+// within a row of tiles) are cut into bands at each of their tops and bottoms.
 QRegion DirtyTiles::region() const
 {
-    QRegion region;
     const std::vector<QRect> runs = rectangles();
-    region.setRects(runs.data(), static_cast<int>(runs.size()));
+    std::vector<QRect> banded;
+    banded.reserve(runs.size());
+    std::size_t previousBand = 0; // where the band above starts in `banded`
+    std::size_t rowStart = 0;
+    std::vector<int> edges;
+    while (rowStart < runs.size()) {
+        // The runs of one row of tiles, in order of their left edges.
+        const int tileRow = runs[rowStart].top() >> kTileShift;
+        std::size_t rowEnd = rowStart;
+        edges.clear();
+        for (; rowEnd < runs.size() && (runs[rowEnd].top() >> kTileShift) == tileRow; ++rowEnd) {
+            edges.push_back(runs[rowEnd].top());
+            edges.push_back(runs[rowEnd].bottom() + 1);
+        }
+        std::sort(edges.begin(), edges.end());
+        edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+        for (std::size_t k = 0; k + 1 < edges.size(); ++k) {
+            const std::size_t bandStart = banded.size();
+            for (std::size_t run = rowStart; run < rowEnd; ++run)
+                if (runs[run].top() <= edges[k] && runs[run].bottom() + 1 >= edges[k + 1])
+                    banded.emplace_back(runs[run].left(), edges[k], runs[run].width(), edges[k + 1] - edges[k]);
+            if (banded.size() == bandStart)
+                continue;
+            if (continuesBand(banded, previousBand, bandStart)) {
+                for (std::size_t r = previousBand; r < bandStart; ++r)
+                    banded[r].setBottom(edges[k + 1] - 1);
+                banded.resize(bandStart);
+            } else {
+                previousBand = bandStart;
+            }
+        }
+        rowStart = rowEnd;
+    }
+    QRegion region;
+    region.setRects(banded.data(), static_cast<int>(banded.size()));
     return region;
+}
+
+// Whether the band from `start` on lies right below the band [previous, start) with the same spans.
+bool DirtyTiles::continuesBand(const std::vector<QRect>& banded, std::size_t previous, std::size_t start)
+{
+    const std::size_t count = banded.size() - start;
+    if (start == 0 || start - previous != count || banded[previous].bottom() + 1 != banded[start].top())
+        return false;
+    for (std::size_t k = 0; k < count; ++k)
+        if (banded[previous + k].left() != banded[start + k].left()
+            || banded[previous + k].right() != banded[start + k].right())
+            return false;
+    return true;
 }
 
 } // namespace platform

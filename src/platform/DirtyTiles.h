@@ -49,6 +49,7 @@ public:
     // The marked tiles as rectangles within the picture, each a run of marked tiles in one
     // row of tiles, from the first row marked in any of them to the last.
     std::vector<QRect> rectangles() const;
+    // The marked tiles as a region, in the banded form that QRegion's operations need.
     QRegion region() const;
     // Calls visit(y, left, right) for every run of tiles marked in pixel row y, one pixel
     // row wide, right exclusive, clipped to the picture.
@@ -58,6 +59,7 @@ private:
     using RowMarks = std::uint16_t; // bit k: the tile's row k is marked
     static constexpr RowMarks kAllRows = 0xFFFF;
     static_assert(kTileSize == 16, "a tile's rows are the 16 bits of its marks");
+    static bool continuesBand(const std::vector<QRect>& banded, std::size_t previous, std::size_t start);
     static RowMarks rowBit(int y) { return static_cast<RowMarks>(1u << (y & (kTileSize - 1))); }
 
     int width_ = 0;

@@ -200,7 +200,7 @@ private:
     // kept pieces) and the part that moves.
     void DrawStillTrace(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
                         std::int32_t flags, const KeptTrailPieces& pieces);
-    void DrawMovingTrace(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
+    void DrawMovingTrace(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale, double t,
                          std::int32_t flags, const KeptTrailPieces& pieces);
     void DrawChainCircles(platform::DeviceContext& device, double t, std::int32_t cx, std::int32_t cy, double scale,
                           ChainCircles which);
@@ -208,7 +208,9 @@ private:
     void BringFullTraceUpToDate() const;
     // Text in `colour` without a background, for names drawn over the picture.
     static void UseLabelText(platform::DeviceContext& device, ColourRef colour);
-    void AdvanceAnimation();
+    // The animated bands' phase at model time t: bands move with the model, not with the
+    // draws, so a paused universe's bands stand still and its windows show them alike.
+    void SetAnimationTime(double t);
     // The running trail or (with kFullTrace) the full trace, in the trace's pen and brush.
     void DrawTraceInPen(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
                         std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces);
@@ -255,7 +257,6 @@ private:
     std::int32_t animationSpeed_ = 100;
     std::int32_t bandWidth_ = 10;
     std::int32_t animationPhase_ = 0;
-    std::int32_t animationAccumulator_ = 0;
     std::int32_t currentPen_ = 0;
     // The running trail's pieces in the still layer, as StillLayerKey last fixed them
     // (window thread).

@@ -20,12 +20,16 @@ constexpr int kLabelOffset = 6;
 // Trail dots are drawn centred, cut to at most this many pixels square.
 constexpr int kDotSize = 7;
 // The animation accumulator turns into phase steps in units of this size.
-constexpr std::int32_t kAnimationUnit = 50;
+constexpr std::int64_t kAnimationUnit = 50;
+// Model time of one animation step: two clock steps, about one refresh of a window of
+// the shipped layouts at the usual speed.
+constexpr double kAnimationStepTime = 0.002;
+// Animation steps counted at most (model times beyond it show the bands as there).
+constexpr double kLargestAnimationStep = 1e15;
 // The animated trail cycles through the universe's pens.
 constexpr std::int32_t kBandPens = PtolemyUniverse::kNumberOfPens;
 // Matched: within this fraction of the view's half-size of the current observation.
 constexpr double kMatchTolerance = 0.05;
-constexpr std::int32_t kPhaseFoldLimit = 1 << 30;
 
 } // namespace
 
@@ -59,7 +63,7 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
     }
     if (layer == TraceLayer::StillOnly)
         return S_OK;
-    DrawMovingTrace(device, cx, cy, scale, f, pieces);
+    DrawMovingTrace(device, cx, cy, scale, t, f, pieces);
     if (!head_)
         return S_OK;
     if (f & kCircles)
@@ -90,10 +94,12 @@ void PtolemyBody::DrawStillTrace(platform::DeviceContext& device, std::int32_t c
 }
 
 void PtolemyBody::DrawMovingTrace(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-                                  std::int32_t flags, const KeptTrailPieces& pieces)
+                                  double t, std::int32_t flags, const KeptTrailPieces& pieces)
 {
     if (TraceStays(flags))
         return;
+    if (flags & ptolemy_flags::kAnimated)
+        SetAnimationTime(t);
     const TrailPart part = TrailPiecesStay(flags) ? TrailPart::AllButKept : TrailPart::All;
     DrawTraceInPen(device, cx, cy, scale, flags, part, pieces);
 }
@@ -214,8 +220,6 @@ void PtolemyBody::DrawTrace(const ObservationTrail& trail, platform::DeviceConte
     using namespace ptolemy_flags;
     UniverseLock lock(owner_);
     const bool animated = (flags & kAnimated) != 0;
-    if (animated)
-        AdvanceAnimation();
     // One consistent walk: the trail's own lock keeps a tick from moving it meanwhile.
     ObservationTrail& walked = const_cast<ObservationTrail&>(trail);
     walked.Lock();
@@ -242,18 +246,24 @@ void PtolemyBody::DrawTrace(const ObservationTrail& trail, platform::DeviceConte
     walked.Unlock();
 }
 
-void PtolemyBody::AdvanceAnimation()
+// Each animation step adds the speed to an accumulator; once it passes the unit, the phase
+// gains the accumulator's whole units and the accumulator starts again from 0. That repeats
+// every `stepsPerCycle` steps, so the phase at a model time is worked out at once, folded
+// into one period of the bands (which repeat every kBandPens x bandWidth phase steps).
+void PtolemyBody::SetAnimationTime(double t)
 {
-    animationAccumulator_ += animationSpeed_;
-    if (animationAccumulator_ > kAnimationUnit) {
-        animationPhase_ += animationAccumulator_ / kAnimationUnit;
-        animationAccumulator_ = 0;
-    }
-    // Bands repeat every kBandPens * bandWidth_ steps of the phase: folding it back
-    // keeps a long-running animation from overflowing without changing the picture.
-    if (animationPhase_ > kPhaseFoldLimit)
-        animationPhase_ %= kBandPens * bandWidth_;
-    currentPen_ = -1;
+    const std::int64_t speed = std::max<std::int64_t>(animationSpeed_, 1);
+    const std::int64_t stepsPerCycle = kAnimationUnit / speed + 1;
+    const std::int64_t gainPerCycle = stepsPerCycle * speed / kAnimationUnit;
+    const double steps = std::floor(t / kAnimationStepTime);
+    const auto whole = static_cast<std::int64_t>(
+        std::isfinite(steps) ? std::clamp(steps, -kLargestAnimationStep, kLargestAnimationStep) : 0.0);
+    // Floor division and a non-negative remainder: times before 0 animate as well.
+    const std::int64_t cycles = whole / stepsPerCycle - (whole % stepsPerCycle < 0 ? 1 : 0);
+    const std::int64_t period = std::int64_t{kBandPens} * std::max<std::int64_t>(bandWidth_, 1);
+    // In 128 bits: any speed and block size the setters take stays exact.
+    const auto phase = static_cast<std::int64_t>(static_cast<__int128>(cycles % period) * gainPerCycle % period);
+    animationPhase_ = static_cast<std::int32_t>(phase < 0 ? phase + period : phase);
 }
 
 void PtolemyBody::DrawTracePiece(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
@@ -291,6 +301,7 @@ void PtolemyBody::DrawBandedTraceLines(const ObservationTrail& trail, platform::
     // the pen changes and at the end (window thread only, reused as above).
     thread_local std::vector<platform::Point> run;
     run.clear();
+    currentPen_ = -1; // the first band takes pen 0
     const Observation* const records = trail.storage();
     std::int32_t j = start % capacity;
     const Observation first = records[j];

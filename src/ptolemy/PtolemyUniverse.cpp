@@ -179,12 +179,18 @@ void PtolemyUniverse::ChangeAutomaticallyWhenDue()
     }
 }
 
+// What stays of every system first, then what moves: the two layers a window keeps and
+// draws each frame, with the running trails' pieces fixed as a frame fixes them, so that a
+// whole drawing and a window's frame agree pixel for pixel (one system's moving parts
+// never cover another's still ones in one and not the other).
 HRESULT PtolemyUniverse::DrawModel(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
                                    std::int32_t height)
 {
-    if (drawRequest & ptolemy_flags::kSky)
-        return DrawSky(context, drawRequest, width, height);
-    return DrawSystems(context, drawRequest, width, height, TraceLayer::Both);
+    UniverseLock guard(this);
+    static_cast<void>(PtolemyUniverse::StillLayerKey(width, height, drawRequest));
+    const HRESULT still = DrawStillLayer(context, width, height, drawRequest);
+    const HRESULT moving = DrawMovingLayer(context, width, height, drawRequest);
+    return FAILED(still) ? still : moving;
 }
 
 HRESULT PtolemyUniverse::DrawSystems(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,

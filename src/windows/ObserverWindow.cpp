@@ -89,15 +89,24 @@ void ObserverWindow::paintIfChanged()
     }
 }
 
+// A paint into the backing store shows the back buffer. A paint elsewhere (the window
+// grabbed into a picture) draws the frame afresh, so that a grab shows what the frame
+// must be, not what the buffer holds.
 void ObserverWindow::paintEvent(QPaintEvent* event)
 {
     WindowRecord* const own = record();
     if (!own)
         return;
+    QPainter painter(this);
+    if (!paintsIntoBackingStore(painter)) {
+        const QImage fresh = own->freshFrame();
+        if (!fresh.isNull())
+            copyToScreen(painter, fresh, event->region());
+        return;
+    }
     {
         platform::CriticalSectionGuard guard(own->recordLock());
         if (own->hasBuffer) {
-            QPainter painter(this);
             // Until the first render into a new buffer the window shows its class background
             // (white), as the window system's own paint would, never the unrendered buffer.
             if (!own->bufferDrawn)
@@ -155,14 +164,19 @@ bool ObserverWindow::copyIntoBackingStore(QPainter& painter, const QImage& buffe
 // at their own size; else null.
 QImage* ObserverWindow::plainBackingStoreImage(const QPainter& painter) const
 {
-    QBackingStore* const store = backingStore();
-    QPaintDevice* const device = store ? store->paintDevice() : nullptr;
-    auto* const image = dynamic_cast<QImage*>(device);
-    const bool drawnInto = image && painter.paintEngine() && painter.paintEngine()->paintDevice() == device;
-    const bool plain = drawnInto
+    if (!paintsIntoBackingStore(painter))
+        return nullptr;
+    auto* const image = dynamic_cast<QImage*>(backingStore()->paintDevice());
+    const bool plain = image
         && (image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32_Premultiplied)
         && image->devicePixelRatio() == 1.0;
     return plain ? image : nullptr;
+}
+
+bool ObserverWindow::paintsIntoBackingStore(const QPainter& painter) const
+{
+    QBackingStore* const store = backingStore();
+    return store && painter.paintEngine() && painter.paintEngine()->paintDevice() == store->paintDevice();
 }
 
 void ObserverWindow::mousePressEvent(QMouseEvent* event)

@@ -45,6 +45,8 @@ private:
     // Copies without a painter when the backing store allows it; false leaves it to copyToScreen.
     bool copyIntoBackingStore(QPainter& painter, const QImage& buffer, const QRegion& region);
     QImage* plainBackingStoreImage(const QPainter& painter) const;
+    // Whether the painter draws into the window's backing store (not a grab's picture).
+    bool paintsIntoBackingStore(const QPainter& painter) const;
 
     QTimer redrawTimer_;
     bool renderedSinceLastCopy_ = false;

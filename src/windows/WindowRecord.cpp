@@ -143,10 +143,36 @@ bool WindowRecord::keepsStillPicture() const
 QRegion WindowRecord::renderWholeFrame(std::int32_t width, std::int32_t height)
 {
     frame_.reset();
-    platform::DeviceContext context(backBuffer, platform::Rendering::Smooth, &font_);
+    drawWholeFrame(backBuffer, width, height);
+    return QRegion(0, 0, width, height);
+}
+
+void WindowRecord::drawWholeFrame(QImage& target, std::int32_t width, std::int32_t height)
+{
+    platform::DeviceContext context(target, platform::Rendering::Smooth, &font_);
     paintBackground(context, width, height);
     imageSource->Draw(context, width, height, drawFlags);
-    return QRegion(0, 0, width, height);
+}
+
+QImage WindowRecord::freshFrame()
+{
+    platform::CriticalSectionGuard guard(recordLock());
+    if (!hasBuffer)
+        return QImage();
+    if (!bufferDrawn) {
+        // The class background (white) that the window shows until its first render.
+        QImage white(backBuffer.size(), QImage::Format_RGB32);
+        white.setDevicePixelRatio(backBuffer.devicePixelRatio());
+        white.fill(Qt::white);
+        return white;
+    }
+    if (!imageSource || !keepsStillPicture())
+        return backBuffer;
+    QImage fresh(backBuffer.size(), QImage::Format_RGB32);
+    fresh.setDevicePixelRatio(backBuffer.devicePixelRatio());
+    fresh.fill(platform::toQColor(kBlack));
+    drawWholeFrame(fresh, std::max(pixelRect.width(), 0), std::max(pixelRect.height(), 0));
+    return fresh;
 }
 
 void WindowRecord::paintBackground(platform::DeviceContext& context, std::int32_t width, std::int32_t height) const

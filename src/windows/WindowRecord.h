@@ -55,6 +55,11 @@ public:
     // `changed`, when given, receives the part of the window that the frame changed.
     bool renderBackBuffer(QRegion* changed = nullptr);
 
+    // Observer windows: the frame drawn whole, afresh, from the background and the source
+    // (what the back buffer must equal); the back buffer itself where frames keep what lies
+    // outside a background that does not cover the window, or before the first render.
+    QImage freshFrame();
+
     bool isObserver() const { return kind == kObserverWindowKind; }
 
     std::int32_t lastDrawn = kPaintWanted;
@@ -81,6 +86,8 @@ private:
     // buffer's own scale; else every frame is drawn whole.
     bool keepsStillPicture() const;
     QRegion renderWholeFrame(std::int32_t width, std::int32_t height);
+    // Background and source's whole drawing into `target`; the caller holds the record's lock.
+    void drawWholeFrame(QImage& target, std::int32_t width, std::int32_t height);
 
     LayeredFrame frame_; // guarded by the record's lock
     QFont font_; // the font every frame writes with

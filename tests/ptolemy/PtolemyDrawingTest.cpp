@@ -162,20 +162,36 @@ TEST_F(PtolemyDrawing, AnimatedBandsUseTheUniversePens)
     EXPECT_TRUE(colourNear(178, 100, makeColour(200, 200, 0)));
 }
 
-TEST_F(PtolemyDrawing, AnimationPhaseAdvancesWithTheSpeed)
+// The bands follow model time (a step every 0.002), not the number of draws: a paused
+// universe draws the same bands however often it is drawn, as a fresh drawing would.
+TEST_F(PtolemyDrawing, AnimationPhaseFollowsModelTimeNotDraws)
 {
     const auto chain = std::make_unique<PtolemyOrbit>("deferent", 0, 1, 15, nullptr);
     body().SetChain(chain.get());
     body().SetAnimationSpeed(25);
     const std::int32_t flags = kFormatted | kFullTrace | kLines | kAnimated;
+    const auto phaseAt = [&](double t) {
+        universe.Lock();
+        universe.LockClock();
+        universe.Clock().setTime(t);
+        universe.UnlockClock();
+        universe.Unlock();
+        draw(60, 60, flags);
+        return body().AnimationPhase();
+    };
+    // Speed 25: the accumulator passes 50 on every third step and gives one phase step.
+    EXPECT_EQ(phaseAt(0.0045), 0);
+    EXPECT_EQ(phaseAt(0.0065), 1);
+    EXPECT_EQ(phaseAt(0.0065), 1);
+    const QImage paused = image;
     draw(60, 60, flags);
-    draw(60, 60, flags);
-    EXPECT_EQ(body().AnimationPhase(), 0);
-    draw(60, 60, flags);
-    EXPECT_EQ(body().AnimationPhase(), 1);
+    EXPECT_EQ(image, paused);
+    EXPECT_EQ(phaseAt(0.0125), 2);
+    // Speed 499 gains 9 a step; the phase stays within one period of the bands (5 x 10).
     body().SetAnimationSpeed(499);
-    draw(60, 60, flags);
-    EXPECT_EQ(body().AnimationPhase(), 10);
+    EXPECT_EQ(phaseAt(0.0125), 54 % 50);
+    // A restart shows the bands as they were at the start.
+    EXPECT_EQ(phaseAt(0.0), 0);
 }
 
 TEST_F(PtolemyDrawing, NoBodiesDrawNothingNotEvenTheEarth)

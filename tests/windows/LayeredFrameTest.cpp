@@ -73,7 +73,8 @@ protected:
         for (int k = 0; k < ticks; ++k) {
             const double t = universe_.Clock().time() + 0.01;
             universe_.Clock().setTime(t);
-            universe_.Bodies().Get(0)->AppendPosition(t);
+            for (std::int32_t i = 0; i < universe_.Bodies().Count(); ++i)
+                universe_.Bodies().Get(i)->AppendPosition(t);
         }
         universe_.UnlockClock();
         universe_.Unlock();
@@ -139,6 +140,14 @@ TEST_F(LayeredFrameTest, TrailGrownBetweenTheLayersLosesNothing)
     universe_.afterKey = [&] { step(7); };
     // (Without circles: a piece completed meanwhile lies over the deferent for that frame.)
     expectWholeDrawings(kFormatted | kEarth | kLines | kPlanet, [&](int) { step(2); });
+}
+
+// Several systems: one's moving parts (planet, epicycles) cross another's traces and
+// deferent, which a window keeps; a whole drawing layers them alike.
+TEST_F(LayeredFrameTest, SeveralSystemsMatchWholeDrawings)
+{
+    load(std::string(SKYLOOM_DATA_DIR) + "/AstreonFiles/Candy3.ptu");
+    expectWholeDrawings(kFormatted | kFullTrace | kDots | kCircles | kPlanet | kEarth, [&](int) { step(3); });
 }
 
 TEST_F(LayeredFrameTest, KeptFullTraceMatchesWholeDrawings)
