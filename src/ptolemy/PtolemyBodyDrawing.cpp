@@ -3,6 +3,7 @@
 
 #include "drawing/SharedSprites.h"
 #include "platform/HashCombine.h"
+#include "ptolemy/LabelPlacement.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyUniverse.h"
 #include "drawing/ScreenMapping.h"
@@ -77,9 +78,12 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
         sprite.drawAt(device, planetX, planetY);
     if (flags & kLabels) {
         UseLabelText(device, orbitColour_);
-        head_->DrawNames(device, t, cx, cy, scale);
+        const LabelPlacement placement(QRect(0, 0, device.width(), device.height()),
+                                       head_->DrawNames(device, t, cx, cy, scale));
         UseLabelText(device, traceColour_);
-        device.textOut(planetX + kLabelOffset, planetY - device.lineHeight() - kLabelOffset, name_);
+        const QPoint corner = placement.place({planetX, planetY}, {device.textWidth(name_), device.lineHeight()},
+                                              kLabelOffset);
+        device.textOut(corner.x(), corner.y(), name_);
     }
     return S_OK;
 }

@@ -2,6 +2,7 @@
 #include "ptolemy/PtolemyBody.h"
 
 #include "platform/HashCombine.h"
+#include "ptolemy/LabelPlacement.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/SkyStrip.h"
 #include "ptolemy/UniverseLocks.h"
@@ -86,7 +87,11 @@ HRESULT PtolemyBody::DrawOnSky(platform::DeviceContext& device, const SkyStrip& 
         planetSprite_.drawAt(device, x, y);
     if (flags & kLabels) {
         UseLabelText(device, traceColour_);
-        device.textOut(x + kLabelOffset, y - device.lineHeight() - kLabelOffset, name_);
+        // Never over the degree labels above the strip.
+        const LabelPlacement placement(QRect(0, 0, device.width(), device.height()),
+                                       {QRect(0, 0, device.width(), SkyStrip::degreeLabelsHeight(device))});
+        const QPoint corner = placement.place({x, y}, {device.textWidth(name_), device.lineHeight()}, kLabelOffset);
+        device.textOut(corner.x(), corner.y(), name_);
     }
     return S_OK;
 }

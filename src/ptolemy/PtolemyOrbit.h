@@ -10,10 +10,13 @@
 // of any length read from a file costs no stack depth.
 //
 // Threading: an orb has no lock; its owner (PtolemyBody) guards it.
+#include <QRect>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace platform {
 class DeviceContext;
@@ -64,7 +67,8 @@ public:
     // What the deferent's circle and markers look like: changes with its size and offsets.
     std::uint64_t DeferentKey() const;
     // Each orb's name by its circle's centre at time t, in the selected text colour.
-    void DrawNames(platform::DeviceContext& device, double t, int cx, int cy, double scale) const;
+    // Returns where the names were written.
+    std::vector<QRect> DrawNames(platform::DeviceContext& device, double t, int cx, int cy, double scale) const;
     // Visits the orbs from the innermost (the deferent) outwards with the point that
     // carries each one at time t and its circle's centre (the carrier moved by the eccentric).
     using CentreVisitor = std::function<void(const PtolemyOrbit& orb, ModelPoint carrier, ModelPoint centre)>;

@@ -84,13 +84,19 @@ std::uint64_t PtolemyOrbit::DeferentKey() const
     return platform::hashCombine(key, static_cast<std::uint64_t>(deferent->hasEccentric) * 2u + deferent->hasEquant);
 }
 
-void PtolemyOrbit::DrawNames(platform::DeviceContext& device, double t, int cx, int cy, double scale) const
+std::vector<QRect> PtolemyOrbit::DrawNames(platform::DeviceContext& device, double t, int cx, int cy,
+                                           double scale) const
 {
     using screen_mapping::screenX;
     using screen_mapping::screenY;
+    std::vector<QRect> written;
     VisitCentres(t, [&](const PtolemyOrbit& orb, ModelPoint, ModelPoint centre) {
-        if (!orb.name.empty())
-            device.textOut(screenX(cx, centre.x, scale) + kLabelOffset, screenY(cy, centre.y, scale) + kLabelOffset,
-                orb.name);
+        if (orb.name.empty())
+            return;
+        const int x = screenX(cx, centre.x, scale) + kLabelOffset;
+        const int y = screenY(cy, centre.y, scale) + kLabelOffset;
+        device.textOut(x, y, orb.name);
+        written.emplace_back(x, y, device.textWidth(orb.name), device.lineHeight());
     });
+    return written;
 }

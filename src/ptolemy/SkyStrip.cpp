@@ -47,6 +47,16 @@ int SkyStrip::y(double t) const
     return kTopMargin + static_cast<int>(std::lround((t - firstTime_) / (lastTime_ - firstTime_) * usable));
 }
 
+namespace {
+// The degree labels' top.
+constexpr int kDegreeLabelTop = 1;
+} // namespace
+
+int SkyStrip::degreeLabelsHeight(const platform::DeviceContext& context)
+{
+    return std::max(kTopMargin, kDegreeLabelTop + context.lineHeight());
+}
+
 void SkyStrip::drawGrid(platform::DeviceContext& context) const
 {
     const platform::Pen previousPen = context.pen();
@@ -59,7 +69,7 @@ void SkyStrip::drawGrid(platform::DeviceContext& context) const
         context.lineTo(column, height_ - kBottomMargin);
         const std::string label = std::to_string(degrees) + "\xC2\xB0";
         const int labelX = std::clamp(column - context.textWidth(label) / 2, 0, std::max(width_ - context.textWidth(label), 0));
-        context.textOut(labelX, 1, label);
+        context.textOut(labelX, kDegreeLabelTop, label);
     }
     context.selectPen(platform::Pen { kFrameColour });
     context.moveTo(kSideMargin, kTopMargin);

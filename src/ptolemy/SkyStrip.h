@@ -30,6 +30,8 @@ public:
     int y(double t) const;
     bool showsTime(double t) const { return t >= firstTime_ && t <= lastTime_; }
 
+    // The height of the band of degree labels above the strip.
+    static int degreeLabelsHeight(const platform::DeviceContext& context);
     // The strip's frame, a line every 30 degrees and their labels.
     void drawGrid(platform::DeviceContext& context) const;
     // The points of `trail` within the span, as seen from the centre, joined in the

@@ -293,7 +293,8 @@ TEST_F(PtolemyDrawing, LabelsNameTheSystemByItsPlanetAndTheCycleByItsCentre)
     draw(206, 206, kFormatted | kCircles | kLabels);
 
     // The cycle's name starts right of and below its centre (103, 103); the system's
-    // name above and right of the planet at (178, 103).
+    // name above the planet at (178, 103), to its left, as to its right it would leave the
+    // window.
     const auto changedIn = [&](QRect area) {
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
@@ -302,6 +303,7 @@ TEST_F(PtolemyDrawing, LabelsNameTheSystemByItsPlanetAndTheCycleByItsCentre)
         return false;
     };
     EXPECT_TRUE(changedIn(QRect(105, 105, 40, 20)));
-    EXPECT_TRUE(changedIn(QRect(182, 70, 24, 30)));
+    EXPECT_TRUE(changedIn(QRect(130, 70, 42, 30)));
+    EXPECT_FALSE(changedIn(QRect(179, 0, 27, 206)));
     EXPECT_FALSE(changedIn(QRect(0, 150, 90, 56)));
 }

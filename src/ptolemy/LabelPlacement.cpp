@@ -1,0 +1,29 @@
+#include "ptolemy/LabelPlacement.h"
+
+#include <algorithm>
+#include <utility>
+
+LabelPlacement::LabelPlacement(const QRect& area, std::vector<QRect> taken)
+    : area_(area)
+    , taken_(std::move(taken))
+{
+}
+
+QPoint LabelPlacement::place(QPoint point, QSize size, int offset) const
+{
+    const int right = point.x() + offset;
+    const int left = point.x() - offset - size.width();
+    const int above = point.y() - offset - size.height();
+    const int below = point.y() + offset;
+    const QPoint corners[] = {{right, above}, {right, below}, {left, above}, {left, below}};
+    for (const QPoint& corner : corners)
+        if (isFree(QRect(corner, size)))
+            return corner;
+    return corners[0];
+}
+
+bool LabelPlacement::isFree(const QRect& box) const
+{
+    return area_.contains(box)
+        && std::none_of(taken_.begin(), taken_.end(), [&box](const QRect& text) { return text.intersects(box); });
+}
