@@ -68,7 +68,24 @@ std::string formatFileText(const char* format, ...)
 
 std::string cutText(const std::string& text, std::size_t limit)
 {
-    return text.size() <= limit ? text : text.substr(0, limit);
+    if (text.size() <= limit)
+        return text;
+    const auto continues = [&text](std::size_t at) {
+        return (static_cast<unsigned char>(text[at]) & 0xC0u) == 0x80u;
+    };
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        if (characters == limit)
+            return text.substr(0, at);
+        // A lead byte with the continuation bytes that follow it (at most three).
+        std::size_t end = at + 1;
+        const bool lead = (static_cast<unsigned char>(text[at]) & 0xC0u) == 0xC0u;
+        while (lead && end < text.size() && end - at < 4 && continues(end))
+            ++end;
+        at = end;
+        ++characters;
+    }
+    return text;
 }
 
 } // namespace platform

@@ -13,7 +13,8 @@ std::string formatText(const char* format, ...) __attribute__((format(printf, 1,
 // and only for the call. Every writer formats its numbers through here.
 std::string formatFileText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// The first `limit` characters of `text`.
+// The first `limit` characters of `text` (UTF-8): a character is never cut in two. A byte
+// that begins no character of its own (a stray continuation byte) counts as one.
 std::string cutText(const std::string& text, std::size_t limit);
 
 // Texts read from XML are cut to this many characters.

@@ -1,5 +1,7 @@
 #include "ptolemy/BodyList.h"
 
+#include <algorithm>
+
 #include "ptolemy/PtolemyBody.h"
 
 #include <new>
@@ -53,6 +55,17 @@ void BodyList::RemoveAll()
 {
     while (count_ > 0)
         Remove(0);
+}
+
+std::int32_t BodyList::AddWhileRoom(BodyList& other)
+{
+    const std::int32_t room = kMaxBodies - count_;
+    const std::int32_t taken = std::min(room, other.count_);
+    for (std::int32_t k = 0; k < taken; ++k)
+        bodies_[static_cast<std::size_t>(count_++)] = std::move(other.bodies_[static_cast<std::size_t>(k)]);
+    const std::int32_t left = other.count_ - taken;
+    other.RemoveAll();
+    return left;
 }
 
 void BodyList::MergeFrom(BodyList& other)

@@ -36,6 +36,10 @@ public:
     // Moves the bodies of `other` to the end of this list, in order, leaving `other`
     // empty; when the total would exceed kMaxBodies this list is emptied first.
     void MergeFrom(BodyList& other);
+    // Moves the bodies of `other` to the end of this list, in order, while there is room,
+    // and destroys the rest, leaving `other` empty; returns how many did not fit. This
+    // list's own bodies all stay.
+    std::int32_t AddWhileRoom(BodyList& other);
 
 private:
     PtolemyUniverse* owner_;

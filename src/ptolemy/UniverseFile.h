@@ -6,6 +6,7 @@
 #include "platform/Result.h"
 #include "ptolemy/PtolemyOrbit.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -43,7 +44,7 @@ HRESULT ReadUniverseSystems(XmlDocument& document, const std::function<void(Univ
 // by `universe`). On failure `bodies` is left empty and the failure code returned.
 HRESULT ReadUniverseBodies(PtolemyUniverse& universe, XmlDocument& document, BodyList& bodies);
 
-// Reads the systems of a loaded universe document and appends them to the
-// universe's list (which is emptied first when the total would exceed its limit).
-// On failure the universe's list is not touched.
-HRESULT ReadUniverseFile(PtolemyUniverse& universe, XmlDocument& document);
+// Reads the systems of a loaded universe document and appends them to the universe's list
+// while there is room; its own systems all stay, and `notAdded` (when given) receives how
+// many of the file's did not fit. On failure the universe's list is not touched.
+HRESULT ReadUniverseFile(PtolemyUniverse& universe, XmlDocument& document, std::int32_t* notAdded = nullptr);

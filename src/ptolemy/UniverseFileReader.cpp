@@ -153,7 +153,7 @@ HRESULT ReadUniverseBodies(PtolemyUniverse& universe, XmlDocument& document, Bod
     return result;
 }
 
-HRESULT ReadUniverseFile(PtolemyUniverse& universe, XmlDocument& document)
+HRESULT ReadUniverseFile(PtolemyUniverse& universe, XmlDocument& document, std::int32_t* notAdded)
 {
     BodyList read(&universe);
     const HRESULT result = ReadUniverseBodies(universe, document, read);
@@ -161,8 +161,10 @@ HRESULT ReadUniverseFile(PtolemyUniverse& universe, XmlDocument& document)
         return result;
     universe.Lock();
     universe.LockClock();
-    universe.Bodies().MergeFrom(read);
+    const std::int32_t left = universe.Bodies().AddWhileRoom(read);
     universe.UnlockClock();
     universe.Unlock();
+    if (notAdded)
+        *notAdded = left;
     return result;
 }

@@ -9,9 +9,12 @@
 #include "ptolemydialogs/EditingState.h"
 #include "xml/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace ptolemy_dialogs {
@@ -39,6 +42,27 @@ constexpr int kCancelResult = 1;
 // The fields are read as the platform's 32-character buffers hold them.
 constexpr std::size_t kMaxFieldLength = 31;
 constexpr double kSmallestRadius = 0.0001;
+// The largest magnitudes taken: beyond them the model's arithmetic (a radius squared, an
+// angle's sine) would overflow or lose every digit.
+constexpr double kLargestLength = 1e6;
+constexpr double kLargestOmega = 1e4;
+constexpr double kLargestPhi = 1e4;
+
+struct NumberField {
+    int id;
+    const char* name;
+    double largest;
+};
+
+constexpr NumberField kRadiusField{kRadius, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Radius"), kLargestLength};
+constexpr NumberField kOmegaField{kOmega, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Omega"), kLargestOmega};
+constexpr NumberField kPhiField{kPhi, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Phi"), kLargestPhi};
+constexpr NumberField kEccentricFields[] = {
+    {kEccentricX, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Eccentric X"), kLargestLength},
+    {kEccentricY, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Eccentric Y"), kLargestLength}};
+constexpr NumberField kEquantFields[] = {
+    {kEquantX, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Equant X"), kLargestLength},
+    {kEquantY, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Equant Y"), kLargestLength}};
 
 // Numbers are shown with '.' whatever the locale, as they are read back.
 std::string shown(const char* format, double value)
@@ -46,10 +70,42 @@ std::string shown(const char* format, double value)
     return platform::formatFileText(format, value);
 }
 
-bool refuse(const char* text)
+bool refuse(const std::string& text)
 {
     platform::showMessage(text, "Bad Parameter", platform::MessageIcon::Error);
     return false;
+}
+
+std::string translated(const char* text) { return QCoreApplication::translate("CyclePropertiesDialog", text).toStdString(); }
+
+// A field's number; a decimal comma counts as the point when the text holds no '.'.
+std::optional<double> readNumber(const dialogs::TemplateDialog& dialog, int id)
+{
+    std::string text = platform::cutText(dialog.text(id), kMaxFieldLength);
+    if (text.find('.') == std::string::npos)
+        std::replace(text.begin(), text.end(), ',', '.');
+    return xmltext::toDoubleWhole(text);
+}
+
+// Shows the refusal of a field that holds no number, or one beyond the field's bounds.
+std::optional<double> checkedNumber(const dialogs::TemplateDialog& dialog, const NumberField& field)
+{
+    const std::optional<double> value = readNumber(dialog, field.id);
+    const std::string name = translated(field.name);
+    if (!value) {
+        refuse(QCoreApplication::translate("CyclePropertiesDialog", "%1 must be a number")
+                   .arg(QString::fromStdString(name))
+                   .toStdString());
+        return std::nullopt;
+    }
+    if (!(std::fabs(*value) <= field.largest)) {
+        refuse(QCoreApplication::translate("CyclePropertiesDialog", "%1 must lie between -%2 and %2")
+                   .arg(QString::fromStdString(name))
+                   .arg(field.largest, 0, 'f', 0)
+                   .toStdString());
+        return std::nullopt;
+    }
+    return value;
 }
 
 } // namespace
@@ -100,38 +156,53 @@ PtolemyOrbit* CyclePropertiesDialog::editedCycle()
     return cycle;
 }
 
-double CyclePropertiesDialog::field(const dialogs::TemplateDialog& dialog, int id)
+// The checks in order: the radius, the rate and phase, then each point's coordinates with
+// the point inside the circle; the first refusal is shown.
+std::optional<CyclePropertiesDialog::Numbers> CyclePropertiesDialog::readNumbers(const dialogs::TemplateDialog& dialog)
 {
-    return xmltext::toDouble(platform::cutText(dialog.text(id), kMaxFieldLength));
-}
-
-bool CyclePropertiesDialog::validate(const dialogs::TemplateDialog& dialog)
-{
-    const double radius = field(dialog, kRadius);
-    if (!(radius > kSmallestRadius))
-        return refuse("Orbit radius must be a positive number");
+    Numbers numbers;
+    const std::optional<double> radius = readNumber(dialog, kRadius);
+    if (!radius || !(*radius > kSmallestRadius)) {
+        refuse("Orbit radius must be a positive number");
+        return std::nullopt;
+    }
+    const auto read = [&dialog](const NumberField& field, double& into) {
+        const std::optional<double> value = checkedNumber(dialog, field);
+        into = value.value_or(0.0);
+        return value.has_value();
+    };
+    if (!read(kRadiusField, numbers.r) || !read(kOmegaField, numbers.om) || !read(kPhiField, numbers.phi))
+        return std::nullopt;
     // Both points are checked whether or not their boxes are ticked: the model keeps
     // the coordinates and uses them once a box is ticked.
-    if (!(std::hypot(field(dialog, kEccentricX), field(dialog, kEccentricY)) < radius))
-        return refuse("Eccentric outside orb radius");
-    if (!(std::hypot(field(dialog, kEquantX), field(dialog, kEquantY)) < radius))
-        return refuse("Equant outside orb radius");
-    return true;
+    if (!read(kEccentricFields[0], numbers.eccx) || !read(kEccentricFields[1], numbers.eccy))
+        return std::nullopt;
+    if (!(std::hypot(numbers.eccx, numbers.eccy) < numbers.r)) {
+        refuse("Eccentric outside orb radius");
+        return std::nullopt;
+    }
+    if (!read(kEquantFields[0], numbers.eqx) || !read(kEquantFields[1], numbers.eqy))
+        return std::nullopt;
+    if (!(std::hypot(numbers.eqx, numbers.eqy) < numbers.r)) {
+        refuse("Equant outside orb radius");
+        return std::nullopt;
+    }
+    return numbers;
 }
 
-void CyclePropertiesDialog::store(const dialogs::TemplateDialog& dialog, PtolemyOrbit& cycle)
+void CyclePropertiesDialog::store(const dialogs::TemplateDialog& dialog, const Numbers& numbers, PtolemyOrbit& cycle)
 {
     std::string name = platform::cutText(dialog.text(kName), kMaxFieldLength);
     // A double quote would end the name's attribute in a universe file.
     std::replace(name.begin(), name.end(), '"', '\'');
     cycle.SetName(name.c_str());
-    cycle.phi = field(dialog, kPhi);
-    cycle.om = field(dialog, kOmega);
-    cycle.r = field(dialog, kRadius);
-    cycle.eccx = field(dialog, kEccentricX);
-    cycle.eccy = field(dialog, kEccentricY);
-    cycle.eqx = field(dialog, kEquantX);
-    cycle.eqy = field(dialog, kEquantY);
+    cycle.phi = numbers.phi;
+    cycle.om = numbers.om;
+    cycle.r = numbers.r;
+    cycle.eccx = numbers.eccx;
+    cycle.eccy = numbers.eccy;
+    cycle.eqx = numbers.eqx;
+    cycle.eqy = numbers.eqy;
     cycle.hasEquant = dialog.isChecked(kHasEquant);
     cycle.hasEccentric = dialog.isChecked(kHasEccentric);
     // A copy of a cycle (and a universe file) knows an equant or eccentric only by its
@@ -145,12 +216,13 @@ void CyclePropertiesDialog::store(const dialogs::TemplateDialog& dialog, Ptolemy
 
 bool CyclePropertiesDialog::apply(const dialogs::TemplateDialog& dialog)
 {
-    if (!validate(dialog))
+    const std::optional<Numbers> numbers = readNumbers(dialog);
+    if (!numbers)
         return false;
     PtolemyOrbit* cycle = editedCycle();
     if (!cycle)
         return true;
-    store(dialog, *cycle);
+    store(dialog, *numbers, *cycle);
     EditingState::instance().applyWorkingChain();
     return true;
 }

@@ -17,6 +17,8 @@
 #include "windows/WindowRegistry.h"
 #include "xml/XmlDocument.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -189,6 +191,9 @@ std::int32_t SystemsDialog::systemCount()
 void SystemsDialog::addNew(dialogs::TemplateDialog& dialog)
 {
     const std::int32_t count = systemCount();
+    // Right after the selected system; with systems but none selected, nowhere.
+    if (count > 0 && dialog.selectedListRow(kSystems) < 0)
+        return;
     const std::int32_t index = count == 0 ? 0 : std::min(selectedIndex(dialog) + 1, count);
     switch (dialog.selectedComboRow(kKind)) {
     case kRandomKind:
@@ -210,8 +215,11 @@ void SystemsDialog::addNew(dialogs::TemplateDialog& dialog)
     default:
         return;
     }
+    // A refused addition (a full list, a cancelled file) leaves the selection where it was.
+    const bool added = systemCount() != count;
     refill(dialog);
-    selectSystem(dialog, index);
+    if (added)
+        selectSystem(dialog, index);
 }
 
 void SystemsDialog::addFromFile(dialogs::TemplateDialog& dialog)
@@ -221,8 +229,15 @@ void SystemsDialog::addFromFile(dialogs::TemplateDialog& dialog)
         return;
     // The Open dialog runs with no lock held; the reader merges under both locks.
     std::unique_ptr<XmlDocument> document;
+    std::int32_t notAdded = 0;
     if (SUCCEEDED(universe->FileDialog().openDocument(document, &dialog, file_types::kUniverse)) && document)
-        ReadUniverseFile(*universe, *document);
+        ReadUniverseFile(*universe, *document, &notAdded);
+    if (notAdded > 0)
+        platform::showMessage(QCoreApplication::translate("SystemsDialog", "The universe holds %1 systems; %2 were not added.")
+                                  .arg(BodyList::kMaxBodies)
+                                  .arg(notAdded)
+                                  .toStdString(),
+                              "Astreon Error", platform::MessageIcon::Error);
 }
 
 void SystemsDialog::deleteSelected(dialogs::TemplateDialog& dialog)

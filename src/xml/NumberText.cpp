@@ -90,4 +90,16 @@ double toDouble(const std::string& text)
     return strtod_l(number.c_str(), nullptr, classicLocale());
 }
 
+std::optional<double> toDoubleWhole(const std::string& text)
+{
+    const std::size_t begin = skipBlanks(text);
+    const std::size_t length = decimalNumberLength(text, begin);
+    if (length == 0)
+        return std::nullopt;
+    for (std::size_t index = begin + length; index < text.size(); ++index)
+        if (!isBlank(text[index]))
+            return std::nullopt;
+    return toDouble(text);
+}
+
 } // namespace xmltext

@@ -1,6 +1,7 @@
 #pragma once
 // Number conversions of texts read from XML, as the platform's C library converts them.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace xmltext {
@@ -13,5 +14,10 @@ std::int32_t toLong(const std::string& text);
 // fraction and exponent); 0 when there is none. The decimal point is always '.',
 // whatever the process locale, and "inf", "nan" and hexadecimal forms are not numbers.
 double toDouble(const std::string& text);
+
+// The decimal number `text` holds, read as toDouble reads it, when the text holds that
+// number and nothing else but blanks around it; nothing otherwise (no number, or a number
+// followed by anything else).
+std::optional<double> toDoubleWhole(const std::string& text);
 
 } // namespace xmltext

@@ -240,7 +240,8 @@ TEST_F(UniverseFileTest, SystemsAreReadInFileOrderUpToTheFirstThatDoesNotRead)
     EXPECT_EQ(recorder.count(), 0u);
 }
 
-TEST_F(UniverseFileTest, ReadingAppendsUntilTheListWouldOverflow)
+// Reading a file into a universe adds while there is room and keeps every system it had.
+TEST_F(UniverseFileTest, ReadingAppendsWhileThereIsRoomAndKeepsTheRest)
 {
     clear();
     std::string bodies;
@@ -251,8 +252,9 @@ TEST_F(UniverseFileTest, ReadingAppendsUntilTheListWouldOverflow)
     ASSERT_EQ(read(path), S_OK);
     EXPECT_EQ(universe.Bodies().Count(), 24);
     ASSERT_EQ(read(path), S_OK);
-    EXPECT_EQ(universe.Bodies().Count(), 12);
+    EXPECT_EQ(universe.Bodies().Count(), 32);
     EXPECT_EQ(body(0)->GetName(), "b0");
+    EXPECT_EQ(body(31)->GetName(), "b7");
 }
 
 TEST_F(UniverseFileTest, MatchTrailIsLoadedAndItsPathWritten)

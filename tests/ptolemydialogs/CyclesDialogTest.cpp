@@ -26,6 +26,7 @@ constexpr int kOk = 1;
 constexpr int kCycleName = 1005;
 constexpr int kRadius = 1006;
 constexpr int kPhi = 1007;
+constexpr int kOmega = 1018;
 constexpr int kEquantX = 1021;
 constexpr int kEccentricX = 1022;
 constexpr int kEccentricY = 1024;
@@ -164,6 +165,51 @@ TEST_F(CyclesDialogTest, CyclePropertiesRefuseBadNumbersAndStoreWhatIsShown)
 
     EXPECT_EQ(edit(), S_OK);
     EXPECT_EQ(recorder.count(), 4u);
+}
+
+// What cannot be stored faithfully is refused by name: a number too large for the model's
+// arithmetic (1e309 reads as infinity), a text that holds no number; a decimal comma is a
+// decimal point, and a name is cut between characters, never inside one.
+TEST_F(CyclesDialogTest, CyclePropertiesRefuseWhatCannotBeStoredFaithfully)
+{
+    openCycles();
+    then("PTEDITDIALOG", [](DialogDriver& driver, TemplateDialog&) {
+        EXPECT_TRUE(driver.select(kCycles, 0));
+        EXPECT_TRUE(driver.click(kEditSelected));
+    });
+    const std::string longName = std::string(30, 'x') + "\xC3\xA9";
+    then("PTORBITDIALOG", [&](DialogDriver& driver, TemplateDialog& dialog) {
+        const auto refusedWith = [&](int id, const char* value, const char* text) {
+            EXPECT_TRUE(driver.setEditText(id, value));
+            EXPECT_TRUE(driver.click(kOk));
+            EXPECT_FALSE(dialog.hasEnded()) << value;
+            EXPECT_EQ(recorder.last().text, text) << value;
+            EXPECT_EQ(recorder.last().caption, "Bad Parameter");
+        };
+        refusedWith(kRadius, "1e309", "Radius must lie between -1000000 and 1000000");
+        EXPECT_TRUE(driver.setEditText(kRadius, "5"));
+        refusedWith(kOmega, "fast", "Omega must be a number");
+        refusedWith(kOmega, "1e308", "Omega must lie between -10000 and 10000");
+        refusedWith(kOmega, "2 turns", "Omega must be a number");
+        EXPECT_TRUE(driver.setEditText(kOmega, " 0,532 "));
+        refusedWith(kPhi, "abc", "Phi must be a number");
+        EXPECT_TRUE(driver.setEditText(kPhi, "3,14"));
+        refusedWith(kEccentricX, "", "Eccentric X must be a number");
+        EXPECT_TRUE(driver.setEditText(kEccentricX, "1"));
+        EXPECT_TRUE(driver.setEditText(kCycleName, longName));
+        EXPECT_TRUE(driver.click(kOk));
+        EXPECT_TRUE(dialog.hasEnded());
+    });
+    then("PTEDITDIALOG", [&](DialogDriver& driver, TemplateDialog&) {
+        const std::unique_ptr<PtolemyOrbit> chain = system(0).CopyChain();
+        EXPECT_DOUBLE_EQ(chain->r, 5);
+        EXPECT_DOUBLE_EQ(chain->om, 0.532);
+        EXPECT_DOUBLE_EQ(chain->phi, 3.14);
+        EXPECT_EQ(chain->Name(), longName) << "31 characters, the last two bytes long, kept whole";
+        EXPECT_TRUE(driver.click(kDone));
+    });
+    closeSystems();
+    EXPECT_EQ(edit(), S_OK);
 }
 
 // Browse loads with every message shown and a file that does not load keeps the trail

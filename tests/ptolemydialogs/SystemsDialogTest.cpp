@@ -86,16 +86,38 @@ TEST_F(SystemsDialogTest, ListsInReverseAddsWhereSelectedDeletesAndOnlyDoneClose
     EXPECT_EQ(recorder.count(), 0u) << recorder.last().text;
 }
 
-TEST_F(SystemsDialogTest, AFullListRefusesANewSystemSilently)
+// A full list refuses Random and Empty silently and adds nothing of a file, saying so:
+// the 32 systems all stay (the list's merge would have dropped them for the file's), and
+// the selection stays where it was. With no system selected Add New adds nothing.
+TEST_F(SystemsDialogTest, AFullListKeepsEverySystemAndItsSelection)
 {
     makeSystems(std::vector<std::string>(BodyList::kMaxBodies, "S"));
+    system(5).SetName("kept");
+    chooser.answerFile(std::string(SKYLOOM_DATA_DIR) + "/AstreonFiles/Candy1.ptu");
     then("PTSYSTEMSDIALOG", [this](DialogDriver& driver, TemplateDialog& dialog) {
+        EXPECT_TRUE(driver.select(kList, 7));
+        EXPECT_TRUE(driver.select(kKind, 0));
         EXPECT_TRUE(driver.click(kAddNew));
         EXPECT_EQ(universe.Bodies().Count(), BodyList::kMaxBodies);
-        EXPECT_EQ(dialog.listCount(kList), BodyList::kMaxBodies);
+        EXPECT_EQ(dialog.selectedListRow(kList), 7);
+        EXPECT_EQ(recorder.count(), 0u);
+        EXPECT_TRUE(driver.select(kKind, 1)); // From File
+        EXPECT_TRUE(driver.click(kAddNew));
+        EXPECT_EQ(universe.Bodies().Count(), BodyList::kMaxBodies);
+        EXPECT_EQ(system(5).GetName(), "kept");
+        EXPECT_EQ(recorder.last().text, "The universe holds 32 systems; 2 were not added.");
+        EXPECT_EQ(dialog.selectedListRow(kList), 7);
         EXPECT_TRUE(driver.click(kDone));
     });
-
     EXPECT_EQ(edit(), S_OK);
-    EXPECT_EQ(recorder.count(), 0u);
+
+    makeSystems({"A", "B"});
+    then("PTSYSTEMSDIALOG", [this](DialogDriver& driver, TemplateDialog& dialog) {
+        dialog.selectListRow(kList, -1);
+        EXPECT_TRUE(driver.select(kKind, 2)); // Empty
+        EXPECT_TRUE(driver.click(kAddNew));
+        EXPECT_EQ(universe.Bodies().Count(), 2);
+        EXPECT_TRUE(driver.click(kDone));
+    });
+    EXPECT_EQ(edit(), S_OK);
 }
