@@ -24,7 +24,7 @@ bool ContainerScriptTarget::loadPage(const std::string& path)
     auto* const control = qobject_cast<GazerixCtrl*>(control_.data());
     if (!control)
         return false;
-    control->LoadPage(QString::fromStdString(resolveLayoutArgument(path)));
+    control->LoadPage(QByteArray::fromStdString(resolveLayoutArgument(path)));
     return true;
 }
 

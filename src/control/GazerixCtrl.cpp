@@ -5,6 +5,7 @@
 #include "display/DisplayManager.h"
 #include "host/EngineStartup.h"
 #include "host/LayoutHost.h"
+#include "platform/HandlerScope.h"
 #include "platform/Message.h"
 #include "platform/Release.h"
 #include "platform/ResourceLibrary.h"
@@ -34,12 +35,37 @@ GazerixCtrl::~GazerixCtrl()
 {
     --controlsAlive;
     ControlProcessState::forget(this, manager_);
+    const bool created = state_ == State::Created;
+    if (displayWindow_ && platform::HandlerScope::active()) {
+        outliveHandlers(displayWindow_.data(), created);
+        return;
+    }
     if (displayWindow_)
         displayWindow_->destroyDisplayManager();
-    // The registry serves every control of the process: it shuts down with the last one.
-    if (state_ == State::Created && controlsAlive == 0)
-        WindowRegistry::instance().shutdown();
+    shutDownAfterTheLast(created);
     // The display window goes with this widget; it ends nobody's event loop.
+}
+
+// A host may delete its control at any moment, also from a timer that fires under one of
+// the engine's own dialogs or message boxes, whose code goes on with the layout once the
+// dialog returns. The display window, with the layout it shows, then leaves the control
+// hidden and goes once every handler and dialog has returned.
+void GazerixCtrl::outliveHandlers(LayoutHost* displayWindow, bool created)
+{
+    displayWindow->hide();
+    displayWindow->setParent(nullptr);
+    platform::HandlerScope::whenIdle(displayWindow, [displayWindow, created] {
+        displayWindow->destroyDisplayManager();
+        displayWindow->deleteLater();
+        shutDownAfterTheLast(created);
+    });
+}
+
+// The registry serves every control of the process: it shuts down with the last one.
+void GazerixCtrl::shutDownAfterTheLast(bool created)
+{
+    if (created && controlsAlive == 0)
+        WindowRegistry::instance().shutdown();
 }
 
 int GazerixCtrl::liveCount() { return controlsAlive; }
@@ -59,11 +85,10 @@ bool GazerixCtrl::event(QEvent* event)
 
 bool GazerixCtrl::createControlWindow()
 {
-    ControlProcessState::setCurrentControl(this);
     platform::setRelease(platform::Release::Earlier);
     unattachedManager_ = std::make_unique<DisplayManager>();
     manager_ = unattachedManager_.get();
-    ControlProcessState::setDisplayManager(manager_);
+    ControlProcessState::makeCurrent(this, manager_);
     if (!EngineStartup::start()) {
         platform::showMessage("Couldn't load " + platform::ResourceLibrary::fileName()
                 + ".  Did you install Astreon?\r\n" + platform::ResourceLibrary::lastLoadError(),
@@ -95,20 +120,25 @@ void GazerixCtrl::attachDisplayWindow()
     GazerixCtrl* const current = ControlProcessState::currentControl();
     platform::CriticalSectionGuard guard(current ? current->lock_ : lock_);
     displayWindow_->setDisplayManager(std::move(unattachedManager_), FractionalRect { 0, 0, 1, 1 }, 0);
-    const std::string pending = ControlProcessState::pendingPath();
+    const std::string pending = ControlProcessState::pendingPath(this);
     if (!pending.empty())
         manager_->load(pending.c_str(), 0);
 }
 
 void GazerixCtrl::LoadPage(const QString& pathToLoad)
 {
+    LoadPage(pathToLoad.isNull() ? QByteArray() : pathToLoad.toUtf8());
+}
+
+void GazerixCtrl::LoadPage(const QByteArray& pathBytes)
+{
     DisplayManager* manager = nullptr;
-    const std::string path = pathToLoad.toStdString();
+    const std::string path = pathBytes.toStdString();
     {
         platform::CriticalSectionGuard guard(lock_);
         manager = ControlProcessState::displayManager();
-        if (!manager && !pathToLoad.isNull())
-            ControlProcessState::setPendingPath(path);
+        if (!manager && !pathBytes.isNull())
+            ControlProcessState::setPendingPath(this, path);
     }
     // Outside the lock: the load's messages run their own event loop.
     if (manager)

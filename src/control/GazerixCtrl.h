@@ -12,11 +12,14 @@
 // library cannot be loaded.
 //
 // Ownership: the control owns its display manager (through the display window) and
-// destroys it, with every window of its layout, when it goes.
+// destroys it, with every window of its layout, when it goes; when it goes while a handler
+// or dialog of the engine still runs, the display window outlives it, hidden, until they
+// have returned.
 // Threading: window thread only (the container's); the engine's clocks run their own
 // threads. See docs/threads.md.
 #include "platform/CriticalSection.h"
 
+#include <QByteArray>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -40,6 +43,9 @@ public:
     // the pending path, which the display window loads with messages off when it is
     // created. A null string keeps nothing.
     Q_INVOKABLE void LoadPage(const QString& pathToLoad);
+    // As above with the path's bytes, as the system names the file: a name that is not
+    // valid UTF-8 (which a QString cannot carry) loads too. A null array keeps nothing.
+    Q_INVOKABLE void LoadPage(const QByteArray& pathBytes);
 
     // Opens the control's property sheet with its one page, "General".
     Q_INVOKABLE void showPropertyPage();
@@ -65,6 +71,8 @@ protected:
 private:
     enum class State { NotCreated, Created, Failed };
 
+    static void outliveHandlers(LayoutHost* displayWindow, bool created);
+    static void shutDownAfterTheLast(bool created);
     bool createControlWindow();
     void createDisplayWindow();
     void attachDisplayWindow();

@@ -5,6 +5,7 @@
 #include "control/GazerixServer.h"
 #include "platform/Chooser.h"
 #include "platform/EngineLocation.h"
+#include "platform/Registry.h"
 #include "scripting/DialogSeams.h"
 
 #define GAZERIX_EXPORT extern "C" __attribute__((visibility("default")))
@@ -43,6 +44,14 @@ GAZERIX_EXPORT const char* DllRegistrationError()
     static std::string text;
     text = GazerixRegistration::lastError();
     return text.c_str();
+}
+
+// The registry file that registration writes, for the installer to name.
+GAZERIX_EXPORT const char* DllRegistryFile()
+{
+    static std::string path;
+    path = platform::registryFileForWriting();
+    return path.c_str();
 }
 
 GAZERIX_EXPORT GazerixAutomation* GazerixAutomationInterface() { return &ControlAutomation::instance(); }

@@ -58,6 +58,7 @@ int registerLibrary(const std::filesystem::path& library, bool unregister)
     const char* const entry = unregister ? "DllUnregisterServer" : "DllRegisterServer";
     const auto function = reinterpret_cast<HRESULT (*)()>(::dlsym(handle, entry));
     const auto reason = reinterpret_cast<const char* (*)()>(::dlsym(handle, "DllRegistrationError"));
+    const auto writtenFile = reinterpret_cast<const char* (*)()>(::dlsym(handle, "DllRegistryFile"));
     if (!function) {
         std::cerr << kProgram << ": " << absolute.string() << " has no " << entry << '\n';
         return kFailureExitCode;
@@ -69,7 +70,8 @@ int registerLibrary(const std::filesystem::path& library, bool unregister)
         return kFailureExitCode;
     }
     std::cout << kProgram << ": " << (unregister ? "unregistered " : "registered ") << absolute.string()
-              << (unregister ? " from " : " in ") << platform::registryFileForWriting() << '\n';
+              << (unregister ? " from " : " in ")
+              << (writtenFile ? std::string(writtenFile()) : platform::registryFileForWriting()) << '\n';
     return 0;
 }
 

@@ -64,6 +64,11 @@ std::optional<std::string> readWholeFile(const std::string& path)
 
 } // namespace
 
+namespace {
+constexpr const char* kObserverWindowKey = "SOFTWARE\\Astreon\\ObserverWindow";
+constexpr const char* kRootDirName = "RootDir";
+} // namespace
+
 std::string programDataDir()
 {
     const std::string installed = installedDataDir();
@@ -87,6 +92,10 @@ std::string registryFilePath()
 
 std::string registryFileForWriting()
 {
+    // A registry file named by the variable is the one written, existing or not.
+    const std::string named = environment("ASTREON_REGISTRY");
+    if (!named.empty())
+        return named;
     const std::string inUse = registryFilePath();
     return inUse.empty() ? userRegistryFile() : inUse;
 }
@@ -104,6 +113,10 @@ bool editRegistry(const std::function<void(IniDocument&)>& change, std::string& 
         return false;
     }
     IniDocument document(*text);
+    // A new registry file names the data folder of this program's own tree, so that what
+    // it registers finds its content.
+    if (!fileExists(path))
+        document.setValue(kObserverWindowKey, kRootDirName, programDataDir());
     change(document);
     std::error_code failure;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), failure);
@@ -124,7 +137,7 @@ std::optional<std::string> readRegistryValue(const std::string& key, const std::
 
 std::optional<std::string> readRootDir()
 {
-    return readRegistryValue("SOFTWARE\\Astreon\\ObserverWindow", "RootDir");
+    return readRegistryValue(kObserverWindowKey, kRootDirName);
 }
 
 } // namespace platform

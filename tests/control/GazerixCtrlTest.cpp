@@ -6,14 +6,20 @@
 #include "control/GazerixPropPage.h"
 #include "control/GazerixServer.h"
 #include "control/GazerixTypeLibrary.h"
+#include "platform/Chooser.h"
+#include "platform/HandlerScope.h"
 #include "platform/Message.h"
 #include "platform/Release.h"
+#include "support/TestFiles.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QPointer>
 #include <QLabel>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -22,13 +28,9 @@ constexpr const char* kUniverseLayout = "AstreonLayouts/One Universe.lay";
 
 class GazerixCtrlTest : public ::testing::Test {
 protected:
-    // The control switches the whole process to the earlier release and keeps a pending
-    // path for the process: both are put back for the other suites.
-    ~GazerixCtrlTest() override
-    {
-        platform::setRelease(platform::Release::Current);
-        ControlProcessState::setPendingPath("");
-    }
+    // The control switches the whole process to the earlier release: it is put back for
+    // the other suites.
+    ~GazerixCtrlTest() override { platform::setRelease(platform::Release::Current); }
 
     static QStringList buttonTexts(const GazerixCtrl& control)
     {
@@ -48,9 +50,9 @@ TEST_F(GazerixCtrlTest, APathGivenBeforeCreationIsLoadedWhenTheDisplayWindowIsMa
     GazerixCtrl control;
     control.resize(500, 400);
     control.LoadPage(QString(300, QLatin1Char('a')));
-    EXPECT_EQ(ControlProcessState::pendingPath(), std::string(260, 'a')) << "cut to its first 260 bytes";
+    EXPECT_EQ(ControlProcessState::pendingPath(&control), std::string(260, 'a')) << "cut to its first 260 bytes";
     control.LoadPage(QString());
-    EXPECT_EQ(ControlProcessState::pendingPath().size(), 260u) << "a missing string keeps nothing";
+    EXPECT_EQ(ControlProcessState::pendingPath(&control).size(), 260u) << "a missing string keeps nothing";
     control.LoadPage(QString::fromLatin1(kUniverseLayout));
     EXPECT_EQ(control.displayWindow(), nullptr);
 
@@ -100,6 +102,28 @@ TEST_F(GazerixCtrlTest, ASecondControlTakesOverAndOutlivesTheFirst)
     EXPECT_EQ(recorder_.count(), 0u);
 }
 
+// When the current control goes, a surviving one takes over: its LoadPage loads at once
+// instead of waiting for the next control; a pending path belongs to the control that got it.
+TEST_F(GazerixCtrlTest, ASurvivingControlTakesOverWhenTheCurrentOneGoes)
+{
+    ASSERT_EQ(ControlProcessState::displayManager(), nullptr);
+    auto neverShown = std::make_unique<GazerixCtrl>();
+    neverShown->LoadPage(QString::fromLatin1(kUniverseLayout)); // kept: no display manager yet
+    neverShown.reset();
+    GazerixCtrl first;
+    first.resize(600, 400);
+    first.show();
+    EXPECT_TRUE(buttonTexts(first).isEmpty()) << "no path of another control's";
+
+    auto second = std::make_unique<GazerixCtrl>();
+    second->show();
+    second.reset();
+    EXPECT_EQ(ControlProcessState::currentControl(), &first);
+    first.LoadPage(QString::fromLatin1(kUniverseLayout));
+    EXPECT_FALSE(buttonTexts(first).isEmpty()) << "loaded at once into the surviving control";
+    EXPECT_EQ(recorder_.count(), 0u);
+}
+
 TEST_F(GazerixCtrlTest, AFormNamingTheControlGetsItFromTheDesignerInterface)
 {
     GazerixDesignerWidget designer;
@@ -139,4 +163,93 @@ TEST_F(GazerixCtrlTest, TheClassObjectsMakeTheControlAndItsGeneralPage)
     const std::unique_ptr<QWidget> control(static_cast<GazerixClassFactory*>(object)->createInstance(nullptr));
     EXPECT_NE(qobject_cast<GazerixCtrl*>(control.get()), nullptr);
     EXPECT_EQ(GazerixServer::canUnloadNow(), S_FALSE) << "a control still exists";
+}
+
+namespace {
+
+// Stands for a modal dialog or message box: a nested loop during which the host's timer
+// deletes its control; then it returns as the dialog would.
+class HostDeletingUnderModals : public platform::MessageSink, public platform::Chooser {
+public:
+    explicit HostDeletingUnderModals(std::unique_ptr<GazerixCtrl>& control) : control_(control) {}
+
+    void show(const platform::ShownMessage&) override { hostDeletes(); }
+    std::optional<std::string> chooseFile(const platform::FileDialogRequest&) override
+    {
+        hostDeletes();
+        return std::string(SKYLOOM_DATA_DIR) + "/AstreonFiles/Mars.ptu";
+    }
+    std::optional<std::uint32_t> chooseColour(QWidget*, std::uint32_t) override { return std::nullopt; }
+
+    int deletions = 0;
+
+private:
+    void hostDeletes()
+    {
+        platform::HandlerScope loop(platform::HandlerScope::Kind::NestedLoop);
+        deletions += control_ ? 1 : 0;
+        control_.reset();
+    }
+
+    std::unique_ptr<GazerixCtrl>& control_;
+};
+
+} // namespace
+
+// A host may drop its control at any moment (a page navigates away), also under the
+// engine's own file dialog or message box: the engine's code after the dialog must not
+// touch what the control owned (the layout goes once the dialog has returned).
+TEST_F(GazerixCtrlTest, AHostDeletingTheControlUnderItsDialogsLeavesNothingDangling)
+{
+    auto control = std::make_unique<GazerixCtrl>();
+    HostDeletingUnderModals host(control);
+    platform::ScopedChooser chooserScope(host);
+    const auto showLayout = [&] {
+        control = std::make_unique<GazerixCtrl>();
+        control->resize(600, 400);
+        control->show();
+        control->LoadPage(QString::fromLatin1(kUniverseLayout));
+        return QPointer<QWidget>(control->displayWindow());
+    };
+
+    // The universe's Load button: deleted under the file dialog.
+    QPointer<QWidget> display = showLayout();
+    QPushButton* load = nullptr;
+    for (QPushButton* button : display->findChildren<QPushButton*>())
+        load = button->text() == QStringLiteral("Load") ? button : load;
+    ASSERT_NE(load, nullptr);
+    load->click();
+    EXPECT_EQ(host.deletions, 1);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(display.isNull()) << "the layout goes once the dialog has returned";
+
+    // LoadPage of a bad file: deleted under the message box.
+    display = showLayout();
+    platform::MessageSink* const previous = platform::setMessageSink(&host);
+    control->LoadPage(QStringLiteral("AstreonLayouts/No Such Layout.lay"));
+    platform::setMessageSink(previous);
+    EXPECT_EQ(host.deletions, 2);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(display.isNull());
+    EXPECT_EQ(GazerixCtrl::liveCount(), 0);
+}
+
+// A file name that is not valid UTF-8 (ISO 8859-1's "é" as one byte) loads as the program
+// loads it: by its bytes.
+TEST_F(GazerixCtrlTest, LoadPageTakesAFileNameThatIsNotUtf8)
+{
+    testing_support::TemporaryFolder folder;
+    const std::string path = folder.file("Caf\xE9.lay");
+    std::filesystem::copy_file(std::string(SKYLOOM_DATA_DIR) + "/" + kUniverseLayout, path);
+    GazerixCtrl control;
+    control.resize(600, 400);
+    control.show();
+    ASSERT_TRUE(control.isCreated());
+
+    control.LoadPage(QByteArray::fromStdString(path));
+
+    EXPECT_EQ(recorder_.count(), 0u) << recorder_.last().text;
+    EXPECT_FALSE(buttonTexts(control).isEmpty());
 }

@@ -77,3 +77,20 @@ TEST_F(GazerixRegistrationTest, ARegistryFileThatCannotBeWrittenFailsTheTypeLibr
     EXPECT_NE(GazerixRegistration::lastError().find(registry_), std::string::npos) << GazerixRegistration::lastError();
     EXPECT_EQ(testing_support::readWholeFile(registry_), before);
 }
+
+// The registry file the variable names is the one written even before it exists: it is
+// made, with the root directory of this program's own data, and not the build tree's or
+// the installed one.
+TEST(GazerixRegistrationFile, ANamedRegistryFileThatDoesNotExistIsMadeWithARootDirectory)
+{
+    testing_support::TemporaryFolder folder;
+    const std::string named = folder.file("new/registry.ini");
+    testing_support::RegistryOverride override(named);
+
+    ASSERT_EQ(GazerixRegistration::registerServer(kLibrary), S_OK) << GazerixRegistration::lastError();
+
+    EXPECT_EQ(platform::readIniValue(named, kControl + "/InprocServer32/Default"), kLibrary);
+    const std::optional<std::string> root = platform::readIniValue(named, "SOFTWARE/Astreon/ObserverWindow/RootDir");
+    ASSERT_TRUE(root);
+    EXPECT_TRUE(std::filesystem::is_directory(*root + "/AstreonLayouts")) << *root;
+}
