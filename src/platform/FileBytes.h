@@ -5,7 +5,8 @@
 
 namespace platform {
 
-// The bytes of the file at `path`, or nothing when it cannot be opened.
+// The bytes of the regular file at `path`, or nothing when it is no regular file (a folder, a
+// FIFO, a device) or cannot be read.
 std::optional<std::string> readFileBytes(const std::string& path);
 
 } // namespace platform

@@ -348,11 +348,11 @@ std::int32_t PtolemyUniverse::ChangeCycle()
     return changeCycle_;
 }
 
-HRESULT PtolemyUniverse::ReplaceFromDocument(XmlDocument& document)
+HRESULT PtolemyUniverse::ReplaceFromDocument(XmlDocument& document, UniverseFileReport* report)
 {
     UniverseLock guard(this);
     BodyList read(this);
-    const HRESULT result = ReadUniverseBodies(*this, document, read);
+    const HRESULT result = ReadUniverseBodies(*this, document, read, report);
     if (FAILED(result))
         return result;
     LockClock();
@@ -420,14 +420,32 @@ HRESULT PtolemyUniverse::LoadCommand(QWidget* window)
 {
     std::unique_ptr<XmlDocument> document;
     HRESULT result = fileDialog_.openDocument(document, window, file_types::kUniverse);
-    UniverseLock guard(this);
-    if (SUCCEEDED(result) && document)
-        result = ReplaceFromDocument(*document);
-    if (SUCCEEDED(result)) {
-        SetShownFile(fileDialog_.getPath().c_str());
-        Reset();
+    UniverseFileReport report;
+    {
+        UniverseLock guard(this);
+        if (SUCCEEDED(result) && document)
+            result = ReplaceFromDocument(*document, &report);
+        if (SUCCEEDED(result)) {
+            SetShownFile(fileDialog_.getPath().c_str());
+            Reset();
+        }
     }
+    // Shown with no lock held: a message box runs its own event loop.
+    ShowLoadReport(fileDialog_.getPath(), report, SUCCEEDED(result) && document);
     return result;
+}
+
+// A refused number names itself; systems past the most a universe holds are not lost
+// without a word.
+void PtolemyUniverse::ShowLoadReport(const std::string& path, const UniverseFileReport& report, bool loaded)
+{
+    if (!report.problem.empty())
+        platform::showMessage("Couldn't load " + path + ": " + report.problem, "Astreon Error");
+    else if (loaded && report.systems > BodyList::kMaxBodies)
+        platform::showMessage(platform::formatText("%s holds %d systems; a universe holds %d: the first %d were loaded.",
+                                                   path.c_str(), report.systems, BodyList::kMaxBodies,
+                                                   BodyList::kMaxBodies),
+                              "Astreon Error", platform::MessageIcon::Warning);
 }
 
 HRESULT PtolemyUniverse::SaveCommand(QWidget* window)

@@ -24,6 +24,7 @@
 #include <string>
 
 class XmlDocument;
+struct UniverseFileReport;
 
 // What running the systems dialog gave: its result (below 1 is a failure) and, on
 // failure, the platform's text for the error.
@@ -103,7 +104,10 @@ public:
     HRESULT LoadFromPath(const std::string& path);
     // Replaces the systems by those of a loaded universe document; on failure the
     // systems on show stay.
-    HRESULT ReplaceFromDocument(XmlDocument& document);
+    HRESULT ReplaceFromDocument(XmlDocument& document, UniverseFileReport* report = nullptr);
+    // After a Load: the number that refused the file, or the systems it held beyond the most
+    // a universe takes, as a message.
+    static void ShowLoadReport(const std::string& path, const UniverseFileReport& report, bool loaded);
 
     // The systems. Change the list only with both locks held (LockClock inside Lock).
     BodyList& Bodies() { return bodies_; }

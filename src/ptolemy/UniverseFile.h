@@ -34,15 +34,26 @@ struct UniverseSystem {
     std::unique_ptr<PtolemyOrbit> chain; // the outermost orb; null without orbs
 };
 
+// What a read tells beyond its result: the systems the file holds that were read (all of
+// them on success, also those a full universe cannot take), and, when a number refused the
+// file, which one.
+struct UniverseFileReport {
+    std::int32_t systems = 0;
+    std::string problem;
+};
+
 // Reads the systems of a loaded universe document in file order and hands each to
 // `onSystem` as soon as it is read; stops at the first system that does not read and
 // returns its failure. Only reads: no body is made, no trail loaded, no trace computed,
 // so checking a file costs no more than parsing it.
-HRESULT ReadUniverseSystems(XmlDocument& document, const std::function<void(UniverseSystem&)>& onSystem);
+// A number that is not a finite number ("1e309", "nan", "12abc") refuses the file.
+HRESULT ReadUniverseSystems(XmlDocument& document, const std::function<void(UniverseSystem&)>& onSystem,
+                            UniverseFileReport* report = nullptr);
 
 // Reads the systems of a loaded universe document into `bodies` (new bodies owned
 // by `universe`). On failure `bodies` is left empty and the failure code returned.
-HRESULT ReadUniverseBodies(PtolemyUniverse& universe, XmlDocument& document, BodyList& bodies);
+HRESULT ReadUniverseBodies(PtolemyUniverse& universe, XmlDocument& document, BodyList& bodies,
+                           UniverseFileReport* report = nullptr);
 
 // Reads the systems of a loaded universe document and appends them to the universe's list
 // while there is room; its own systems all stay, and `notAdded` (when given) receives how

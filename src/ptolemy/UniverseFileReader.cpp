@@ -5,12 +5,19 @@
 #include "documents/ColourArgument.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyUniverse.h"
+#include "platform/Text.h"
+#include "xml/NumberText.h"
 #include "xml/XmlDocument.h"
 
+#include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
+
+// A number's text quoted in a message is cut to this many characters.
+constexpr std::size_t kLongestQuotedText = 40;
 
 // The text of child `path`, or empty when it is missing or empty.
 std::string optionalText(const XmlNode& node, const char* path)
@@ -46,7 +53,7 @@ HRESULT readColour(const XmlNode& node, const char* path, ColourRef& colour)
 // One orb, carried by `carrier`. Every number must be present and non-empty. The
 // name may be empty (the writer writes an empty name element for an unnamed orb)
 // but must be present.
-HRESULT readOrb(const XmlNode& node, std::unique_ptr<PtolemyOrbit>& chain)
+HRESULT readOrb(const XmlNode& node, std::unique_ptr<PtolemyOrbit>& chain, std::string& problem)
 {
     HRESULT result = node.currentNameIs("PtolemyOrbit");
     if (FAILED(result))
@@ -60,9 +67,18 @@ HRESULT readOrb(const XmlNode& node, std::unique_ptr<PtolemyOrbit>& chain)
     double values[7] = {0, 0, 0, 0, 0, 0, 0};
     const char* const fields[7] = {"om", "r", "phi", "eccx", "eccy", "eqx", "eqy"};
     for (int k = 0; k < 7; ++k) {
-        result = node.readDouble(fields[k], values[k]);
+        std::string text;
+        result = node.readText(fields[k], text);
         if (FAILED(result))
             return result;
+        // Only a number stores faithfully: "1e309" would be infinity, "nan" or "inf" nothing.
+        const std::optional<double> value = xmltext::toDoubleWhole(text);
+        if (!value || !std::isfinite(*value)) {
+            problem = platform::formatText("<%s> holds \"%s\", which is not a finite number", fields[k],
+                                           platform::cutText(text, kLongestQuotedText).c_str());
+            return E_INVALIDARG;
+        }
+        values[k] = *value;
     }
     const double om = values[0], r = values[1], phi = values[2];
     chain = std::make_unique<PtolemyOrbit>(name.c_str(), phi, om, r, std::move(chain), values[3], values[4],
@@ -70,7 +86,7 @@ HRESULT readOrb(const XmlNode& node, std::unique_ptr<PtolemyOrbit>& chain)
     return S_OK;
 }
 
-HRESULT readSystem(const XmlNode& node, UniverseSystem& system)
+HRESULT readSystem(const XmlNode& node, UniverseSystem& system, std::string& problem)
 {
     HRESULT result = node.currentNameIs("PtolemyBody");
     if (FAILED(result))
@@ -92,7 +108,7 @@ HRESULT readSystem(const XmlNode& node, UniverseSystem& system)
         return result;
     for (; !orbs.getSelected().isNull(); orbs.next()) {
         XmlNode orb(orbs.getSelected());
-        result = readOrb(orb, system.chain);
+        result = readOrb(orb, system.chain, problem);
         if (FAILED(result))
             return result;
     }
@@ -114,7 +130,8 @@ std::unique_ptr<PtolemyBody> makeBody(PtolemyUniverse& universe, const UniverseS
 
 } // namespace
 
-HRESULT ReadUniverseSystems(XmlDocument& document, const std::function<void(UniverseSystem&)>& onSystem)
+HRESULT ReadUniverseSystems(XmlDocument& document, const std::function<void(UniverseSystem&)>& onSystem,
+                            UniverseFileReport* report)
 {
     XmlNode root(document.getCurrent());
     HRESULT result = root.select("PtolemyUniverse");
@@ -130,15 +147,22 @@ HRESULT ReadUniverseSystems(XmlDocument& document, const std::function<void(Univ
     for (; !systems.getSelected().isNull(); systems.next()) {
         XmlNode element(systems.getSelected());
         UniverseSystem system;
-        result = readSystem(element, system);
-        if (FAILED(result))
+        std::string problem;
+        result = readSystem(element, system, problem);
+        if (FAILED(result)) {
+            if (report && !problem.empty())
+                report->problem = platform::formatText("system %d: ", report->systems + 1) + problem;
             return result;
+        }
+        if (report)
+            ++report->systems;
         onSystem(system);
     }
     return S_OK;
 }
 
-HRESULT ReadUniverseBodies(PtolemyUniverse& universe, XmlDocument& document, BodyList& bodies)
+HRESULT ReadUniverseBodies(PtolemyUniverse& universe, XmlDocument& document, BodyList& bodies,
+                           UniverseFileReport* report)
 {
     bodies.RemoveAll();
     // A body is made (and its match trail loaded) as soon as its system is read, not after
@@ -147,7 +171,7 @@ HRESULT ReadUniverseBodies(PtolemyUniverse& universe, XmlDocument& document, Bod
         // A universe holds at most BodyList::kMaxBodies systems; later ones are only read.
         if (!bodies.IsFull())
             bodies.Add(makeBody(universe, system));
-    });
+    }, report);
     if (FAILED(result))
         bodies.RemoveAll();
     return result;

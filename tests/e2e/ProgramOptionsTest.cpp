@@ -6,6 +6,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 namespace {
 
 TEST(ProgramOptionsTest, HelpPrintsUsageAndExitsWithZero)
@@ -29,6 +31,22 @@ TEST(ProgramOptionsTest, VersionPrintsTheProjectVersionAndExitsWithZero)
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.output, std::string("skyloom ") + SKYLOOM_EXPECTED_VERSION + "\n");
     EXPECT_EQ(result.errors, "");
+}
+
+// A script that is a folder (which read as nothing for ever) or a FIFO (which blocked) is
+// refused before anything runs, as an unreadable one is.
+TEST(ProgramOptionsTest, AScriptThatIsNoRegularFileExitsWithTwoAtOnce)
+{
+    const ProgramSandbox sandbox;
+    const std::string fifo = sandbox.file("steps.fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+
+    for (const std::string& script : {sandbox.folder().path().string(), fifo}) {
+        const ProgramResult result = sandbox.run({"--batch", "--script", script});
+
+        EXPECT_EQ(result.exitCode, 2) << script;
+        EXPECT_EQ(result.errors, "skyloom: cannot read the script '" + script + "'\n");
+    }
 }
 
 TEST(ProgramOptionsTest, UnknownOptionPrintsOneUsageLineAndExitsWithTwo)

@@ -128,6 +128,35 @@ TEST_F(PtolemyUniverseCommand, ALoadThatDoesNotReadKeepsTheSystems)
     EXPECT_EQ(universe.Bodies().Count(), 1);
 }
 
+// A Load loses nothing without a word: a number that is not finite refuses the file by
+// name (the systems on show stay); systems past the 32 a universe holds are named.
+TEST_F(PtolemyUniverseCommand, ALoadSaysWhatItRefusedAndWhatItLeftOut)
+{
+    const auto orb = [](const std::string& r) {
+        return "<PtolemyBody><name>S</name><PtolemyOrbit><name>o</name><phi>0</phi><om>1</om><r>" + r
+            + "</r><eccx>0</eccx><eccy>0</eccy><eqx>0</eqx><eqy>0</eqy></PtolemyOrbit></PtolemyBody>";
+    };
+    const auto universeFile = [&](const std::string& name, const std::string& bodies) {
+        return folder.write(name, "<?xml version='1.0'?>\n<PtolemyUniverse>" + bodies + "</PtolemyUniverse>\n");
+    };
+    universe.Bodies().Get(0)->SetName("Keep me");
+    const std::string infinite = universeFile("infinite.ptu", orb("2") + orb("1e309"));
+    chooser.answerFile(infinite);
+    EXPECT_TRUE(FAILED(press(2)));
+    EXPECT_EQ(universe.Bodies().Get(0)->GetName(), "Keep me");
+    EXPECT_EQ(recorder.last().text,
+              "Couldn't load " + infinite + ": system 2: <r> holds \"1e309\", which is not a finite number");
+
+    std::string many;
+    for (int k = 0; k < 33; ++k)
+        many += orb("2");
+    const std::string crowded = universeFile("crowded.ptu", many);
+    chooser.answerFile(crowded);
+    EXPECT_EQ(press(2), S_OK);
+    EXPECT_EQ(universe.Bodies().Count(), 32);
+    EXPECT_EQ(recorder.last().text, crowded + " holds 33 systems; a universe holds 32: the first 32 were loaded.");
+}
+
 TEST_F(PtolemyUniverseCommand, EditWithoutTheDialogShowsTheRightMessage)
 {
     universe.SetAutoChange(true);
