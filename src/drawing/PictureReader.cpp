@@ -13,8 +13,8 @@ namespace drawing {
 
 namespace {
 
-// A picture of the largest size, four bytes a pixel, in megabytes.
-constexpr int kAllocationLimitMegabytes = kMaxPictureSide / 1024 * kMaxPictureSide / 1024 * 4;
+// A picture of the most pixels, four bytes a pixel, in megabytes.
+constexpr int kAllocationLimitMegabytes = static_cast<int>(kMaxPicturePixels * 4 / (1024 * 1024));
 
 // The parts of a .bmp file's headers that fix the size of its pixel data.
 constexpr qint64 kBmpHeadersLength = 14 + 40; // file header and BITMAPINFOHEADER
@@ -49,8 +49,10 @@ bool bmpPixelsFitTheFile(const std::string& path)
     const std::int64_t width = std::llabs(littleEndianAt<std::int32_t>(headers, 18));
     const std::int64_t height = std::llabs(littleEndianAt<std::int32_t>(headers, 22));
     const std::int64_t bitsPerPixel = littleEndianAt<std::uint16_t>(headers, 28);
-    if (width > kMaxPictureSide || height > kMaxPictureSide || bitsPerPixel > kMaxBmpBitsPerPixel)
-        return width <= kMaxPictureSide && height <= kMaxPictureSide;
+    if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels)
+        return false;
+    if (bitsPerPixel > kMaxBmpBitsPerPixel)
+        return true;
     const std::int64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
     const std::int64_t pixelsStart = littleEndianAt<std::uint32_t>(headers, 10);
     return pixelsStart + rowBytes * height <= file.size();
@@ -87,7 +89,9 @@ QSize claimedSize(QImageReader& reader, const std::string& path)
 
 bool sizeIsAcceptable(const QSize& size)
 {
-    return !size.isValid() || (size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide);
+    return !size.isValid()
+        || (size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide
+            && std::int64_t{size.width()} * size.height() <= kMaxPicturePixels);
 }
 
 } // namespace

@@ -471,6 +471,21 @@ TEST(BitmapFiles, RefusesALargeGifScreenBeforeFillingIt)
     EXPECT_LT(peakResidentKilobytes() - before, 256 * 1024);
 }
 
+// Within the side limit a few bytes of header may still claim a gigabyte of pixels (a
+// 35-byte GIF of 16383 x 16383, a BMP of 16000 x 16000): past 4096 x 4096 pixels in all a
+// picture is refused from its header; that many still loads.
+TEST(BitmapFiles, RefusesPicturesOfTooManyPixelsFromTheirHeaders)
+{
+    testing_support::TemporaryFolder folder;
+    platform::MessageRecorder recorder;
+    Bitmap bitmap;
+    const long before = peakResidentKilobytes();
+    EXPECT_EQ(bitmap.loadFromFile(folder.write("square.gif", gifWithScreen(16383, 16383)).c_str(), 1), E_FAIL);
+    EXPECT_EQ(bitmap.loadFromFile(folder.write("square.bmp", bmpHeaderClaiming(16000, 16000)).c_str(), 1), E_FAIL);
+    EXPECT_LT(peakResidentKilobytes() - before, 64 * 1024);
+    EXPECT_EQ(bitmap.loadFromFile(folder.write("most.gif", gifWithScreen(4096, 4096)).c_str(), 1), S_OK);
+}
+
 // A path that names no regular file is refused at once, as a file that is not a picture:
 // opening a FIFO would wait for a writer, and a device such as /dev/zero (behind a picture's
 // name) gives bytes without end. A layout's background or bitmap display may name any path.
