@@ -43,6 +43,9 @@ class DisplayManager : public HostArea, public FileDialogHelper, public ImageSou
 public:
     // The colour of a layout without a BackgroundColor element: red, green and blue 128.
     static constexpr ColourRef kDefaultLayoutColour = makeColour(128, 128, 128);
+    // A layout shows at most this many image sources (each animated one runs a clock
+    // thread); the rest are left out, with a message when errors are reported.
+    static constexpr std::int32_t kMaxImageSources = 128;
 
     // Reads the root directory from the registry; relative paths of layouts and data
     // files resolve against it (the working directory is never changed).

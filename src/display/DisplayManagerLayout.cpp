@@ -74,8 +74,15 @@ HRESULT DisplayManager::parseLayout(XmlNode& cursor, std::int32_t reportErrors)
         return result;
     if (count == 0)
         return clearLoaded();
+    if (count > kMaxImageSources) {
+        if (reportErrors == 1)
+            platform::showMessage(platform::formatText("The layout holds %d image sources; at most %d are shown.", count,
+                                                       kMaxImageSources),
+                                  "Astreon Error", platform::MessageIcon::Warning);
+        count = kMaxImageSources;
+    }
     result = allocateCollections(count);
-    for (std::int32_t index = 0; SUCCEEDED(result) && cursor.getSelected(); ++index, cursor.next()) {
+    for (std::int32_t index = 0; SUCCEEDED(result) && index < count && cursor.getSelected(); ++index, cursor.next()) {
         XmlNode collectionCursor(cursor.getSelected());
         result = parseCollection(collectionCursor, index, reportErrors);
     }

@@ -138,6 +138,18 @@ TEST_F(LayoutLoaderTest, CountersCountEverythingReadSuccessfully)
     EXPECT_EQ(manager->totalCommits(), 1);
 }
 
+// Each animated source runs a clock thread: a layout of thousands (a few hundred bytes each)
+// took gigabytes and minutes. The first 128 are shown, and the rest are named.
+TEST_F(LayoutLoaderTest, ALayoutShowsAtMostItsLimitOfImageSourcesAndSaysSo)
+{
+    std::string many;
+    for (int k = 0; k < DisplayManager::kMaxImageSources + 2; ++k)
+        many += collection(observerWindow(kWholeRect));
+    ASSERT_EQ(loadText(layout(many)), S_OK);
+    EXPECT_EQ(manager->totalImageSources(), DisplayManager::kMaxImageSources);
+    EXPECT_EQ(recorder.last().text, "The layout holds 130 image sources; at most 128 are shown.");
+}
+
 TEST_F(LayoutLoaderTest, CountersKeepWhatWasReadBeforeALaterFailure)
 {
     const std::string windows
