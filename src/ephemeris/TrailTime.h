@@ -2,12 +2,15 @@
 // The time of an observation trail: t in years after the trail's start year, as the
 // observatory writes it and as a matched system of cycles runs (model time = t).
 //
-// A system of cycles turns uniformly in t, so t must run uniformly with the days: it
-// counts Julian years of 365.25 days. They are counted from 0h UT on 1 January of the leap
-// year that opens the start year's four-year cycle, less the whole years from there to
-// the start year, so that each year's 1 January 0h UT falls at most three quarters of a
-// day after t reaches its whole number: the date the observatory reads from t
-// (formatObservationDate) is the calendar's for every observation at 0h UT.
+// A trail's dates are read back from t by calendar years: the year is the start year plus
+// t's whole years, the day that fraction of the year's days (formatObservationDate). Within
+// each calendar year t runs uniformly, 365.25 days a year, as a system of cycles turns; 1
+// January 0h UT of year Y falls where the Julian calendar's four-year cycle would put it,
+// x days after t reaches Y - startYear: 0 for a leap year, 3/4, 1/2 and 1/4 for the three
+// years after one, and 1/2 for a century year that is not leap. Every day at 0h UT then
+// reads back as itself. Across the years of a regular cycle t is continuous; at a century
+// year that the Gregorian calendar leaves without 29 February it moves on by half a day
+// twice (into and out of that year), the day the calendar skips.
 class TrailTime {
 public:
     explicit TrailTime(int startYear);
@@ -20,7 +23,9 @@ public:
     int endYearFor(double julianDay) const;
 
 private:
+    // The calendar year that holds `julianDay`.
+    int yearOf(double julianDay) const;
+
     int startYear_;
-    double cycleStartDay_; // 0h UT, 1 January of the leap year that opens the cycle
-    int yearsBeforeStart_; // from that leap year to the start year
+    double startDay_; // 0h UT, 1 January of the start year
 };
