@@ -1,13 +1,18 @@
 #include "scripting/WidgetGrab.h"
 
-#include "platform/RawFile.h"
+#include "platform/SafeFileReplacement.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPixmap>
 #include <QWidget>
 
+// Through the one safe file replacement, as every save: a read-only file is never
+// replaced, and a failed write leaves the old picture whole.
 bool grabToPng(QWidget& window, const std::string& path)
 {
-    QFile file;
-    return platform::openRawFile(path, QIODevice::WriteOnly, file) && window.grab().save(&file, "PNG");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !window.grab().save(&buffer, "PNG"))
+        return false;
+    return platform::replaceFileContents(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }

@@ -49,6 +49,19 @@ TEST(ProgramOptionsTest, AScriptThatIsNoRegularFileExitsWithTwoAtOnce)
     }
 }
 
+// A screenshot is saved as every file is: a read-only file is never replaced (even by root).
+TEST(ProgramOptionsTest, AScreenshotNeverReplacesAReadOnlyFile)
+{
+    const ProgramSandbox sandbox;
+    const std::string shot = sandbox.folder().write("kept.png", "kept");
+    std::filesystem::permissions(shot, std::filesystem::perms::owner_read);
+
+    const ProgramResult result = sandbox.run({"--batch", "--quit-after", "300", "--screenshot", shot});
+
+    EXPECT_EQ(testing_support::readWholeFile(shot), "kept");
+    EXPECT_EQ(result.errors, "skyloom: could not write the screenshot '" + shot + "'\n");
+}
+
 TEST(ProgramOptionsTest, UnknownOptionPrintsOneUsageLineAndExitsWithTwo)
 {
     const ProgramSandbox sandbox;
