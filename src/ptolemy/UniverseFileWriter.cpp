@@ -9,6 +9,7 @@
 #include "platform/SafeFileReplacement.h"
 #include "platform/Text.h"
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -64,6 +65,29 @@ void writeBody(std::string& text, PtolemyBody& body)
     text += "\n</PtolemyBody>\n\n";
 }
 
+// Why a universe that holds a number no file can hold is not written.
+class UniverseWriteCategory final : public std::error_category {
+public:
+    const char* name() const noexcept override { return "universe file"; }
+    std::string message(int) const override { return "a cycle holds a number that is not finite"; }
+};
+
+const UniverseWriteCategory universeWriteCategory;
+
+// Every number of every cycle is finite: "inf" or "nan" would read back as 0.
+bool allNumbersFinite(PtolemyUniverse& universe)
+{
+    universe.Lock();
+    bool finite = true;
+    BodyList& bodies = universe.Bodies();
+    for (std::int32_t i = 0; i < bodies.Count() && finite; ++i)
+        for (const PtolemyOrbit* orb = bodies.Get(i)->Chain(); orb && finite; orb = orb->next.get())
+            for (const double value : {orb->om, orb->r, orb->phi, orb->eccx, orb->eccy, orb->eqx, orb->eqy})
+                finite = finite && std::isfinite(value);
+    universe.Unlock();
+    return finite;
+}
+
 // The whole file, read under the universe lock (re-entrant: the command handler that
 // saves may hold it already).
 std::string universeFileText(PtolemyUniverse& universe)
@@ -90,6 +114,10 @@ HRESULT WriteUniverseFile(PtolemyUniverse& universe, const std::string& path, st
 {
     if (path.empty()) {
         error = std::make_error_code(std::errc::invalid_argument);
+        return E_FAIL;
+    }
+    if (!allNumbersFinite(universe)) {
+        error = std::error_code(1, universeWriteCategory);
         return E_FAIL;
     }
     if (!platform::replaceFileContents(platform::resolveDataPath(path), universeFileText(universe), error))

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -338,3 +340,16 @@ TEST_F(UniverseFileTest, WriterEscapesTextThatWouldBreakTheDocument)
 }
 
 } // namespace
+
+// "inf" or "nan" in a file would read back as 0: a universe holding such a number is not
+// written, and the file keeps what it held.
+TEST_F(UniverseFileTest, ANumberThatIsNotFiniteIsNeverWritten)
+{
+    const std::string path = folder.write("kept.ptu", "kept");
+    const auto chain = std::make_unique<PtolemyOrbit>("deferent", 0, 1, std::numeric_limits<double>::infinity(), nullptr);
+    body(0)->SetChain(chain.get());
+    std::error_code error;
+    EXPECT_EQ(WriteUniverseFile(universe, path, error), E_FAIL);
+    EXPECT_EQ(error.message(), "a cycle holds a number that is not finite");
+    EXPECT_EQ(readWholeFile(path), "kept");
+}
