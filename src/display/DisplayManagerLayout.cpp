@@ -9,6 +9,8 @@
 #include "sources/ImageSourceBuilder.h"
 #include "xml/XmlNode.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 namespace {
@@ -76,8 +78,11 @@ HRESULT DisplayManager::parseLayout(XmlNode& cursor, std::int32_t reportErrors)
         return clearLoaded();
     if (count > kMaxImageSources) {
         if (reportErrors == 1)
-            platform::showMessage(platform::formatText("The layout holds %d image sources; at most %d are shown.", count,
-                                                       kMaxImageSources),
+            platform::showMessage(QCoreApplication::translate("DisplayManager",
+                                                              "The layout holds %1 image sources; at most %2 are shown.")
+                                      .arg(count)
+                                      .arg(kMaxImageSources)
+                                      .toStdString(),
                                   "Astreon Error", platform::MessageIcon::Warning);
         count = kMaxImageSources;
     }

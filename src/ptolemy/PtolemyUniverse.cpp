@@ -18,6 +18,8 @@
 #include "xml/NumberText.h"
 #include "xml/XmlDocument.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -439,13 +441,18 @@ HRESULT PtolemyUniverse::LoadCommand(QWidget* window)
 // without a word.
 void PtolemyUniverse::ShowLoadReport(const std::string& path, const UniverseFileReport& report, bool loaded)
 {
+    const QString shownPath = QString::fromStdString(path);
     if (!report.problem.empty())
-        platform::showMessage("Couldn't load " + path + ": " + report.problem, "Astreon Error");
+        platform::showMessage(QCoreApplication::translate("PtolemyUniverse", "Couldn't load %1: %2")
+                                  .arg(shownPath, QString::fromStdString(report.problem))
+                                  .toStdString(),
+                              "Astreon Error");
     else if (loaded && report.systems > BodyList::kMaxBodies)
-        platform::showMessage(platform::formatText("%s holds %d systems; a universe holds %d: the first %d were loaded.",
-                                                   path.c_str(), report.systems, BodyList::kMaxBodies,
-                                                   BodyList::kMaxBodies),
-                              "Astreon Error", platform::MessageIcon::Warning);
+        platform::showMessage(
+            QCoreApplication::translate("PtolemyUniverse", "%1 holds %2 systems; a universe holds %3: the first %3 were loaded.")
+                .arg(shownPath, QString::number(report.systems), QString::number(BodyList::kMaxBodies))
+                .toStdString(),
+            "Astreon Error", platform::MessageIcon::Warning);
 }
 
 HRESULT PtolemyUniverse::SaveCommand(QWidget* window)
