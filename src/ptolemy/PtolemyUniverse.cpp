@@ -433,21 +433,25 @@ HRESULT PtolemyUniverse::LoadCommand(QWidget* window)
         }
     }
     // Shown with no lock held: a message box runs its own event loop.
-    ShowLoadReport(fileDialog_.getPath(), report, SUCCEEDED(result) && document);
+    if (document)
+        ShowLoadReport(fileDialog_.getPath(), report, SUCCEEDED(result));
     return result;
 }
 
-// A refused number names itself; systems past the most a universe holds are not lost
-// without a word.
+// A document that does not read as a universe says why (a refused number names itself);
+// systems past the most a universe holds are not lost without a word.
 void PtolemyUniverse::ShowLoadReport(const std::string& path, const UniverseFileReport& report, bool loaded)
 {
     const QString shownPath = QString::fromStdString(path);
-    if (!report.problem.empty())
-        platform::showMessage(QCoreApplication::translate("PtolemyUniverse", "Couldn't load %1: %2")
-                                  .arg(shownPath, QString::fromStdString(report.problem))
-                                  .toStdString(),
-                              "Astreon Error");
-    else if (loaded && report.systems > BodyList::kMaxBodies)
+    if (!loaded) {
+        const QString why = report.problem.empty()
+            ? QCoreApplication::translate("PtolemyUniverse", "it is not a universe file (systems of cycles, .ptu)")
+            : QString::fromStdString(report.problem);
+        platform::showMessage(
+            QCoreApplication::translate("PtolemyUniverse", "Couldn't load %1: %2").arg(shownPath, why).toStdString(),
+            "Astreon Error");
+    }
+    else if (report.systems > BodyList::kMaxBodies)
         platform::showMessage(
             QCoreApplication::translate("PtolemyUniverse", "%1 holds %2 systems; a universe holds %3: the first %3 were loaded.")
                 .arg(shownPath, QString::number(report.systems), QString::number(BodyList::kMaxBodies))

@@ -105,8 +105,8 @@ public:
     // Replaces the systems by those of a loaded universe document; on failure the
     // systems on show stay.
     HRESULT ReplaceFromDocument(XmlDocument& document, UniverseFileReport* report = nullptr);
-    // After a Load: the number that refused the file, or the systems it held beyond the most
-    // a universe takes, as a message.
+    // After a Load of a document: why it was refused (not a universe file, or the number that
+    // refused it), or the systems it held beyond the most a universe takes, as a message.
     static void ShowLoadReport(const std::string& path, const UniverseFileReport& report, bool loaded);
 
     // The systems. Change the list only with both locks held (LockClock inside Lock).

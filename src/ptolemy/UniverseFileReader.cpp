@@ -69,8 +69,10 @@ HRESULT readOrb(const XmlNode& node, std::unique_ptr<PtolemyOrbit>& chain, std::
     for (int k = 0; k < 7; ++k) {
         std::string text;
         result = node.readText(fields[k], text);
-        if (FAILED(result))
+        if (FAILED(result)) {
+            problem = platform::formatText("a cycle has no <%s>", fields[k]);
             return result;
+        }
         // Only a number stores faithfully: "1e309" would be infinity, "nan" or "inf" nothing.
         const std::optional<double> value = xmltext::toDoubleWhole(text);
         if (!value || !std::isfinite(*value)) {

@@ -123,9 +123,17 @@ TEST_F(PtolemyUniverseCommand, ALoadThatDoesNotReadKeepsTheSystems)
     EXPECT_TRUE(FAILED(press(2)));
     ASSERT_EQ(universe.Bodies().Count(), 1);
     EXPECT_EQ(universe.Bodies().Get(0)->GetName(), "Keep me");
+    EXPECT_EQ(recorder.last().text, "Couldn't load " + folder.file("bad.ptu") + ": system 1: a cycle has no <om>");
+    const std::string layout = folder.write("a.lay", "<?xml version='1.0'?>\n<Layout></Layout>\n");
+    chooser.answerFile(layout);
+    EXPECT_TRUE(FAILED(press(2)));
+    EXPECT_EQ(recorder.last().text, "Couldn't load " + layout + ": it is not a universe file (systems of cycles, .ptu)");
+    EXPECT_EQ(universe.Bodies().Count(), 1);
+    const std::size_t shown = recorder.count();
     chooser.answerCancel();
     EXPECT_TRUE(FAILED(press(2)));
     EXPECT_EQ(universe.Bodies().Count(), 1);
+    EXPECT_EQ(recorder.count(), shown) << "a cancelled Load says nothing";
 }
 
 // A Load loses nothing without a word: a number that is not finite refuses the file by
