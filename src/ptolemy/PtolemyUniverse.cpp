@@ -422,6 +422,8 @@ HRESULT PtolemyUniverse::LoadCommand(QWidget* window)
 {
     std::unique_ptr<XmlDocument> document;
     HRESULT result = fileDialog_.openDocument(document, window, file_types::kUniverse);
+    // A file that did not open as XML was reported by the XML layer already.
+    const bool opened = SUCCEEDED(result) && document;
     UniverseFileReport report;
     {
         UniverseLock guard(this);
@@ -433,7 +435,7 @@ HRESULT PtolemyUniverse::LoadCommand(QWidget* window)
         }
     }
     // Shown with no lock held: a message box runs its own event loop.
-    if (document)
+    if (opened)
         ShowLoadReport(fileDialog_.getPath(), report, SUCCEEDED(result));
     return result;
 }
