@@ -60,7 +60,7 @@ FloorLayout readLayout(const QString& path)
                     ++layout.animatedSources;
             } else if (name == u"ObserverWindow") {
                 inObserver = true;
-                current = FloorWindowSpec{};
+                current = FloorWindowSpec {};
                 left = top = right = bottom = 0;
             } else if (inObserver && name == u"left") {
                 left = reader.readElementText().trimmed().toDouble();
@@ -108,8 +108,8 @@ private:
         }
     }
 
-    std::atomic<bool> stop_{false};
-    std::atomic<long> ticks_{0};
+    std::atomic<bool> stop_ { false };
+    std::atomic<long> ticks_ { 0 };
     std::thread thread_;
 };
 
@@ -145,7 +145,7 @@ private:
     {
         const double radius = std::min(width(), height()) / 3.0;
         const QPoint centre(width() / 2 + static_cast<int>(radius * std::cos(angle_)),
-                            height() / 2 + static_cast<int>(radius * std::sin(angle_)));
+            height() / 2 + static_cast<int>(radius * std::sin(angle_)));
         return QRect(centre - QPoint(5, 5), QSize(11, 11));
     }
 
@@ -177,14 +177,14 @@ int main(int argc, char** argv)
     QMainWindow main;
     main.setWindowTitle(QStringLiteral("Floor"));
     main.resize(1000, 700);
-    for (const char* menu : {"&Layout", "&Test", "&View", "&Help"})
+    for (const char* menu : { "&Layout", "&Test", "&View", "&Help" })
         main.menuBar()->addMenu(QString::fromLatin1(menu));
     // The menu bar's time, written four times a second as the program writes the model time.
     auto* time = new QLabel(&main);
     main.menuBar()->setCornerWidget(time);
     QTimer timeDisplay;
     QObject::connect(&timeDisplay, &QTimer::timeout,
-                     [time] { time->setText(QDateTime::currentDateTime().toString(QStringLiteral("hh:mm:ss"))); });
+        [time] { time->setText(QDateTime::currentDateTime().toString(QStringLiteral("hh:mm:ss"))); });
     timeDisplay.start(250);
     auto* host = new QWidget(&main);
     main.setCentralWidget(host);
@@ -196,7 +196,7 @@ int main(int argc, char** argv)
         auto* window = new DotWindow(host);
         const QSize area = host->size();
         window->setGeometry(QRectF(spec.fractions.left() * area.width(), spec.fractions.top() * area.height(),
-                                   spec.fractions.width() * area.width(), spec.fractions.height() * area.height())
+            spec.fractions.width() * area.width(), spec.fractions.height() * area.height())
                                 .toRect());
         window->show();
         if (spec.refreshMilliseconds > 0)

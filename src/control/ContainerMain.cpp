@@ -103,7 +103,8 @@ int run(const CommandLine& line, const std::optional<std::string>& script)
     if (!control)
         return fail("the form holds no control");
     if (line.tail.size() >= kShortestTail)
-        QMetaObject::invokeMethod(control, "LoadPage", Q_ARG(QByteArray, QByteArray::fromStdString(resolveLayoutArgument(line.tail))));
+        QMetaObject::invokeMethod(
+            control, "LoadPage", Q_ARG(QByteArray, QByteArray::fromStdString(resolveLayoutArgument(line.tail))));
     window->show();
     if (!control->property("created").toBool())
         return fail("the control could not be created");

@@ -28,7 +28,7 @@ DisplayManager* ControlProcessState::displayManager() { return displayManagerOfP
 void ControlProcessState::makeCurrent(GazerixCtrl* control, DisplayManager* manager)
 {
     std::erase_if(liveControls, [control](const LiveControl& live) { return live.control == control; });
-    liveControls.push_back({control, manager});
+    liveControls.push_back({ control, manager });
     currentControlOfProcess = control;
     displayManagerOfProcess = manager;
 }
@@ -56,8 +56,8 @@ void ControlProcessState::forget(const GazerixCtrl* control, const DisplayManage
     std::erase_if(liveControls, [control, manager](const LiveControl& live) {
         return (control && live.control == control) || (manager && live.manager == manager);
     });
-    const bool currentGone = (control && currentControlOfProcess == control)
-        || (manager && displayManagerOfProcess == manager);
+    const bool currentGone
+        = (control && currentControlOfProcess == control) || (manager && displayManagerOfProcess == manager);
     if (!currentGone)
         return;
     // The control created last among those still here takes over.

@@ -78,12 +78,12 @@ HRESULT DisplayManager::parseLayout(XmlNode& cursor, std::int32_t reportErrors)
         return clearLoaded();
     if (count > kMaxImageSources) {
         if (reportErrors == 1)
-            platform::showMessage(QCoreApplication::translate("DisplayManager",
-                                                              "The layout holds %1 image sources; at most %2 are shown.")
+            platform::showMessage(QCoreApplication::translate(
+                                      "DisplayManager", "The layout holds %1 image sources; at most %2 are shown.")
                                       .arg(count)
                                       .arg(kMaxImageSources)
                                       .toStdString(),
-                                  "Astreon Error", platform::MessageIcon::Warning);
+                "Astreon Error", platform::MessageIcon::Warning);
         count = kMaxImageSources;
     }
     result = allocateCollections(count);

@@ -13,22 +13,22 @@ namespace drawing {
 
 namespace {
 
-// A picture of the most pixels, four bytes a pixel, in megabytes.
-constexpr int kAllocationLimitMegabytes = static_cast<int>(kMaxPicturePixels * 4 / (1024 * 1024));
+    // A picture of the most pixels, four bytes a pixel, in megabytes.
+    constexpr int kAllocationLimitMegabytes = static_cast<int>(kMaxPicturePixels * 4 / (1024 * 1024));
 
-// The parts of a .bmp file's headers that fix the size of its pixel data.
-constexpr qint64 kBmpHeadersLength = 14 + 40; // file header and BITMAPINFOHEADER
-constexpr std::uint32_t kBmpUncompressed = 0; // BI_RGB
-constexpr std::uint32_t kBmpBitFields = 3; // BI_BITFIELDS: uncompressed with colour masks
-constexpr std::int64_t kMaxBmpBitsPerPixel = 32;
+    // The parts of a .bmp file's headers that fix the size of its pixel data.
+    constexpr qint64 kBmpHeadersLength = 14 + 40; // file header and BITMAPINFOHEADER
+    constexpr std::uint32_t kBmpUncompressed = 0; // BI_RGB
+    constexpr std::uint32_t kBmpBitFields = 3; // BI_BITFIELDS: uncompressed with colour masks
+    constexpr std::int64_t kMaxBmpBitsPerPixel = 32;
 
-// The part of a GIF file's header that fixes the size of its picture: the signature and
-// the logical screen's width and height.
-constexpr qint64 kGifHeaderLength = 6 + 4;
+    // The part of a GIF file's header that fixes the size of its picture: the signature and
+    // the logical screen's width and height.
+    constexpr qint64 kGifHeaderLength = 6 + 4;
 
-template <typename Value> Value littleEndianAt(const QByteArray& bytes, int offset)
-{
-    return qFromLittleEndian<Value>(bytes.constData() + offset);
+    template <typename Value> Value littleEndianAt(const QByteArray& bytes, int offset)
+    {
+        return qFromLittleEndian<Value>(bytes.constData() + offset);
 }
 
 // False for an uncompressed .bmp that claims too many pixels a side or whose rows, as its
@@ -91,7 +91,7 @@ bool sizeIsAcceptable(const QSize& size)
 {
     return !size.isValid()
         || (size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide
-            && std::int64_t{size.width()} * size.height() <= kMaxPicturePixels);
+            && std::int64_t { size.width() } * size.height() <= kMaxPicturePixels);
 }
 
 } // namespace

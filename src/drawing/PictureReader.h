@@ -1,10 +1,9 @@
 #pragma once
 // Reads a picture file for a Bitmap, refusing before any pixel is allocated a picture
 // whose header claims more than the file can hold, more than kMaxPictureSide pixels a
-// side or more than kMaxPicturePixels in all: a damaged or hostile header would otherwise stall the window thread and take
-// gigabytes for a picture that cannot be shown. A GIF is measured by its logical screen,
-// which its picture takes; a picture whose size its reader cannot tell before decoding it
-// is held to the same limit once decoded.
+// side or more than kMaxPicturePixels in all: a damaged or hostile header would otherwise stall the window thread and
+// take gigabytes for a picture that cannot be shown. A GIF is measured by its logical screen, which its picture takes;
+// a picture whose size its reader cannot tell before decoding it is held to the same limit once decoded.
 #include <QImage>
 
 #include <cstdint>
@@ -17,7 +16,7 @@ namespace drawing {
 constexpr int kMaxPictureSide = 16384;
 // Pictures of more pixels than this (4096 x 4096, 64 MB decoded) are refused too: a few
 // bytes of header may claim a picture of a gigabyte within the side limit.
-constexpr std::int64_t kMaxPicturePixels = std::int64_t{4096} * 4096;
+constexpr std::int64_t kMaxPicturePixels = std::int64_t { 4096 } * 4096;
 
 // The size the picture at `path` claims before it is decoded, which the limit is checked
 // against: a GIF's logical screen (or its first frame when larger), otherwise what its

@@ -65,7 +65,7 @@ bool allFinite(const ObservationTrail& trail)
 {
     for (std::int32_t k = 0; k < trail.count(); ++k) {
         const Observation record = trail.logical(k);
-        for (const double value : {record.x, record.y, record.az, record.el, record.t})
+        for (const double value : { record.x, record.y, record.az, record.el, record.t })
             if (!std::isfinite(value))
                 return false;
     }

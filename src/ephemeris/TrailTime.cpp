@@ -37,8 +37,8 @@ int TrailTime::yearOf(double julianDay) const
         return startYear_;
     // Within a year of the estimate; held to a range whose years the loops walk at once.
     constexpr double kFarthestYears = 1e6;
-    const double years = std::clamp(std::floor((julianDay - startDay_) / kDaysInGregorianYear), -kFarthestYears,
-                                    kFarthestYears);
+    const double years
+        = std::clamp(std::floor((julianDay - startDay_) / kDaysInGregorianYear), -kFarthestYears, kFarthestYears);
     int year = startYear_ + static_cast<int>(years);
     while (julianDay < firstOfJanuary(year))
         --year;

@@ -65,8 +65,8 @@ std::optional<std::string> readWholeFile(const std::string& path)
 } // namespace
 
 namespace {
-constexpr const char* kObserverWindowKey = "SOFTWARE\\Astreon\\ObserverWindow";
-constexpr const char* kRootDirName = "RootDir";
+    constexpr const char* kObserverWindowKey = "SOFTWARE\\Astreon\\ObserverWindow";
+    constexpr const char* kRootDirName = "RootDir";
 } // namespace
 
 std::string programDataDir()
@@ -135,9 +135,6 @@ std::optional<std::string> readRegistryValue(const std::string& key, const std::
     return readIniValue(path, key + "/" + name);
 }
 
-std::optional<std::string> readRootDir()
-{
-    return readRegistryValue(kObserverWindowKey, kRootDirName);
-}
+std::optional<std::string> readRootDir() { return readRegistryValue(kObserverWindowKey, kRootDirName); }
 
 } // namespace platform

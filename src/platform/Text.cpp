@@ -70,9 +70,7 @@ std::string cutText(const std::string& text, std::size_t limit)
 {
     if (text.size() <= limit)
         return text;
-    const auto continues = [&text](std::size_t at) {
-        return (static_cast<unsigned char>(text[at]) & 0xC0u) == 0x80u;
-    };
+    const auto continues = [&text](std::size_t at) { return (static_cast<unsigned char>(text[at]) & 0xC0u) == 0x80u; };
     std::size_t characters = 0;
     for (std::size_t at = 0; at < text.size();) {
         if (characters == limit)

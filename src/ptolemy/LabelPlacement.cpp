@@ -15,7 +15,7 @@ QPoint LabelPlacement::place(QPoint point, QSize size, int offset) const
     const int left = point.x() - offset - size.width();
     const int above = point.y() - offset - size.height();
     const int below = point.y() + offset;
-    const QPoint corners[] = {{right, above}, {right, below}, {left, above}, {left, below}};
+    const QPoint corners[] = { { right, above }, { right, below }, { left, above }, { left, below } };
     for (const QPoint& corner : corners)
         if (isFree(QRect(corner, size)))
             return corner;

@@ -201,7 +201,7 @@ private:
     void DrawStillTrace(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
                         std::int32_t flags, const KeptTrailPieces& pieces);
     void DrawMovingTrace(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale, double t,
-                         std::int32_t flags, const KeptTrailPieces& pieces);
+        std::int32_t flags, const KeptTrailPieces& pieces);
     void DrawChainCircles(platform::DeviceContext& device, double t, std::int32_t cx, std::int32_t cy, double scale,
                           ChainCircles which);
     // With the universe lock held: computes the full trace when the chain changed since.

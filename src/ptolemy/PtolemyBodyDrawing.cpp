@@ -1,12 +1,12 @@
 // Drawing of one system of cycles: match trail, trail or full trace, circles, planet.
 #include "ptolemy/PtolemyBody.h"
 
+#include "drawing/ScreenMapping.h"
 #include "drawing/SharedSprites.h"
 #include "platform/HashCombine.h"
 #include "ptolemy/LabelPlacement.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyUniverse.h"
-#include "drawing/ScreenMapping.h"
 #include "ptolemy/UniverseLocks.h"
 
 #include <algorithm>
@@ -78,11 +78,11 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
         sprite.drawAt(device, planetX, planetY);
     if (flags & kLabels) {
         UseLabelText(device, orbitColour_);
-        const LabelPlacement placement(QRect(0, 0, device.width(), device.height()),
-                                       head_->DrawNames(device, t, cx, cy, scale));
+        const LabelPlacement placement(
+            QRect(0, 0, device.width(), device.height()), head_->DrawNames(device, t, cx, cy, scale));
         UseLabelText(device, traceColour_);
-        const QPoint corner = placement.place({planetX, planetY}, {device.textWidth(name_), device.lineHeight()},
-                                              kLabelOffset);
+        const QPoint corner
+            = placement.place({ planetX, planetY }, { device.textWidth(name_), device.lineHeight() }, kLabelOffset);
         device.textOut(corner.x(), corner.y(), name_);
     }
     return S_OK;
@@ -98,7 +98,7 @@ void PtolemyBody::DrawStillTrace(platform::DeviceContext& device, std::int32_t c
 }
 
 void PtolemyBody::DrawMovingTrace(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-                                  double t, std::int32_t flags, const KeptTrailPieces& pieces)
+    double t, std::int32_t flags, const KeptTrailPieces& pieces)
 {
     if (TraceStays(flags))
         return;
@@ -264,7 +264,7 @@ void PtolemyBody::SetAnimationTime(double t)
         std::isfinite(steps) ? std::clamp(steps, -kLargestAnimationStep, kLargestAnimationStep) : 0.0);
     // Floor division and a non-negative remainder: times before 0 animate as well.
     const std::int64_t cycles = whole / stepsPerCycle - (whole % stepsPerCycle < 0 ? 1 : 0);
-    const std::int64_t period = std::int64_t{kBandPens} * std::max<std::int64_t>(bandWidth_, 1);
+    const std::int64_t period = std::int64_t { kBandPens } * std::max<std::int64_t>(bandWidth_, 1);
     // In 128 bits: any speed and block size the setters take stays exact.
     const auto phase = static_cast<std::int64_t>(static_cast<__int128>(cycles % period) * gainPerCycle % period);
     animationPhase_ = static_cast<std::int32_t>(phase < 0 ? phase + period : phase);

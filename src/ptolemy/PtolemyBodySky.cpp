@@ -89,8 +89,8 @@ HRESULT PtolemyBody::DrawOnSky(platform::DeviceContext& device, const SkyStrip& 
         UseLabelText(device, traceColour_);
         // Never over the degree labels above the strip.
         const LabelPlacement placement(QRect(0, 0, device.width(), device.height()),
-                                       {QRect(0, 0, device.width(), SkyStrip::degreeLabelsHeight(device))});
-        const QPoint corner = placement.place({x, y}, {device.textWidth(name_), device.lineHeight()}, kLabelOffset);
+            { QRect(0, 0, device.width(), SkyStrip::degreeLabelsHeight(device)) });
+        const QPoint corner = placement.place({ x, y }, { device.textWidth(name_), device.lineHeight() }, kLabelOffset);
         device.textOut(corner.x(), corner.y(), name_);
     }
     return S_OK;

@@ -84,8 +84,8 @@ std::uint64_t PtolemyOrbit::DeferentKey() const
     return platform::hashCombine(key, static_cast<std::uint64_t>(deferent->hasEccentric) * 2u + deferent->hasEquant);
 }
 
-std::vector<QRect> PtolemyOrbit::DrawNames(platform::DeviceContext& device, double t, int cx, int cy,
-                                           double scale) const
+std::vector<QRect> PtolemyOrbit::DrawNames(
+    platform::DeviceContext& device, double t, int cx, int cy, double scale) const
 {
     using screen_mapping::screenX;
     using screen_mapping::screenY;

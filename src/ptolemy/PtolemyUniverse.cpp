@@ -452,10 +452,10 @@ void PtolemyUniverse::ShowLoadReport(const std::string& path, const UniverseFile
         platform::showMessage(
             QCoreApplication::translate("PtolemyUniverse", "Couldn't load %1: %2").arg(shownPath, why).toStdString(),
             "Astreon Error");
-    }
-    else if (report.systems > BodyList::kMaxBodies)
+    } else if (report.systems > BodyList::kMaxBodies)
         platform::showMessage(
-            QCoreApplication::translate("PtolemyUniverse", "%1 holds %2 systems; a universe holds %3: the first %3 were loaded.")
+            QCoreApplication::translate(
+                "PtolemyUniverse", "%1 holds %2 systems; a universe holds %3: the first %3 were loaded.")
                 .arg(shownPath, QString::number(report.systems), QString::number(BodyList::kMaxBodies))
                 .toStdString(),
             "Astreon Error", platform::MessageIcon::Warning);

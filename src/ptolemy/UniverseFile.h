@@ -47,13 +47,13 @@ struct UniverseFileReport {
 // returns its failure. Only reads: no body is made, no trail loaded, no trace computed,
 // so checking a file costs no more than parsing it.
 // A number that is not a finite number ("1e309", "nan", "12abc") refuses the file.
-HRESULT ReadUniverseSystems(XmlDocument& document, const std::function<void(UniverseSystem&)>& onSystem,
-                            UniverseFileReport* report = nullptr);
+HRESULT ReadUniverseSystems(
+    XmlDocument& document, const std::function<void(UniverseSystem&)>& onSystem, UniverseFileReport* report = nullptr);
 
 // Reads the systems of a loaded universe document into `bodies` (new bodies owned
 // by `universe`). On failure `bodies` is left empty and the failure code returned.
-HRESULT ReadUniverseBodies(PtolemyUniverse& universe, XmlDocument& document, BodyList& bodies,
-                           UniverseFileReport* report = nullptr);
+HRESULT ReadUniverseBodies(
+    PtolemyUniverse& universe, XmlDocument& document, BodyList& bodies, UniverseFileReport* report = nullptr);
 
 // Reads the systems of a loaded universe document and appends them to the universe's list
 // while there is room; its own systems all stay, and `notAdded` (when given) receives how

@@ -1,11 +1,11 @@
 // The universe file reader.
 #include "ptolemy/UniverseFile.h"
 
-#include "ptolemy/BodyList.h"
 #include "documents/ColourArgument.h"
+#include "platform/Text.h"
+#include "ptolemy/BodyList.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyUniverse.h"
-#include "platform/Text.h"
 #include "xml/NumberText.h"
 #include "xml/XmlDocument.h"
 
@@ -77,7 +77,7 @@ HRESULT readOrb(const XmlNode& node, std::unique_ptr<PtolemyOrbit>& chain, std::
         const std::optional<double> value = xmltext::toDoubleWhole(text);
         if (!value || !std::isfinite(*value)) {
             problem = platform::formatText("<%s> holds \"%s\", which is not a finite number", fields[k],
-                                           platform::cutText(text, kLongestQuotedText).c_str());
+                platform::cutText(text, kLongestQuotedText).c_str());
             return E_INVALIDARG;
         }
         values[k] = *value;
@@ -132,8 +132,8 @@ std::unique_ptr<PtolemyBody> makeBody(PtolemyUniverse& universe, const UniverseS
 
 } // namespace
 
-HRESULT ReadUniverseSystems(XmlDocument& document, const std::function<void(UniverseSystem&)>& onSystem,
-                            UniverseFileReport* report)
+HRESULT ReadUniverseSystems(
+    XmlDocument& document, const std::function<void(UniverseSystem&)>& onSystem, UniverseFileReport* report)
 {
     XmlNode root(document.getCurrent());
     HRESULT result = root.select("PtolemyUniverse");
@@ -163,17 +163,20 @@ HRESULT ReadUniverseSystems(XmlDocument& document, const std::function<void(Univ
     return S_OK;
 }
 
-HRESULT ReadUniverseBodies(PtolemyUniverse& universe, XmlDocument& document, BodyList& bodies,
-                           UniverseFileReport* report)
+HRESULT ReadUniverseBodies(
+    PtolemyUniverse& universe, XmlDocument& document, BodyList& bodies, UniverseFileReport* report)
 {
     bodies.RemoveAll();
     // A body is made (and its match trail loaded) as soon as its system is read, not after
     // the whole file, so that a trail's messages keep their place among the file's.
-    const HRESULT result = ReadUniverseSystems(document, [&](const UniverseSystem& system) {
-        // A universe holds at most BodyList::kMaxBodies systems; later ones are only read.
-        if (!bodies.IsFull())
-            bodies.Add(makeBody(universe, system));
-    }, report);
+    const HRESULT result = ReadUniverseSystems(
+        document,
+        [&](const UniverseSystem& system) {
+            // A universe holds at most BodyList::kMaxBodies systems; later ones are only read.
+            if (!bodies.IsFull())
+                bodies.Add(makeBody(universe, system));
+        },
+        report);
     if (FAILED(result))
         bodies.RemoveAll();
     return result;

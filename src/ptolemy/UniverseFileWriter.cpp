@@ -82,7 +82,7 @@ bool allNumbersFinite(PtolemyUniverse& universe)
     BodyList& bodies = universe.Bodies();
     for (std::int32_t i = 0; i < bodies.Count() && finite; ++i)
         for (const PtolemyOrbit* orb = bodies.Get(i)->Chain(); orb && finite; orb = orb->next.get())
-            for (const double value : {orb->om, orb->r, orb->phi, orb->eccx, orb->eccy, orb->eqx, orb->eqy})
+            for (const double value : { orb->om, orb->r, orb->phi, orb->eccx, orb->eccy, orb->eqx, orb->eqy })
                 finite = finite && std::isfinite(value);
     universe.Unlock();
     return finite;

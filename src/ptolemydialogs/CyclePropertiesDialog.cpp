@@ -54,15 +54,15 @@ struct NumberField {
     double largest;
 };
 
-constexpr NumberField kRadiusField{kRadius, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Radius"), kLargestLength};
-constexpr NumberField kOmegaField{kOmega, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Omega"), kLargestOmega};
-constexpr NumberField kPhiField{kPhi, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Phi"), kLargestPhi};
-constexpr NumberField kEccentricFields[] = {
-    {kEccentricX, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Eccentric X"), kLargestLength},
-    {kEccentricY, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Eccentric Y"), kLargestLength}};
-constexpr NumberField kEquantFields[] = {
-    {kEquantX, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Equant X"), kLargestLength},
-    {kEquantY, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Equant Y"), kLargestLength}};
+constexpr NumberField kRadiusField { kRadius, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Radius"), kLargestLength };
+constexpr NumberField kOmegaField { kOmega, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Omega"), kLargestOmega };
+constexpr NumberField kPhiField { kPhi, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Phi"), kLargestPhi };
+constexpr NumberField kEccentricFields[]
+    = { { kEccentricX, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Eccentric X"), kLargestLength },
+          { kEccentricY, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Eccentric Y"), kLargestLength } };
+constexpr NumberField kEquantFields[]
+    = { { kEquantX, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Equant X"), kLargestLength },
+          { kEquantY, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Equant Y"), kLargestLength } };
 
 // Numbers are shown with '.' whatever the locale, as they are read back.
 std::string shown(const char* format, double value)
@@ -76,7 +76,10 @@ bool refuse(const std::string& text)
     return false;
 }
 
-std::string translated(const char* text) { return QCoreApplication::translate("CyclePropertiesDialog", text).toStdString(); }
+std::string translated(const char* text)
+{
+    return QCoreApplication::translate("CyclePropertiesDialog", text).toStdString();
+}
 
 // A field's number; a decimal comma counts as the point when the text holds no '.'.
 std::optional<double> readNumber(const dialogs::TemplateDialog& dialog, int id)

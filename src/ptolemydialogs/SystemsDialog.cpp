@@ -233,11 +233,12 @@ void SystemsDialog::addFromFile(dialogs::TemplateDialog& dialog)
     if (SUCCEEDED(universe->FileDialog().openDocument(document, &dialog, file_types::kUniverse)) && document)
         ReadUniverseFile(*universe, *document, &notAdded);
     if (notAdded > 0)
-        platform::showMessage(QCoreApplication::translate("SystemsDialog", "The universe holds %1 systems; %2 were not added.")
-                                  .arg(BodyList::kMaxBodies)
-                                  .arg(notAdded)
-                                  .toStdString(),
-                              "Astreon Error", platform::MessageIcon::Error);
+        platform::showMessage(
+            QCoreApplication::translate("SystemsDialog", "The universe holds %1 systems; %2 were not added.")
+                .arg(BodyList::kMaxBodies)
+                .arg(notAdded)
+                .toStdString(),
+            "Astreon Error", platform::MessageIcon::Error);
 }
 
 void SystemsDialog::deleteSelected(dialogs::TemplateDialog& dialog)

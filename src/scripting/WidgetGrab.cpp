@@ -14,5 +14,6 @@ bool grabToPng(QWidget& window, const std::string& path)
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !window.grab().save(&buffer, "PNG"))
         return false;
-    return platform::replaceFileContents(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return platform::replaceFileContents(
+        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }

@@ -14,12 +14,12 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QPointer>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
-#include <gtest/gtest.h>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace {
@@ -171,7 +171,10 @@ namespace {
 // deletes its control; then it returns as the dialog would.
 class HostDeletingUnderModals : public platform::MessageSink, public platform::Chooser {
 public:
-    explicit HostDeletingUnderModals(std::unique_ptr<GazerixCtrl>& control) : control_(control) {}
+    explicit HostDeletingUnderModals(std::unique_ptr<GazerixCtrl>& control)
+        : control_(control)
+    {
+    }
 
     void show(const platform::ShownMessage&) override { hostDeletes(); }
     std::optional<std::string> chooseFile(const platform::FileDialogRequest&) override

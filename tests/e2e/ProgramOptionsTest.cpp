@@ -41,8 +41,8 @@ TEST(ProgramOptionsTest, AScriptThatIsNoRegularFileExitsWithTwoAtOnce)
     const std::string fifo = sandbox.file("steps.fifo");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
 
-    for (const std::string& script : {sandbox.folder().path().string(), fifo}) {
-        const ProgramResult result = sandbox.run({"--batch", "--script", script});
+    for (const std::string& script : { sandbox.folder().path().string(), fifo }) {
+        const ProgramResult result = sandbox.run({ "--batch", "--script", script });
 
         EXPECT_EQ(result.exitCode, 2) << script;
         EXPECT_EQ(result.errors, "skyloom: cannot read the script '" + script + "'\n");
@@ -56,7 +56,7 @@ TEST(ProgramOptionsTest, AScreenshotNeverReplacesAReadOnlyFile)
     const std::string shot = sandbox.folder().write("kept.png", "kept");
     std::filesystem::permissions(shot, std::filesystem::perms::owner_read);
 
-    const ProgramResult result = sandbox.run({"--batch", "--quit-after", "300", "--screenshot", shot});
+    const ProgramResult result = sandbox.run({ "--batch", "--quit-after", "300", "--screenshot", shot });
 
     EXPECT_EQ(testing_support::readWholeFile(shot), "kept");
     EXPECT_EQ(result.errors, "skyloom: could not write the screenshot '" + shot + "'\n");

@@ -9,8 +9,8 @@
 
 namespace {
 
-const char* const kMonths[] = {"January", "February", "March", "April", "May", "June", "July", "August",
-                               "September", "October", "November", "December"};
+const char* const kMonths[] = { "January", "February", "March", "April", "May", "June", "July", "August", "September",
+    "October", "November", "December" };
 
 // The Julian day of 0h UT of a date, and the date as the observatory writes it, both from
 // the C++ library's own Gregorian calendar.
@@ -23,9 +23,10 @@ Day dayOf(const std::chrono::year_month_day& date)
 {
     constexpr double kJulianDayOfTheEpoch = 2440587.5; // 1970-01-01 0h UT
     const auto days = std::chrono::sys_days(date).time_since_epoch().count();
-    return {kJulianDayOfTheEpoch + static_cast<double>(days),
-            std::string(kMonths[static_cast<unsigned>(date.month()) - 1]) + " "
-                + std::to_string(static_cast<unsigned>(date.day())) + ", " + std::to_string(static_cast<int>(date.year()))};
+    return { kJulianDayOfTheEpoch + static_cast<double>(days),
+        std::string(kMonths[static_cast<unsigned>(date.month()) - 1]) + " "
+            + std::to_string(static_cast<unsigned>(date.day())) + ", "
+            + std::to_string(static_cast<int>(date.year())) };
 }
 
 } // namespace
@@ -43,8 +44,8 @@ TEST(TrailTime, EveryDayReadsBackAsTheGregorianCalendarHasIt)
         ASSERT_LT(first, 1.0 / 365.25) << start;
         for (int later = 0; later <= 5; ++later) {
             const year y(start + later);
-            for (const year_month_day date : {y / January / 1, y / February / 28, y / March / 1, y / July / 15,
-                                              y / December / 30, y / December / 31}) {
+            for (const year_month_day date : { y / January / 1, y / February / 28, y / March / 1, y / July / 15,
+                     y / December / 30, y / December / 31 }) {
                 const Day day = dayOf(date);
                 ASSERT_EQ(formatObservationDate(time.at(day.julianDay), start), day.text) << "from " << start;
             }

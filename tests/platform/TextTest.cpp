@@ -21,10 +21,14 @@ TEST(CutText, KeepsAtMostTheLimit)
 // Limits count characters: a name is never stored with half a character (invalid UTF-8).
 TEST(CutText, CutsBetweenCharactersNeverInsideOne)
 {
-    const std::string e = "\xC3\xA9";       // two bytes
+    const std::string e = "\xC3\xA9"; // two bytes
     const std::string clef = "\xF0\x9D\x84\x9E"; // four bytes
     EXPECT_EQ(platform::cutText(std::string(253, 'x') + e + "yz", 254), std::string(253, 'x') + e);
     EXPECT_EQ(platform::cutText(std::string(30, 'x') + e, 31), std::string(30, 'x') + e);
     EXPECT_EQ(platform::cutText(e + clef + e, 2), e + clef);
-    EXPECT_EQ(platform::cutText("ab\x80\x80" "cd", 3), "ab\x80") << "a stray continuation byte counts as one";
+    EXPECT_EQ(platform::cutText("ab\x80\x80"
+                                "cd",
+                  3),
+        "ab\x80")
+        << "a stray continuation byte counts as one";
 }

@@ -127,7 +127,8 @@ TEST_F(PtolemyUniverseCommand, ALoadThatDoesNotReadKeepsTheSystems)
     const std::string layout = folder.write("a.lay", "<?xml version='1.0'?>\n<Layout></Layout>\n");
     chooser.answerFile(layout);
     EXPECT_TRUE(FAILED(press(2)));
-    EXPECT_EQ(recorder.last().text, "Couldn't load " + layout + ": it is not a universe file (systems of cycles, .ptu)");
+    EXPECT_EQ(
+        recorder.last().text, "Couldn't load " + layout + ": it is not a universe file (systems of cycles, .ptu)");
     EXPECT_EQ(universe.Bodies().Count(), 1);
     const std::size_t shown = recorder.count();
     chooser.answerCancel();
@@ -153,7 +154,7 @@ TEST_F(PtolemyUniverseCommand, ALoadSaysWhatItRefusedAndWhatItLeftOut)
     EXPECT_TRUE(FAILED(press(2)));
     EXPECT_EQ(universe.Bodies().Get(0)->GetName(), "Keep me");
     EXPECT_EQ(recorder.last().text,
-              "Couldn't load " + infinite + ": system 2: <r> holds \"1e309\", which is not a finite number");
+        "Couldn't load " + infinite + ": system 2: <r> holds \"1e309\", which is not a finite number");
 
     std::string many;
     for (int k = 0; k < 33; ++k)

@@ -346,7 +346,8 @@ TEST_F(UniverseFileTest, WriterEscapesTextThatWouldBreakTheDocument)
 TEST_F(UniverseFileTest, ANumberThatIsNotFiniteIsNeverWritten)
 {
     const std::string path = folder.write("kept.ptu", "kept");
-    const auto chain = std::make_unique<PtolemyOrbit>("deferent", 0, 1, std::numeric_limits<double>::infinity(), nullptr);
+    const auto chain
+        = std::make_unique<PtolemyOrbit>("deferent", 0, 1, std::numeric_limits<double>::infinity(), nullptr);
     body(0)->SetChain(chain.get());
     std::error_code error;
     EXPECT_EQ(WriteUniverseFile(universe, path, error), E_FAIL);

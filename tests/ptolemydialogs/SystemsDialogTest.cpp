@@ -111,7 +111,7 @@ TEST_F(SystemsDialogTest, AFullListKeepsEverySystemAndItsSelection)
     });
     EXPECT_EQ(edit(), S_OK);
 
-    makeSystems({"A", "B"});
+    makeSystems({ "A", "B" });
     then("PTSYSTEMSDIALOG", [this](DialogDriver& driver, TemplateDialog& dialog) {
         dialog.selectListRow(kList, -1);
         EXPECT_TRUE(driver.select(kKind, 2)); // Empty
