@@ -100,7 +100,9 @@ void ObserverWindow::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     if (!paintsIntoBackingStore(painter)) {
         const QImage fresh = own->freshFrame();
-        if (!fresh.isNull())
+        if (fresh.isNull())
+            painter.fillRect(rect(), Qt::white); // the class background, as on the screen
+        else
             copyToScreen(painter, fresh, event->region());
         return;
     }

@@ -157,15 +157,8 @@ void WindowRecord::drawWholeFrame(QImage& target, std::int32_t width, std::int32
 QImage WindowRecord::freshFrame()
 {
     platform::CriticalSectionGuard guard(recordLock());
-    if (!hasBuffer)
+    if (!hasBuffer || !bufferDrawn)
         return QImage();
-    if (!bufferDrawn) {
-        // The class background (white) that the window shows until its first render.
-        QImage white(backBuffer.size(), QImage::Format_RGB32);
-        white.setDevicePixelRatio(backBuffer.devicePixelRatio());
-        white.fill(Qt::white);
-        return white;
-    }
     if (!imageSource || !keepsStillPicture())
         return backBuffer;
     QImage fresh(backBuffer.size(), QImage::Format_RGB32);

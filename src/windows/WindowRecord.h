@@ -57,7 +57,7 @@ public:
 
     // Observer windows: the frame drawn whole, afresh, from the background and the source
     // (what the back buffer must equal); the back buffer itself where frames keep what lies
-    // outside a background that does not cover the window, or before the first render.
+    // outside a background that does not cover the window; null before the first render.
     QImage freshFrame();
 
     bool isObserver() const { return kind == kObserverWindowKind; }
