@@ -7,6 +7,7 @@
 #include "platform/Text.h"
 #include "documents/ColourArgument.h"
 #include "sources/ImageSourceBuilder.h"
+#include "xml/NumberText.h"
 #include "xml/XmlNode.h"
 
 #include <QCoreApplication>
@@ -45,6 +46,16 @@ HRESULT forEachSelectedText(XmlNode& cursor, const std::function<HRESULT(const s
             return result;
     }
     return S_OK;
+}
+
+// One side of a screen rectangle. "nan" and "inf" are read as what they name, so that the
+// rectangle is refused as invalid rather than taken with a side of 0.
+HRESULT readRectSide(const XmlNode& rect, const char* side, double& value)
+{
+    std::string text;
+    const HRESULT result = rect.readText(side, text);
+    value = SUCCEEDED(result) ? xmltext::toDoubleOrNonFinite(text) : 0.0;
+    return result;
 }
 
 } // namespace
@@ -206,13 +217,13 @@ HRESULT DisplayManager::parseScreenRect(XmlNode& cursor, WindowSpec& spec, std::
     }
     XmlNode rectCursor(cursor.getSelected());
     FractionalRect& rect = spec.screenRect;
-    result = rectCursor.readDouble("left", rect.left);
+    result = readRectSide(rectCursor, "left", rect.left);
     if (SUCCEEDED(result))
-        result = rectCursor.readDouble("top", rect.top);
+        result = readRectSide(rectCursor, "top", rect.top);
     if (SUCCEEDED(result))
-        result = rectCursor.readDouble("right", rect.right);
+        result = readRectSide(rectCursor, "right", rect.right);
     if (SUCCEEDED(result))
-        result = rectCursor.readDouble("bottom", rect.bottom);
+        result = readRectSide(rectCursor, "bottom", rect.bottom);
     if (FAILED(result))
         return result;
     if (rect.isValid())

@@ -25,13 +25,34 @@ std::optional<int> componentShift(const std::string& name)
     return std::nullopt;
 }
 
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Whether the text after an integer's digits goes on as a decimal number: a fraction or
+// an exponent.
+bool continuesAsNumber(const char* rest)
+{
+    if (rest[0] == '.')
+        return true;
+    if (rest[0] != 'e' && rest[0] != 'E')
+        return false;
+    const char* exponent = rest + 1;
+    if (*exponent == '+' || *exponent == '-')
+        ++exponent;
+    return isDigit(*exponent);
+}
+
 // The value as the C library's atoi reads it (leading blanks, optional sign, leading
 // digits), but kept in range: out-of-range numbers saturate instead of wrapping, so
-// that 65536 or -65536 cannot pass as 0.
+// that 65536 or -65536 cannot pass as 0. A number with a fraction or an exponent ("1.5",
+// "1e309") is refused rather than cut to its leading digits: it is not the component it claims.
 std::optional<ColourRef> componentValue(const std::string& value)
 {
-    const long number = std::strtol(value.c_str(), nullptr, 10);
-    if (number < 0 || number > kLargestComponent)
+    char* end = nullptr;
+    const long number = std::strtol(value.c_str(), &end, 10);
+    if (number < 0 || number > kLargestComponent || continuesAsNumber(end))
         return std::nullopt;
     return static_cast<ColourRef>(number);
 }

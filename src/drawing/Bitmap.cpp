@@ -6,6 +6,8 @@
 #include "platform/ResourceLibrary.h"
 #include "platform/Text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -20,7 +22,8 @@ namespace {
 // Error numbers shown in the load messages, in the platform's numbering.
 constexpr int kResourceNameNotFound = 1814; // no bitmap of that name in the resource library
 constexpr int kFileNotFound = 2; // no such file
-constexpr int kAccessDenied = 5; // the file exists but cannot be read
+constexpr int kAccessDenied = 5; // the file exists but cannot be read, or is a folder or a device
+constexpr int kNotEnoughMemory = 8; // the picture claims more pixels than are read
 constexpr int kInvalidData = 13; // the file is not a picture
 
 // Messages are formatted into a buffer of 256 characters including its terminator.
@@ -41,9 +44,27 @@ int fileErrorNumber(const std::string& path)
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0)
         return kFileNotFound;
-    if (::access(path.c_str(), R_OK) != 0)
+    if (!S_ISREG(status.st_mode) || ::access(path.c_str(), R_OK) != 0)
         return kAccessDenied;
+    if (drawing::pictureIsTooLarge(path))
+        return kNotEnoughMemory;
     return kInvalidData;
+}
+
+// The message of a bitmap file that did not load; a file refused for what it is (a folder,
+// a device, a picture past the limits) says so on a line of its own.
+void reportFileLoadError(const char* path, const std::string& filePath)
+{
+    std::string text = platform::cutText(
+        platform::formatText("Couldn't open bitmap file %s.  Error was %d", path, fileErrorNumber(filePath)),
+        kMessageLength);
+    const std::string refusal = drawing::pictureRefusal(filePath);
+    if (!refusal.empty())
+        text += "\n"
+            + QCoreApplication::translate("Bitmap", "The file was refused: %1.")
+                  .arg(QString::fromStdString(refusal))
+                  .toStdString();
+    platform::showMessage(text, "ObserverWindow Error");
 }
 
 // One axis of a placement: where the copy goes and which part of the bitmap it takes.
@@ -146,8 +167,7 @@ HRESULT Bitmap::loadFromFile(const char* path, std::int32_t reportErrors)
     const std::string filePath = platform::resolveDataPath(path);
     if (loadFromImage(drawing::readPicture(filePath)) != S_OK) {
         if (reportErrors == 1)
-            reportLoadError(
-                platform::formatText("Couldn't open bitmap file %s.  Error was %d", path, fileErrorNumber(filePath)));
+            reportFileLoadError(path, filePath);
         return E_FAIL;
     }
     return S_OK;

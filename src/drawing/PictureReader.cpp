@@ -2,6 +2,7 @@
 
 #include "platform/RawFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
@@ -122,6 +123,28 @@ QImage readPicture(const std::string& path)
     if (!sizeIsAcceptable(picture.size()))
         return {};
     return picture;
+}
+
+bool pictureIsTooLarge(const std::string& path)
+{
+    return !sizeIsAcceptable(claimedPictureSize(path));
+}
+
+std::string pictureRefusal(const std::string& path)
+{
+    const std::string kind = platform::nonRegularFileKind(path);
+    if (!kind.empty())
+        return kind;
+    const QSize size = claimedPictureSize(path);
+    if (sizeIsAcceptable(size))
+        return {};
+    return QCoreApplication::translate("PictureReader",
+        "its picture claims %1 x %2 pixels; at most %3 pixels a side and %4 pixels in all are read")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(kMaxPictureSide)
+        .arg(kMaxPicturePixels)
+        .toStdString();
 }
 
 } // namespace drawing

@@ -28,4 +28,12 @@ QSize claimedPictureSize(const std::string& path);
 // bytes name the file as they are, whatever their encoding.
 QImage readPicture(const std::string& path);
 
+// Why readPicture refuses the file at `path` before decoding it, as a clause of a message:
+// it is no regular file, or its picture claims more pixels than the limits; empty when
+// neither holds (the file may still fail to decode).
+std::string pictureRefusal(const std::string& path);
+
+// True when the picture at `path` claims more pixels than the limits.
+bool pictureIsTooLarge(const std::string& path);
+
 } // namespace drawing

@@ -1,5 +1,7 @@
 #include "platform/RawFile.h"
 
+#include <QCoreApplication>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,6 +44,16 @@ bool openRawFile(const std::string& path, QIODevice::OpenMode mode, QFile& file)
         return true;
     ::close(descriptor);
     return false;
+}
+
+std::string nonRegularFileKind(const std::string& path)
+{
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || S_ISREG(status.st_mode))
+        return {};
+    if (S_ISDIR(status.st_mode))
+        return QCoreApplication::translate("RawFile", "it is a folder, not a file").toStdString();
+    return QCoreApplication::translate("RawFile", "it is a device or a pipe, not a file").toStdString();
 }
 
 } // namespace platform

@@ -16,4 +16,8 @@ namespace platform {
 // is refused at once, without waiting for a writer or reading bytes without end.
 bool openRawFile(const std::string& path, QIODevice::OpenMode mode, QFile& file);
 
+// What `path` names when it names something that is not a regular file, as a clause of a
+// message ("it is a folder, not a file"); empty for a regular file and for nothing at all.
+std::string nonRegularFileKind(const std::string& path);
+
 } // namespace platform

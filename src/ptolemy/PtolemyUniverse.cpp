@@ -3,7 +3,9 @@
 #include "documents/FileTypes.h"
 #include "drawing/SharedSprites.h"
 #include "platform/Message.h"
+#include "platform/DataPath.h"
 #include "platform/ProcessClock.h"
+#include "platform/RawFile.h"
 #include "platform/Release.h"
 #include "platform/ResourceLibrary.h"
 #include "platform/Text.h"
@@ -19,6 +21,7 @@
 #include "xml/XmlDocument.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -364,13 +367,17 @@ HRESULT PtolemyUniverse::ReplaceFromDocument(XmlDocument& document, UniverseFile
     return result;
 }
 
-HRESULT PtolemyUniverse::LoadFromPath(const std::string& path)
+HRESULT PtolemyUniverse::LoadFromPath(const std::string& path, UniverseFileReport* report)
 {
     UniverseLock guard(this);
     XmlDocument document;
     HRESULT result = document.loadFile(path.c_str(), 0);
+    if (FAILED(result) && report) {
+        const std::string kind = platform::nonRegularFileKind(platform::resolveDataPath(path));
+        report->problem = kind.empty() ? document.loadFailureText() : kind;
+    }
     if (SUCCEEDED(result))
-        result = ReplaceFromDocument(document);
+        result = ReplaceFromDocument(document, report);
     if (SUCCEEDED(result)) {
         SetShownFile(path.c_str());
         Reset();
@@ -440,25 +447,40 @@ HRESULT PtolemyUniverse::LoadCommand(QWidget* window)
     return result;
 }
 
+std::string PtolemyUniverse::LoadFailureText(const std::string& path, const UniverseFileReport& report)
+{
+    const QString why = report.problem.empty()
+        ? QCoreApplication::translate("PtolemyUniverse", "it is not a universe file (systems of cycles, .ptu)")
+        : QString::fromStdString(report.problem);
+    return QCoreApplication::translate("PtolemyUniverse", "Couldn't load %1: %2")
+        .arg(QString::fromStdString(path), why)
+        .toStdString();
+}
+
 // A document that does not read as a universe says why (a refused number names itself);
 // systems past the most a universe holds are not lost without a word.
 void PtolemyUniverse::ShowLoadReport(const std::string& path, const UniverseFileReport& report, bool loaded)
 {
-    const QString shownPath = QString::fromStdString(path);
     if (!loaded) {
-        const QString why = report.problem.empty()
-            ? QCoreApplication::translate("PtolemyUniverse", "it is not a universe file (systems of cycles, .ptu)")
-            : QString::fromStdString(report.problem);
-        platform::showMessage(
-            QCoreApplication::translate("PtolemyUniverse", "Couldn't load %1: %2").arg(shownPath, why).toStdString(),
-            "Astreon Error");
-    } else if (report.systems > BodyList::kMaxBodies)
-        platform::showMessage(
-            QCoreApplication::translate(
-                "PtolemyUniverse", "%1 holds %2 systems; a universe holds %3: the first %3 were loaded.")
-                .arg(shownPath, QString::number(report.systems), QString::number(BodyList::kMaxBodies))
-                .toStdString(),
-            "Astreon Error", platform::MessageIcon::Warning);
+        platform::showMessage(LoadFailureText(path, report), "Astreon Error");
+        return;
+    }
+    const QString shownPath = QString::fromStdString(path);
+    QStringList warnings;
+    if (report.systems > BodyList::kMaxBodies)
+        warnings << QCoreApplication::translate(
+            "PtolemyUniverse", "%1 holds %2 systems; a universe holds %3: the first %3 were loaded.")
+                        .arg(shownPath, QString::number(report.systems), QString::number(BodyList::kMaxBodies));
+    if (report.unmatched.size() == 1)
+        warnings << QCoreApplication::translate(
+            "PtolemyUniverse", "The observation trail of \"%1\" could not be read; the system is not matched.")
+                        .arg(QString::fromStdString(report.unmatched.front()));
+    else if (report.unmatched.size() > 1)
+        warnings << QCoreApplication::translate("PtolemyUniverse",
+            "The observation trails of %1 systems could not be read (the first of \"%2\"); they are not matched.")
+                        .arg(QString::number(report.unmatched.size()), QString::fromStdString(report.unmatched.front()));
+    if (!warnings.isEmpty())
+        platform::showMessage(warnings.join('\n').toStdString(), "Astreon Error", platform::MessageIcon::Warning);
 }
 
 HRESULT PtolemyUniverse::SaveCommand(QWidget* window)
@@ -552,8 +574,11 @@ HRESULT PtolemyUniverse::SetDrawArgument(const std::string& name, const std::str
 
 HRESULT PtolemyUniverse::SetArgument(const std::string& name, const std::string& value, std::int32_t reportErrors)
 {
-    UniverseLock guard(this);
+    if (name == "src")
+        return LoadSourceArgument(value, reportErrors);
     HRESULT result = S_OK;
+    {
+    UniverseLock guard(this);
     if (name == "changeCycle") {
         const std::int32_t cycle = xmltext::toLong(value);
         if (cycle > 0) {
@@ -564,14 +589,32 @@ HRESULT PtolemyUniverse::SetArgument(const std::string& name, const std::string&
         result = S_OK;
     } else if (name == "trail_length") {
         result = SetTrailLengthOfAll(xmltext::toLong(value));
-    } else if (name == "src") {
-        fileDialog_.setPath(value.c_str());
-        result = LoadFromPath(value);
     } else {
         result = E_FAIL;
     }
+    }
+    // Shown with no lock held: a message box runs its own event loop.
     if (FAILED(result) && reportErrors == 1)
         ShowUnrecognizedArgument(name, value);
+    return result;
+}
+
+// A failing "src" says why beneath the argument's own message; a file of more systems than
+// a universe holds says which were loaded.
+HRESULT PtolemyUniverse::LoadSourceArgument(const std::string& path, std::int32_t reportErrors)
+{
+    fileDialog_.setPath(path.c_str());
+    UniverseFileReport report;
+    const HRESULT result = LoadFromPath(path, &report);
+    if (reportErrors != 1)
+        return result;
+    if (FAILED(result))
+        platform::showMessage(platform::formatText("PtolemyUniverse: unrecognized argument: %s = %s", "src",
+                                  path.c_str())
+                + "\n" + LoadFailureText(path, report),
+            "Astreon Error");
+    else
+        ShowLoadReport(path, report, true);
     return result;
 }
 

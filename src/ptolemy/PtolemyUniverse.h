@@ -101,13 +101,14 @@ public:
 
     // Replaces the systems by those of the universe file at `path` (the "src"
     // argument); the systems on show stay when the file does not read as a universe.
-    HRESULT LoadFromPath(const std::string& path);
+    HRESULT LoadFromPath(const std::string& path, UniverseFileReport* report = nullptr);
     // Replaces the systems by those of a loaded universe document; on failure the
     // systems on show stay.
     HRESULT ReplaceFromDocument(XmlDocument& document, UniverseFileReport* report = nullptr);
     // After a Load of a document: why it was refused (not a universe file, or the number that
     // refused it), or the systems it held beyond the most a universe takes, as a message.
     static void ShowLoadReport(const std::string& path, const UniverseFileReport& report, bool loaded);
+    static std::string LoadFailureText(const std::string& path, const UniverseFileReport& report);
 
     // The systems. Change the list only with both locks held (LockClock inside Lock).
     BodyList& Bodies() { return bodies_; }
@@ -150,6 +151,7 @@ private:
     HRESULT EditCommand(QWidget* window);
     HRESULT ChooseLayoutCommand();
     static void ShowUnrecognizedArgument(const std::string& name, const std::string& value);
+    HRESULT LoadSourceArgument(const std::string& path, std::int32_t reportErrors);
     static bool DrawFlagOf(const std::string& name, std::int32_t& flag);
 
     UniverseFileDialog fileDialog_;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 #include <system_error>
 
 class BodyList;
@@ -35,11 +36,13 @@ struct UniverseSystem {
 };
 
 // What a read tells beyond its result: the systems the file holds that were read (all of
-// them on success, also those a full universe cannot take), and, when a number refused the
-// file, which one.
+// them on success, also those a full universe cannot take), the systems left unmatched, and,
+// when a number refused the file, which one.
 struct UniverseFileReport {
     std::int32_t systems = 0;
     std::string problem;
+    // The names of the systems made whose match trail (named in the file) did not load.
+    std::vector<std::string> unmatched;
 };
 
 // Reads the systems of a loaded universe document in file order and hands each to

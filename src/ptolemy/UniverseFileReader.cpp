@@ -36,7 +36,7 @@ bool hasChild(const XmlNode& node, const char* path)
 
 // The colour of child element `path` (its "arg" children); `colour` keeps its
 // default when the element is missing.
-HRESULT readColour(const XmlNode& node, const char* path, ColourRef& colour)
+HRESULT readColour(const XmlNode& node, const char* path, ColourRef& colour, std::string& problem)
 {
     XmlNode finder(node.getCurrent());
     HRESULT result = finder.select(path);
@@ -47,6 +47,9 @@ HRESULT readColour(const XmlNode& node, const char* path, ColourRef& colour)
     result = ParseColour(&element, &parsed, 0);
     if (SUCCEEDED(result))
         colour = parsed;
+    else
+        problem = platform::formatText(
+            "<%s> is not a colour (arguments red=, green= and blue=, each a whole number from 0 to 255)", path);
     return result;
 }
 
@@ -98,10 +101,10 @@ HRESULT readSystem(const XmlNode& node, UniverseSystem& system, std::string& pro
     system.bitmap = optionalText(node, "bitmap");
     if (system.bitmap.empty())
         system.bitmap = "planet";
-    result = readColour(node, "orbitcolor", system.orbitColour);
+    result = readColour(node, "orbitcolor", system.orbitColour, problem);
     if (FAILED(result))
         return result;
-    result = readColour(node, "tracecolor", system.traceColour);
+    result = readColour(node, "tracecolor", system.traceColour, problem);
     if (FAILED(result))
         return result;
     XmlNode orbs(node.getCurrent());
@@ -173,8 +176,12 @@ HRESULT ReadUniverseBodies(
         document,
         [&](const UniverseSystem& system) {
             // A universe holds at most BodyList::kMaxBodies systems; later ones are only read.
-            if (!bodies.IsFull())
-                bodies.Add(makeBody(universe, system));
+            if (bodies.IsFull())
+                return;
+            std::unique_ptr<PtolemyBody> body = makeBody(universe, system);
+            if (report && !system.match.empty() && !body->matchTrail())
+                report->unmatched.push_back(system.name);
+            bodies.Add(std::move(body));
         },
         report);
     if (FAILED(result))

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <strings.h>
 #include <limits>
 #include <locale.h>
 
@@ -99,6 +101,20 @@ std::optional<double> toDoubleWhole(const std::string& text)
     for (std::size_t index = begin + length; index < text.size(); ++index)
         if (!isBlank(text[index]))
             return std::nullopt;
+    return toDouble(text);
+}
+
+double toDoubleOrNonFinite(const std::string& text)
+{
+    std::size_t index = skipBlanks(text);
+    const bool negative = index < text.size() && text[index] == '-';
+    if (index < text.size() && (text[index] == '+' || text[index] == '-'))
+        ++index;
+    const auto startsWith = [&](const char* word) { return strncasecmp(text.c_str() + index, word, std::strlen(word)) == 0; };
+    if (startsWith("nan"))
+        return std::numeric_limits<double>::quiet_NaN();
+    if (startsWith("inf"))
+        return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
     return toDouble(text);
 }
 

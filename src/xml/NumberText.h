@@ -20,4 +20,9 @@ double toDouble(const std::string& text);
 // followed by anything else).
 std::optional<double> toDoubleWhole(const std::string& text);
 
+// As `strtod` reads a number that may be infinite or not a number: "inf", "infinity" and
+// "nan" (any case, after blanks and a sign) give those values; any other text reads as
+// toDouble reads it. For fields where such a value is refused rather than taken as 0.
+double toDoubleOrNonFinite(const std::string& text);
+
 } // namespace xmltext

@@ -176,6 +176,7 @@ HRESULT XmlDocument::loadFile(const char* path, std::int32_t reportErrors)
     LoadFailure failure = readFile(path, platform::resolveDataPath(path), bytes);
     if (failure.code == S_OK)
         failure = parseFile(*document_, path, bytes);
+    loadFailureText_ = failure.message;
     if (failure.code != S_OK) {
         document_->reset();
         if (reportErrors == 1)

@@ -4,6 +4,7 @@
 #include "xml/XmlNode.h"
 
 #include <memory>
+#include <string>
 
 class XmlDocument : public XmlNode {
 public:
@@ -16,10 +17,14 @@ public:
     // Loads and parses the file. With reportErrors 1 a failure is shown with the caption
     // "Error Loading XML Document". A failed load returns a failure code.
     HRESULT loadFile(const char* path, std::int32_t reportErrors);
+    // The text that reported (or, with messages off, would have reported) the last failed
+    // load; empty after a load that succeeded.
+    const std::string& loadFailureText() const { return loadFailureText_; }
 
     // The failure code of a load whose file does not exist (the DOM parser's own code for it).
     static constexpr HRESULT kFileNotFound = static_cast<HRESULT>(0x800C0006u);
 
 private:
     std::unique_ptr<pugi::xml_document> document_;
+    std::string loadFailureText_;
 };

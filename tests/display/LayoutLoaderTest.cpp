@@ -207,6 +207,16 @@ TEST_F(LayoutLoaderTest, InfiniteRectangleIsRejected)
     EXPECT_EQ(recorder.last().caption, "Layout Error");
 }
 
+// "nan" and "inf" name what they say; neither is a side of 0.
+TEST_F(LayoutLoaderTest, RectangleNamingNanOrInfIsRejected)
+{
+    const std::string rect
+        = "<ScreenRect><left> NaN</left><top>0</top><right>-inf</right><bottom>1</bottom></ScreenRect>";
+    EXPECT_EQ(loadText(layout(collection(controlWindow(rect)))), E_FAIL);
+    ASSERT_EQ(recorder.count(), 1u);
+    EXPECT_EQ(recorder.last().text, "Invalid Screen Rectangle (l=nan, t=0.000000, r=-inf, b=1.000000)");
+}
+
 // One fault in a file: its result code, and the message and caption shown with reporting on
 // (an empty text: no message at all).
 struct LayoutFault {

@@ -57,6 +57,18 @@ TEST_F(ColourArgumentTest, ValueIsReadLikeAtoi)
     EXPECT_EQ(colour, 0u);
 }
 
+// A fraction or an exponent is no part of a component: "1e309" is not red 1.
+TEST_F(ColourArgumentTest, NumbersThatAreNotWholeAreRefused)
+{
+    for (const char* text : {"red=1e309", "red=1.5", "green=2E+1"}) {
+        ColourRef colour = 0;
+        EXPECT_EQ(ParseColourArgument(text, colour, 0), E_FAIL) << text;
+    }
+    ColourRef colour = 0;
+    EXPECT_EQ(ParseColourArgument("red=7e", colour, 0), S_OK);
+    EXPECT_EQ(colour, 7u);
+}
+
 TEST_F(ColourArgumentTest, NamesAreCaseSensitive)
 {
     ColourRef colour = 0;

@@ -164,6 +164,19 @@ TEST_F(PtolemyUniverseCommand, ALoadSaysWhatItRefusedAndWhatItLeftOut)
     EXPECT_EQ(press(2), S_OK);
     EXPECT_EQ(universe.Bodies().Count(), 32);
     EXPECT_EQ(recorder.last().text, crowded + " holds 33 systems; a universe holds 32: the first 32 were loaded.");
+
+    // A trail that does not read leaves its system unmatched, and the Load says so.
+    const std::string unmatched = universeFile(
+        "unmatched.ptu", "<PtolemyBody><name>Mars</name><match>" + folder.file("none.obs") + "</match></PtolemyBody>");
+    chooser.answerFile(unmatched);
+    EXPECT_EQ(press(2), S_OK);
+    EXPECT_EQ(recorder.last().text, "The observation trail of \"Mars\" could not be read; the system is not matched.");
+
+    // A layout's "src" says why beneath the argument's own message.
+    EXPECT_TRUE(FAILED(universe.SetArgument("src", folder.path().string(), 1)));
+    EXPECT_EQ(recorder.last().text, "PtolemyUniverse: unrecognized argument: src = " + folder.path().string()
+            + "\nCouldn't load " + folder.path().string() + ": it is a folder, not a file");
+    EXPECT_EQ(universe.Bodies().Get(0)->GetName(), "Mars");
 }
 
 TEST_F(PtolemyUniverseCommand, EditWithoutTheDialogShowsTheRightMessage)

@@ -122,7 +122,8 @@ TEST_F(PtolemyUniverseModel, UnknownArgumentsFailWithTheirMessage)
     EXPECT_EQ(universe.SetArgument("bogus", "1", 0), E_FAIL);
     EXPECT_EQ(recorder.count(), 1u);
     EXPECT_EQ(universe.ParseArgument("src=/nonexistent/file.ptu", 1), XmlDocument::kFileNotFound);
-    EXPECT_EQ(recorder.last().text, "PtolemyUniverse: unrecognized argument: src = /nonexistent/file.ptu");
+    EXPECT_EQ(recorder.last().text, "PtolemyUniverse: unrecognized argument: src = /nonexistent/file.ptu\n"
+                                    "Couldn't load /nonexistent/file.ptu: Your XML file wasn't found.");
     // The systems on show stay after a file that cannot be read.
     EXPECT_EQ(universe.Bodies().Count(), 1);
 }
