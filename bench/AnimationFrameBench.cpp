@@ -10,7 +10,7 @@
 #include "bench/BenchUniverse.h"
 #include "imagesource/WindowSpec.h"
 #include "imagesource/SimulationClock.h"
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyUniverse.h"
@@ -79,7 +79,7 @@ void drawFrames(benchmark::State& state, std::int32_t trailLength, std::int32_t 
     QImage buffer(kWidth, kHeight, QImage::Format_RGB32);
     const FrameClock clock(state);
     for (auto _ : state) {
-        platform::DeviceContext context(buffer);
+        raster::DeviceContext context(buffer);
         context.fillRect(0, 0, kWidth, kHeight, makeColour(255, 255, 255));
         universe->Draw(context, kWidth, kHeight, request);
     }

@@ -8,7 +8,7 @@
 // Counters: "ticks_per_s" is the mean rate of one clock, "ticks_per_s_min" and
 // "ticks_per_s_max" the slowest and the fastest clock's, "of_nominal" the mean over 66.7
 // (1 is on time); the drawing case adds "frames_per_s", the universes drawn a second.
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "ptolemy/BodyList.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyUniverse.h"
@@ -133,7 +133,7 @@ void ClockTicksDrawing(benchmark::State& state)
         std::int64_t frames = 0;
         while (WallClock::now() - start < kWatched) {
             const std::size_t shown = static_cast<std::size_t>(frames) % universes.size();
-            platform::DeviceContext context(buffer, platform::Rendering::Smooth);
+            raster::DeviceContext context(buffer, raster::Rendering::Smooth);
             context.fillRect(0, 0, kWidth, kHeight, makeColour(255, 255, 255));
             universes[shown]->Draw(context, kWidth, kHeight, requests[shown]);
             ++frames;

@@ -8,7 +8,7 @@
 // same iteration, so that the ratio holds whatever else the machine does meanwhile.
 #include "bench/BenchUniverse.h"
 #include "imagesource/ImageSource.h"
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyUniverse.h"
 #include "windows/LayeredFrame.h"
@@ -49,7 +49,7 @@ void copyChanged(const QImage& buffer, QImage& screen, const QRegion& changed)
         painter.drawImage(area.topLeft(), buffer, area);
 }
 
-void paintWhite(platform::DeviceContext& context, int width, int height)
+void paintWhite(raster::DeviceContext& context, int width, int height)
 {
     context.fillRect(0, 0, width, height, makeColour(255, 255, 255));
 }
@@ -58,7 +58,7 @@ void drawFrames(benchmark::State& state, std::int32_t drawRequest)
 {
     const int systems = static_cast<int>(state.range(0));
     auto universe = makeBenchUniverse(systems, kTrailRecords);
-    const QFont font = platform::DeviceContext::defaultFont(platform::Rendering::Smooth);
+    const QFont font = raster::DeviceContext::defaultFont(raster::Rendering::Smooth);
     QImage buffer(kWidth, kHeight, QImage::Format_RGB32);
     QImage bare(kWidth, kHeight, QImage::Format_RGB32);
     QImage screen(kWidth, kHeight, QImage::Format_RGB32);

@@ -7,7 +7,7 @@
 #include "drawing/BackgroundSpec.h"
 #include "drawing/Bitmap.h"
 #include "drawing/PictureReader.h"
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 
 #include <QImage>
 
@@ -38,7 +38,7 @@ constexpr int kBufferHeight = 23;
 void drawEveryPlacement(const Bitmap& bitmap)
 {
     QImage buffer(kBufferWidth, kBufferHeight, QImage::Format_RGB32);
-    platform::DeviceContext context(buffer);
+    raster::DeviceContext context(buffer);
     for (std::int32_t xAlign = XAlignLeft; xAlign <= XAlignRight; ++xAlign) {
         for (std::int32_t yAlign = YAlignBottom; yAlign <= YAlignTop; ++yAlign)
             fuzz::check(bitmap.drawAligned(context, kBufferWidth, kBufferHeight, 0, 0, xAlign, yAlign) == S_OK,

@@ -178,14 +178,6 @@ QWidget* TemplateDialog::control(int id) const
     return found ? found->widget : nullptr;
 }
 
-std::optional<ControlKind> TemplateDialog::controlKind(int id) const
-{
-    const Control* const found = find(id);
-    if (!found)
-        return std::nullopt;
-    return found->kind;
-}
-
 QListWidget* TemplateDialog::listBox(int id) const { return qobject_cast<QListWidget*>(control(id)); }
 
 QComboBox* TemplateDialog::comboBox(int id) const { return qobject_cast<QComboBox*>(control(id)); }
@@ -265,16 +257,6 @@ int TemplateDialog::insertListItem(int id, int row, const std::string& text)
     return at;
 }
 
-bool TemplateDialog::deleteListItem(int id, int row)
-{
-    QListWidget* const list = listBox(id);
-    if (!list || row < 0 || row >= list->count())
-        return false;
-    const QSignalBlocker silent(list);
-    delete list->takeItem(row);
-    return true;
-}
-
 void TemplateDialog::clearList(int id)
 {
     if (QListWidget* const list = listBox(id)) {
@@ -321,19 +303,6 @@ std::string TemplateDialog::listItemText(int id, int row) const
     return rowText(list->item(row)->text(), list->item(row)->data(kTextBytesRole));
 }
 
-int TemplateDialog::addComboItem(int id, const std::string& text)
-{
-    QComboBox* const combo = comboBox(id);
-    if (!combo)
-        return -1;
-    const QSignalBlocker silent(combo);
-    // Qt would show the first entry added; the dialog's own selection decides instead.
-    const int shown = combo->currentIndex();
-    combo->addItem(platform::displayText(text), bytesOf(text));
-    combo->setCurrentIndex(shown);
-    return combo->count() - 1;
-}
-
 void TemplateDialog::setComboItems(int id, const std::vector<std::string>& items)
 {
     QComboBox* const combo = comboBox(id);
@@ -366,14 +335,6 @@ int TemplateDialog::comboCount(int id) const
 {
     QComboBox* const combo = comboBox(id);
     return combo ? combo->count() : 0;
-}
-
-std::string TemplateDialog::comboItemText(int id, int row) const
-{
-    QComboBox* const combo = comboBox(id);
-    if (!combo || row < 0 || row >= combo->count())
-        return {};
-    return rowText(combo->itemText(row), combo->itemData(row, kTextBytesRole));
 }
 
 } // namespace dialogs

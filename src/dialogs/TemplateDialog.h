@@ -40,7 +40,6 @@ public:
 
     // The first control with this identifier; null when there is none (or for kNoControlId).
     QWidget* control(int id) const;
-    std::optional<ControlKind> controlKind(int id) const;
 
     // Title of a button or group box, text of a label or edit; for a drop-down list
     // the entry shown. Nothing happens for an unknown id.
@@ -58,7 +57,6 @@ public:
     int addListItem(int id, const std::string& text);
     // Inserts at `row` exactly (-1 or the row count: at the end); the row, or -1.
     int insertListItem(int id, int row, const std::string& text);
-    bool deleteListItem(int id, int row);
     void clearList(int id);
     // Selects `row` (-1 selects nothing); false when there is no such row.
     bool selectListRow(int id, int row);
@@ -67,12 +65,10 @@ public:
     std::string listItemText(int id, int row) const;
 
     // Drop-down lists, with the same conventions.
-    int addComboItem(int id, const std::string& text);
     void setComboItems(int id, const std::vector<std::string>& items);
     bool selectComboRow(int id, int row);
     int selectedComboRow(int id) const;
     int comboCount(int id) const;
-    std::string comboItemText(int id, int row) const;
 
     // Closes the dialog: running it returns `result`. Allowed from init.
     void end(int result);

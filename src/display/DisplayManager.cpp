@@ -2,7 +2,7 @@
 
 #include "documents/FileTypes.h"
 #include "platform/DataPath.h"
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "platform/HandlerScope.h"
 #include "platform/WindowThread.h"
 #include "platform/Message.h"
@@ -328,7 +328,7 @@ void DisplayManager::countLoad(HRESULT result)
 }
 
 HRESULT DisplayManager::Draw(
-    platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
+    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
     platform::CriticalSectionGuard guard(lock_);
     context.fillRect(0, 0, width, height, makeColour(255, 255, 255));
@@ -439,12 +439,6 @@ const ImageSourceCollection* DisplayManager::committedCollection(std::int32_t in
     if (index < 0 || index >= committedCount())
         return nullptr;
     return committed_[static_cast<std::size_t>(index)].get();
-}
-
-const ImageSourceCollection* DisplayManager::loadedCollection(std::int32_t index)
-{
-    platform::CriticalSectionGuard guard(lock_);
-    return loadedAt(index);
 }
 
 QWidget* DisplayManager::hostWindow()

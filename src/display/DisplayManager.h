@@ -107,7 +107,7 @@ public:
 
     // The statistics view: white, and with bit 0 of the draw request three lines of counters.
     HRESULT Draw(
-        platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
 
     // The pixels of `rect` inside `client`, each edge truncated toward zero.
     static PixelRect fractionToPixels(const FractionalRect& rect, const PixelRect& client);
@@ -125,9 +125,8 @@ public:
     std::string message();
     std::int32_t loadedCount();
     std::int32_t committedCount();
-    // The committed (on screen) or loaded collection at `index`, or null; for tests and the shell.
+    // The committed (on screen) collection at `index`, or null; for tests and the shell.
     const ImageSourceCollection* committedCollection(std::int32_t index);
-    const ImageSourceCollection* loadedCollection(std::int32_t index);
     QWidget* hostWindow();
     FractionalRect screenRect();
     bool isAttached();

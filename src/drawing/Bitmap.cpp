@@ -195,8 +195,8 @@ HRESULT Bitmap::getSize(std::int32_t* width, std::int32_t* height) const
 
 HRESULT Bitmap::isValid() const { return (!image_.isNull() && width_ != 0 && height_ != 0) ? S_OK : E_FAIL; }
 
-HRESULT Bitmap::blitPart(platform::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t w,
-    std::int32_t h, std::int32_t sourceX, std::int32_t sourceY, platform::RasterOp op) const
+HRESULT Bitmap::blitPart(raster::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t w,
+    std::int32_t h, std::int32_t sourceX, std::int32_t sourceY, raster::RasterOp op) const
 {
     if (isValid() != S_OK)
         return E_FAIL;
@@ -204,7 +204,7 @@ HRESULT Bitmap::blitPart(platform::DeviceContext& context, std::int32_t x, std::
     return S_OK;
 }
 
-HRESULT Bitmap::drawAligned(platform::DeviceContext& context, std::int32_t areaWidth, std::int32_t areaHeight,
+HRESULT Bitmap::drawAligned(raster::DeviceContext& context, std::int32_t areaWidth, std::int32_t areaHeight,
     std::int32_t areaX, std::int32_t areaY, std::int32_t xAlign, std::int32_t yAlign) const
 {
     if (areaWidth == 0 || areaHeight == 0)
@@ -224,7 +224,7 @@ HRESULT Bitmap::drawAligned(platform::DeviceContext& context, std::int32_t areaW
     const auto copy = [&](std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h) {
         context.stretchBlt(static_cast<int>(x), static_cast<int>(y), static_cast<int>(w), static_cast<int>(h), image_,
             static_cast<int>(across.source), static_cast<int>(down.source), static_cast<int>(across.sourceLength),
-            static_cast<int>(down.sourceLength), platform::RasterOp::SourceCopy);
+            static_cast<int>(down.sourceLength), raster::RasterOp::SourceCopy);
     };
 
     if (!tileAcross && !tileDown) {
@@ -233,7 +233,7 @@ HRESULT Bitmap::drawAligned(platform::DeviceContext& context, std::int32_t areaW
         for (auto x = firstVisibleTile(areaX, width_); x < areaRight; x += width_)
             for (auto y = firstVisibleTile(areaY, height_); y < areaBottom; y += height_)
                 context.bitBlt(static_cast<int>(x), static_cast<int>(y), width_, height_, image_, 0, 0,
-                    platform::RasterOp::SourceCopy);
+                    raster::RasterOp::SourceCopy);
     } else if (tileDown) {
         for (auto y = firstVisibleTile(areaY, height_); y < areaBottom; y += height_)
             copy(across.dest, y, across.destLength, height_);
@@ -244,12 +244,12 @@ HRESULT Bitmap::drawAligned(platform::DeviceContext& context, std::int32_t areaW
     return S_OK;
 }
 
-HRESULT Bitmap::drawAt(platform::DeviceContext& context, std::int32_t x, std::int32_t y) const
+HRESULT Bitmap::drawAt(raster::DeviceContext& context, std::int32_t x, std::int32_t y) const
 {
     return drawCentred(context, x, y, width_, height_);
 }
 
-HRESULT Bitmap::drawCentred(platform::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t maxWidth,
+HRESULT Bitmap::drawCentred(raster::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t maxWidth,
     std::int32_t maxHeight) const
 {
     if (maxWidth <= 0 || maxHeight <= 0)

@@ -1,7 +1,7 @@
 #pragma once
 // A loaded picture with its size, drawn placed, stretched, tiled or centred.
 // Valid when it holds an image with non-zero width and height.
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "platform/Result.h"
 
 #include <QImage>
@@ -31,16 +31,16 @@ public:
     // S_OK when valid, else E_FAIL.
     HRESULT isValid() const;
 
-    virtual HRESULT blitPart(platform::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t w,
-                             std::int32_t h, std::int32_t sourceX, std::int32_t sourceY, platform::RasterOp op) const;
+    virtual HRESULT blitPart(raster::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t w,
+                             std::int32_t h, std::int32_t sourceX, std::int32_t sourceY, raster::RasterOp op) const;
     // Places the bitmap in the area (areaX, areaY, areaWidth, areaHeight) by the XAlign / YAlign codes.
-    virtual HRESULT drawAligned(platform::DeviceContext& context, std::int32_t areaWidth, std::int32_t areaHeight,
+    virtual HRESULT drawAligned(raster::DeviceContext& context, std::int32_t areaWidth, std::int32_t areaHeight,
                                 std::int32_t areaX, std::int32_t areaY, std::int32_t xAlign,
                                 std::int32_t yAlign) const;
     // The whole bitmap centred on (x, y).
-    virtual HRESULT drawAt(platform::DeviceContext& context, std::int32_t x, std::int32_t y) const;
+    virtual HRESULT drawAt(raster::DeviceContext& context, std::int32_t x, std::int32_t y) const;
     // The top-left part of at most maxWidth x maxHeight centred on (x, y).
-    virtual HRESULT drawCentred(platform::DeviceContext& context, std::int32_t x, std::int32_t y,
+    virtual HRESULT drawCentred(raster::DeviceContext& context, std::int32_t x, std::int32_t y,
                                 std::int32_t maxWidth, std::int32_t maxHeight) const;
 
     const QImage& image() const { return image_; }

@@ -21,20 +21,20 @@ HRESULT Sprite::isValid() const
 }
 
 HRESULT Sprite::drawMasked(
-    platform::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) const
+    raster::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) const
 {
     const HRESULT valid = isValid();
     if (FAILED(valid))
         return valid;
     // The mask clears the opaque pixels to black and keeps the rest; the image, black
     // where transparent, then paints the opaque pixels in.
-    const HRESULT masked = mask_.blitPart(context, x, y, w, h, 0, 0, platform::RasterOp::SourceAnd);
+    const HRESULT masked = mask_.blitPart(context, x, y, w, h, 0, 0, raster::RasterOp::SourceAnd);
     if (FAILED(masked))
         return masked;
-    return image_.blitPart(context, x, y, w, h, 0, 0, platform::RasterOp::SourcePaint);
+    return image_.blitPart(context, x, y, w, h, 0, 0, raster::RasterOp::SourcePaint);
 }
 
-HRESULT Sprite::drawAt(platform::DeviceContext& context, std::int32_t x, std::int32_t y) const
+HRESULT Sprite::drawAt(raster::DeviceContext& context, std::int32_t x, std::int32_t y) const
 {
     const HRESULT valid = isValid();
     if (FAILED(valid))
@@ -42,7 +42,7 @@ HRESULT Sprite::drawAt(platform::DeviceContext& context, std::int32_t x, std::in
     return drawCentred(context, x, y, image_.width(), image_.height());
 }
 
-HRESULT Sprite::drawCentred(platform::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t maxWidth,
+HRESULT Sprite::drawCentred(raster::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t maxWidth,
     std::int32_t maxHeight) const
 {
     const HRESULT valid = isValid();

@@ -1,6 +1,6 @@
 #include "imagesource/ImageSource.h"
 
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "platform/Message.h"
 #include "platform/Text.h"
 #include "documents/ArgumentText.h"
@@ -27,11 +27,11 @@ ColourRef randomColour()
 // An ellipse of random colour, place and size (at least 5 x 5 pixels). An area of 5 pixels
 // or less in either direction has no room for one and gets nothing, so no random number is
 // taken modulo zero or a negative value.
-void drawRandomEllipse(platform::DeviceContext& context, std::int32_t width, std::int32_t height)
+void drawRandomEllipse(raster::DeviceContext& context, std::int32_t width, std::int32_t height)
 {
     if (width <= kMinimumEllipseSize || height <= kMinimumEllipseSize)
         return;
-    const platform::Brush previous = context.selectBrush(platform::Brush{randomColour(), false});
+    const raster::Brush previous = context.selectBrush(raster::Brush{randomColour(), false});
     const int left = std::rand() % (width - kMinimumEllipseSize);
     const int right = left + kMinimumEllipseSize + std::rand() % (width - left - kMinimumEllipseSize);
     const int top = std::rand() % (height - kMinimumEllipseSize);
@@ -41,7 +41,7 @@ void drawRandomEllipse(platform::DeviceContext& context, std::int32_t width, std
 }
 
 // A filled rectangle of random colour, place and size (possibly empty). Needs a positive area.
-void drawRandomRectangle(platform::DeviceContext& context, std::int32_t width, std::int32_t height)
+void drawRandomRectangle(raster::DeviceContext& context, std::int32_t width, std::int32_t height)
 {
     const ColourRef colour = randomColour();
     const int top = std::rand() % height;
@@ -52,7 +52,7 @@ void drawRandomRectangle(platform::DeviceContext& context, std::int32_t width, s
 }
 
 // Request 0: a random ellipse; 1: a random rectangle; any other: the request and the time.
-void drawTestPattern(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+void drawTestPattern(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                      std::int32_t drawRequest)
 {
     if (drawRequest == 0) {
@@ -77,14 +77,14 @@ void ImageSource::Unlock()
     lock_.leave();
 }
 
-HRESULT ImageSource::Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+HRESULT ImageSource::Draw(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                           std::int32_t drawRequest)
 {
     // An empty area draws nothing, so the random shapes always have room.
     return drawOnWhite(context, width, height, [&] { drawTestPattern(context, width, height, drawRequest); });
 }
 
-void ImageSource::paintWhite(platform::DeviceContext& context, std::int32_t width, std::int32_t height)
+void ImageSource::paintWhite(raster::DeviceContext& context, std::int32_t width, std::int32_t height)
 {
     context.fillRect(0, 0, width, height, kWhite);
 }
@@ -100,7 +100,7 @@ std::uint64_t ImageSource::StillLayerKey(std::int32_t, std::int32_t, std::int32_
     return DrawsOnWhiteGround() ? kWhiteGround : kNoStillLayer;
 }
 
-HRESULT ImageSource::DrawStillLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+HRESULT ImageSource::DrawStillLayer(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                                     std::int32_t)
 {
     if (DrawsOnWhiteGround() && width > 0 && height > 0)
@@ -108,7 +108,7 @@ HRESULT ImageSource::DrawStillLayer(platform::DeviceContext& context, std::int32
     return S_OK;
 }
 
-HRESULT ImageSource::DrawMovingLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+HRESULT ImageSource::DrawMovingLayer(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                                      std::int32_t drawRequest)
 {
     whiteGroundKept_ = DrawsOnWhiteGround();

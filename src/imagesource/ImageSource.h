@@ -16,7 +16,7 @@
 
 class WindowDrawSettings;
 class QWidget;
-namespace platform {
+namespace raster {
 class DeviceContext;
 }
 
@@ -45,7 +45,7 @@ public:
     virtual void Lock();
     virtual void Unlock();
     // Draws into a width x height area of the context (the window's back buffer).
-    virtual HRESULT Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+    virtual HRESULT Draw(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                          std::int32_t drawRequest);
     // Layers for windows that redraw every frame. A window keeps the still layer, the part
     // of the picture that stays from frame to frame, over its background, and each frame
@@ -56,9 +56,9 @@ public:
     // source that draws on a white ground (DrawsOnWhiteGround) keeps the ground as its
     // still layer.
     virtual std::uint64_t StillLayerKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest);
-    virtual HRESULT DrawStillLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+    virtual HRESULT DrawStillLayer(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                                    std::int32_t drawRequest);
-    virtual HRESULT DrawMovingLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+    virtual HRESULT DrawMovingLayer(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                                     std::int32_t drawRequest);
     // Changes whenever the picture changes.
     virtual std::int32_t GetGeneration();
@@ -91,7 +91,7 @@ protected:
     // negative) size draws nothing; otherwise, under the source's lock, the area is
     // painted white and drawView() draws the picture. S_OK.
     template <typename DrawView>
-    HRESULT drawOnWhite(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+    HRESULT drawOnWhite(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                         DrawView&& drawView)
     {
         if (width <= 0 || height <= 0)
@@ -112,7 +112,7 @@ protected:
     SourceOwner* owner_ = nullptr;
 
 private:
-    static void paintWhite(platform::DeviceContext& context, std::int32_t width, std::int32_t height);
+    static void paintWhite(raster::DeviceContext& context, std::int32_t width, std::int32_t height);
 
     bool whiteGroundKept_ = false; // the moving layer is drawn over a kept white ground (window thread)
 };

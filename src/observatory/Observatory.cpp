@@ -78,7 +78,7 @@ std::int32_t wholeDegrees(double radians)
 // Selects the Observatory's pen and brush for a scope and puts the previous ones back after it.
 class PenAndBrushScope {
 public:
-    PenAndBrushScope(platform::DeviceContext& context, const platform::Pen& pen, const platform::Brush& brush)
+    PenAndBrushScope(raster::DeviceContext& context, const raster::Pen& pen, const raster::Brush& brush)
         : context_(context)
         , previousPen_(context.selectPen(pen))
         , previousBrush_(context.selectBrush(brush))
@@ -93,9 +93,9 @@ public:
     PenAndBrushScope& operator=(const PenAndBrushScope&) = delete;
 
 private:
-    platform::DeviceContext& context_;
-    platform::Pen previousPen_;
-    platform::Brush previousBrush_;
+    raster::DeviceContext& context_;
+    raster::Pen previousPen_;
+    raster::Brush previousBrush_;
 };
 
 } // namespace
@@ -103,7 +103,7 @@ private:
 Observatory::Observatory()
     : trail_(1)
     , brush_ { kWhite, false }
-    , pen_ { kBlack, 1, platform::Pen::Style::Solid }
+    , pen_ { kBlack, 1, raster::Pen::Style::Solid }
     , saveDialog_(trail_)
 {
     trail_.Resize(kReadingCapacity);
@@ -117,7 +117,7 @@ Observatory::Observatory()
 }
 
 HRESULT Observatory::Draw(
-    platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
+    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
     return drawOnWhite(context, width, height, [&] {
         ClampToPeriod();
@@ -126,7 +126,7 @@ HRESULT Observatory::Draw(
 }
 
 void Observatory::DrawChosenView(
-    platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
+    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
     if (drawRequest & kDrawProjection)
         DrawProjection(context, width, height);
@@ -285,7 +285,7 @@ std::unique_ptr<ObservationTrail> Observatory::publishedTrailCopy()
     return publishedTrail_ ? std::make_unique<ObservationTrail>(*publishedTrail_) : nullptr;
 }
 
-void Observatory::DrawProjection(platform::DeviceContext& context, std::int32_t width, std::int32_t height)
+void Observatory::DrawProjection(raster::DeviceContext& context, std::int32_t width, std::int32_t height)
 {
     const PenAndBrushScope tools(context, pen_, brush_);
     context.rectangle(0, 0, width, height);
@@ -299,7 +299,7 @@ void Observatory::DrawProjection(platform::DeviceContext& context, std::int32_t 
     DrawObject(context, px, py);
 }
 
-void Observatory::DrawOverhead(platform::DeviceContext& context, std::int32_t width, std::int32_t height)
+void Observatory::DrawOverhead(raster::DeviceContext& context, std::int32_t width, std::int32_t height)
 {
     const SkyPosition position = ComputePosition();
     const PenAndBrushScope tools(context, pen_, brush_);
@@ -325,13 +325,13 @@ void Observatory::DrawOverhead(platform::DeviceContext& context, std::int32_t wi
     DrawObject(context, px, py);
 }
 
-void Observatory::DrawObservations(platform::DeviceContext& context, std::int32_t, std::int32_t, std::int32_t)
+void Observatory::DrawObservations(raster::DeviceContext& context, std::int32_t, std::int32_t, std::int32_t)
 {
     platform::CriticalSectionGuard guard(lock_);
     DrawReadingList(context, "Observations:", "_____________", &trail_, true);
 }
 
-void Observatory::DrawPublished(platform::DeviceContext& context, std::int32_t, std::int32_t, std::int32_t)
+void Observatory::DrawPublished(raster::DeviceContext& context, std::int32_t, std::int32_t, std::int32_t)
 {
     platform::CriticalSectionGuard guard(lock_);
     // The published readings keep the angles and the start year they were taken with, also
@@ -377,7 +377,7 @@ void Observatory::TakeReadingLocked()
     trail_.Append(position.x, position.y, angles.az, angles.el, position.t);
 }
 
-void Observatory::DrawObject(platform::DeviceContext& context, std::int32_t x, std::int32_t y)
+void Observatory::DrawObject(raster::DeviceContext& context, std::int32_t x, std::int32_t y)
 {
     const Sprite& sprite = CurrentSprite();
     if (SUCCEEDED(sprite.isValid()))
@@ -386,7 +386,7 @@ void Observatory::DrawObject(platform::DeviceContext& context, std::int32_t x, s
         context.ellipse(x - kFallbackRadius, y - kFallbackRadius, x + kFallbackRadius, y + kFallbackRadius);
 }
 
-void Observatory::DrawReadingList(platform::DeviceContext& context, const char* heading, const char* underline,
+void Observatory::DrawReadingList(raster::DeviceContext& context, const char* heading, const char* underline,
     const ObservationTrail* trail, bool recomputeAngles)
 {
     const std::int32_t h = context.lineHeight();

@@ -19,7 +19,7 @@
 #include "documents/ObservationTrail.h"
 #include "imagesource/ClockDrivenSource.h"
 #include "observatory/TrailSaveDialog.h"
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 
 #include <cstdint>
 #include <memory>
@@ -56,7 +56,7 @@ public:
     // Paints the area white, freezes time at the end of the period when it has run past it
     // and draws the first view whose bit is set: projection, overhead, observations, published.
     HRESULT Draw(
-        platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
     // "Star Like", "Sun Like", "Planet Like", "Comet Like", "Take Reading", "Publish".
     std::int32_t GetButtonCount() override;
     const ButtonSpec* GetButtons() override;
@@ -93,29 +93,29 @@ public:
 
 protected:
     bool DrawsOnWhiteGround() const override { return true; }
-    virtual void DrawProjection(platform::DeviceContext& context, std::int32_t width, std::int32_t height);
-    virtual void DrawOverhead(platform::DeviceContext& context, std::int32_t width, std::int32_t height);
+    virtual void DrawProjection(raster::DeviceContext& context, std::int32_t width, std::int32_t height);
+    virtual void DrawOverhead(raster::DeviceContext& context, std::int32_t width, std::int32_t height);
     virtual void DrawObservations(
-        platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
     virtual void DrawPublished(
-        platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
     // The shared sprite of the current kind.
     const Sprite& CurrentSprite();
 
 private:
     // The view of the first bit of the request that names one; none draws nothing.
     void DrawChosenView(
-        platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
     // When the clock runs past the period's length, pauses it there (under the clock's lock).
     void ClampToPeriod();
     // Appends one reading; the caller holds the source's lock.
     void TakeReadingLocked();
     // The current sprite at (x, y), or a six-pixel circle in the selected pen and brush.
-    void DrawObject(platform::DeviceContext& context, std::int32_t x, std::int32_t y);
+    void DrawObject(raster::DeviceContext& context, std::int32_t x, std::int32_t y);
     // A heading, its underline and one line per reading of `trail` (none when it is null).
     // recomputeAngles: the angles come from x and y by ToHorizon of the current kind rather
     // than from the stored az and el.
-    void DrawReadingList(platform::DeviceContext& context, const char* heading, const char* underline,
+    void DrawReadingList(raster::DeviceContext& context, const char* heading, const char* underline,
         const ObservationTrail* trail, bool recomputeAngles);
 
     ObservatoryKind kind_ = ObservatoryKind::StarLike;
@@ -125,7 +125,7 @@ private:
     double orbitHeight_ = 150.0;
     double frequency_ = 1.0; // revolutions per year
     double phase_ = 0.0; // radians
-    platform::Brush brush_;
-    platform::Pen pen_;
+    raster::Brush brush_;
+    raster::Pen pen_;
     TrailSaveDialog saveDialog_;
 };

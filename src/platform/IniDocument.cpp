@@ -138,13 +138,6 @@ bool IniDocument::isBelow(const std::string& section, const std::string& tree)
                                   && section[tree.size()] == '/');
 }
 
-bool IniDocument::hasSection(const std::string& section) const
-{
-    const std::string tree = withSlashes(section);
-    return std::any_of(
-        lines_.begin(), lines_.end(), [&](const Line& line) { return line.isHeader && isBelow(line.section, tree); });
-}
-
 void IniDocument::setValue(const std::string& section, const std::string& name, const std::string& value)
 {
     const std::string wantedSection = withSlashes(section);

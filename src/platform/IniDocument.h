@@ -21,8 +21,6 @@ public:
 
     // The value of `key`; the last one when the key occurs more than once.
     std::optional<std::string> value(const std::string& key) const;
-    // True when a section of that name, or one below it ("section/..."), exists.
-    bool hasSection(const std::string& section) const;
 
     // Sets `name` in `section` (created at the end when missing). A value that would not
     // read back as it stands is written in double quotes with escapes.

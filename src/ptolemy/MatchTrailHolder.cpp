@@ -39,13 +39,13 @@ ScreenPoint toScreen(double x, double y, std::int32_t cx, std::int32_t cy, doubl
     return ScreenPoint{screen_mapping::screenX(cx, x, scale), screen_mapping::screenY(cy, y, scale), true};
 }
 
-bool isNearDevice(const ScreenPoint& point, const platform::DeviceContext& context)
+bool isNearDevice(const ScreenPoint& point, const raster::DeviceContext& context)
 {
     return point.valid && point.x >= -kOffDeviceMargin && point.y >= -kOffDeviceMargin
         && point.x <= context.width() + kOffDeviceMargin && point.y <= context.height() + kOffDeviceMargin;
 }
 
-void drawDisc(platform::DeviceContext& context, const ScreenPoint& point, int halfSize)
+void drawDisc(raster::DeviceContext& context, const ScreenPoint& point, int halfSize)
 {
     context.ellipse(point.x - halfSize, point.y - halfSize, point.x + halfSize, point.y + halfSize);
 }
@@ -74,16 +74,16 @@ void MatchTrailHolder::SetMatchTrail(const ObservationTrail* trail)
     matchTrail_ = std::make_unique<ObservationTrail>(*trail);
 }
 
-void MatchTrailHolder::CreateMatchPens(platform::DeviceContext&)
+void MatchTrailHolder::CreateMatchPens(raster::DeviceContext&)
 {
     if (pensCreated_)
         return;
-    futurePen_ = platform::Pen{kFutureColour};
-    futureBrush_ = platform::Brush{kFutureColour, false};
-    currentPen_ = platform::Pen{kCurrentColour};
-    currentBrush_ = platform::Brush{kCurrentColour, false};
-    pastPen_ = platform::Pen{kPastColour};
-    pastBrush_ = platform::Brush{kPastColour, false};
+    futurePen_ = raster::Pen{kFutureColour};
+    futureBrush_ = raster::Brush{kFutureColour, false};
+    currentPen_ = raster::Pen{kCurrentColour};
+    currentBrush_ = raster::Brush{kCurrentColour, false};
+    pastPen_ = raster::Pen{kPastColour};
+    pastBrush_ = raster::Brush{kPastColour, false};
     pensCreated_ = true;
 }
 
@@ -144,15 +144,15 @@ std::uint64_t MatchTrailHolder::MatchMarkersKey(double now) const
     return platform::hashCombine(key, static_cast<std::uint64_t>(currentSlot + 1)) | 1u;
 }
 
-std::int32_t MatchTrailHolder::DrawMatchTrail(platform::DeviceContext& context, double now, std::int32_t cx,
+std::int32_t MatchTrailHolder::DrawMatchTrail(raster::DeviceContext& context, double now, std::int32_t cx,
                                               std::int32_t cy, double scale, TraceLayer layer)
 {
     if (!matchTrail_ || matchTrail_->count() == 0)
         return -1;
     // Drawing before the pens were made would use whatever the context holds; make them now.
     CreateMatchPens(context);
-    const platform::Pen previousPen = context.pen();
-    const platform::Brush previousBrush = context.brush();
+    const raster::Pen previousPen = context.pen();
+    const raster::Brush previousBrush = context.brush();
     const SharedSprites& sprites = sharedSprites();
 
     ObservationTrail& trail = *matchTrail_;

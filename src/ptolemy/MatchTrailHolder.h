@@ -7,7 +7,7 @@
 // a private copy with its own lock.
 // See docs/threads.md.
 #include "documents/ObservationTrail.h"
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "ptolemy/TraceLayer.h"
 
 #include <cstdint>
@@ -25,12 +25,12 @@ public:
     // Keeps a private copy of `trail`; null (or an empty trail) removes the match trail.
     virtual void SetMatchTrail(const ObservationTrail* trail);
     // Creates the three pens and brushes on the first call; later calls do nothing.
-    virtual void CreateMatchPens(platform::DeviceContext& context);
+    virtual void CreateMatchPens(raster::DeviceContext& context);
     // Draws the trail around (cx, cy) at `scale` pixels per unit; returns the storage slot of
     // the current observation (the first within 0.01 of `now`), or -1.
     // `layer`: every observation but the current one stays (each changes only as time
     // passes it); the current one moves.
-    virtual std::int32_t DrawMatchTrail(platform::DeviceContext& context, double now, std::int32_t cx,
+    virtual std::int32_t DrawMatchTrail(raster::DeviceContext& context, double now, std::int32_t cx,
                                         std::int32_t cy, double scale, TraceLayer layer = TraceLayer::Both);
     // What the observations that stay look like at `now`: 0 without a trail, else a value
     // that changes when their picture may.
@@ -61,6 +61,6 @@ private:
 
     bool pensCreated_ = false;
     mutable Times times_;
-    platform::Pen futurePen_, currentPen_, pastPen_;
-    platform::Brush futureBrush_, currentBrush_, pastBrush_;
+    raster::Pen futurePen_, currentPen_, pastPen_;
+    raster::Brush futureBrush_, currentBrush_, pastBrush_;
 };

@@ -26,18 +26,18 @@ const char* const PtolemyBody::kBitmapNames[11] = {"planet", "mercury", "venus",
 
 namespace {
 
-platform::Pen solidPen(ColourRef colour)
+raster::Pen solidPen(ColourRef colour)
 {
-    platform::Pen pen;
+    raster::Pen pen;
     pen.colour = colour;
     pen.width = 1;
-    pen.style = platform::Pen::Style::Solid;
+    pen.style = raster::Pen::Style::Solid;
     return pen;
 }
 
-platform::Brush solidBrush(ColourRef colour)
+raster::Brush solidBrush(ColourRef colour)
 {
-    platform::Brush brush;
+    raster::Brush brush;
     brush.colour = colour;
     brush.hollow = false;
     return brush;
@@ -171,12 +171,6 @@ double PtolemyBody::ViewExtent(std::int32_t flags)
     return result;
 }
 
-ModelPoint PtolemyBody::PlanetPosition(double t)
-{
-    UniverseLock lock(owner_);
-    return head_ ? head_->Position(t) : ModelPoint{};
-}
-
 std::string PtolemyBody::BitmapName()
 {
     if (bitmapName_.empty())
@@ -260,7 +254,7 @@ void PtolemyBody::SetDisplayFlag(std::int32_t flag, bool on)
         displayFlags_ &= ~flag;
 }
 
-void PtolemyBody::AttachDevice(platform::DeviceContext& device)
+void PtolemyBody::AttachDevice(raster::DeviceContext& device)
 {
     CreateMatchPens(device);
     SetOrbitColour(orbitColour_);

@@ -13,7 +13,7 @@
 // See docs/threads.md.
 #include "drawing/Sprite.h"
 #include "documents/ObservationTrail.h"
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "platform/Result.h"
 #include "ptolemy/MatchTrailHolder.h"
 #include "ptolemy/PtolemyOrbit.h"
@@ -74,8 +74,6 @@ public:
     void AppendPosition(double t);
     // The radius that must fit into the view for these draw flags. (locked)
     double ViewExtent(std::int32_t flags);
-    // The planet's model position at t (the origin without a chain). (locked)
-    ModelPoint PlanetPosition(double t);
 
     // The planet sprite's name; an empty name is first replaced by "planet".
     std::string BitmapName();
@@ -86,7 +84,7 @@ public:
     // Draws the match trail, the trail, the circles and the planet. cx, cy: the view's
     // half-width and half-height in pixels; scale: pixels per unit. (locked)
     // `layer` picks the traces drawn (see TraceLayer).
-    HRESULT DrawSystem(platform::DeviceContext& device, std::int32_t flags, std::int32_t cx, std::int32_t cy,
+    HRESULT DrawSystem(raster::DeviceContext& device, std::int32_t flags, std::int32_t cx, std::int32_t cy,
                        double t, double scale, TraceLayer layer = TraceLayer::Both);
     // What this system's part of a still layer (see TraceLayer) looks like under these flags
     // at model time t: 0 when it has none, else a value that changes when its picture may.
@@ -98,7 +96,7 @@ public:
     // `layer`: the matched trail's points stay (their colours change only as time passes
     // an observation), and, with `trailPiecesStay` (a strip whose span of time is fixed),
     // the whole pieces of the running trail; the rest of the trail and the planet move.
-    HRESULT DrawOnSky(platform::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t,
+    HRESULT DrawOnSky(raster::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t,
                       TraceLayer layer = TraceLayer::Both, bool trailPiecesStay = false);
     // What this system's points on the sky strip look like at model time t: 0 without
     // any, else a value that changes when their picture may. (locked)
@@ -113,7 +111,7 @@ public:
     // Draws `trail` as lines, animated bands and dots in the selected pen and brush; `part`
     // picks the pieces of unanimated lines, split as in `pieces` (the kept ones get no
     // dots). (locked)
-    void DrawTrace(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
+    void DrawTrace(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
                    std::int32_t cy, double scale, std::int32_t flags, TrailPart part = TrailPart::All,
                    const KeptTrailPieces& pieces = {});
 
@@ -148,7 +146,7 @@ public:
     void SetMatchTrail(const ObservationTrail* trail) override;
 
     // Creates the match pens and the colour pens and brushes for drawing on `device`.
-    void AttachDevice(platform::DeviceContext& device);
+    void AttachDevice(raster::DeviceContext& device);
 
     // Records `path` as the match file, then loads it as the observation trail to
     // match (the XML layer's own messages shown when reportXmlErrors is 1); the previous
@@ -185,7 +183,7 @@ public:
 private:
     // With the universe lock held: attaches `device` once; the flags that rule this system
     // (the window's when formatted, else its own), or nothing while it is hidden.
-    std::optional<std::int32_t> FlagsToDraw(platform::DeviceContext& device, std::int32_t flags);
+    std::optional<std::int32_t> FlagsToDraw(raster::DeviceContext& device, std::int32_t flags);
     // The flags that rule this system: the window's when formatted, else its own.
     std::int32_t EffectiveFlags(std::int32_t flags) const;
     // The trace shown under these effective flags stays from frame to frame.
@@ -198,33 +196,33 @@ private:
     KeptTrailPieces WholeTrailPieces();
     // The part of the trace that stays (the whole one-period trace, or the running trail's
     // kept pieces) and the part that moves.
-    void DrawStillTrace(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
+    void DrawStillTrace(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
                         std::int32_t flags, const KeptTrailPieces& pieces);
-    void DrawMovingTrace(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale, double t,
+    void DrawMovingTrace(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale, double t,
         std::int32_t flags, const KeptTrailPieces& pieces);
-    void DrawChainCircles(platform::DeviceContext& device, double t, std::int32_t cx, std::int32_t cy, double scale,
+    void DrawChainCircles(raster::DeviceContext& device, double t, std::int32_t cx, std::int32_t cy, double scale,
                           ChainCircles which);
     // With the universe lock held: computes the full trace when the chain changed since.
     void BringFullTraceUpToDate() const;
     // Text in `colour` without a background, for names drawn over the picture.
-    static void UseLabelText(platform::DeviceContext& device, ColourRef colour);
+    static void UseLabelText(raster::DeviceContext& device, ColourRef colour);
     // The animated bands' phase at model time t: bands move with the model, not with the
     // draws, so a paused universe's bands stand still and its windows show them alike.
     void SetAnimationTime(double t);
     // The running trail or (with kFullTrace) the full trace, in the trace's pen and brush.
-    void DrawTraceInPen(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
+    void DrawTraceInPen(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
                         std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces);
     // One polyline through the records at logical positions first ... last.
     // Fixes the running trail's pieces for the layers to come; 0 without whole pieces, else
     // a value naming them. (locked)
     std::uint64_t KeepTrailPieces();
-    static void DrawTracePiece(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
+    static void DrawTracePiece(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
                                std::int32_t cy, double scale, std::int32_t first, std::int32_t last);
     // The whole trail in bands of the universe's animation pens.
-    void DrawBandedTraceLines(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
+    void DrawBandedTraceLines(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
                               std::int32_t cy, double scale);
     // The dots of the records at logical positions first ... end - 1.
-    void DrawTraceDots(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
+    void DrawTraceDots(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
                        std::int32_t cy, double scale, bool drag, std::int32_t first, std::int32_t end);
     // True when the planet at `planet` lies within 5 % of the view's half-sizes of
     // the observation `observed`, each axis by itself.
@@ -238,10 +236,10 @@ private:
     std::int32_t displayFlags_;
     ColourRef orbitColour_ = makeColour(0, 0, 0);
     ColourRef traceColour_ = makeColour(255, 0, 0);
-    platform::Pen orbitPen_;
-    platform::Brush orbitBrush_;
-    platform::Pen tracePen_;
-    platform::Brush traceBrush_;
+    raster::Pen orbitPen_;
+    raster::Brush orbitBrush_;
+    raster::Pen tracePen_;
+    raster::Brush traceBrush_;
     bool deviceAttached_ = false;
     ObservationTrail runningTrail_{1};
     // Written only by BringFullTraceUpToDate, under the universe lock.

@@ -34,7 +34,7 @@ constexpr double kMatchTolerance = 0.05;
 
 } // namespace
 
-HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t flags, std::int32_t cx,
+HRESULT PtolemyBody::DrawSystem(raster::DeviceContext& device, std::int32_t flags, std::int32_t cx,
                                 std::int32_t cy, double t, double scale, TraceLayer layer)
 {
     using namespace ptolemy_flags;
@@ -88,7 +88,7 @@ HRESULT PtolemyBody::DrawSystem(platform::DeviceContext& device, std::int32_t fl
     return S_OK;
 }
 
-void PtolemyBody::DrawStillTrace(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
+void PtolemyBody::DrawStillTrace(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
                                  std::int32_t flags, const KeptTrailPieces& pieces)
 {
     if (TraceStays(flags))
@@ -97,7 +97,7 @@ void PtolemyBody::DrawStillTrace(platform::DeviceContext& device, std::int32_t c
         DrawTraceInPen(device, cx, cy, scale, flags, TrailPart::Kept, pieces);
 }
 
-void PtolemyBody::DrawMovingTrace(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
+void PtolemyBody::DrawMovingTrace(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
     double t, std::int32_t flags, const KeptTrailPieces& pieces)
 {
     if (TraceStays(flags))
@@ -108,7 +108,7 @@ void PtolemyBody::DrawMovingTrace(platform::DeviceContext& device, std::int32_t 
     DrawTraceInPen(device, cx, cy, scale, flags, part, pieces);
 }
 
-void PtolemyBody::DrawChainCircles(platform::DeviceContext& device, double t, std::int32_t cx, std::int32_t cy,
+void PtolemyBody::DrawChainCircles(raster::DeviceContext& device, double t, std::int32_t cx, std::int32_t cy,
                                    double scale, ChainCircles which)
 {
     device.selectBrush(orbitBrush_);
@@ -124,7 +124,7 @@ KeptTrailPieces PtolemyBody::WholeTrailPieces()
     return whole;
 }
 
-void PtolemyBody::DrawTraceInPen(platform::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
+void PtolemyBody::DrawTraceInPen(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
                                  std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces)
 {
     device.selectBrush(traceBrush_);
@@ -133,7 +133,7 @@ void PtolemyBody::DrawTraceInPen(platform::DeviceContext& device, std::int32_t c
               pieces);
 }
 
-std::optional<std::int32_t> PtolemyBody::FlagsToDraw(platform::DeviceContext& device, std::int32_t flags)
+std::optional<std::int32_t> PtolemyBody::FlagsToDraw(raster::DeviceContext& device, std::int32_t flags)
 {
     if (!deviceAttached_)
         AttachDevice(device);
@@ -201,7 +201,7 @@ std::uint64_t PtolemyBody::KeepTrailPieces()
     return platform::hashCombine(key, static_cast<std::uint64_t>(keptPieces_.end)) | 1u;
 }
 
-void PtolemyBody::UseLabelText(platform::DeviceContext& device, ColourRef colour)
+void PtolemyBody::UseLabelText(raster::DeviceContext& device, ColourRef colour)
 {
     device.setTextColour(colour);
     device.setTextBackground(false);
@@ -217,7 +217,7 @@ bool PtolemyBody::IsMatched(ModelPoint planet, ModelPoint observed, std::int32_t
         && std::fabs(planet.y - observed.y) / halfHeight < kMatchTolerance;
 }
 
-void PtolemyBody::DrawTrace(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
+void PtolemyBody::DrawTrace(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
                             std::int32_t cy, double scale, std::int32_t flags, TrailPart part,
                             const KeptTrailPieces& pieces)
 {
@@ -270,19 +270,19 @@ void PtolemyBody::SetAnimationTime(double t)
     animationPhase_ = static_cast<std::int32_t>(phase < 0 ? phase + period : phase);
 }
 
-void PtolemyBody::DrawTracePiece(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
+void PtolemyBody::DrawTracePiece(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
                                  std::int32_t cy, double scale, std::int32_t first, std::int32_t last)
 {
     using screen_mapping::screenX;
     using screen_mapping::screenY;
     // Reused from paint to paint (window thread only), so that drawing a trail allocates
     // nothing once the longest piece has been drawn.
-    thread_local std::vector<platform::Point> run;
+    thread_local std::vector<raster::Point> run;
     run.clear();
     // The caller holds the trail's lock.
     for (std::int32_t k = first; k <= last; ++k) {
         const Observation& record = trail.heldLogical(k);
-        const platform::Point point{screenX(cx, record.x, scale), screenY(cy, record.y, scale)};
+        const raster::Point point{screenX(cx, record.x, scale), screenY(cy, record.y, scale)};
         // A segment that stays on its pixel adds nothing to the picture: records
         // closer than a pixel cost no drawing.
         if (run.empty() || point != run.back())
@@ -291,7 +291,7 @@ void PtolemyBody::DrawTracePiece(const ObservationTrail& trail, platform::Device
     device.polyline(run.data(), run.size());
 }
 
-void PtolemyBody::DrawBandedTraceLines(const ObservationTrail& trail, platform::DeviceContext& device,
+void PtolemyBody::DrawBandedTraceLines(const ObservationTrail& trail, raster::DeviceContext& device,
                                        std::int32_t cx, std::int32_t cy, double scale)
 {
     using screen_mapping::screenX;
@@ -303,7 +303,7 @@ void PtolemyBody::DrawBandedTraceLines(const ObservationTrail& trail, platform::
         return;
     // The points of the current run of segments in one pen, drawn with one call when
     // the pen changes and at the end (window thread only, reused as above).
-    thread_local std::vector<platform::Point> run;
+    thread_local std::vector<raster::Point> run;
     run.clear();
     currentPen_ = -1; // the first band takes pen 0
     const Observation* const records = trail.storage();
@@ -317,7 +317,7 @@ void PtolemyBody::DrawBandedTraceLines(const ObservationTrail& trail, platform::
         const std::int64_t band = ((static_cast<std::int64_t>(j) + animationPhase_) / bandWidth_) % kBandPens;
         if (band != currentPen_) {
             currentPen_ = (currentPen_ + 1) % kBandPens;
-            const platform::Point from = run.back();
+            const raster::Point from = run.back();
             device.polyline(run.data(), run.size());
             run.assign(1, from);
             device.selectPen(owner_->AnimationPen(currentPen_));
@@ -325,14 +325,14 @@ void PtolemyBody::DrawBandedTraceLines(const ObservationTrail& trail, platform::
         }
         j = j + 1 == capacity ? 0 : j + 1;
         const Observation& next = records[j];
-        const platform::Point point{screenX(cx, next.x, scale), screenY(cy, next.y, scale)};
+        const raster::Point point{screenX(cx, next.x, scale), screenY(cy, next.y, scale)};
         if (point != run.back() || penChanged)
             run.push_back(point);
     }
     device.polyline(run.data(), run.size());
 }
 
-void PtolemyBody::DrawTraceDots(const ObservationTrail& trail, platform::DeviceContext& device, std::int32_t cx,
+void PtolemyBody::DrawTraceDots(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
                                 std::int32_t cy, double scale, bool drag, std::int32_t first, std::int32_t end)
 {
     using screen_mapping::screenX;

@@ -48,7 +48,7 @@ std::uint64_t PtolemyBody::SkyTrailPiecesKey()
     return visible_ ? KeepTrailPieces() : 0;
 }
 
-HRESULT PtolemyBody::DrawOnSky(platform::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t,
+HRESULT PtolemyBody::DrawOnSky(raster::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t,
                                TraceLayer layer, bool trailPiecesStay)
 {
     using namespace ptolemy_flags;

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace raster {
 class DeviceContext;
 }
 
@@ -62,13 +62,13 @@ public:
 
     // The circles of the chain, innermost first, with eccentric and equant markers;
     // in the selected pen. cx, cy: view centre in pixels; scale: pixels per unit.
-    void DrawCircles(platform::DeviceContext& device, double t, int cx, int cy, double scale,
+    void DrawCircles(raster::DeviceContext& device, double t, int cx, int cy, double scale,
                      ChainCircles which = ChainCircles::All) const;
     // What the deferent's circle and markers look like: changes with its size and offsets.
     std::uint64_t DeferentKey() const;
     // Each orb's name by its circle's centre at time t, in the selected text colour.
     // Returns where the names were written.
-    std::vector<QRect> DrawNames(platform::DeviceContext& device, double t, int cx, int cy, double scale) const;
+    std::vector<QRect> DrawNames(raster::DeviceContext& device, double t, int cx, int cy, double scale) const;
     // Visits the orbs from the innermost (the deferent) outwards with the point that
     // carries each one at time t and its circle's centre (the carrier moved by the eccentric).
     using CentreVisitor = std::function<void(const PtolemyOrbit& orb, ModelPoint carrier, ModelPoint centre)>;

@@ -2,7 +2,7 @@
 #include "ptolemy/PtolemyOrbit.h"
 
 #include "drawing/SharedSprites.h"
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "platform/HashCombine.h"
 #include "drawing/ScreenMapping.h"
 
@@ -15,7 +15,7 @@ constexpr int kMarkerSize = 7;
 // Names are written this many pixels right of and below the point they name.
 constexpr int kLabelOffset = 9;
 
-void drawMarker(const Sprite& sprite, platform::DeviceContext& device, int x, int y)
+void drawMarker(const Sprite& sprite, raster::DeviceContext& device, int x, int y)
 {
     if (SUCCEEDED(sprite.isValid()))
         sprite.drawCentred(device, x, y, kMarkerSize, kMarkerSize);
@@ -46,7 +46,7 @@ void PtolemyOrbit::VisitCentres(double t, const CentreVisitor& visit) const
     }
 }
 
-void PtolemyOrbit::DrawCircles(platform::DeviceContext& device, double t, int cx, int cy, double scale,
+void PtolemyOrbit::DrawCircles(raster::DeviceContext& device, double t, int cx, int cy, double scale,
                                ChainCircles which) const
 {
     using screen_mapping::clampedPixels;
@@ -85,7 +85,7 @@ std::uint64_t PtolemyOrbit::DeferentKey() const
 }
 
 std::vector<QRect> PtolemyOrbit::DrawNames(
-    platform::DeviceContext& device, double t, int cx, int cy, double scale) const
+    raster::DeviceContext& device, double t, int cx, int cy, double scale) const
 {
     using screen_mapping::screenX;
     using screen_mapping::screenY;

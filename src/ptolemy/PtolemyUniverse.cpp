@@ -134,7 +134,7 @@ double PtolemyUniverse::Time()
     return time;
 }
 
-const platform::Pen& PtolemyUniverse::AnimationPen(std::int32_t index) const
+const raster::Pen& PtolemyUniverse::AnimationPen(std::int32_t index) const
 {
     const auto slot = static_cast<std::size_t>(std::clamp<std::int32_t>(index, 0, kNumberOfPens - 1));
     return animationPens_[slot];
@@ -143,12 +143,12 @@ const platform::Pen& PtolemyUniverse::AnimationPen(std::int32_t index) const
 void PtolemyUniverse::CreateAnimationPens()
 {
     for (std::size_t k = 0; k < animationPens_.size(); ++k) {
-        animationPens_[k] = platform::Pen{kAnimationColours[k], 1, platform::Pen::Style::Solid};
-        animationBrushes_[k] = platform::Brush{kAnimationColours[k], false};
+        animationPens_[k] = raster::Pen{kAnimationColours[k], 1, raster::Pen::Style::Solid};
+        animationBrushes_[k] = raster::Brush{kAnimationColours[k], false};
     }
 }
 
-void PtolemyUniverse::AttachDevice(platform::DeviceContext& context)
+void PtolemyUniverse::AttachDevice(raster::DeviceContext& context)
 {
     CreateAnimationPens();
     for (std::int32_t i = 0; i < bodies_.Count(); ++i)
@@ -156,7 +156,7 @@ void PtolemyUniverse::AttachDevice(platform::DeviceContext& context)
     deviceReady_ = true;
 }
 
-void PtolemyUniverse::PrepareToDraw(platform::DeviceContext& context)
+void PtolemyUniverse::PrepareToDraw(raster::DeviceContext& context)
 {
     UniverseLock guard(this);
     if (!deviceReady_)
@@ -164,7 +164,7 @@ void PtolemyUniverse::PrepareToDraw(platform::DeviceContext& context)
     ChangeAutomaticallyWhenDue();
 }
 
-HRESULT PtolemyUniverse::Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+HRESULT PtolemyUniverse::Draw(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                               std::int32_t drawRequest)
 {
     PrepareToDraw(context);
@@ -188,7 +188,7 @@ void PtolemyUniverse::ChangeAutomaticallyWhenDue()
 // draws each frame, with the running trails' pieces fixed as a frame fixes them, so that a
 // whole drawing and a window's frame agree pixel for pixel (one system's moving parts
 // never cover another's still ones in one and not the other).
-HRESULT PtolemyUniverse::DrawModel(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+HRESULT PtolemyUniverse::DrawModel(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
                                    std::int32_t height)
 {
     UniverseLock guard(this);
@@ -198,22 +198,21 @@ HRESULT PtolemyUniverse::DrawModel(platform::DeviceContext& context, std::int32_
     return FAILED(still) ? still : moving;
 }
 
-HRESULT PtolemyUniverse::DrawSystems(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+HRESULT PtolemyUniverse::DrawSystems(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
                                      std::int32_t height, TraceLayer layer)
 {
     // The universe lock keeps the chains still; the clock's lock is taken only to read the time.
     UniverseLock guard(this);
-    halfWidth_ = width / 2;
-    halfHeight_ = height / 2;
-    const double scale = FittingScale(drawRequest, halfWidth_, halfHeight_);
+    const std::int32_t halfWidth = width / 2;
+    const std::int32_t halfHeight = height / 2;
+    const double scale = FittingScale(drawRequest, halfWidth, halfHeight);
     const double t = clock().time();
     const Sprite& earth = sharedSprites().earth;
     const bool drawEarth = (drawRequest & ptolemy_flags::kEarth) && SUCCEEDED(earth.isValid());
     for (std::int32_t i = 0; i < bodies_.Count(); ++i) {
-        pixelScale_ = scale;
-        bodies_.Get(i)->DrawSystem(context, drawRequest, halfWidth_, halfHeight_, t, pixelScale_, layer);
+        bodies_.Get(i)->DrawSystem(context, drawRequest, halfWidth, halfHeight, t, scale, layer);
         if (drawEarth && layer != TraceLayer::StillOnly)
-            earth.drawCentred(context, halfWidth_, halfHeight_, kEarthSize, kEarthSize);
+            earth.drawCentred(context, halfWidth, halfHeight, kEarthSize, kEarthSize);
     }
     return S_OK;
 }
@@ -227,7 +226,7 @@ double PtolemyUniverse::FittingScale(std::int32_t drawRequest, std::int32_t half
     return std::isfinite(extent) ? (std::min(halfWidth, halfHeight) - kViewMargin) / extent : 0.0;
 }
 
-HRESULT PtolemyUniverse::DrawSky(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+HRESULT PtolemyUniverse::DrawSky(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
                                  std::int32_t height, TraceLayer layer)
 {
     // The universe lock keeps the chains still; the clock's lock is taken only to read the time.
@@ -269,7 +268,7 @@ bool PtolemyUniverse::SkyTimeSpan(double t, double& first, double& last)
     return false;
 }
 
-HRESULT PtolemyUniverse::DrawStatistics(platform::DeviceContext& context, std::int32_t, std::int32_t, std::int32_t)
+HRESULT PtolemyUniverse::DrawStatistics(raster::DeviceContext& context, std::int32_t, std::int32_t, std::int32_t)
 {
     const std::string shown = ShownFile();
     context.textOut(0, 0, "Unnamed model");

@@ -13,7 +13,7 @@
 // stops the clock before the bodies go.
 // See docs/threads.md.
 #include "imagesource/ClockDrivenSource.h"
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "ptolemy/BodyList.h"
 #include "ptolemy/TraceLayer.h"
 #include "ptolemy/UniverseFileDialog.h"
@@ -49,7 +49,7 @@ public:
 
     // Draws straight onto the area (no white ground, whatever its size): the statistics
     // view or the model view.
-    HRESULT Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+    HRESULT Draw(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                  std::int32_t drawRequest) override;
     std::int32_t GetButtonCount() override;
     const ButtonSpec* GetButtons() override;
@@ -66,21 +66,21 @@ public:
     // sky strip, its grid and the observations. Everything else moves. Observations change
     // colour as time passes them, so their layer is drawn again then.
     std::uint64_t StillLayerKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
-    HRESULT DrawStillLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+    HRESULT DrawStillLayer(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                            std::int32_t drawRequest) override;
-    HRESULT DrawMovingLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+    HRESULT DrawMovingLayer(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                             std::int32_t drawRequest) override;
     // The start year of the first system's matched trail: its time t is years after it.
     std::optional<std::int32_t> calendarStartYear() override;
 
     // The operations shared with the other clock-driven sources.
-    virtual HRESULT DrawStatistics(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+    virtual HRESULT DrawStatistics(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
                                    std::int32_t height);
-    virtual HRESULT DrawModel(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+    virtual HRESULT DrawModel(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
                               std::int32_t height);
     // The sky seen from the centre (draw argument "sky"): see SkyStrip.
     // `layer`: the grid stays, the systems move.
-    HRESULT DrawSky(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+    HRESULT DrawSky(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
                     std::int32_t height, TraceLayer layer = TraceLayer::Both);
     // Time and tick count back to 0, every running trail cleared; the pause stays.
     virtual HRESULT Reset();
@@ -121,10 +121,7 @@ public:
 
     // True once the universe has drawn; new bodies then attach at once.
     bool DeviceReady() const { return deviceReady_; }
-    const platform::Pen& AnimationPen(std::int32_t index) const;
-    std::int32_t HalfWidth() const { return halfWidth_; }
-    std::int32_t HalfHeight() const { return halfHeight_; }
-    double PixelScale() const { return pixelScale_; }
+    const raster::Pen& AnimationPen(std::int32_t index) const;
 
     static void setSystemsDialogRunner(SystemsDialogRunner runner);
 
@@ -134,12 +131,12 @@ private:
     // True when the matched trails set it (it then stays as time runs).
     bool SkyTimeSpan(double t, double& first, double& last);
     void CreateAnimationPens();
-    void AttachDevice(platform::DeviceContext& context);
+    void AttachDevice(raster::DeviceContext& context);
     // Attaches the device on the first draw and makes a due automatic change.
-    void PrepareToDraw(platform::DeviceContext& context);
+    void PrepareToDraw(raster::DeviceContext& context);
     void ChangeAutomaticallyWhenDue();
     // The systems in the plane, with their traces in the layer asked for. (takes the locks)
-    HRESULT DrawSystems(platform::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+    HRESULT DrawSystems(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
                         std::int32_t height, TraceLayer layer);
     // What the sky strip's still layer shows at model time t. (universe locked)
     std::uint64_t SkyStillKey(std::int32_t drawRequest, double t);
@@ -161,9 +158,6 @@ private:
     std::int32_t changeCycle_ = 1000;
     std::int64_t lastChange_ = 0;
     bool deviceReady_ = false;
-    std::int32_t halfWidth_ = 250;
-    std::int32_t halfHeight_ = 250;
-    double pixelScale_ = 1.0;
-    std::array<platform::Pen, kNumberOfPens> animationPens_;
-    std::array<platform::Brush, kNumberOfPens> animationBrushes_;
+    std::array<raster::Pen, kNumberOfPens> animationPens_;
+    std::array<raster::Brush, kNumberOfPens> animationBrushes_;
 };

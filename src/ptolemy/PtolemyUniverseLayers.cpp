@@ -61,7 +61,7 @@ std::uint64_t PtolemyUniverse::SkyStillKey(std::int32_t drawRequest, double t)
     return key;
 }
 
-HRESULT PtolemyUniverse::DrawStillLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+HRESULT PtolemyUniverse::DrawStillLayer(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                                         std::int32_t drawRequest)
 {
     if (showsStatistics(drawRequest))
@@ -72,7 +72,7 @@ HRESULT PtolemyUniverse::DrawStillLayer(platform::DeviceContext& context, std::i
     return DrawSystems(context, drawRequest, width, height, TraceLayer::StillOnly);
 }
 
-HRESULT PtolemyUniverse::DrawMovingLayer(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+HRESULT PtolemyUniverse::DrawMovingLayer(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                                          std::int32_t drawRequest)
 {
     if (showsStatistics(drawRequest))

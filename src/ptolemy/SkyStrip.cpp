@@ -1,6 +1,6 @@
 #include "ptolemy/SkyStrip.h"
 
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,15 +52,15 @@ namespace {
 constexpr int kDegreeLabelTop = 1;
 } // namespace
 
-int SkyStrip::degreeLabelsHeight(const platform::DeviceContext& context)
+int SkyStrip::degreeLabelsHeight(const raster::DeviceContext& context)
 {
     return std::max(kTopMargin, kDegreeLabelTop + context.lineHeight());
 }
 
-void SkyStrip::drawGrid(platform::DeviceContext& context) const
+void SkyStrip::drawGrid(raster::DeviceContext& context) const
 {
-    const platform::Pen previousPen = context.pen();
-    context.selectPen(platform::Pen { kGridColour });
+    const raster::Pen previousPen = context.pen();
+    context.selectPen(raster::Pen { kGridColour });
     context.setTextColour(kLabelColour);
     context.setTextBackground(false);
     for (int degrees = 0; degrees <= 360; degrees += kGridStepDegrees) {
@@ -71,16 +71,16 @@ void SkyStrip::drawGrid(platform::DeviceContext& context) const
         const int labelX = std::clamp(column - context.textWidth(label) / 2, 0, std::max(width_ - context.textWidth(label), 0));
         context.textOut(labelX, kDegreeLabelTop, label);
     }
-    context.selectPen(platform::Pen { kFrameColour });
+    context.selectPen(raster::Pen { kFrameColour });
     context.moveTo(kSideMargin, kTopMargin);
     context.lineTo(width_ - kSideMargin, kTopMargin);
     context.selectPen(previousPen);
 }
 
-void SkyStrip::drawTrail(platform::DeviceContext& context, const ObservationTrail& trail, std::int32_t first,
+void SkyStrip::drawTrail(raster::DeviceContext& context, const ObservationTrail& trail, std::int32_t first,
                          std::int32_t last) const
 {
-    thread_local std::vector<platform::Point> run; // reused from paint to paint (window thread)
+    thread_local std::vector<raster::Point> run; // reused from paint to paint (window thread)
     auto flush = [&] {
         context.polyline(run.data(), run.size());
         run.clear();
@@ -93,20 +93,20 @@ void SkyStrip::drawTrail(platform::DeviceContext& context, const ObservationTrai
         const double longitude = longitudeDegrees(record.x, record.y);
         if (previous >= 0 && std::fabs(longitude - previous) > kWrapDegrees)
             flush();
-        run.push_back(platform::Point { x(longitude), y(record.t) });
+        run.push_back(raster::Point { x(longitude), y(record.t) });
         previous = longitude;
     }
     flush();
 }
 
-void SkyStrip::drawObservations(platform::DeviceContext& context, const ObservationTrail& trail, double now,
+void SkyStrip::drawObservations(raster::DeviceContext& context, const ObservationTrail& trail, double now,
     ColourRef pastColour, ColourRef futureColour) const
 {
-    const platform::Pen previousPen = context.pen();
-    const platform::Brush previousBrush = context.brush();
+    const raster::Pen previousPen = context.pen();
+    const raster::Brush previousBrush = context.brush();
     const auto select = [&context](ColourRef colour) {
-        context.selectPen(platform::Pen { colour });
-        context.selectBrush(platform::Brush { colour, false });
+        context.selectPen(raster::Pen { colour });
+        context.selectBrush(raster::Brush { colour, false });
     };
     std::optional<ColourRef> selected;
     for (std::int32_t i = 0; i < trail.count(); ++i) {

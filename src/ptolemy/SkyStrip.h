@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-namespace platform {
+namespace raster {
 class DeviceContext;
 }
 
@@ -31,17 +31,17 @@ public:
     bool showsTime(double t) const { return t >= firstTime_ && t <= lastTime_; }
 
     // The height of the band of degree labels above the strip.
-    static int degreeLabelsHeight(const platform::DeviceContext& context);
+    static int degreeLabelsHeight(const raster::DeviceContext& context);
     // The strip's frame, a line every 30 degrees and their labels.
-    void drawGrid(platform::DeviceContext& context) const;
+    void drawGrid(raster::DeviceContext& context) const;
     // The points of `trail` within the span, as seen from the centre, joined in the
     // selected pen; the line breaks where the longitude passes 0 degrees. Only the records
     // at logical positions first ... last; the caller holds the trail's lock.
-    void drawTrail(platform::DeviceContext& context, const ObservationTrail& trail, std::int32_t first,
+    void drawTrail(raster::DeviceContext& context, const ObservationTrail& trail, std::int32_t first,
                    std::int32_t last) const;
     // The points of `trail` within the span as small discs: those before `now` in
     // `pastColour`, the others in `futureColour`; the caller holds the trail's lock.
-    void drawObservations(platform::DeviceContext& context, const ObservationTrail& trail, double now,
+    void drawObservations(raster::DeviceContext& context, const ObservationTrail& trail, double now,
         ColourRef pastColour, ColourRef futureColour) const;
 
 private:

@@ -1,7 +1,7 @@
 #include "sources/BitmapDisplayWindow.h"
 
 #include "documents/FileTypes.h"
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "platform/Message.h"
 #include "platform/Text.h"
 #include "imagesource/SourceViews.h"
@@ -106,7 +106,7 @@ std::int32_t BitmapDisplayWindow::yAlignOf(std::int32_t drawRequest)
     return YAlignTop;
 }
 
-HRESULT BitmapDisplayWindow::Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+HRESULT BitmapDisplayWindow::Draw(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                                   std::int32_t drawRequest)
 {
     return drawOnWhite(context, width, height, [&] {
@@ -119,7 +119,7 @@ HRESULT BitmapDisplayWindow::Draw(platform::DeviceContext& context, std::int32_t
     });
 }
 
-void BitmapDisplayWindow::drawStatistics(platform::DeviceContext& context)
+void BitmapDisplayWindow::drawStatistics(raster::DeviceContext& context)
 {
     const int lineHeight = context.lineHeight();
     const std::string& path = chooser_.getPath();

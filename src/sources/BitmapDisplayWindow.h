@@ -42,7 +42,7 @@ public:
     ~BitmapDisplayWindow() override;
 
     // White, then the bitmap fitted by the draw request's alignments, or the statistics view.
-    HRESULT Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+    HRESULT Draw(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                  std::int32_t drawRequest) override;
     std::int32_t GetButtonCount() override;
     const ButtonSpec* GetButtons() override;
@@ -79,7 +79,7 @@ protected:
     void setDefaultAlignments(std::int32_t xAlign, std::int32_t yAlign);
 
 private:
-    void drawStatistics(platform::DeviceContext& context);
+    void drawStatistics(raster::DeviceContext& context);
     HRESULT chooseAndLoad(QWidget* owner);
     // LoadBitmap without the redraw request.
     HRESULT loadBitmapFile(const char* path, std::int32_t reportErrors);

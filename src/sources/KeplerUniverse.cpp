@@ -1,6 +1,6 @@
 #include "sources/KeplerUniverse.h"
 
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "platform/Message.h"
 #include "documents/SharedTrail.h"
 
@@ -27,7 +27,7 @@ KeplerUniverse::KeplerUniverse()
     clock().start();
 }
 
-HRESULT KeplerUniverse::Draw(platform::DeviceContext& context, std::int32_t width, std::int32_t height,
+HRESULT KeplerUniverse::Draw(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
                              std::int32_t drawRequest)
 {
     return drawOnWhite(context, width, height, [&] {
@@ -64,13 +64,13 @@ HRESULT KeplerUniverse::OnCommand(QWidget*, std::uintptr_t wparam, std::intptr_t
     return S_OK;
 }
 
-void KeplerUniverse::DrawStatistics(platform::DeviceContext& context, std::int32_t, std::int32_t, std::int32_t)
+void KeplerUniverse::DrawStatistics(raster::DeviceContext& context, std::int32_t, std::int32_t, std::int32_t)
 {
     context.textOut(0, 0, "Unnamed model");
     context.textOut(0, context.lineHeight(), "Randomly Generated Display");
 }
 
-void KeplerUniverse::DrawModel(platform::DeviceContext& context, std::int32_t, std::int32_t width,
+void KeplerUniverse::DrawModel(raster::DeviceContext& context, std::int32_t, std::int32_t width,
                                std::int32_t height)
 {
     // Without a trail the extent is 0: there is nothing to scale or draw.

@@ -1,6 +1,6 @@
 #include "windows/HostWindow.h"
 
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 
 #include <QPalette>
 #include <QWidget>
@@ -17,7 +17,7 @@ bool setHostBackgroundColour(QWidget* host, ColourRef colour)
     if (!host)
         return false;
     QPalette palette = host->palette();
-    palette.setColor(QPalette::Window, platform::toQColor(colour));
+    palette.setColor(QPalette::Window, raster::toQColor(colour));
     // Child control windows inherit the Window role and fill themselves with it.
     host->setPalette(palette);
     host->setAutoFillBackground(true);

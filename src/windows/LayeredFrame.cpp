@@ -1,7 +1,7 @@
 #include "windows/LayeredFrame.h"
 
 #include "imagesource/ImageSource.h"
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 
 #include <utility>
 
@@ -25,7 +25,7 @@ QRegion LayeredFrame::render(QImage& buffer, int width, int height, ImageSource&
     stillKey_ = key;
     movedNow_.reset(width, height);
     {
-        platform::DeviceContext context(buffer, platform::Rendering::Smooth, &font);
+        raster::DeviceContext context(buffer, raster::Rendering::Smooth, &font);
         context.trackChanges(&movedNow_);
         source.DrawMovingLayer(context, width, height, drawRequest);
     }
@@ -51,7 +51,7 @@ void LayeredFrame::redrawStill(QImage& buffer, int width, int height, ImageSourc
                                const BackgroundPainter& paintBackground, const QFont& font, bool overPreviousFrame)
 {
     {
-        platform::DeviceContext context(buffer, platform::Rendering::Smooth, &font);
+        raster::DeviceContext context(buffer, raster::Rendering::Smooth, &font);
         paintBackground(context, width, height);
         source.DrawStillLayer(context, width, height, drawRequest);
     }

@@ -2,7 +2,7 @@
 // How an observer window makes its frames cheaply.
 //
 // The still picture (the window's background and the source's still layer) is kept in
-// tiles (platform::TiledPicture, a plain tile as its colour) and drawn again only when
+// tiles (raster::TiledPicture, a plain tile as its colour) and drawn again only when
 // the source's still-layer key, the size or the draw request changes. Each frame puts
 // back, from the still picture, only the rows of the tiles that the previous frame's
 // moving layer drew on, then draws the moving layer again, noting what it draws on. What
@@ -16,8 +16,8 @@
 // to keep earlier frames, and the window draws whole frames instead).
 //
 // Threading: window thread only, under the window record's lock.
-#include "platform/DirtyTiles.h"
-#include "platform/TiledPicture.h"
+#include "raster/DirtyTiles.h"
+#include "raster/TiledPicture.h"
 
 #include <QFont>
 #include <QImage>
@@ -27,13 +27,13 @@
 #include <functional>
 
 class ImageSource;
-namespace platform {
+namespace raster {
 class DeviceContext;
 }
 
 class LayeredFrame {
 public:
-    using BackgroundPainter = std::function<void(platform::DeviceContext& context, int width, int height)>;
+    using BackgroundPainter = std::function<void(raster::DeviceContext& context, int width, int height)>;
 
     // Renders the next frame into the first width x height pixels of `buffer` (a 32-bit
     // image at its own scale) and returns what changed since the previous frame.
@@ -49,14 +49,14 @@ private:
     // The tile rows that the previous frame's moving layer drew on, from the still picture.
     void restoreMovedRows(QImage& buffer) const;
 
-    platform::TiledPicture still_;
+    raster::TiledPicture still_;
     QSize bufferSize_;
     bool stillValid_ = false;
     std::uint64_t stillKey_ = 0;
     std::int32_t drawRequest_ = 0;
     int width_ = 0;
     int height_ = 0;
-    platform::DirtyTiles movedBefore_; // the tiles the previous frame's moving layer drew on
-    platform::DirtyTiles movedNow_;
-    platform::DirtyTiles stillChanged_; // the tiles that a new still picture changed on screen
+    raster::DirtyTiles movedBefore_; // the tiles the previous frame's moving layer drew on
+    raster::DirtyTiles movedNow_;
+    raster::DirtyTiles stillChanged_; // the tiles that a new still picture changed on screen
 };

@@ -4,7 +4,6 @@
 #include "imagesource/ImageSource.h"
 #include "windows/RefreshTicker.h"
 #include "windows/WindowRecord.h"
-#include "windows/WindowRegistry.h"
 
 #include <QBackingStore>
 #include <QPaintEngine>
@@ -66,8 +65,6 @@ void ObserverWindow::restartRedrawTimer()
     redrawTimer_.stop();
     redrawTimer_.start();
 }
-
-WindowRecord* ObserverWindow::record() const { return WindowRegistry::instance().findRecord(this); }
 
 void ObserverWindow::onRedrawTimer()
 {

@@ -28,6 +28,8 @@ public:
     bool isRedrawPending() const { return redrawTimer_.isActive(); }
     // True from a render into the back buffer until the paint that copies it to the screen.
     bool hasUncopiedFrame() const { return renderedSinceLastCopy_; }
+    // The record that describes this window, set by the record while both live.
+    void attachRecord(WindowRecord* record) { record_ = record; }
     bool hasRefreshTimer() const;
 
 protected:
@@ -40,7 +42,7 @@ private:
     void onRedrawTimer();
     // Renders when the source's generation differs from the one drawn last.
     void paintIfChanged();
-    WindowRecord* record() const;
+    WindowRecord* record() const { return record_; }
     static void copyToScreen(QPainter& painter, const QImage& buffer, const QRegion& region);
     // Copies without a painter when the backing store allows it; false leaves it to copyToScreen.
     bool copyIntoBackingStore(QPainter& painter, const QImage& buffer, const QRegion& region);
@@ -50,4 +52,5 @@ private:
 
     QTimer redrawTimer_;
     bool renderedSinceLastCopy_ = false;
+    WindowRecord* record_ = nullptr;
 };

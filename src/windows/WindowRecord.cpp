@@ -1,6 +1,6 @@
 #include "windows/WindowRecord.h"
 
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "imagesource/ImageSource.h"
 #include "windows/HostWindow.h"
 #include "windows/ObserverWindow.h"
@@ -39,7 +39,9 @@ WindowRecord::WindowRecord(std::unique_ptr<QWidget> window, QWidget* parent, con
     , parent_(parent)
 {
     drawFlags = spec.drawFlags;
-    font_ = platform::DeviceContext::defaultFont(platform::Rendering::Smooth);
+    if (auto* const observer = dynamic_cast<ObserverWindow*>(window_.get()))
+        observer->attachRecord(this);
+    font_ = raster::DeviceContext::defaultFont(raster::Rendering::Smooth);
     if (!background.src.empty())
         backgroundBitmap.loadFromFile(background.src.c_str(), 0);
 }
@@ -51,6 +53,8 @@ WindowRecord::~WindowRecord()
         backBuffer = QImage();
         hasBuffer = false;
     }
+    if (auto* const observer = dynamic_cast<ObserverWindow*>(windowGuard_.data()))
+        observer->attachRecord(nullptr);
     // A window destroyed with its parent is gone already; the record must not delete it again.
     if (!windowGuard_)
         static_cast<void>(window_.release());
@@ -90,7 +94,7 @@ void WindowRecord::layoutPass()
     backBuffer.setDevicePixelRatio(ratio);
     // A new buffer starts black, as a freshly made compatible bitmap does; parts that a
     // placed background does not cover keep what the buffer held before.
-    backBuffer.fill(platform::toQColor(kBlack));
+    backBuffer.fill(raster::toQColor(kBlack));
     hasBuffer = true;
     bufferDrawn = false;
     requestRedraw();
@@ -117,7 +121,7 @@ bool WindowRecord::renderBackBuffer(QRegion* changed)
     const std::int32_t generation = imageSource->GetGeneration();
     QRegion region;
     if (keepsStillPicture()) {
-        const auto background = [this](platform::DeviceContext& context, int w, int h) { paintBackground(context, w, h); };
+        const auto background = [this](raster::DeviceContext& context, int w, int h) { paintBackground(context, w, h); };
         region = frame_.render(backBuffer, width, height, *imageSource, drawFlags, background, font_);
     } else {
         region = renderWholeFrame(width, height);
@@ -149,7 +153,7 @@ QRegion WindowRecord::renderWholeFrame(std::int32_t width, std::int32_t height)
 
 void WindowRecord::drawWholeFrame(QImage& target, std::int32_t width, std::int32_t height)
 {
-    platform::DeviceContext context(target, platform::Rendering::Smooth, &font_);
+    raster::DeviceContext context(target, raster::Rendering::Smooth, &font_);
     paintBackground(context, width, height);
     imageSource->Draw(context, width, height, drawFlags);
 }
@@ -163,12 +167,12 @@ QImage WindowRecord::freshFrame()
         return backBuffer;
     QImage fresh(backBuffer.size(), QImage::Format_RGB32);
     fresh.setDevicePixelRatio(backBuffer.devicePixelRatio());
-    fresh.fill(platform::toQColor(kBlack));
+    fresh.fill(raster::toQColor(kBlack));
     drawWholeFrame(fresh, std::max(pixelRect.width(), 0), std::max(pixelRect.height(), 0));
     return fresh;
 }
 
-void WindowRecord::paintBackground(platform::DeviceContext& context, std::int32_t width, std::int32_t height) const
+void WindowRecord::paintBackground(raster::DeviceContext& context, std::int32_t width, std::int32_t height) const
 {
     if (backgroundBitmap.isValid() == S_OK)
         backgroundBitmap.drawAligned(context, width, height, 0, 0, backgroundXAlign, backgroundYAlign);

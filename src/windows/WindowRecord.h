@@ -81,7 +81,7 @@ public:
     bool bufferDrawn = false; // the buffer holds a rendered picture (false from each layout pass to the next render)
 
 private:
-    void paintBackground(platform::DeviceContext& context, std::int32_t width, std::int32_t height) const;
+    void paintBackground(raster::DeviceContext& context, std::int32_t width, std::int32_t height) const;
     // Frames keep their still picture when the background covers the whole window at the
     // buffer's own scale; else every frame is drawn whole.
     bool keepsStillPicture() const;

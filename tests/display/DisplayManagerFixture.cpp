@@ -1,6 +1,6 @@
 #include "display/DisplayManagerFixture.h"
 
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "imagesource/ImageSource.h"
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
@@ -45,7 +45,7 @@ int DisplayManagerFixture::windowsOfManager() const
 
 ColourRef DisplayManagerFixture::hostColour() const
 {
-    return platform::fromQColor(host.palette().color(QPalette::Window));
+    return raster::fromQColor(host.palette().color(QPalette::Window));
 }
 
 std::string screenRect(double left, double top, double right, double bottom)

@@ -3,7 +3,7 @@
 
 #include "display/DisplayManagerFixture.h"
 #include "platform/Chooser.h"
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "platform/Release.h"
 #include "platform/Text.h"
 #include "sources/KeplerUniverse.h"
@@ -209,7 +209,7 @@ protected:
     void draw(std::int32_t request)
     {
         drawn.fill(Qt::black);
-        platform::DeviceContext context(drawn);
+        raster::DeviceContext context(drawn);
         EXPECT_EQ(manager->Draw(context, drawn.width(), drawn.height(), request), S_OK);
     }
 
@@ -217,7 +217,7 @@ protected:
     {
         QImage expected(drawn.size(), QImage::Format_RGB32);
         expected.fill(Qt::white);
-        platform::DeviceContext context(expected);
+        raster::DeviceContext context(expected);
         const int line = context.lineHeight();
         context.textOut(0, 0, first);
         context.textOut(0, line, second);

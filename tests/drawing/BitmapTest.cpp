@@ -58,7 +58,7 @@ protected:
     {
         QImage canvas = blankCanvas(width, height);
         {
-            platform::DeviceContext context(canvas);
+            raster::DeviceContext context(canvas);
             EXPECT_EQ(drawCall(context), expected);
         }
         return canvas;
@@ -117,7 +117,7 @@ TEST_F(BitmapDrawing, CutsABitmapLargerThanTheAreaByEachPlacement)
     for (const Case& placement : { Case { kLeft, kTop, { 0, 0 } }, Case { kRight, kBottom, { 60, 10 } },
              Case { kLeft, kBottom, { 0, 10 } }, Case { kRight, kTop, { 60, 0 } } }) {
         SCOPED_TRACE(testing::Message() << "xAlign " << placement.xAlign << " yAlign " << placement.yAlign);
-        const QImage canvas = draw(120, 80, [&](platform::DeviceContext& context) {
+        const QImage canvas = draw(120, 80, [&](raster::DeviceContext& context) {
             return bitmap.drawAligned(context, 40, 40, 10, 10, placement.xAlign, placement.yAlign);
         });
         expectCopy(canvas, QRect(10, 10, 40, 40), placement.source);
@@ -134,7 +134,7 @@ TEST_F(BitmapDrawing, PlacesABitmapSmallerThanTheAreaAtItsSides)
     for (const Case& placement : { Case { kLeft, kTop, { 5, 5 } }, Case { kRight, kBottom, { 65, 45 } },
              Case { kLeft, kBottom, { 5, 45 } }, Case { kRight, kTop, { 65, 5 } } }) {
         SCOPED_TRACE(testing::Message() << "xAlign " << placement.xAlign << " yAlign " << placement.yAlign);
-        const QImage canvas = draw(200, 120, [&](platform::DeviceContext& context) {
+        const QImage canvas = draw(200, 120, [&](raster::DeviceContext& context) {
             return bitmap.drawAligned(context, 160, 90, 5, 5, placement.xAlign, placement.yAlign);
         });
         expectCopy(canvas, QRect(placement.dest, QSize(kBitmapWidth, kBitmapHeight)), { 0, 0 });
@@ -143,7 +143,7 @@ TEST_F(BitmapDrawing, PlacesABitmapSmallerThanTheAreaAtItsSides)
 
 TEST_F(BitmapDrawing, StretchesTheWholeBitmapOntoTheArea)
 {
-    const QImage larger = draw(230, 120, [&](platform::DeviceContext& context) {
+    const QImage larger = draw(230, 120, [&](raster::DeviceContext& context) {
         return bitmap.drawAligned(context, 200, 100, 10, 10, kStretch, kStretch);
     });
     expectStretch(larger, QRect(10, 10, 200, 100), QRect(0, 0, kBitmapWidth, kBitmapHeight));
@@ -151,7 +151,7 @@ TEST_F(BitmapDrawing, StretchesTheWholeBitmapOntoTheArea)
     EXPECT_EQ(larger.pixel(209, 109), patternPixel(99, 49));
     EXPECT_EQ(larger.pixel(11 + 2 * 37, 10 + 2 * 21), patternPixel(37, 21));
 
-    const QImage smaller = draw(80, 40, [&](platform::DeviceContext& context) {
+    const QImage smaller = draw(80, 40, [&](raster::DeviceContext& context) {
         return bitmap.drawAligned(context, 50, 25, 3, 4, kStretch, kStretch);
     });
     expectStretch(smaller, QRect(3, 4, 50, 25), QRect(0, 0, kBitmapWidth, kBitmapHeight));
@@ -159,12 +159,12 @@ TEST_F(BitmapDrawing, StretchesTheWholeBitmapOntoTheArea)
 
 TEST_F(BitmapDrawing, StretchesOneAxisAndPlacesTheOther)
 {
-    const QImage acrossStretched = draw(150, 80, [&](platform::DeviceContext& context) {
+    const QImage acrossStretched = draw(150, 80, [&](raster::DeviceContext& context) {
         return bitmap.drawAligned(context, 140, 30, 5, 20, kStretch, kBottom);
     });
     expectStretch(acrossStretched, QRect(5, 20, 140, 30), QRect(0, 20, kBitmapWidth, 30));
 
-    const QImage downStretched = draw(150, 130, [&](platform::DeviceContext& context) {
+    const QImage downStretched = draw(150, 130, [&](raster::DeviceContext& context) {
         return bitmap.drawAligned(context, 120, 120, 0, 0, kRight, kStretch);
     });
     expectStretch(downStretched, QRect(20, 0, 100, 120), QRect(0, 0, kBitmapWidth, kBitmapHeight));
@@ -175,7 +175,7 @@ TEST_F(BitmapDrawing, TilesBothAxesWithPlainCopiesUntilTheAreaIsCovered)
     // Area 250 x 120 on a larger canvas: 3 x 3 tiles at x 0, 100, 200 and y 0, 50, 100; the
     // last ones reach past the area (only the device context clips), and no fourth row or column follows.
     const QImage canvas = draw(320, 170,
-        [&](platform::DeviceContext& context) { return bitmap.drawAligned(context, 250, 120, 0, 0, kTile, kTile); });
+        [&](raster::DeviceContext& context) { return bitmap.drawAligned(context, 250, 120, 0, 0, kTile, kTile); });
     for (int y = 0; y < canvas.height(); ++y)
         for (int x = 0; x < canvas.width(); ++x)
             ASSERT_EQ(canvas.pixel(x, y), x < 300 && y < 150 ? patternPixel(x % 100, y % 50) : kBackground)
@@ -192,7 +192,7 @@ TEST_F(BitmapDrawing, TilesBothAxesWithPlainCopiesUntilTheAreaIsCovered)
 
 TEST_F(BitmapDrawing, TilesFromAnOriginOutsideTheDeviceContext)
 {
-    const QImage canvas = draw(90, 60, [&](platform::DeviceContext& context) {
+    const QImage canvas = draw(90, 60, [&](raster::DeviceContext& context) {
         return bitmap.drawAligned(context, 400, 300, -230, -120, kTile, kTile);
     });
     for (int y = 0; y < canvas.height(); ++y)
@@ -204,14 +204,14 @@ TEST_F(BitmapDrawing, TilesOneAxisWithStretchedCopies)
 {
     // Across tiled, down stretched: copies at x 0, 100, 200, each the whole bitmap made 100 high.
     const QImage acrossTiled = draw(260, 110,
-        [&](platform::DeviceContext& context) { return bitmap.drawAligned(context, 250, 100, 0, 0, kTile, kStretch); });
+        [&](raster::DeviceContext& context) { return bitmap.drawAligned(context, 250, 100, 0, 0, kTile, kStretch); });
     for (int x = 0; x < 260; x += 7)
         for (int y = 0; y < 110; y += 3)
             ASSERT_EQ(acrossTiled.pixel(x, y), y < 100 ? patternPixel(x % 100, y / 2) : kBackground) << x << "," << y;
 
     // Down tiled, across left-placed in 80 columns: copies of the left 80 x 50 part at y 0, 50, 100.
     const QImage downTiled = draw(120, 160,
-        [&](platform::DeviceContext& context) { return bitmap.drawAligned(context, 80, 120, 0, 0, kLeft, kTile); });
+        [&](raster::DeviceContext& context) { return bitmap.drawAligned(context, 80, 120, 0, 0, kLeft, kTile); });
     for (int x = 0; x < 120; ++x)
         for (int y = 0; y < 160; ++y)
             ASSERT_EQ(downTiled.pixel(x, y), x < 80 && y < 150 ? patternPixel(x, y % 50) : kBackground)
@@ -223,7 +223,7 @@ TEST_F(BitmapDrawing, RefusesEmptyAreasAndUnknownPlacements)
     for (auto [width, height] : { std::pair { 0, 10 }, std::pair { 10, 0 } }) {
         const QImage canvas = draw(
             20, 20,
-            [&](platform::DeviceContext& context) {
+            [&](raster::DeviceContext& context) {
                 return bitmap.drawAligned(context, width, height, 0, 0, kLeft, kTop);
             },
             E_INVALIDARG);
@@ -232,7 +232,7 @@ TEST_F(BitmapDrawing, RefusesEmptyAreasAndUnknownPlacements)
     for (auto [xAlign, yAlign] : { std::pair { 4, kTop }, std::pair { kLeft, -1 } }) {
         const QImage canvas = draw(
             20, 20,
-            [&](platform::DeviceContext& context) { return bitmap.drawAligned(context, 10, 10, 0, 0, xAlign, yAlign); },
+            [&](raster::DeviceContext& context) { return bitmap.drawAligned(context, 10, 10, 0, 0, xAlign, yAlign); },
             E_FAIL);
         expectCopy(canvas, QRect(), { 0, 0 });
     }
@@ -241,21 +241,21 @@ TEST_F(BitmapDrawing, RefusesEmptyAreasAndUnknownPlacements)
 TEST_F(BitmapDrawing, DrawsTheTopLeftPartCentredOnAPoint)
 {
     const QImage canvas
-        = draw(120, 100, [&](platform::DeviceContext& context) { return bitmap.drawCentred(context, 50, 50, 20, 20); });
+        = draw(120, 100, [&](raster::DeviceContext& context) { return bitmap.drawCentred(context, 50, 50, 20, 20); });
     expectCopy(canvas, QRect(40, 40, 20, 20), { 0, 0 });
 
     const QImage odd
-        = draw(120, 100, [&](platform::DeviceContext& context) { return bitmap.drawCentred(context, 50, 50, 7, 500); });
+        = draw(120, 100, [&](raster::DeviceContext& context) { return bitmap.drawCentred(context, 50, 50, 7, 500); });
     expectCopy(odd, QRect(47, 25, 7, 50), { 0, 0 });
 
     const QImage whole
-        = draw(120, 100, [&](platform::DeviceContext& context) { return bitmap.drawAt(context, 60, 40); });
+        = draw(120, 100, [&](raster::DeviceContext& context) { return bitmap.drawAt(context, 60, 40); });
     expectCopy(whole, QRect(10, 15, kBitmapWidth, kBitmapHeight), { 0, 0 });
 
     for (auto [maxWidth, maxHeight] : { std::pair { 0, 5 }, std::pair { 5, -1 } }) {
         const QImage refused = draw(
             20, 20,
-            [&](platform::DeviceContext& context) { return bitmap.drawCentred(context, 10, 10, maxWidth, maxHeight); },
+            [&](raster::DeviceContext& context) { return bitmap.drawCentred(context, 10, 10, maxWidth, maxHeight); },
             E_INVALIDARG);
         expectCopy(refused, QRect(), { 0, 0 });
     }
@@ -266,8 +266,8 @@ TEST_F(BitmapDrawing, BlitsAPartWithTheRasterOperation)
     QImage canvas = blankCanvas(30, 30);
     canvas.fill(qRgb(0x0f, 0xf0, 0x33));
     {
-        platform::DeviceContext context(canvas);
-        EXPECT_EQ(bitmap.blitPart(context, 2, 3, 4, 5, 10, 20, platform::RasterOp::SourceAnd), S_OK);
+        raster::DeviceContext context(canvas);
+        EXPECT_EQ(bitmap.blitPart(context, 2, 3, 4, 5, 10, 20, raster::RasterOp::SourceAnd), S_OK);
     }
     EXPECT_EQ(canvas.pixel(2, 3), qRgb(10 & 0x0f, 20 & 0xf0, 0x55 & 0x33));
     EXPECT_EQ(canvas.pixel(5, 7), qRgb(13 & 0x0f, 24 & 0xf0, 0x55 & 0x33));
@@ -302,12 +302,12 @@ TEST(BitmapState, NothingLoadedDrawsNothingAndSucceeds)
     Bitmap bitmap;
     QImage canvas = blankCanvas(20, 20);
     {
-        platform::DeviceContext context(canvas);
+        raster::DeviceContext context(canvas);
         EXPECT_EQ(bitmap.loadFromFile("", 1), S_OK);
         EXPECT_EQ(bitmap.isValid(), E_FAIL);
         EXPECT_EQ(bitmap.drawAligned(context, 10, 10, 0, 0, kTile, kTile), S_OK);
         EXPECT_EQ(bitmap.drawCentred(context, 10, 10, 5, 5), S_OK);
-        EXPECT_EQ(bitmap.blitPart(context, 0, 0, 5, 5, 0, 0, platform::RasterOp::SourceCopy), E_FAIL);
+        EXPECT_EQ(bitmap.blitPart(context, 0, 0, 5, 5, 0, 0, raster::RasterOp::SourceCopy), E_FAIL);
     }
     expectCopy(canvas, QRect(), { 0, 0 });
 }

@@ -60,7 +60,7 @@ TEST_P(SpriteDrawing, KeepsTheBackgroundWhereTheMaskIsWhite)
 
     QImage canvas = backgroundCanvas();
     {
-        platform::DeviceContext context(canvas);
+        raster::DeviceContext context(canvas);
         EXPECT_EQ(sprite.drawAt(context, 20, 20), S_OK);
     }
     expectMaskedDrawing(canvas, sprite, QRect(20 - width / 2, 20 - height / 2, width, height));
@@ -85,7 +85,7 @@ TEST(SpriteParts, DrawsTheTopLeftPartWithinTheMaxima)
     ASSERT_EQ(sprite.loadMask(library(), "earth_mask", 1), S_OK);
     QImage canvas = backgroundCanvas();
     {
-        platform::DeviceContext context(canvas);
+        raster::DeviceContext context(canvas);
         EXPECT_EQ(sprite.drawCentred(context, 10, 12, 6, 50), S_OK);
         EXPECT_EQ(sprite.drawCentred(context, 10, 12, 0, 5), E_INVALIDARG);
         EXPECT_EQ(sprite.drawCentred(context, 10, 12, 5, -2), E_INVALIDARG);
@@ -105,7 +105,7 @@ TEST(SpriteParts, ASpriteWithoutItsMaskIsNotValidAndDrawsNothing)
 
     QImage canvas = backgroundCanvas();
     {
-        platform::DeviceContext context(canvas);
+        raster::DeviceContext context(canvas);
         EXPECT_EQ(sprite.drawAt(context, 20, 20), E_FAIL);
         EXPECT_EQ(sprite.drawCentred(context, 20, 20, 5, 5), E_FAIL);
         EXPECT_EQ(sprite.drawMasked(context, 0, 0, 5, 5), E_FAIL);

@@ -1,11 +1,13 @@
 #include "imagesource/ImageSource.h"
 
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "platform/Message.h"
 
 #include <QImage>
 
 #include <cstdlib>
+#include "support/PixelCounts.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,32 +18,25 @@ constexpr ColourRef kGrey = makeColour(90, 90, 90);
 QImage filledImage(int width, int height, ColourRef colour)
 {
     QImage image(width, height, QImage::Format_RGB32);
-    image.fill(platform::toQColor(colour));
+    image.fill(raster::toQColor(colour));
     return image;
 }
 
-ColourRef pixelAt(const QImage& image, int x, int y)
-{
-    return platform::fromQColor(QColor(image.pixel(x, y)));
-}
+using testing_support::colourAt;
 
 int countPixels(const QImage& image, int left, int top, int right, int bottom, ColourRef colour)
 {
-    int count = 0;
-    for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x)
-            count += pixelAt(image, x, y) == colour ? 1 : 0;
-    return count;
+    return testing_support::countColour(image, colour, QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
 }
 
 int countNotWhite(const QImage& image, int left, int top, int right, int bottom)
 {
-    return (right - left) * (bottom - top) - countPixels(image, left, top, right, bottom, kWhite);
+    return testing_support::countNotWhite(image, QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
 }
 
 void drawInto(ImageSource& source, QImage& image, std::int32_t width, std::int32_t height, std::int32_t request)
 {
-    platform::DeviceContext context(image);
+    raster::DeviceContext context(image);
     EXPECT_EQ(source.Draw(context, width, height, request), S_OK);
 }
 
@@ -273,7 +268,7 @@ TEST(ImageSourceTestPattern, OtherRequestsWriteTheRequestAtTheTopLeft)
     QImage image = filledImage(400, 60, kGrey);
     drawInto(source, image, 400, 60, 0x1234);
     QImage scratch(1, 1, QImage::Format_RGB32);
-    const int lineHeight = platform::DeviceContext(scratch).lineHeight();
+    const int lineHeight = raster::DeviceContext(scratch).lineHeight();
     EXPECT_GT(countNotWhite(image, 0, 0, 400, lineHeight), 0);
     EXPECT_EQ(countNotWhite(image, 0, lineHeight, 400, 60), 0);
 }

@@ -1,6 +1,7 @@
 #include "HeldObservatory.h"
 
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
+#include "support/PixelCounts.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +11,15 @@ constexpr ColourRef kWhite = makeColour(255, 255, 255);
 constexpr ColourRef kBlack = makeColour(0, 0, 0);
 constexpr ColourRef kGrey = makeColour(90, 90, 90);
 
-ColourRef colourAt(const QImage& image, int x, int y) { return platform::fromQColor(QColor(image.pixel(x, y))); }
+ColourRef colourAt(const QImage& image, int x, int y) { return raster::fromQColor(QColor(image.pixel(x, y))); }
 
 } // namespace
 
 QImage drawnImage(Observatory& observatory, int width, int height, std::int32_t drawRequest)
 {
     QImage image(width, height, QImage::Format_RGB32);
-    image.fill(platform::toQColor(kGrey));
-    platform::DeviceContext context(image);
+    image.fill(raster::toQColor(kGrey));
+    raster::DeviceContext context(image);
     EXPECT_EQ(observatory.Draw(context, width, height, drawRequest), S_OK);
     return image;
 }
@@ -26,8 +27,8 @@ QImage drawnImage(Observatory& observatory, int width, int height, std::int32_t 
 QImage listImage(const std::vector<std::string>& lines, int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
-    image.fill(platform::toQColor(kWhite));
-    platform::DeviceContext context(image);
+    image.fill(raster::toQColor(kWhite));
+    raster::DeviceContext context(image);
     const int lineHeight = context.lineHeight();
     for (std::size_t i = 0; i < lines.size(); ++i)
         context.textOut(0, static_cast<int>(i) * lineHeight, lines[i]);
@@ -36,11 +37,7 @@ QImage listImage(const std::vector<std::string>& lines, int width, int height)
 
 int countNotWhite(const QImage& image)
 {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += colourAt(image, x, y) != kWhite ? 1 : 0;
-    return count;
+    return testing_support::countNotWhite(image);
 }
 
 bool blackNear(const QImage& image, int x, int y)

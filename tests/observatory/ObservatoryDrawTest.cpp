@@ -120,7 +120,7 @@ TEST_F(ObservatoryDrawTest, TinyAreasDrawWithinThemselves)
     }
     QImage untouched(1, 1, QImage::Format_RGB32);
     untouched.fill(Qt::red);
-    platform::DeviceContext context(untouched);
+    raster::DeviceContext context(untouched);
     EXPECT_EQ(observatory.Draw(context, 0, 0, kDrawProjection), S_OK);
     EXPECT_EQ(untouched.pixelColor(0, 0), QColor(Qt::red));
 }

@@ -6,6 +6,8 @@
 #include <QImage>
 
 #include <cmath>
+#include "support/PixelCounts.h"
+
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -24,17 +26,10 @@ int screenY(double y) { return kCy - static_cast<int>(std::trunc(y * kScale)); }
 
 ColourRef pixelAt(const QImage& image, int x, int y)
 {
-    return platform::fromQColor(QColor(image.pixel(x, y)));
+    return raster::fromQColor(QColor(image.pixel(x, y)));
 }
 
-int countColour(const QImage& image, ColourRef colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += pixelAt(image, x, y) == colour ? 1 : 0;
-    return count;
-}
+using testing_support::countColour;
 
 // The colour of the mark around a model point: the one colour other than white within one pixel.
 ColourRef markAt(const QImage& image, double x, double y)
@@ -58,7 +53,7 @@ QImage whiteImage()
 QImage drawTrail(MatchTrailHolder& holder, double now, std::int32_t& slot)
 {
     QImage image = whiteImage();
-    platform::DeviceContext context(image);
+    raster::DeviceContext context(image);
     holder.CreateMatchPens(context);
     slot = holder.DrawMatchTrail(context, now, kCx, kCy, kScale);
     return image;
@@ -215,7 +210,7 @@ TEST(MatchTrailHolder, DrawingWithoutCreatingPensStillUsesTheMatchColours)
     holder.SetMatchTrail(&trail);
     QImage image = whiteImage();
     {
-        platform::DeviceContext context(image);
+        raster::DeviceContext context(image);
         holder.DrawMatchTrail(context, 0.0, kCx, kCy, kScale);
     }
     EXPECT_EQ(markAt(image, 3, 3), kFuture);
@@ -229,9 +224,9 @@ TEST(MatchTrailHolder, LeavesTheContextsPenAndBrushAsTheyWere)
     MatchTrailHolder holder;
     holder.SetMatchTrail(&trail);
     QImage image = whiteImage();
-    platform::DeviceContext context(image);
-    const platform::Pen pen{makeColour(1, 2, 3), 1, platform::Pen::Style::Solid};
-    const platform::Brush brush{makeColour(4, 5, 6), false};
+    raster::DeviceContext context(image);
+    const raster::Pen pen{makeColour(1, 2, 3), 1, raster::Pen::Style::Solid};
+    const raster::Brush brush{makeColour(4, 5, 6), false};
     context.selectPen(pen);
     context.selectBrush(brush);
     holder.DrawMatchTrail(context, 0.0, kCx, kCy, kScale);
@@ -262,7 +257,7 @@ TEST(MatchTrailHolder, LoadedMatchPicturesReplaceTheFallbackMarks)
     testing_support::TemporaryFolder folder;
     const ColourRef magenta = makeColour(255, 0, 255);
     QImage picture(7, 7, QImage::Format_RGB32);
-    picture.fill(platform::toQColor(magenta));
+    picture.fill(raster::toQColor(magenta));
     const std::string path = folder.file("before.bmp");
     ASSERT_TRUE(picture.save(QString::fromStdString(path), "BMP"));
 

@@ -1,7 +1,7 @@
 #include "ptolemy/PtolemyUniverse.h"
 
 #include "imagesource/SimulationClock.h"
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "platform/Message.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
@@ -205,7 +205,7 @@ TEST_F(PtolemyUniverseModel, DrawsInThePlaneAndOnTheSkyWhileTheClockTicks)
     const std::int32_t start = universe.GetGeneration();
     int frames = 0;
     EXPECT_TRUE(waitUntil([&] {
-        platform::DeviceContext context(buffer);
+        raster::DeviceContext context(buffer);
         context.fillRect(0, 0, buffer.width(), buffer.height(), makeColour(255, 255, 255));
         EXPECT_EQ(universe.Draw(context, buffer.width(), buffer.height(), ++frames % 2 ? plane : sky), S_OK);
         return universe.GetGeneration() - start >= 5;

@@ -5,7 +5,7 @@
 
 #include "drawing/BackgroundSpec.h"
 #include "drawing/Bitmap.h"
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "platform/Message.h"
 #include "support/TestFiles.h"
 
@@ -54,7 +54,7 @@ protected:
             return;
         ++loaded;
         QImage image(37, 23, QImage::Format_RGB32);
-        platform::DeviceContext context(image);
+        raster::DeviceContext context(image);
         for (std::int32_t xAlign = XAlignLeft; xAlign <= XAlignRight; ++xAlign) {
             for (std::int32_t yAlign = YAlignBottom; yAlign <= YAlignTop; ++yAlign)
                 EXPECT_EQ(bitmap.drawAligned(context, 37, 23, 0, 0, xAlign, yAlign), S_OK) << extreme.description;

@@ -3,7 +3,7 @@
 // show, and systems that do read can be drawn and run.
 #include "RobustnessCorpus.h"
 
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "platform/Message.h"
 #include "platform/Registry.h"
 #include "ptolemy/PtolemyBody.h"
@@ -107,7 +107,7 @@ protected:
     void draw()
     {
         QImage image(120, 90, QImage::Format_RGB32);
-        platform::DeviceContext context(image);
+        raster::DeviceContext context(image);
         EXPECT_EQ(universe.Draw(context, image.width(), image.height(), kEveryDrawing), S_OK);
     }
 

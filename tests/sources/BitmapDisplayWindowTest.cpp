@@ -2,7 +2,7 @@
 
 #include "drawing/BackgroundSpec.h"
 #include "platform/Chooser.h"
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "platform/Message.h"
 #include "platform/Text.h"
 #include "sources/ImageSourceBuilder.h"
@@ -45,7 +45,7 @@ std::string writePatternBitmap(const testing_support::TemporaryFolder& folder, c
     QImage image(kBitmapWidth, kBitmapHeight, QImage::Format_RGB32);
     for (int y = 0; y < kBitmapHeight; ++y)
         for (int x = 0; x < kBitmapWidth; ++x)
-            image.setPixel(x, y, platform::toQColor(patternColour(x, y)).rgb());
+            image.setPixel(x, y, raster::toQColor(patternColour(x, y)).rgb());
     const std::string path = folder.file(name);
     EXPECT_TRUE(image.save(QString::fromStdString(path), "BMP"));
     return path;
@@ -53,7 +53,7 @@ std::string writePatternBitmap(const testing_support::TemporaryFolder& folder, c
 
 ColourRef pixelAt(const QImage& image, int x, int y)
 {
-    return platform::fromQColor(QColor(image.pixel(x, y)));
+    return raster::fromQColor(QColor(image.pixel(x, y)));
 }
 
 QImage whiteImage(int width, int height)
@@ -89,7 +89,7 @@ protected:
     {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(Qt::black);
-        platform::DeviceContext context(image);
+        raster::DeviceContext context(image);
         EXPECT_EQ(source.Draw(context, width, height, drawRequest), S_OK);
         return image;
     }
@@ -301,7 +301,7 @@ TEST_F(BitmapDisplayWindowTest, WithoutABitmapTheWindowIsWhiteAndAnEmptyAreaIsLe
     expectPlacement(drawn(kDefaultDrawRequest), [](int, int) { return std::nullopt; });
     QImage image(8, 8, QImage::Format_RGB32);
     image.fill(Qt::black);
-    platform::DeviceContext context(image);
+    raster::DeviceContext context(image);
     EXPECT_EQ(source.Draw(context, 0, 8, kDefaultDrawRequest), S_OK);
     EXPECT_EQ(pixelAt(image, 0, 0), makeColour(0, 0, 0));
 }
@@ -310,7 +310,7 @@ TEST_F(BitmapDisplayWindowTest, StatisticsViewNamesPathDefaultsAndDimensions)
 {
     const auto expectedView = [](const std::vector<std::string>& lines) {
         QImage image = whiteImage(500, 80);
-        platform::DeviceContext context(image);
+        raster::DeviceContext context(image);
         for (std::size_t line = 0; line < lines.size(); ++line)
             context.textOut(0, static_cast<int>(line) * context.lineHeight(), lines[line]);
         return image;

@@ -1,6 +1,6 @@
 #include "sources/KeplerUniverse.h"
 
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "platform/Message.h"
 #include "documents/SharedTrail.h"
 #include "support/Deadline.h"
@@ -9,6 +9,8 @@
 
 #include <chrono>
 #include <cmath>
+#include "support/PixelCounts.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,11 +31,7 @@ public:
 
 int countNotWhite(const QImage& image, int top, int bottom)
 {
-    int count = 0;
-    for (int y = top; y < bottom; ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += platform::fromQColor(QColor(image.pixel(x, y))) != kWhite ? 1 : 0;
-    return count;
+    return testing_support::countNotWhite(image, QRect(0, top, image.width(), bottom - top));
 }
 
 // True when `colour` is found within one pixel of (x, y).
@@ -41,7 +39,7 @@ bool colourNear(const QImage& image, int x, int y, ColourRef colour)
 {
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx)
-            if (image.valid(x + dx, y + dy) && platform::fromQColor(QColor(image.pixel(x + dx, y + dy))) == colour)
+            if (image.valid(x + dx, y + dy) && raster::fromQColor(QColor(image.pixel(x + dx, y + dy))) == colour)
                 return true;
     return false;
 }
@@ -49,8 +47,8 @@ bool colourNear(const QImage& image, int x, int y, ColourRef colour)
 QImage drawn(KeplerUniverse& source, int width, int height, std::int32_t request)
 {
     QImage image(width, height, QImage::Format_RGB32);
-    image.fill(platform::toQColor(kGrey));
-    platform::DeviceContext context(image);
+    image.fill(raster::toQColor(kGrey));
+    raster::DeviceContext context(image);
     EXPECT_EQ(source.Draw(context, width, height, request), S_OK);
     return image;
 }
@@ -58,7 +56,7 @@ QImage drawn(KeplerUniverse& source, int width, int height, std::int32_t request
 int lineHeight()
 {
     QImage scratch(1, 1, QImage::Format_RGB32);
-    return platform::DeviceContext(scratch).lineHeight();
+    return raster::DeviceContext(scratch).lineHeight();
 }
 
 std::int32_t modelRequest(KeplerUniverse& source)
@@ -121,14 +119,14 @@ TEST(KeplerUniverse, ZeroSizeDrawsNothing)
 {
     KeplerUniverse source;
     QImage image(10, 10, QImage::Format_RGB32);
-    image.fill(platform::toQColor(kGrey));
+    image.fill(raster::toQColor(kGrey));
     {
-        platform::DeviceContext context(image);
+        raster::DeviceContext context(image);
         EXPECT_EQ(source.Draw(context, 0, 10, 1), S_OK);
         EXPECT_EQ(source.Draw(context, 10, 0, 0), S_OK);
     }
-    EXPECT_EQ(platform::fromQColor(QColor(image.pixel(0, 0))), kGrey);
-    EXPECT_EQ(platform::fromQColor(QColor(image.pixel(9, 9))), kGrey);
+    EXPECT_EQ(raster::fromQColor(QColor(image.pixel(0, 0))), kGrey);
+    EXPECT_EQ(raster::fromQColor(QColor(image.pixel(9, 9))), kGrey);
 }
 
 TEST(KeplerUniverse, InitPutsTheGenerationBackToZero)
@@ -208,7 +206,7 @@ TEST(KeplerUniverse, PlotsEachPointAtItsScaledPlace)
     EXPECT_TRUE(colourNear(image, screenX(10), screenY(0), kPast));
     EXPECT_TRUE(colourNear(image, screenX(0), screenY(-20), kCurrent));
     EXPECT_TRUE(colourNear(image, screenX(-7), screenY(9), kFuture));
-    EXPECT_EQ(platform::fromQColor(QColor(image.pixel(0, 0))), kWhite);
+    EXPECT_EQ(raster::fromQColor(QColor(image.pixel(0, 0))), kWhite);
 }
 
 TEST(KeplerUniverse, TinyWindowWithTrailDoesNotFail)

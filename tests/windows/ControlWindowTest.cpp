@@ -126,12 +126,12 @@ TEST(ControlWindowTest, ShowsTheHostsBackgroundColourBehindItsButtons)
 
     const QImage shown = window->grab().toImage();
 
-    EXPECT_EQ(platform::fromQColor(shown.pixelColor(window->width() - 2, window->height() - 2)), colour);
-    EXPECT_EQ(platform::fromQColor(window->palette().color(QPalette::Window)), colour);
+    EXPECT_EQ(raster::fromQColor(shown.pixelColor(window->width() - 2, window->height() - 2)), colour);
+    EXPECT_EQ(raster::fromQColor(window->palette().color(QPalette::Window)), colour);
 
     const ColourRef changed = makeColour(200, 0, 0);
     ASSERT_TRUE(setHostBackgroundColour(host.widget(), changed));
-    EXPECT_EQ(platform::fromQColor(window->palette().color(QPalette::Window)), changed)
+    EXPECT_EQ(raster::fromQColor(window->palette().color(QPalette::Window)), changed)
         << "a later layout colour reaches existing control windows";
 }
 

@@ -4,7 +4,7 @@
 #include "windows/LayeredFrame.h"
 
 #include "imagesource/SimulationClock.h"
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "ptolemy/BodyList.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
@@ -28,7 +28,7 @@ constexpr int kFrames = 40;
 
 using namespace ptolemy_flags;
 
-void paintWhite(platform::DeviceContext& context, int width, int height)
+void paintWhite(raster::DeviceContext& context, int width, int height)
 {
     context.fillRect(0, 0, width, height, makeColour(255, 255, 255));
 }
@@ -83,7 +83,7 @@ protected:
     QImage wholeDrawing(std::int32_t request)
     {
         QImage picture(kWidth, kHeight, QImage::Format_RGB32);
-        platform::DeviceContext context(picture, platform::Rendering::Smooth, &font_);
+        raster::DeviceContext context(picture, raster::Rendering::Smooth, &font_);
         paintWhite(context, kWidth, kHeight);
         universe_.Draw(context, kWidth, kHeight, request);
         return picture;
@@ -115,7 +115,7 @@ protected:
     }
 
     TickingUniverse universe_;
-    QFont font_ = platform::DeviceContext::defaultFont(platform::Rendering::Smooth);
+    QFont font_ = raster::DeviceContext::defaultFont(raster::Rendering::Smooth);
 };
 
 TEST_F(LayeredFrameTest, MovingTrailCirclesPlanetAndNamesMatchWholeDrawings)
@@ -201,13 +201,13 @@ TEST(LayeredFrameOnWhite, BitmapOverItsWhiteGroundMatchesWholeDrawings)
 {
     BitmapDisplayWindow source;
     ASSERT_EQ(source.ParseArgument(std::string("src=") + SKYLOOM_DATA_DIR + "/AstreonBitmaps/Frame.bmp", 0), S_OK);
-    const QFont font = platform::DeviceContext::defaultFont(platform::Rendering::Smooth);
-    const auto grey = [](platform::DeviceContext& context, int width, int height) {
+    const QFont font = raster::DeviceContext::defaultFont(raster::Rendering::Smooth);
+    const auto grey = [](raster::DeviceContext& context, int width, int height) {
         context.fillRect(0, 0, width, height, makeColour(90, 90, 90));
     };
     QImage whole(kWidth, kHeight, QImage::Format_RGB32);
     {
-        platform::DeviceContext context(whole, platform::Rendering::Smooth, &font);
+        raster::DeviceContext context(whole, raster::Rendering::Smooth, &font);
         grey(context, kWidth, kHeight);
         source.Draw(context, kWidth, kHeight, 0);
     }

@@ -132,9 +132,9 @@ TEST_F(ObserverWindowTest, TheBackBufferHoldsTheWhiteBackgroundUnderTheSourcesPi
     EXPECT_EQ(calls_->lastDrawWidth, TestHost::kWidth / 2);
     EXPECT_EQ(calls_->lastDrawHeight, TestHost::kHeight / 2);
     EXPECT_EQ(calls_->lastDrawRequest, 6);
-    EXPECT_EQ(platform::fromQColor(record->backBuffer.pixelColor(2, 2)), RecordingImageSource::kMarkColour);
-    EXPECT_EQ(platform::fromQColor(record->backBuffer.pixelColor(50, 50)), kWhite);
-    EXPECT_EQ(platform::fromQColor(record->backBuffer.pixelColor(TestHost::kWidth / 2 - 1, TestHost::kHeight / 2 - 1)),
+    EXPECT_EQ(raster::fromQColor(record->backBuffer.pixelColor(2, 2)), RecordingImageSource::kMarkColour);
+    EXPECT_EQ(raster::fromQColor(record->backBuffer.pixelColor(50, 50)), kWhite);
+    EXPECT_EQ(raster::fromQColor(record->backBuffer.pixelColor(TestHost::kWidth / 2 - 1, TestHost::kHeight / 2 - 1)),
         kWhite);
 }
 
@@ -146,8 +146,8 @@ TEST_F(ObserverWindowTest, TheBackBufferIsCopiedToTheScreen)
 
     const int left = TestHost::kWidth / 2;
     const int top = TestHost::kHeight / 2;
-    EXPECT_EQ(platform::fromQColor(shown.pixelColor(left + 2, top + 2)), RecordingImageSource::kMarkColour);
-    EXPECT_EQ(platform::fromQColor(shown.pixelColor(left + 60, top + 60)), kWhite);
+    EXPECT_EQ(raster::fromQColor(shown.pixelColor(left + 2, top + 2)), RecordingImageSource::kMarkColour);
+    EXPECT_EQ(raster::fromQColor(shown.pixelColor(left + 60, top + 60)), kWhite);
     EXPECT_EQ(record->window()->geometry(), QRect(left, top, TestHost::kWidth / 2, TestHost::kHeight / 2));
 }
 
@@ -184,8 +184,8 @@ TEST_F(ObserverWindowTest, ABackgroundBitmapIsDrawnBeforeTheSource)
     WindowRecord* const record = createPainted(spec);
 
     EXPECT_EQ(record->backgroundBitmap.isValid(), S_OK);
-    EXPECT_EQ(platform::fromQColor(record->backBuffer.pixelColor(100, 100)), makeColour(0, 128, 0));
-    EXPECT_EQ(platform::fromQColor(record->backBuffer.pixelColor(2, 2)), RecordingImageSource::kMarkColour);
+    EXPECT_EQ(raster::fromQColor(record->backBuffer.pixelColor(100, 100)), makeColour(0, 128, 0));
+    EXPECT_EQ(raster::fromQColor(record->backBuffer.pixelColor(2, 2)), RecordingImageSource::kMarkColour);
 }
 
 TEST_F(ObserverWindowTest, AMissingBackgroundBitmapGivesAWhiteWindowSilently)
@@ -197,7 +197,7 @@ TEST_F(ObserverWindowTest, AMissingBackgroundBitmapGivesAWhiteWindowSilently)
     WindowRecord* const record = createPainted(spec);
 
     EXPECT_NE(record->backgroundBitmap.isValid(), S_OK);
-    EXPECT_EQ(platform::fromQColor(record->backBuffer.pixelColor(100, 100)), kWhite);
+    EXPECT_EQ(raster::fromQColor(record->backBuffer.pixelColor(100, 100)), kWhite);
     EXPECT_EQ(messages.count(), 0u);
 }
 

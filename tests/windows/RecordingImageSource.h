@@ -1,7 +1,7 @@
 #pragma once
 // An image source for window tests: counts what windows ask of it, draws a known
 // picture and reports a generation the test controls.
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 #include "imagesource/ImageSource.h"
 #include "imagesource/WindowDrawSettings.h"
 
@@ -52,7 +52,7 @@ public:
     void setApplyDefaultsResult(HRESULT result) { applyDefaultsResult_ = result; }
 
     HRESULT Draw(
-        platform::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override
     {
         noteCall();
         ++calls_->draws;

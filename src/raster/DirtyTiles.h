@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace platform {
+namespace raster {
 
 class DirtyTiles {
 public:
@@ -97,4 +97,4 @@ template <typename Visit> void DirtyTiles::forEachMarkedRow(Visit&& visit) const
     }
 }
 
-} // namespace platform
+} // namespace raster

@@ -1,9 +1,9 @@
-#include "platform/DirtyTiles.h"
+#include "raster/DirtyTiles.h"
 
 #include <algorithm>
 #include <bit>
 
-namespace platform {
+namespace raster {
 
 void DirtyTiles::reset(int width, int height)
 {
@@ -148,4 +148,4 @@ bool DirtyTiles::continuesBand(const std::vector<QRect>& banded, std::size_t pre
     return true;
 }
 
-} // namespace platform
+} // namespace raster

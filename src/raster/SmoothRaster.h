@@ -10,11 +10,11 @@
 //
 // This is what windows draw their thin lines with: far cheaper per segment than a
 // general path stroker, which is what long trails and many circles need.
-#include "platform/DirtyTiles.h"
+#include "raster/DirtyTiles.h"
 
 #include <QImage>
 
-namespace platform {
+namespace raster {
 
 class OutlineStamp;
 
@@ -49,4 +49,4 @@ private:
     DirtyTiles* tiles_;
 };
 
-} // namespace platform
+} // namespace raster

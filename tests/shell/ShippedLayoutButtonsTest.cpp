@@ -25,7 +25,7 @@ std::vector<std::string> shippedLayouts()
 
 } // namespace
 
-TEST(ShippedLayoutsTest, EveryButtonLiesInsideItsControlWindow)
+TEST(ShippedLayoutButtons, EveryButtonLiesInsideItsControlWindow)
 {
     platform::MessageRecorder recorder;
     MainWindow window;

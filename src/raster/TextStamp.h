@@ -9,7 +9,7 @@
 
 #include <string>
 
-namespace platform {
+namespace raster {
 
 class TextStamp {
 public:
@@ -34,4 +34,4 @@ private:
     int advance_ = 0;
 };
 
-} // namespace platform
+} // namespace raster

@@ -1,4 +1,4 @@
-#include "platform/TextStamp.h"
+#include "raster/TextStamp.h"
 
 #include "platform/DisplayText.h"
 
@@ -7,7 +7,7 @@
 
 #include <unordered_map>
 
-namespace platform {
+namespace raster {
 
 namespace {
 
@@ -53,7 +53,7 @@ const TextStamp& TextStamp::of(const QFont& font, const std::string& fontKey, co
 
 TextStamp::TextStamp(const QFont& font, const std::string& text)
 {
-    const QString shown = displayText(text);
+    const QString shown = platform::displayText(text);
     const QFontMetrics metrics(font);
     advance_ = metrics.horizontalAdvance(shown);
     // Glyphs may reach beyond their advance and line (italics, descenders, overhangs).
@@ -78,4 +78,4 @@ TextStamp::TextStamp(const QFont& font, const std::string& text)
     top_ = inked.top() - reach;
 }
 
-} // namespace platform
+} // namespace raster

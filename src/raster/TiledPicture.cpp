@@ -1,9 +1,9 @@
-#include "platform/TiledPicture.h"
+#include "raster/TiledPicture.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace platform {
+namespace raster {
 
 // A 32-bit picture's pixels, reached without a call into QImage a row.
 struct TiledPicture::Pixels {
@@ -137,4 +137,4 @@ void TiledPicture::copySpan(QRgb* row, int y, int left, int right) const
     }
 }
 
-} // namespace platform
+} // namespace raster

@@ -1,4 +1,4 @@
-#include "platform/OutlineStamp.h"
+#include "raster/OutlineStamp.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <tuple>
 #include <utility>
 
-namespace platform {
+namespace raster {
 
 namespace {
 
@@ -89,4 +89,4 @@ void OutlineStamp::acrossColumns(double x, int y)
     add(column + 1, y, right);
 }
 
-} // namespace platform
+} // namespace raster

@@ -5,14 +5,14 @@
 // full picture's memory, and putting back a plain tile reads nothing. A tile of several
 // colours is kept as a block of 256 pixels, row after row, so putting back its rows reads
 // one block.
-#include "platform/DirtyTiles.h"
+#include "raster/DirtyTiles.h"
 
 #include <QImage>
 
 #include <cstdint>
 #include <vector>
 
-namespace platform {
+namespace raster {
 
 class TiledPicture {
 public:
@@ -55,4 +55,4 @@ private:
     std::vector<std::int32_t> freeBlocks_; // blocks no tile uses
 };
 
-} // namespace platform
+} // namespace raster

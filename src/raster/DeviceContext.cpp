@@ -1,10 +1,10 @@
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 
 #include "platform/DisplayText.h"
-#include "platform/PixelBlend.h"
-#include "platform/OutlineStamp.h"
-#include "platform/SmoothRaster.h"
-#include "platform/TextStamp.h"
+#include "raster/PixelBlend.h"
+#include "raster/OutlineStamp.h"
+#include "raster/SmoothRaster.h"
+#include "raster/TextStamp.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -17,7 +17,7 @@
 #include <utility>
 #include <limits>
 
-namespace platform {
+namespace raster {
 
 QColor toQColor(ColourRef colour)
 {
@@ -431,7 +431,7 @@ void DeviceContext::textOut(int x, int y, const std::string& text)
         stampText(x, y, text);
         return;
     }
-    const QString qtext = displayText(text);
+    const QString qtext = platform::displayText(text);
     const int advance = metrics().horizontalAdvance(qtext);
     if (opaqueText_)
         painter().fillRect(QRect(x, y, advance, lineHeight()), toQColor(textBackground_));
@@ -495,7 +495,7 @@ int DeviceContext::textWidth(const std::string& text) const
 {
     if (drawsTextItself())
         return keptText(text).advance();
-    return metrics().horizontalAdvance(displayText(text));
+    return metrics().horizontalAdvance(platform::displayText(text));
 }
 
 const TextStamp& DeviceContext::keptText(const std::string& text) const
@@ -618,4 +618,4 @@ void DeviceContext::stretchBlt(int x, int y, int w, int h, const QImage& source,
     touched(x, y, x + w - 1, y + h - 1);
 }
 
-} // namespace platform
+} // namespace raster

@@ -1,4 +1,4 @@
-#include "platform/DirtyTiles.h"
+#include "raster/DirtyTiles.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 namespace {
 
 // The pixels of the marked runs, as a set of points a region is checked against.
-QImage runPixels(const platform::DirtyTiles& tiles)
+QImage runPixels(const raster::DirtyTiles& tiles)
 {
     QImage marked(tiles.width(), tiles.height(), QImage::Format_Mono);
     marked.fill(0);
@@ -38,7 +38,7 @@ TEST(DirtyTiles, TheRegionSurvivesUnionsAndIntersectionsWithRunsOfDifferentHeigh
 {
     std::mt19937 random(7);
     for (int round = 0; round < 200; ++round) {
-        platform::DirtyTiles tiles;
+        raster::DirtyTiles tiles;
         tiles.reset(70, 50);
         std::uniform_int_distribution<int> x(-5, 75);
         std::uniform_int_distribution<int> y(-5, 55);

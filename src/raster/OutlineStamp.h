@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace platform {
+namespace raster {
 
 class OutlineStamp {
 public:
@@ -48,4 +48,4 @@ private:
     std::vector<Dot> dots_;
 };
 
-} // namespace platform
+} // namespace raster

@@ -1,4 +1,4 @@
-#include "platform/DeviceContext.h"
+#include "raster/DeviceContext.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +8,11 @@
 #include <cstdlib>
 #include <vector>
 
-using platform::Brush;
-using platform::DeviceContext;
-using platform::Pen;
-using platform::Point;
-using platform::RasterOp;
+using raster::Brush;
+using raster::DeviceContext;
+using raster::Pen;
+using raster::Point;
+using raster::RasterOp;
 
 namespace {
 
@@ -216,7 +216,7 @@ TEST(DeviceContext, TextIsDrawnBelowAndRightOfItsOrigin)
 // in any colour, over any ground, and half off the picture.
 TEST(DeviceContext, KeptTextLooksAsThePaintersText)
 {
-    const QFont font = DeviceContext::defaultFont(platform::Rendering::Smooth);
+    const QFont font = DeviceContext::defaultFont(raster::Rendering::Smooth);
     for (const QColor ground : { QColor(Qt::white), QColor(24, 32, 64) })
         for (const int x : { 6, -9, 150 }) {
             QImage expected(170, 30, QImage::Format_RGB32);
@@ -230,7 +230,7 @@ TEST(DeviceContext, KeptTextLooksAsThePaintersText)
                 painter.drawText(x, 4 + QFontMetrics(font).ascent(), QStringLiteral("Mars Jupiter"));
             }
             {
-                DeviceContext context(drawn, platform::Rendering::Smooth, &font);
+                DeviceContext context(drawn, raster::Rendering::Smooth, &font);
                 context.setTextBackground(false);
                 context.setTextColour(makeColour(250, 160, 20));
                 context.textOut(x, 4, "Mars Jupiter");
@@ -290,10 +290,10 @@ TEST(DeviceContext, CopiesClippedAtEveryEdgeAsThePainterClipsThem)
 TEST(DeviceContext, SmoothDrawingMarksEveryTileRowItChanges)
 {
     QImage drawn = whiteImage(200, 150);
-    platform::DirtyTiles tiles;
+    raster::DirtyTiles tiles;
     tiles.reset(200, 150);
     {
-        DeviceContext context(drawn, platform::Rendering::Smooth);
+        DeviceContext context(drawn, raster::Rendering::Smooth);
         context.trackChanges(&tiles);
         context.selectPen(Pen{ kRed });
         context.selectBrush(Brush{ kWhite, true });

@@ -1,14 +1,14 @@
-#include "platform/SmoothRaster.h"
+#include "raster/SmoothRaster.h"
 
-#include "platform/OutlineStamp.h"
-#include "platform/PixelBlend.h"
+#include "raster/OutlineStamp.h"
+#include "raster/PixelBlend.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cmath>
 #include <utility>
 
-namespace platform {
+namespace raster {
 
 namespace {
 
@@ -192,4 +192,4 @@ void SmoothRaster::stampInside(const OutlineStamp& outline, int left, int top)
         tiles_->markInside(left + dot.x, top + dot.y);
 }
 
-} // namespace platform
+} // namespace raster

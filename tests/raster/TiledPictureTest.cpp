@@ -1,4 +1,4 @@
-#include "platform/TiledPicture.h"
+#include "raster/TiledPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 
 #include <random>
 
-using platform::DirtyTiles;
-using platform::TiledPicture;
+using raster::DirtyTiles;
+using raster::TiledPicture;
 
 namespace {
 

@@ -3,7 +3,7 @@
 // stays) to 256 (the colour replaces it).
 #include <QRgb>
 
-namespace platform {
+namespace raster {
 
 inline QRgb blendOver(QRgb under, QRgb colour, unsigned weight)
 {
@@ -13,4 +13,4 @@ inline QRgb blendOver(QRgb under, QRgb colour, unsigned weight)
     return 0xff000000u | redBlue | green;
 }
 
-} // namespace platform
+} // namespace raster

@@ -13,7 +13,7 @@
 // draws text in the desktop's own font. Bitmaps are copied exactly in both: the masked
 // sprites' AND and OR keep their result.
 #include "platform/Colour.h"
-#include "platform/DirtyTiles.h"
+#include "raster/DirtyTiles.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace raster {
 
 class TextStamp;
 
@@ -180,4 +180,4 @@ private:
 QColor toQColor(ColourRef colour);
 ColourRef fromQColor(const QColor& colour);
 
-} // namespace platform
+} // namespace raster
