@@ -4,12 +4,13 @@
 // the layout of its command line; its script steps are skyloom's plus loadpage.
 #include "control/ControlFormLoader.h"
 #include "control/ControlLocator.h"
-#include "control/GazerixAutomation.h"
-#include "control/GazerixTypeLibrary.h"
 #include "scripting/CommandLine.h"
 #include "scripting/ProgramStart.h"
 #include "scripting/ScriptStep.h"
 #include "scripting/UnattendedRun.h"
+
+#include <gazerix/GazerixAutomation.h>
+#include <gazerix/GazerixTypeLibrary.h>
 
 #include <QApplication>
 #include <QFile>

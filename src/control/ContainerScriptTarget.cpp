@@ -1,7 +1,9 @@
 #include "control/ContainerScriptTarget.h"
 
-#include "control/GazerixCtrl.h"
+#include "control/GazerixCtrlEngine.h"
 #include "scripting/CommandLine.h"
+
+#include <gazerix/GazerixCtrl.h>
 
 ContainerScriptTarget::ContainerScriptTarget(QWidget& container, QWidget& control)
     : container_(&container)
@@ -14,7 +16,7 @@ bool ContainerScriptTarget::sendMenuCommand(int) { return false; }
 QWidget* ContainerScriptTarget::layoutHost() const
 {
     const auto* const control = qobject_cast<const GazerixCtrl*>(control_.data());
-    return control ? control->displayWindow() : nullptr;
+    return control ? GazerixCtrlEngine::of(*control).displayWindow() : nullptr;
 }
 
 QWidget* ContainerScriptTarget::screenshotWindow() const { return container_.data(); }

@@ -2,8 +2,9 @@
 // The library's GazerixAutomation: the batch seams and the script runner of the control's
 // engine, which lives inside the library.
 // Threading: window thread only.
-#include "control/GazerixAutomation.h"
 #include "platform/Chooser.h"
+
+#include <gazerix/GazerixAutomation.h>
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "control/GazerixDesignerWidget.h"
 
-#include "control/GazerixCtrl.h"
-#include "control/GazerixTypeLibrary.h"
+#include <gazerix/GazerixCtrl.h>
+#include <gazerix/GazerixTypeLibrary.h>
 
 #include <QIcon>
 #include <QImage>
@@ -51,7 +51,7 @@ QString GazerixDesignerWidget::whatsThis() const
     return QStringLiteral("The Skyloom engine in a widget: call LoadPage(path) to show a layout file.");
 }
 
-QString GazerixDesignerWidget::includeFile() const { return QStringLiteral("GazerixCtrl.h"); }
+QString GazerixDesignerWidget::includeFile() const { return QStringLiteral("gazerix/GazerixCtrl.h"); }
 
 QIcon GazerixDesignerWidget::icon() const { return QIcon(QPixmap(kToolboxBitmap)); }
 

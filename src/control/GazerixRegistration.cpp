@@ -1,8 +1,9 @@
 #include "control/GazerixRegistration.h"
 
-#include "control/GazerixTypeLibrary.h"
 #include "platform/IniDocument.h"
 #include "platform/Registry.h"
+
+#include <gazerix/GazerixTypeLibrary.h>
 
 #include <filesystem>
 #include <sstream>

@@ -1,8 +1,11 @@
 #include "control/GazerixServer.h"
 
-#include "control/GazerixCtrl.h"
+#include "control/GazerixCtrlEngine.h"
 #include "control/GazerixPropPage.h"
-#include "control/GazerixTypeLibrary.h"
+
+#include <gazerix/GazerixClassFactory.h>
+#include <gazerix/GazerixCtrl.h>
+#include <gazerix/GazerixTypeLibrary.h>
 
 #include <strings.h>
 
@@ -43,4 +46,4 @@ HRESULT GazerixServer::getClassObject(const char* classId, const char* interface
     return S_OK;
 }
 
-HRESULT GazerixServer::canUnloadNow() { return GazerixCtrl::liveCount() == 0 ? S_OK : S_FALSE; }
+HRESULT GazerixServer::canUnloadNow() { return GazerixCtrlEngine::liveCount() == 0 ? S_OK : S_FALSE; }

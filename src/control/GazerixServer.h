@@ -4,17 +4,6 @@
 // DllGetClassObject and DllCanUnloadNow answer through here.
 #include "platform/Result.h"
 
-class QWidget;
-
-// A class object: makes instances of its class (the control, or its property page).
-class GazerixClassFactory {
-public:
-    virtual QWidget* createInstance(QWidget* parent) const = 0;
-
-protected:
-    ~GazerixClassFactory() = default;
-};
-
 class GazerixServer {
 public:
     static constexpr HRESULT kClassNotAvailable = static_cast<HRESULT>(0x80040111);

@@ -1,16 +1,19 @@
-#include "control/GazerixCtrl.h"
+#include <gazerix/GazerixCtrl.h>
 
 #include "control/ControlFormLoader.h"
 #include "control/ControlProcessState.h"
+#include "control/GazerixCtrlEngine.h"
 #include "control/GazerixDesignerWidget.h"
 #include "control/GazerixPropPage.h"
 #include "control/GazerixServer.h"
-#include "control/GazerixTypeLibrary.h"
 #include "platform/Chooser.h"
 #include "platform/HandlerScope.h"
 #include "platform/Message.h"
 #include "platform/Release.h"
 #include "support/TestFiles.h"
+
+#include <gazerix/GazerixClassFactory.h>
+#include <gazerix/GazerixTypeLibrary.h>
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -35,7 +38,7 @@ protected:
     static QStringList buttonTexts(const GazerixCtrl& control)
     {
         QStringList texts;
-        for (const QPushButton* button : control.displayWindow()->findChildren<QPushButton*>())
+        for (const QPushButton* button : GazerixCtrlEngine::of(control).displayWindow()->findChildren<QPushButton*>())
             texts << button->text();
         return texts;
     }
@@ -54,19 +57,20 @@ TEST_F(GazerixCtrlTest, APathGivenBeforeCreationIsLoadedWhenTheDisplayWindowIsMa
     control.LoadPage(QString());
     EXPECT_EQ(ControlProcessState::pendingPath(&control).size(), 260u) << "a missing string keeps nothing";
     control.LoadPage(QString::fromLatin1(kUniverseLayout));
-    EXPECT_EQ(control.displayWindow(), nullptr);
+    EXPECT_EQ(GazerixCtrlEngine::of(control).displayWindow(), nullptr);
 
     control.ensurePolished();
 
     ASSERT_TRUE(control.isCreated());
-    EXPECT_EQ(control.displayWindow()->objectName(), QStringLiteral("Observer Window Display"));
-    EXPECT_EQ(control.displayWindow()->size(), QSize(100, 80)) << "a fifth of the control until the first resize";
+    EXPECT_EQ(GazerixCtrlEngine::of(control).displayWindow()->objectName(), QStringLiteral("Observer Window Display"));
+    EXPECT_EQ(GazerixCtrlEngine::of(control).displayWindow()->size(), QSize(100, 80))
+        << "a fifth of the control until the first resize";
     const QStringList buttons = buttonTexts(control);
     ASSERT_FALSE(buttons.isEmpty());
     EXPECT_EQ(buttons.front(), QStringLiteral("Init")) << "the earlier release's Restart";
     control.resize(640, 480);
     control.show(); // a hidden widget gets its size change when it shows
-    EXPECT_EQ(control.displayWindow()->size(), QSize(640, 480));
+    EXPECT_EQ(GazerixCtrlEngine::of(control).displayWindow()->size(), QSize(640, 480));
 }
 
 TEST_F(GazerixCtrlTest, ABadPathIsSilentBeforeCreationAndReportedAfter)
@@ -142,6 +146,15 @@ TEST_F(GazerixCtrlTest, AFormNamingTheControlGetsItFromTheDesignerInterface)
     EXPECT_TRUE(QMetaObject::invokeMethod(control, "LoadPage", Q_ARG(QString, QString())));
 }
 
+// uic writes the include file that Designer names into the code of every form using the
+// control: it must be a header the control installs.
+TEST_F(GazerixCtrlTest, DesignerNamesThePublicHeaderForCompiledForms)
+{
+    const std::filesystem::path header
+        = std::filesystem::path(GAZERIX_PUBLIC_INCLUDE_DIR) / GazerixDesignerWidget().includeFile().toStdString();
+    EXPECT_TRUE(std::filesystem::is_regular_file(header)) << header;
+}
+
 TEST_F(GazerixCtrlTest, TheClassObjectsMakeTheControlAndItsGeneralPage)
 {
     void* object = nullptr;
@@ -212,7 +225,7 @@ TEST_F(GazerixCtrlTest, AHostDeletingTheControlUnderItsDialogsLeavesNothingDangl
         control->resize(600, 400);
         control->show();
         control->LoadPage(QString::fromLatin1(kUniverseLayout));
-        return QPointer<QWidget>(control->displayWindow());
+        return QPointer<QWidget>(GazerixCtrlEngine::of(*control).displayWindow());
     };
 
     // The universe's Load button: deleted under the file dialog.
@@ -236,7 +249,7 @@ TEST_F(GazerixCtrlTest, AHostDeletingTheControlUnderItsDialogsLeavesNothingDangl
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(display.isNull());
-    EXPECT_EQ(GazerixCtrl::liveCount(), 0);
+    EXPECT_EQ(GazerixCtrlEngine::liveCount(), 0);
 }
 
 // A file name that is not valid UTF-8 (ISO 8859-1's "é" as one byte) loads as the program
