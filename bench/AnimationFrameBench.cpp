@@ -8,12 +8,12 @@
 // share of one core that four such windows take at the 30 ms refresh of the shipped layouts
 // (1.0 would be the whole core).
 #include "bench/BenchUniverse.h"
-#include "imagesource/WindowSpec.h"
 #include "imagesource/SimulationClock.h"
-#include "raster/DeviceContext.h"
+#include "imagesource/WindowSpec.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyUniverse.h"
+#include "raster/DeviceContext.h"
 #include "windows/WindowFactory.h"
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
@@ -47,7 +47,7 @@ std::int32_t defaultDrawRequest(PtolemyUniverse& universe)
 // CPU seconds of this thread: the share of a core that frames take, whatever else the machine runs.
 double threadCpuSeconds()
 {
-    timespec now{};
+    timespec now {};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
@@ -55,7 +55,11 @@ double threadCpuSeconds()
 // Times the frames of one benchmark run in CPU time and reports them.
 class FrameClock {
 public:
-    explicit FrameClock(benchmark::State& state) : state_(state), start_(threadCpuSeconds()) {}
+    explicit FrameClock(benchmark::State& state)
+        : state_(state)
+        , start_(threadCpuSeconds())
+    {
+    }
     ~FrameClock()
     {
         if (state_.iterations() == 0)
@@ -85,17 +89,15 @@ void drawFrames(benchmark::State& state, std::int32_t trailLength, std::int32_t 
     }
 }
 
-void UniverseDraw(benchmark::State& state)
-{
-    drawFrames(state, static_cast<std::int32_t>(state.range(0)), 0);
-}
+void UniverseDraw(benchmark::State& state) { drawFrames(state, static_cast<std::int32_t>(state.range(0)), 0); }
 BENCHMARK(UniverseDraw)->ArgName("trail")->Arg(200)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 // The shipped four-universe layout's choice: the one-period trace with circles and the Earth.
 void UniverseDrawFullTrace(benchmark::State& state)
 {
     using namespace ptolemy_flags;
-    drawFrames(state, PtolemyBody::kRunningTrailCapacity, kFormatted | kFullTrace | kLines | kCircles | kPlanet | kEarth);
+    drawFrames(
+        state, PtolemyBody::kRunningTrailCapacity, kFormatted | kFullTrace | kLines | kCircles | kPlanet | kEarth);
 }
 BENCHMARK(UniverseDrawFullTrace)->Unit(benchmark::kMillisecond);
 
@@ -109,7 +111,7 @@ public:
         WindowSpec spec;
         spec.kind = kObserverWindowKind;
         spec.imageSource = &universe;
-        spec.screenRect = {0, 0, 1, 1};
+        spec.screenRect = { 0, 0, 1, 1 };
         spec.drawFlags = defaultDrawRequest(universe);
         createWindow(&host_, spec);
         // Lets the window system expose the host, so that repaints reach its backing store.

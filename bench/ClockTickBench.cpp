@@ -8,10 +8,10 @@
 // Counters: "ticks_per_s" is the mean rate of one clock, "ticks_per_s_min" and
 // "ticks_per_s_max" the slowest and the fastest clock's, "of_nominal" the mean over 66.7
 // (1 is on time); the drawing case adds "frames_per_s", the universes drawn a second.
-#include "raster/DeviceContext.h"
 #include "ptolemy/BodyList.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyUniverse.h"
+#include "raster/DeviceContext.h"
 
 #include <QImage>
 
@@ -78,7 +78,7 @@ std::vector<std::int32_t> tickCounts(const std::vector<std::unique_ptr<PtolemyUn
 
 // Reports each clock's ticks between `before` and now over `seconds`.
 void reportTickRates(benchmark::State& state, const std::vector<std::unique_ptr<PtolemyUniverse>>& universes,
-                     const std::vector<std::int32_t>& before, double seconds)
+    const std::vector<std::int32_t>& before, double seconds)
 {
     const std::vector<std::int32_t> after = tickCounts(universes);
     double sum = 0;
@@ -117,7 +117,13 @@ void ClockTicks(benchmark::State& state)
         reportTickRates(state, universes, before, seconds);
     }
 }
-BENCHMARK(ClockTicks)->ArgName("sources")->Arg(4)->Arg(64)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(ClockTicks)
+    ->ArgName("sources")
+    ->Arg(4)
+    ->Arg(64)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 void ClockTicksDrawing(benchmark::State& state)
 {

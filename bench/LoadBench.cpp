@@ -45,7 +45,10 @@ void settle()
 // that the layout's relative paths resolve as they do in the installed program.
 class DataRegistry {
 public:
-    DataRegistry() : registry_(writeRegistry(folder_)) {}
+    DataRegistry()
+        : registry_(writeRegistry(folder_))
+    {
+    }
 
 private:
     static std::string writeRegistry(const QTemporaryDir& folder)

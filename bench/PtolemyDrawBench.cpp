@@ -8,9 +8,9 @@
 // same iteration, so that the ratio holds whatever else the machine does meanwhile.
 #include "bench/BenchUniverse.h"
 #include "imagesource/ImageSource.h"
-#include "raster/DeviceContext.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyUniverse.h"
+#include "raster/DeviceContext.h"
 #include "windows/LayeredFrame.h"
 
 #include <QImage>

@@ -13,8 +13,8 @@ std::unique_ptr<PtolemyOrbit> sevenOrbsWithEquants()
     std::unique_ptr<PtolemyOrbit> chain;
     for (int k = 0; k < 7; ++k) {
         const double r = 40.0 / (k + 1);
-        chain = std::make_unique<PtolemyOrbit>("orb", 0.3 * k, 0.7 + 1.3 * k, r, std::move(chain), 0.1 * r, -0.05 * r,
-                                               0.2 * r, 0.1 * r);
+        chain = std::make_unique<PtolemyOrbit>(
+            "orb", 0.3 * k, 0.7 + 1.3 * k, r, std::move(chain), 0.1 * r, -0.05 * r, 0.2 * r, 0.1 * r);
     }
     return chain;
 }

@@ -152,8 +152,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     initBackground(background);
     applyInTurn(texts, [&](const std::string& text) { return applyBackground(text, background); });
     std::int32_t statisticsRequest = kDrawStatistics;
-    applyInTurn(texts,
-        [&](const std::string& text) { return applyStatisticsSwitch(plainSource, text, statisticsRequest); });
+    applyInTurn(
+        texts, [&](const std::string& text) { return applyStatisticsSwitch(plainSource, text, statisticsRequest); });
     std::int32_t bitmapRequest = bitmap_display::kDefaultDrawRequest;
     applyInTurn(texts, [&](const std::string& text) { return applyAlignment(bitmapDisplay, text, bitmapRequest); });
     return 0;

@@ -63,8 +63,8 @@ std::optional<LoadedControl> loadControlLibrary(const std::string& path, std::st
         error = "cannot load the control from " + path + ": " + plugin.errorString().toStdString();
         return std::nullopt;
     }
-    const auto getter
-        = reinterpret_cast<GazerixAutomationGetter>(QLibrary::resolve(QString::fromStdString(path), kGazerixAutomationSymbol));
+    const auto getter = reinterpret_cast<GazerixAutomationGetter>(
+        QLibrary::resolve(QString::fromStdString(path), kGazerixAutomationSymbol));
     if (!getter) {
         error = path + " offers no " + kGazerixAutomationSymbol;
         return std::nullopt;

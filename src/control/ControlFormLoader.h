@@ -12,7 +12,8 @@ public:
     // `control` (not owned) must outlive the loader.
     explicit ControlFormLoader(QDesignerCustomWidgetInterface& control, QObject* parent = nullptr);
 
-    QWidget* createWidget(const QString& className, QWidget* parent = nullptr, const QString& name = QString()) override;
+    QWidget* createWidget(
+        const QString& className, QWidget* parent = nullptr, const QString& name = QString()) override;
 
 private:
     QDesignerCustomWidgetInterface& control_;

@@ -8,7 +8,8 @@ std::optional<std::string> ControlLocator::libraryOf(const std::string& progId, 
 {
     const std::string registry = platform::registryFilePath();
     const std::string where = registry.empty() ? std::string("no registry file") : registry;
-    const std::optional<std::string> classId = platform::readRegistryValue("SOFTWARE/Classes/" + progId + "/CLSID", "Default");
+    const std::optional<std::string> classId
+        = platform::readRegistryValue("SOFTWARE/Classes/" + progId + "/CLSID", "Default");
     if (!classId || classId->empty()) {
         error = progId + " is not registered in " + where + " (run gazerix-register)";
         return std::nullopt;

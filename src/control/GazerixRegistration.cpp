@@ -47,8 +47,8 @@ void writeTypeLibrary(IniDocument& registry, const std::string& libraryPath)
     registry.setValue(version + "/FLAGS", kDefault, "2"); // a library of controls
     registry.setValue(version + "/HELPDIR", kDefault, std::filesystem::path(libraryPath).parent_path().string());
     registry.setValue(version + "/CoClass/" + gazerix::kControlClassName, kDefault, gazerix::kControlTypeName);
-    writeInterface(registry, gazerix::kDispatchInterfaceId, gazerix::kDispatchInterfaceName,
-        gazerix::kDispatchInterfaceHelp);
+    writeInterface(
+        registry, gazerix::kDispatchInterfaceId, gazerix::kDispatchInterfaceName, gazerix::kDispatchInterfaceHelp);
     registry.setValue(interfaceKey(gazerix::kDispatchInterfaceId) + "/Members", "1", gazerix::kLoadPageMember);
     writeInterface(registry, gazerix::kEventInterfaceId, gazerix::kEventInterfaceName, gazerix::kEventInterfaceHelp);
 }
@@ -84,8 +84,8 @@ void writeServerClass(IniDocument& registry, const char* classId, const char* pr
 void writeControlClass(IniDocument& registry, const std::string& libraryPath)
 {
     const std::string key = classKey(gazerix::kControlClassId);
-    writeServerClass(registry, gazerix::kControlClassId, gazerix::kControlProgId, gazerix::kControlTypeName,
-        libraryPath);
+    writeServerClass(
+        registry, gazerix::kControlClassId, gazerix::kControlProgId, gazerix::kControlTypeName, libraryPath);
     registry.setValue(kClasses + "/" + gazerix::kControlProgId + "/Insertable", kDefault, "");
     registry.setValue(key + "/Insertable", kDefault, "");
     registry.setValue(key + "/Control", kDefault, "");
@@ -147,8 +147,8 @@ HRESULT updateFactories(bool registering, const std::string& libraryPath)
 HRESULT GazerixRegistration::registerServer(const std::string& libraryPath)
 {
     lastFailure.clear();
-    const HRESULT library = edit(
-        [&](IniDocument& registry) { writeTypeLibrary(registry, libraryPath); }, kTypeLibraryFailure);
+    const HRESULT library
+        = edit([&](IniDocument& registry) { writeTypeLibrary(registry, libraryPath); }, kTypeLibraryFailure);
     if (FAILED(library))
         return library;
     return updateFactories(true, libraryPath);

@@ -10,7 +10,8 @@ DialogUnits DialogUnits::ofFont(const QFont& font)
     // width of the 52 Latin letters, rounded. A font's own "average character width" is
     // often narrower than its letters, and the templates' labels would then be cut.
     const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters
+        = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return DialogUnits((letters / 26 + 1) / 2, metrics.height());
 }
 

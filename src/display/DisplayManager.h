@@ -16,15 +16,15 @@
 // dialog is on the window thread's stack (platform::HandlerScope) would destroy
 // windows and sources that the handler may still use. Such a request is kept (the
 // latest wins) and carried out from the event loop once the handler has returned.
-#include "drawing/FractionalRect.h"
 #include "display/HostArea.h"
 #include "display/ImageSourceCollection.h"
+#include "documents/FileDialogHelper.h"
+#include "drawing/FractionalRect.h"
+#include "imagesource/ImageSource.h"
+#include "imagesource/SourceOwner.h"
 #include "imagesource/WindowSpec.h"
 #include "platform/Colour.h"
 #include "platform/Result.h"
-#include "imagesource/ImageSource.h"
-#include "imagesource/SourceOwner.h"
-#include "documents/FileDialogHelper.h"
 
 #include <cstdint>
 #include <functional>

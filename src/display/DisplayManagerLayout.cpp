@@ -3,9 +3,9 @@
 // every nested level reads through a fresh XmlNode cursor.
 #include "display/DisplayManager.h"
 
+#include "documents/ColourArgument.h"
 #include "platform/Message.h"
 #include "platform/Text.h"
-#include "documents/ColourArgument.h"
 #include "sources/ImageSourceBuilder.h"
 #include "xml/NumberText.h"
 #include "xml/XmlNode.h"
@@ -19,8 +19,8 @@ namespace {
 constexpr const char* kLayoutErrorCaption = "Layout Error";
 
 // Builds the image source of an ImageSource element; a failed build gives no source.
-HRESULT buildImageSource(ImageSourceBuilder& builder, XmlNode& cursor, std::int32_t reportErrors,
-                         std::unique_ptr<ImageSource>& source)
+HRESULT buildImageSource(
+    ImageSourceBuilder& builder, XmlNode& cursor, std::int32_t reportErrors, std::unique_ptr<ImageSource>& source)
 {
     builder.setReportErrors(reportErrors);
     std::unique_ptr<ImageSource> built;

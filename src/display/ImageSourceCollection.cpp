@@ -1,7 +1,7 @@
 #include "display/ImageSourceCollection.h"
 
-#include "platform/Text.h"
 #include "imagesource/ImageSource.h"
+#include "platform/Text.h"
 #include "windows/WindowFactory.h"
 #include "windows/WindowRegistry.h"
 

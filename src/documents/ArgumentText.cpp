@@ -13,10 +13,7 @@ HRESULT splitArgument(const std::string& text, std::string& name, std::string& v
     return value.empty() ? E_INVALIDARG : S_OK;
 }
 
-std::string argumentNamePart(const std::string& text)
-{
-    return text.substr(0, text.find('='));
-}
+std::string argumentNamePart(const std::string& text) { return text.substr(0, text.find('=')); }
 
 HRESULT parseBoolean(const std::string& value, bool& result)
 {

@@ -1,8 +1,8 @@
 #include "documents/ColourArgument.h"
 
+#include "documents/ArgumentText.h"
 #include "platform/Message.h"
 #include "platform/Text.h"
-#include "documents/ArgumentText.h"
 #include "xml/XmlNode.h"
 
 #include <cstdlib>
@@ -25,10 +25,7 @@ std::optional<int> componentShift(const std::string& name)
     return std::nullopt;
 }
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Whether the text after an integer's digits goes on as a decimal number: a fraction or
 // an exponent.

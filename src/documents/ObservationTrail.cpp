@@ -49,10 +49,7 @@ std::string trailFileText(const TrailSnapshot& trail)
     return text;
 }
 
-void showLoadError(const char* text)
-{
-    platform::showMessage(text, kLoadCaption, platform::MessageIcon::Error);
-}
+void showLoadError(const char* text) { platform::showMessage(text, kLoadCaption, platform::MessageIcon::Error); }
 
 // Reads the five values of the selected Observation element; the first missing one fails.
 HRESULT readObservation(const XmlNode& cursor, Observation& record)
@@ -127,7 +124,7 @@ HRESULT readObservations(XmlNode& cursor, std::vector<Observation>& records)
 
 std::uint64_t newTrailRevision()
 {
-    static std::atomic<std::uint64_t> last{0};
+    static std::atomic<std::uint64_t> last { 0 };
     return last.fetch_add(1, std::memory_order_relaxed) + 1;
 }
 
@@ -141,10 +138,7 @@ ObservationTrail::ObservationTrail(std::int32_t capacity)
 {
 }
 
-void ObservationTrail::changed()
-{
-    revision_ = newTrailRevision();
-}
+void ObservationTrail::changed() { revision_ = newTrailRevision(); }
 
 void ObservationTrail::restarted()
 {
@@ -185,15 +179,9 @@ ObservationTrail::ObservationTrail(const ObservationTrail& other)
     restarted();
 }
 
-void ObservationTrail::Lock()
-{
-    lock_.enter();
-}
+void ObservationTrail::Lock() { lock_.enter(); }
 
-void ObservationTrail::Unlock()
-{
-    lock_.leave();
-}
+void ObservationTrail::Unlock() { lock_.leave(); }
 
 void ObservationTrail::Append(double x, double y, double az, double el, double t)
 {
@@ -201,7 +189,7 @@ void ObservationTrail::Append(double x, double y, double az, double el, double t
     if (capacity_ <= 0) {
         return;
     }
-    storage_[static_cast<std::size_t>((start_ + count_) % capacity_)] = Observation{x, y, az, el, t};
+    storage_[static_cast<std::size_t>((start_ + count_) % capacity_)] = Observation { x, y, az, el, t };
     changed();
     ++appended_;
     if (count_ == capacity_) {
@@ -247,11 +235,11 @@ TrailStep ObservationTrail::Step(std::int32_t index) const
 {
     platform::CriticalSectionGuard guard(lock_);
     if (index < 0 || index + 1 >= capacity_) {
-        return TrailStep{};
+        return TrailStep {};
     }
     const Observation& from = storage_[static_cast<std::size_t>(index)];
     const Observation& to = storage_[static_cast<std::size_t>(index + 1)];
-    return TrailStep{to.x - from.x, to.y - from.y};
+    return TrailStep { to.x - from.x, to.y - from.y };
 }
 
 // Cuts a trail filled from empty (storage index = logical index) after its first
@@ -344,36 +332,21 @@ HRESULT ObservationTrail::Load(XmlDocument& document, std::int32_t showErrors)
     return S_OK;
 }
 
-double ObservationTrail::x(std::int32_t index) const
-{
-    return record(index).x;
-}
+double ObservationTrail::x(std::int32_t index) const { return record(index).x; }
 
-double ObservationTrail::y(std::int32_t index) const
-{
-    return record(index).y;
-}
+double ObservationTrail::y(std::int32_t index) const { return record(index).y; }
 
-double ObservationTrail::az(std::int32_t index) const
-{
-    return record(index).az;
-}
+double ObservationTrail::az(std::int32_t index) const { return record(index).az; }
 
-double ObservationTrail::el(std::int32_t index) const
-{
-    return record(index).el;
-}
+double ObservationTrail::el(std::int32_t index) const { return record(index).el; }
 
-double ObservationTrail::t(std::int32_t index) const
-{
-    return record(index).t;
-}
+double ObservationTrail::t(std::int32_t index) const { return record(index).t; }
 
 Observation ObservationTrail::record(std::int32_t index) const
 {
     platform::CriticalSectionGuard guard(lock_);
     if (index < 0 || index >= capacity_) {
-        return Observation{};
+        return Observation {};
     }
     return storage_[static_cast<std::size_t>(index)];
 }
@@ -382,7 +355,7 @@ Observation ObservationTrail::logical(std::int32_t i) const
 {
     platform::CriticalSectionGuard guard(lock_);
     if (i < 0 || i >= count_) {
-        return Observation{};
+        return Observation {};
     }
     return storage_[static_cast<std::size_t>((start_ + i) % capacity_)];
 }

@@ -1,8 +1,8 @@
 #include "drawing/BackgroundSpec.h"
 
+#include "documents/ArgumentText.h"
 #include "platform/Message.h"
 #include "platform/Text.h"
-#include "documents/ArgumentText.h"
 
 #include <array>
 #include <optional>

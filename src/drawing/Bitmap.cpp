@@ -41,7 +41,7 @@ void reportLoadError(const std::string& text)
 
 int fileErrorNumber(const std::string& path)
 {
-    struct stat status {};
+    struct stat status { };
     if (::stat(path.c_str(), &status) != 0)
         return kFileNotFound;
     if (!S_ISREG(status.st_mode) || ::access(path.c_str(), R_OK) != 0)
@@ -195,8 +195,8 @@ HRESULT Bitmap::getSize(std::int32_t* width, std::int32_t* height) const
 
 HRESULT Bitmap::isValid() const { return (!image_.isNull() && width_ != 0 && height_ != 0) ? S_OK : E_FAIL; }
 
-HRESULT Bitmap::blitPart(raster::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t w,
-    std::int32_t h, std::int32_t sourceX, std::int32_t sourceY, raster::RasterOp op) const
+HRESULT Bitmap::blitPart(raster::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
+    std::int32_t sourceX, std::int32_t sourceY, raster::RasterOp op) const
 {
     if (isValid() != S_OK)
         return E_FAIL;
@@ -249,8 +249,8 @@ HRESULT Bitmap::drawAt(raster::DeviceContext& context, std::int32_t x, std::int3
     return drawCentred(context, x, y, width_, height_);
 }
 
-HRESULT Bitmap::drawCentred(raster::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t maxWidth,
-    std::int32_t maxHeight) const
+HRESULT Bitmap::drawCentred(
+    raster::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t maxWidth, std::int32_t maxHeight) const
 {
     if (maxWidth <= 0 || maxHeight <= 0)
         return E_INVALIDARG;

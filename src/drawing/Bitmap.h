@@ -1,8 +1,8 @@
 #pragma once
 // A loaded picture with its size, drawn placed, stretched, tiled or centred.
 // Valid when it holds an image with non-zero width and height.
-#include "raster/DeviceContext.h"
 #include "platform/Result.h"
+#include "raster/DeviceContext.h"
 
 #include <QImage>
 
@@ -32,16 +32,15 @@ public:
     HRESULT isValid() const;
 
     virtual HRESULT blitPart(raster::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t w,
-                             std::int32_t h, std::int32_t sourceX, std::int32_t sourceY, raster::RasterOp op) const;
+        std::int32_t h, std::int32_t sourceX, std::int32_t sourceY, raster::RasterOp op) const;
     // Places the bitmap in the area (areaX, areaY, areaWidth, areaHeight) by the XAlign / YAlign codes.
     virtual HRESULT drawAligned(raster::DeviceContext& context, std::int32_t areaWidth, std::int32_t areaHeight,
-                                std::int32_t areaX, std::int32_t areaY, std::int32_t xAlign,
-                                std::int32_t yAlign) const;
+        std::int32_t areaX, std::int32_t areaY, std::int32_t xAlign, std::int32_t yAlign) const;
     // The whole bitmap centred on (x, y).
     virtual HRESULT drawAt(raster::DeviceContext& context, std::int32_t x, std::int32_t y) const;
     // The top-left part of at most maxWidth x maxHeight centred on (x, y).
-    virtual HRESULT drawCentred(raster::DeviceContext& context, std::int32_t x, std::int32_t y,
-                                std::int32_t maxWidth, std::int32_t maxHeight) const;
+    virtual HRESULT drawCentred(raster::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t maxWidth,
+        std::int32_t maxHeight) const;
 
     const QImage& image() const { return image_; }
     std::int32_t width() const { return width_; }

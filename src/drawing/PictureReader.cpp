@@ -30,70 +30,70 @@ namespace {
     template <typename Value> Value littleEndianAt(const QByteArray& bytes, int offset)
     {
         return qFromLittleEndian<Value>(bytes.constData() + offset);
-}
+    }
 
-// False for an uncompressed .bmp that claims too many pixels a side or whose rows, as its
-// header describes them, run past the end of the file. Other files, compressed bitmaps
-// and unknown pixel depths are left to the reader.
-bool bmpPixelsFitTheFile(const std::string& path)
-{
-    QFile file;
-    if (!platform::openRawFile(path, QIODevice::ReadOnly, file))
-        return true;
-    const QByteArray headers = file.read(kBmpHeadersLength);
-    if (headers.size() < kBmpHeadersLength || !headers.startsWith("BM")
-        || littleEndianAt<std::uint32_t>(headers, 14) < 40)
-        return true;
-    const std::uint32_t compression = littleEndianAt<std::uint32_t>(headers, 30);
-    if (compression != kBmpUncompressed && compression != kBmpBitFields)
-        return true;
-    const std::int64_t width = std::llabs(littleEndianAt<std::int32_t>(headers, 18));
-    const std::int64_t height = std::llabs(littleEndianAt<std::int32_t>(headers, 22));
-    const std::int64_t bitsPerPixel = littleEndianAt<std::uint16_t>(headers, 28);
-    if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels)
-        return false;
-    if (bitsPerPixel > kMaxBmpBitsPerPixel)
-        return true;
-    const std::int64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    const std::int64_t pixelsStart = littleEndianAt<std::uint32_t>(headers, 10);
-    return pixelsStart + rowBytes * height <= file.size();
-}
+    // False for an uncompressed .bmp that claims too many pixels a side or whose rows, as its
+    // header describes them, run past the end of the file. Other files, compressed bitmaps
+    // and unknown pixel depths are left to the reader.
+    bool bmpPixelsFitTheFile(const std::string& path)
+    {
+        QFile file;
+        if (!platform::openRawFile(path, QIODevice::ReadOnly, file))
+            return true;
+        const QByteArray headers = file.read(kBmpHeadersLength);
+        if (headers.size() < kBmpHeadersLength || !headers.startsWith("BM")
+            || littleEndianAt<std::uint32_t>(headers, 14) < 40)
+            return true;
+        const std::uint32_t compression = littleEndianAt<std::uint32_t>(headers, 30);
+        if (compression != kBmpUncompressed && compression != kBmpBitFields)
+            return true;
+        const std::int64_t width = std::llabs(littleEndianAt<std::int32_t>(headers, 18));
+        const std::int64_t height = std::llabs(littleEndianAt<std::int32_t>(headers, 22));
+        const std::int64_t bitsPerPixel = littleEndianAt<std::uint16_t>(headers, 28);
+        if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels)
+            return false;
+        if (bitsPerPixel > kMaxBmpBitsPerPixel)
+            return true;
+        const std::int64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+        const std::int64_t pixelsStart = littleEndianAt<std::uint32_t>(headers, 10);
+        return pixelsStart + rowBytes * height <= file.size();
+    }
 
-// A GIF's logical screen, which its decoded picture takes whatever the size of its frames;
-// an invalid size when the header is cut short. The reader does not report the screen as
-// the picture's size, and fills the whole screen before it reads the first frame.
-QSize gifScreenSize(const std::string& path)
-{
-    QFile file;
-    if (!platform::openRawFile(path, QIODevice::ReadOnly, file))
-        return {};
-    const QByteArray header = file.read(kGifHeaderLength);
-    if (header.size() < kGifHeaderLength)
-        return {};
-    return QSize(littleEndianAt<std::uint16_t>(header, 6), littleEndianAt<std::uint16_t>(header, 8));
-}
+    // A GIF's logical screen, which its decoded picture takes whatever the size of its frames;
+    // an invalid size when the header is cut short. The reader does not report the screen as
+    // the picture's size, and fills the whole screen before it reads the first frame.
+    QSize gifScreenSize(const std::string& path)
+    {
+        QFile file;
+        if (!platform::openRawFile(path, QIODevice::ReadOnly, file))
+            return {};
+        const QByteArray header = file.read(kGifHeaderLength);
+        if (header.size() < kGifHeaderLength)
+            return {};
+        return QSize(littleEndianAt<std::uint16_t>(header, 6), littleEndianAt<std::uint16_t>(header, 8));
+    }
 
-// The name's suffix guides the choice of reader as it does for a reader given a file name.
-QByteArray suffixOf(const std::string& path)
-{
-    const std::size_t dot = path.find_last_of("./");
-    return dot != std::string::npos && path[dot] == '.' ? QByteArray::fromStdString(path.substr(dot + 1)).toLower()
-                                                        : QByteArray();
-}
+    // The name's suffix guides the choice of reader as it does for a reader given a file name.
+    QByteArray suffixOf(const std::string& path)
+    {
+        const std::size_t dot = path.find_last_of("./");
+        return dot != std::string::npos && path[dot] == '.' ? QByteArray::fromStdString(path.substr(dot + 1)).toLower()
+                                                            : QByteArray();
+    }
 
-QSize claimedSize(QImageReader& reader, const std::string& path)
-{
-    if (reader.format() == "gif")
-        return gifScreenSize(path).expandedTo(reader.size());
-    return reader.size();
-}
+    QSize claimedSize(QImageReader& reader, const std::string& path)
+    {
+        if (reader.format() == "gif")
+            return gifScreenSize(path).expandedTo(reader.size());
+        return reader.size();
+    }
 
-bool sizeIsAcceptable(const QSize& size)
-{
-    return !size.isValid()
-        || (size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide
-            && std::int64_t { size.width() } * size.height() <= kMaxPicturePixels);
-}
+    bool sizeIsAcceptable(const QSize& size)
+    {
+        return !size.isValid()
+            || (size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide
+                && std::int64_t { size.width() } * size.height() <= kMaxPicturePixels);
+    }
 
 } // namespace
 
@@ -125,10 +125,7 @@ QImage readPicture(const std::string& path)
     return picture;
 }
 
-bool pictureIsTooLarge(const std::string& path)
-{
-    return !sizeIsAcceptable(claimedPictureSize(path));
-}
+bool pictureIsTooLarge(const std::string& path) { return !sizeIsAcceptable(claimedPictureSize(path)); }
 
 std::string pictureRefusal(const std::string& path)
 {
@@ -138,8 +135,8 @@ std::string pictureRefusal(const std::string& path)
     const QSize size = claimedPictureSize(path);
     if (sizeIsAcceptable(size))
         return {};
-    return QCoreApplication::translate("PictureReader",
-        "its picture claims %1 x %2 pixels; at most %3 pixels a side and %4 pixels in all are read")
+    return QCoreApplication::translate(
+        "PictureReader", "its picture claims %1 x %2 pixels; at most %3 pixels a side and %4 pixels in all are read")
         .arg(size.width())
         .arg(size.height())
         .arg(kMaxPictureSide)

@@ -7,11 +7,11 @@
 #include "drawing/Sprite.h"
 
 struct SharedSprites {
-    Sprite eq, ecc, obs, earth;           // Ptolemy sprites
-    Sprite star, sun, planet, comet;      // sky sprites
-    Bitmap matchBefore;                   // future observations
-    Sprite matchNow;                      // the current observation
-    Bitmap matchAfter;                    // past observations
+    Sprite eq, ecc, obs, earth; // Ptolemy sprites
+    Sprite star, sun, planet, comet; // sky sprites
+    Bitmap matchBefore; // future observations
+    Sprite matchNow; // the current observation
+    Bitmap matchAfter; // past observations
 };
 
 SharedSprites& sharedSprites();

@@ -42,8 +42,8 @@ HRESULT Sprite::drawAt(raster::DeviceContext& context, std::int32_t x, std::int3
     return drawCentred(context, x, y, image_.width(), image_.height());
 }
 
-HRESULT Sprite::drawCentred(raster::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t maxWidth,
-    std::int32_t maxHeight) const
+HRESULT Sprite::drawCentred(
+    raster::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t maxWidth, std::int32_t maxHeight) const
 {
     const HRESULT valid = isValid();
     if (FAILED(valid))

@@ -13,11 +13,11 @@ public:
     // Both bitmaps valid: S_OK; otherwise the first failure.
     HRESULT isValid() const;
 
-    virtual HRESULT drawMasked(raster::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t w,
-                               std::int32_t h) const;
+    virtual HRESULT drawMasked(
+        raster::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) const;
     virtual HRESULT drawAt(raster::DeviceContext& context, std::int32_t x, std::int32_t y) const;
-    virtual HRESULT drawCentred(raster::DeviceContext& context, std::int32_t x, std::int32_t y,
-                                std::int32_t maxWidth, std::int32_t maxHeight) const;
+    virtual HRESULT drawCentred(raster::DeviceContext& context, std::int32_t x, std::int32_t y, std::int32_t maxWidth,
+        std::int32_t maxHeight) const;
 
     const Bitmap& image() const { return image_; }
     const Bitmap& mask() const { return mask_; }

@@ -7,16 +7,10 @@ namespace angles {
 
 constexpr double kFullTurn = 2 * std::numbers::pi;
 
-inline double degrees(double radians)
-{
-    return radians * 180 / std::numbers::pi;
-}
+inline double degrees(double radians) { return radians * 180 / std::numbers::pi; }
 
 // The angle in -pi ... pi: the difference of two longitudes on either side of 0 is small.
-inline double withinHalfTurn(double angle)
-{
-    return std::remainder(angle, kFullTurn);
-}
+inline double withinHalfTurn(double angle) { return std::remainder(angle, kFullTurn); }
 
 // The angle in 0 ... 2 pi.
 inline double withinTurn(double angle)

@@ -7,8 +7,8 @@
 
 struct ApparentPlace {
     double longitude = 0; // radians, 0 ... 2 pi
-    double latitude = 0;  // radians, north positive
-    double distance = 0;  // from the Earth's centre: AU, km for the Moon
+    double latitude = 0; // radians, north positive
+    double distance = 0; // from the Earth's centre: AU, km for the Moon
 };
 
 // The body's place at `julianDay` (UT).

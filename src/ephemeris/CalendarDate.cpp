@@ -23,7 +23,7 @@ std::optional<int> digitsValue(const std::string& text, std::size_t first, std::
 
 int daysInMonth(int year, int month)
 {
-    static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    static constexpr int kLengths[12] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
     return month == 2 && isLeapYear(year) ? 29 : kLengths[month - 1];
 }
 
@@ -45,11 +45,8 @@ std::optional<CalendarDate> CalendarDate::parse(const std::string& text)
 
 double CalendarDate::julianDay() const
 {
-    ln_date date{year_, month_, day_, 0, 0, 0.0};
+    ln_date date { year_, month_, day_, 0, 0, 0.0 };
     return ln_get_julian_day(&date);
 }
 
-std::string CalendarDate::text() const
-{
-    return platform::formatText("%04d-%02d-%02d", year_, month_, day_);
-}
+std::string CalendarDate::text() const { return platform::formatText("%04d-%02d-%02d", year_, month_, day_); }

@@ -20,7 +20,12 @@ public:
     std::string text() const;
 
 private:
-    CalendarDate(int year, int month, int day) : year_(year), month_(month), day_(day) {}
+    CalendarDate(int year, int month, int day)
+        : year_(year)
+        , month_(month)
+        , day_(day)
+    {
+    }
 
     int year_;
     int month_;

@@ -43,5 +43,5 @@ FittedCycles CycleFitter::fit() const
             best = std::move(followed);
     }
     const CycleModel::Parameters parameters = model_.normalised(best.parameters);
-    return {parameters, comparison_.error(*model_.chain(parameters))};
+    return { parameters, comparison_.error(*model_.chain(parameters)) };
 }

@@ -26,23 +26,20 @@ CycleModel::CycleModel(const SkyBody& body)
 {
 }
 
-std::size_t CycleModel::parameterCount() const
-{
-    return hasEpicycle_ ? kEpicyclePhase + 1 : kApogee + 1;
-}
+std::size_t CycleModel::parameterCount() const { return hasEpicycle_ ? kEpicyclePhase + 1 : kApogee + 1; }
 
 std::unique_ptr<PtolemyOrbit> CycleModel::chain(const Parameters& p) const
 {
     const double towardApogeeX = std::cos(p[kApogee]);
     const double towardApogeeY = std::sin(p[kApogee]);
     const double equant = hasEpicycle_ ? p[kEquant] : 0;
-    auto deferent = std::make_unique<PtolemyOrbit>(
-        "deferent", p[kDeferentPhase], p[kDeferentRate], kDeferentRadius, nullptr, p[kEccentricity] * towardApogeeX,
-        p[kEccentricity] * towardApogeeY, equant * towardApogeeX, equant * towardApogeeY);
+    auto deferent = std::make_unique<PtolemyOrbit>("deferent", p[kDeferentPhase], p[kDeferentRate], kDeferentRadius,
+        nullptr, p[kEccentricity] * towardApogeeX, p[kEccentricity] * towardApogeeY, equant * towardApogeeX,
+        equant * towardApogeeY);
     if (!hasEpicycle_)
         return deferent;
-    return std::make_unique<PtolemyOrbit>("epicycle", p[kEpicyclePhase], p[kEpicycleRate], p[kEpicycleRadius],
-                                          std::move(deferent));
+    return std::make_unique<PtolemyOrbit>(
+        "epicycle", p[kEpicyclePhase], p[kEpicycleRate], p[kEpicycleRadius], std::move(deferent));
 }
 
 CycleModel::Parameters CycleModel::knownSizesAndRates() const
@@ -123,6 +120,6 @@ std::string CycleModel::describe(const Parameters& p) const
         return text + "\n";
     text += platform::formatFileText(", equant %.3f beyond the centre\n", p[kEquant]);
     text += platform::formatFileText("epicycle: radius %.3f, %.6f turns a year from %.3f deg\n", p[kEpicycleRadius],
-                                     p[kEpicycleRate], degrees(p[kEpicyclePhase]));
+        p[kEpicycleRate], degrees(p[kEpicyclePhase]));
     return text;
 }

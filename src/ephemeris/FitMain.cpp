@@ -46,7 +46,7 @@ std::map<std::string, std::string> readOptions(int argc, char** argv)
         values[argv[k]] = argv[k + 1];
     const bool complete = argc == 7 && values.size() == 3 && values.contains("--body") && values.contains("--trail")
         && values.contains("--output");
-    return complete ? values : std::map<std::string, std::string>{};
+    return complete ? values : std::map<std::string, std::string> {};
 }
 
 // The planet pictures come from the resource library; without it the universe names the
@@ -104,8 +104,8 @@ int fitAndWrite(const SkyBody& body, const std::string& trailPath, const std::st
         return kFailureExitCode;
     }
     std::printf("%s: %zu observations, longitude error RMS %.3f deg, largest %.3f deg\n%s", body.title,
-                comparison.count(), fitted.error.rmsDegrees, fitted.error.largestDegrees,
-                model.describe(fitted.parameters).c_str());
+        comparison.count(), fitted.error.rmsDegrees, fitted.error.largestDegrees,
+        model.describe(fitted.parameters).c_str());
     return 0;
 }
 

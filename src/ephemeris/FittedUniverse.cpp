@@ -27,20 +27,11 @@ FittedUniverse::FittedUniverse(const SkyBody& body)
     universe_.Bodies().Add(std::move(system));
 }
 
-HRESULT FittedUniverse::matchTrail(const std::string& path)
-{
-    return system_->LoadMatchTrail(path, 1);
-}
+HRESULT FittedUniverse::matchTrail(const std::string& path) { return system_->LoadMatchTrail(path, 1); }
 
-const ObservationTrail* FittedUniverse::trail() const
-{
-    return system_->matchTrail();
-}
+const ObservationTrail* FittedUniverse::trail() const { return system_->matchTrail(); }
 
-void FittedUniverse::setChain(const PtolemyOrbit& chain)
-{
-    system_->SetChain(&chain);
-}
+void FittedUniverse::setChain(const PtolemyOrbit& chain) { system_->SetChain(&chain); }
 
 HRESULT FittedUniverse::write(const std::string& path, std::error_code& error)
 {

@@ -58,7 +58,7 @@ LevenbergMarquardt::Result LevenbergMarquardt::minimise(Parameters start) const
     constexpr double kStartingDamping = 1e-3;
     constexpr double kSmallestImprovement = 1e-12;
     constexpr double kLargestDamping = 1e12;
-    Result best{std::move(start), 0};
+    Result best { std::move(start), 0 };
     std::vector<double> residuals = residuals_(best.parameters);
     best.sumOfSquares = sumOfSquares(residuals);
     double damping = kStartingDamping;
@@ -79,7 +79,7 @@ LevenbergMarquardt::Result LevenbergMarquardt::minimise(Parameters start) const
             continue;
         }
         const bool converged = best.sumOfSquares - trialSum <= kSmallestImprovement * best.sumOfSquares;
-        best = Result{std::move(trial), trialSum};
+        best = Result { std::move(trial), trialSum };
         residuals = std::move(trialResiduals);
         damping /= 10;
         if (converged)
@@ -88,8 +88,8 @@ LevenbergMarquardt::Result LevenbergMarquardt::minimise(Parameters start) const
     return best;
 }
 
-std::vector<std::vector<double>> LevenbergMarquardt::jacobian(const Parameters& at,
-                                                              const std::vector<double>& residualsAt) const
+std::vector<std::vector<double>> LevenbergMarquardt::jacobian(
+    const Parameters& at, const std::vector<double>& residualsAt) const
 {
     // A relative step of about the square root of the double's precision.
     constexpr double kRelativeStep = 1.5e-8;
@@ -106,15 +106,16 @@ std::vector<std::vector<double>> LevenbergMarquardt::jacobian(const Parameters& 
     return columns;
 }
 
-LevenbergMarquardt::Parameters LevenbergMarquardt::dampedStep(const std::vector<std::vector<double>>& columns,
-                                                              const std::vector<double>& residuals, double damping)
+LevenbergMarquardt::Parameters LevenbergMarquardt::dampedStep(
+    const std::vector<std::vector<double>>& columns, const std::vector<double>& residuals, double damping)
 {
     const std::size_t n = columns.size();
     std::vector<std::vector<double>> normal(n, std::vector<double>(n));
     std::vector<double> gradient(n);
     for (std::size_t j = 0; j < n; ++j) {
         for (std::size_t k = 0; k <= j; ++k)
-            normal[j][k] = normal[k][j] = std::inner_product(columns[j].begin(), columns[j].end(), columns[k].begin(), 0.0);
+            normal[j][k] = normal[k][j]
+                = std::inner_product(columns[j].begin(), columns[j].end(), columns[k].begin(), 0.0);
         gradient[j] = -std::inner_product(columns[j].begin(), columns[j].end(), residuals.begin(), 0.0);
     }
     // A parameter that moves nothing (the apogee of a centred circle) keeps a little

@@ -23,8 +23,8 @@ private:
     // Column j holds the derivatives of the residuals by parameter j.
     std::vector<std::vector<double>> jacobian(const Parameters& at, const std::vector<double>& residualsAt) const;
     // The step that solves (J'J + damping diag(J'J)) step = -J'r; empty when singular.
-    static Parameters dampedStep(const std::vector<std::vector<double>>& columns, const std::vector<double>& residuals,
-                                 double damping);
+    static Parameters dampedStep(
+        const std::vector<std::vector<double>>& columns, const std::vector<double>& residuals, double damping);
 
     ResidualFunction residuals_;
     int maxIterations_;

@@ -33,6 +33,6 @@ LongitudeError LongitudeComparison::error(const PtolemyOrbit& chain) const
         sumOfSquares += difference * difference;
         largest = std::max(largest, std::fabs(difference));
     }
-    return {angles::degrees(std::sqrt(sumOfSquares / static_cast<double>(differences.size()))),
-            angles::degrees(largest)};
+    return { angles::degrees(std::sqrt(sumOfSquares / static_cast<double>(differences.size()))),
+        angles::degrees(largest) };
 }

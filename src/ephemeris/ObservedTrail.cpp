@@ -17,7 +17,7 @@ std::unique_ptr<ObservationTrail> observeTrail(const TrailRequest& request)
         // The distance seen along the ecliptic: the place projected on its plane.
         const double inPlane = scale * place.distance * std::cos(place.latitude);
         trail->Append(inPlane * std::cos(place.longitude), inPlane * std::sin(place.longitude), place.longitude,
-                      place.latitude, time.at(day));
+            place.latitude, time.at(day));
     }
     trail->setYears(time.startYear(), time.endYearFor(request.to.julianDay()));
     return trail;

@@ -15,7 +15,7 @@ enum class SkyBodyKind { Sun, Moon, InnerPlanet, OuterPlanet };
 
 struct SkyBody {
     SkyBodyId id;
-    const char* name;  // as given on the command line: "mars"
+    const char* name; // as given on the command line: "mars"
     const char* title; // as a system is named: "Mars"
     SkyBodyKind kind;
     // The geocentric distance that becomes the deferent's radius of 60 plane units: the

@@ -9,8 +9,8 @@
 namespace {
 
 constexpr double kDefaultStepDays = 5;
-const char* const kValueOptions[] = {"--body", "--from", "--to", "--step", "--output"};
-const char* const kRequiredOptions[] = {"--body", "--from", "--to"};
+const char* const kValueOptions[] = { "--body", "--from", "--to", "--step", "--output" };
+const char* const kRequiredOptions[] = { "--body", "--from", "--to" };
 
 bool takesValue(const std::string& word)
 {
@@ -33,9 +33,8 @@ std::optional<double> parseDays(const std::string& text)
 
 std::string dateProblem(const char* option, const std::string& text)
 {
-    return std::string(option) + " needs a date YYYY-MM-DD of the years "
-        + std::to_string(CalendarDate::kFirstYear) + " to " + std::to_string(CalendarDate::kLastYear) + ", not '"
-        + text + "'";
+    return std::string(option) + " needs a date YYYY-MM-DD of the years " + std::to_string(CalendarDate::kFirstYear)
+        + " to " + std::to_string(CalendarDate::kLastYear) + ", not '" + text + "'";
 }
 
 } // namespace
@@ -94,17 +93,17 @@ void TrailCommandLine::readRequest(OptionValues& values)
 }
 
 void TrailCommandLine::makeRequest(const SkyBody& body, const CalendarDate& from, const CalendarDate& to,
-                                   double stepDays, const std::string& outputPath)
+    double stepDays, const std::string& outputPath)
 {
     if (from.julianDay() > to.julianDay()) {
         fail("--from " + from.text() + " lies after --to " + to.text());
         return;
     }
-    const TrailRequest made{body, from, to, stepDays, outputPath};
+    const TrailRequest made { body, from, to, stepDays, outputPath };
     if (made.recordCount() > ObservationTrail::kMaxFileObservations) {
         fail(from.text() + " to " + to.text() + platform::formatFileText(" every %g days", stepDays)
-             + " needs more than the " + std::to_string(ObservationTrail::kMaxFileObservations)
-             + " observations a trail holds (take a larger --step)");
+            + " needs more than the " + std::to_string(ObservationTrail::kMaxFileObservations)
+            + " observations a trail holds (take a larger --step)");
         return;
     }
     request.emplace(made);

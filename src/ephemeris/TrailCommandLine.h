@@ -20,7 +20,7 @@ public:
     bool help = false;
     bool version = false;
     std::optional<TrailRequest> request; // set when the observations can be made
-    std::string error;                   // "skyloom-trail: ...", empty when the line is good
+    std::string error; // "skyloom-trail: ...", empty when the line is good
 
 private:
     using OptionValues = std::map<std::string, std::string>;
@@ -32,7 +32,7 @@ private:
     // Checks the values together (the order of the dates, the number of observations)
     // and keeps the request.
     void makeRequest(const SkyBody& body, const CalendarDate& from, const CalendarDate& to, double stepDays,
-                     const std::string& outputPath);
+        const std::string& outputPath);
     // Keeps the first problem only: it is the one the user meets first on the line.
     void fail(const std::string& text);
 };

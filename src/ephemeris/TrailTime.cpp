@@ -53,7 +53,4 @@ double TrailTime::at(double julianDay) const
     return (year - startYear_) + (julianDay - firstOfJanuary(year) + yearOffsetDays(year)) / kDaysInJulianYear;
 }
 
-int TrailTime::endYearFor(double julianDay) const
-{
-    return startYear_ + static_cast<int>(std::ceil(at(julianDay)));
-}
+int TrailTime::endYearFor(double julianDay) const { return startYear_ + static_cast<int>(std::ceil(at(julianDay))); }

@@ -1,10 +1,10 @@
 #include "imagesource/ImageSource.h"
 
-#include "raster/DeviceContext.h"
-#include "platform/Message.h"
-#include "platform/Text.h"
 #include "documents/ArgumentText.h"
 #include "imagesource/SourceViews.h"
+#include "platform/Message.h"
+#include "platform/Text.h"
+#include "raster/DeviceContext.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -31,7 +31,7 @@ void drawRandomEllipse(raster::DeviceContext& context, std::int32_t width, std::
 {
     if (width <= kMinimumEllipseSize || height <= kMinimumEllipseSize)
         return;
-    const raster::Brush previous = context.selectBrush(raster::Brush{randomColour(), false});
+    const raster::Brush previous = context.selectBrush(raster::Brush { randomColour(), false });
     const int left = std::rand() % (width - kMinimumEllipseSize);
     const int right = left + kMinimumEllipseSize + std::rand() % (width - left - kMinimumEllipseSize);
     const int top = std::rand() % (height - kMinimumEllipseSize);
@@ -52,8 +52,7 @@ void drawRandomRectangle(raster::DeviceContext& context, std::int32_t width, std
 }
 
 // Request 0: a random ellipse; 1: a random rectangle; any other: the request and the time.
-void drawTestPattern(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                     std::int32_t drawRequest)
+void drawTestPattern(raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
     if (drawRequest == 0) {
         drawRandomEllipse(context, width, height);
@@ -67,18 +66,12 @@ void drawTestPattern(raster::DeviceContext& context, std::int32_t width, std::in
 
 } // namespace
 
-void ImageSource::Lock()
-{
-    lock_.enter();
-}
+void ImageSource::Lock() { lock_.enter(); }
 
-void ImageSource::Unlock()
-{
-    lock_.leave();
-}
+void ImageSource::Unlock() { lock_.leave(); }
 
-HRESULT ImageSource::Draw(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                          std::int32_t drawRequest)
+HRESULT ImageSource::Draw(
+    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
     // An empty area draws nothing, so the random shapes always have room.
     return drawOnWhite(context, width, height, [&] { drawTestPattern(context, width, height, drawRequest); });
@@ -89,10 +82,7 @@ void ImageSource::paintWhite(raster::DeviceContext& context, std::int32_t width,
     context.fillRect(0, 0, width, height, kWhite);
 }
 
-bool ImageSource::DrawsOnWhiteGround() const
-{
-    return false;
-}
+bool ImageSource::DrawsOnWhiteGround() const { return false; }
 
 std::uint64_t ImageSource::StillLayerKey(std::int32_t, std::int32_t, std::int32_t)
 {
@@ -100,16 +90,16 @@ std::uint64_t ImageSource::StillLayerKey(std::int32_t, std::int32_t, std::int32_
     return DrawsOnWhiteGround() ? kWhiteGround : kNoStillLayer;
 }
 
-HRESULT ImageSource::DrawStillLayer(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                                    std::int32_t)
+HRESULT ImageSource::DrawStillLayer(
+    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t)
 {
     if (DrawsOnWhiteGround() && width > 0 && height > 0)
         paintWhite(context, width, height);
     return S_OK;
 }
 
-HRESULT ImageSource::DrawMovingLayer(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                                     std::int32_t drawRequest)
+HRESULT ImageSource::DrawMovingLayer(
+    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
     whiteGroundKept_ = DrawsOnWhiteGround();
     const HRESULT result = Draw(context, width, height, drawRequest);
@@ -117,20 +107,11 @@ HRESULT ImageSource::DrawMovingLayer(raster::DeviceContext& context, std::int32_
     return result;
 }
 
-std::int32_t ImageSource::GetGeneration()
-{
-    return generation_;
-}
+std::int32_t ImageSource::GetGeneration() { return generation_; }
 
-std::int32_t ImageSource::GetButtonCount()
-{
-    return 0;
-}
+std::int32_t ImageSource::GetButtonCount() { return 0; }
 
-const ButtonSpec* ImageSource::GetButtons()
-{
-    return nullptr;
-}
+const ButtonSpec* ImageSource::GetButtons() { return nullptr; }
 
 HRESULT ImageSource::OnCommand(QWidget*, std::uintptr_t, std::intptr_t)
 {
@@ -139,9 +120,7 @@ HRESULT ImageSource::OnCommand(QWidget*, std::uintptr_t, std::intptr_t)
     return S_OK;
 }
 
-void ImageSource::OnMouse(QWidget*, std::uint32_t, std::intptr_t, std::uintptr_t, std::int32_t)
-{
-}
+void ImageSource::OnMouse(QWidget*, std::uint32_t, std::intptr_t, std::uintptr_t, std::int32_t) { }
 
 namespace {
 
@@ -151,7 +130,7 @@ HRESULT splitReporting(const std::string& text, std::string& name, std::string& 
     const HRESULT result = splitArgument(text, name, value);
     if (FAILED(result) && reportErrors == 1) {
         platform::showMessage(platform::formatText("Unrecognized argument: %s", argumentNamePart(text).c_str()),
-                              "Parser Error", platform::MessageIcon::Error);
+            "Parser Error", platform::MessageIcon::Error);
     }
     return result;
 }
@@ -169,8 +148,8 @@ HRESULT ImageSource::ParseDrawArgument(const std::string& text, std::int32_t& dr
     return SetDrawArgument(name, value, drawRequest, reportErrors);
 }
 
-HRESULT ImageSource::SetDrawArgument(const std::string& name, const std::string& value, std::int32_t& drawRequest,
-                                     std::int32_t)
+HRESULT ImageSource::SetDrawArgument(
+    const std::string& name, const std::string& value, std::int32_t& drawRequest, std::int32_t)
 {
     if (name != "draw_stat")
         return E_FAIL;
@@ -193,10 +172,7 @@ HRESULT ImageSource::ParseArgument(const std::string& text, std::int32_t reportE
     return SetArgument(name, value, reportErrors);
 }
 
-HRESULT ImageSource::SetArgument(const std::string&, const std::string&, std::int32_t)
-{
-    return S_OK;
-}
+HRESULT ImageSource::SetArgument(const std::string&, const std::string&, std::int32_t) { return S_OK; }
 
 HRESULT ImageSource::GetDefaultDrawRequest(std::int32_t* drawRequest)
 {
@@ -206,10 +182,7 @@ HRESULT ImageSource::GetDefaultDrawRequest(std::int32_t* drawRequest)
     return S_OK;
 }
 
-HRESULT ImageSource::ApplyDefaults(WindowDrawSettings* record)
-{
-    return record != nullptr ? S_OK : E_INVALIDARG;
-}
+HRESULT ImageSource::ApplyDefaults(WindowDrawSettings* record) { return record != nullptr ? S_OK : E_INVALIDARG; }
 
 HRESULT ImageSource::RequestRedraw()
 {

@@ -6,10 +6,10 @@
 // simulated state on the clock thread under the clock's lock only; window-thread
 // operations take the source's lock first and the clock's lock inside it.
 // See docs/threads.md.
-#include "platform/CriticalSection.h"
-#include "platform/Result.h"
 #include "imagesource/ButtonSpec.h"
 #include "imagesource/SourceOwner.h"
+#include "platform/CriticalSection.h"
+#include "platform/Result.h"
 
 #include <cstdint>
 #include <string>
@@ -26,7 +26,8 @@ constexpr std::uint32_t kRightButtonDown = 0x0204;
 // Packs a cursor position as OnMouse's lparam: x in the low 16 bits, y in the high 16 bits.
 constexpr std::intptr_t packCursorPosition(int x, int y)
 {
-    return static_cast<std::intptr_t>((static_cast<std::uint32_t>(y & 0xffff) << 16) | static_cast<std::uint32_t>(x & 0xffff));
+    return static_cast<std::intptr_t>(
+        (static_cast<std::uint32_t>(y & 0xffff) << 16) | static_cast<std::uint32_t>(x & 0xffff));
 }
 
 // Bit 0 of every draw request: show the statistics view ("draw_stat").
@@ -45,8 +46,8 @@ public:
     virtual void Lock();
     virtual void Unlock();
     // Draws into a width x height area of the context (the window's back buffer).
-    virtual HRESULT Draw(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                         std::int32_t drawRequest);
+    virtual HRESULT Draw(
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
     // Layers for windows that redraw every frame. A window keeps the still layer, the part
     // of the picture that stays from frame to frame, over its background, and each frame
     // draws only the moving layer over it: the two together are the picture Draw makes.
@@ -56,10 +57,10 @@ public:
     // source that draws on a white ground (DrawsOnWhiteGround) keeps the ground as its
     // still layer.
     virtual std::uint64_t StillLayerKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest);
-    virtual HRESULT DrawStillLayer(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                                   std::int32_t drawRequest);
-    virtual HRESULT DrawMovingLayer(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                                    std::int32_t drawRequest);
+    virtual HRESULT DrawStillLayer(
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
+    virtual HRESULT DrawMovingLayer(
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
     // Changes whenever the picture changes.
     virtual std::int32_t GetGeneration();
     virtual std::int32_t GetButtonCount();
@@ -68,12 +69,12 @@ public:
     // A button of a control window was pressed: its index is the low 16 bits of wparam;
     // `window` is the control window, lparam the button's index as handle.
     virtual HRESULT OnCommand(QWidget* window, std::uintptr_t wparam, std::intptr_t lparam);
-    virtual void OnMouse(QWidget* window, std::uint32_t message, std::intptr_t lparam, std::uintptr_t wparam,
-                         std::int32_t drawRequest);
+    virtual void OnMouse(
+        QWidget* window, std::uint32_t message, std::intptr_t lparam, std::uintptr_t wparam, std::int32_t drawRequest);
     // name=value parse of a draw argument, then SetDrawArgument.
     virtual HRESULT ParseDrawArgument(const std::string& text, std::int32_t& drawRequest, std::int32_t reportErrors);
-    virtual HRESULT SetDrawArgument(const std::string& name, const std::string& value, std::int32_t& drawRequest,
-                                    std::int32_t reportErrors);
+    virtual HRESULT SetDrawArgument(
+        const std::string& name, const std::string& value, std::int32_t& drawRequest, std::int32_t reportErrors);
     // name=value parse of a layout argument, then SetArgument.
     virtual HRESULT ParseArgument(const std::string& text, std::int32_t reportErrors);
     virtual HRESULT SetArgument(const std::string& name, const std::string& value, std::int32_t reportErrors);
@@ -91,8 +92,7 @@ protected:
     // negative) size draws nothing; otherwise, under the source's lock, the area is
     // painted white and drawView() draws the picture. S_OK.
     template <typename DrawView>
-    HRESULT drawOnWhite(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                        DrawView&& drawView)
+    HRESULT drawOnWhite(raster::DeviceContext& context, std::int32_t width, std::int32_t height, DrawView&& drawView)
     {
         if (width <= 0 || height <= 0)
             return S_OK;
@@ -116,4 +116,3 @@ private:
 
     bool whiteGroundKept_ = false; // the moving layer is drawn over a kept white ground (window thread)
 };
-

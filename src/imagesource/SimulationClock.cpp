@@ -20,8 +20,8 @@ struct SimulationClock::State {
     bool paused = false;
     bool started = false;
     bool stopRequested = false;
-    std::atomic<std::int32_t> tickCount{0};
-    std::atomic<bool> stopped{false};
+    std::atomic<std::int32_t> tickCount { 0 };
+    std::atomic<bool> stopped { false };
 
     // Guards `worker`: start() creates it, stop() joins it. Taken after `lock`
     // or alone, never the other way round.
@@ -34,15 +34,13 @@ namespace {
 using ClockLock = std::unique_lock<platform::CriticalSection>;
 
 // The period as the worker keeps it: at least a millisecond.
-template <typename State>
-std::chrono::milliseconds periodOf(const State& state)
+template <typename State> std::chrono::milliseconds periodOf(const State& state)
 {
     return std::chrono::milliseconds(std::max<std::int32_t>(1, state.period));
 }
 
 // One step at each deadline; the lock is held for the whole loop except while waiting.
-template <typename State>
-void runClock(const std::shared_ptr<State>& shared)
+template <typename State> void runClock(const std::shared_ptr<State>& shared)
 {
     State& state = *shared;
     {
@@ -69,8 +67,7 @@ void runClock(const std::shared_ptr<State>& shared)
 } // namespace
 
 std::chrono::steady_clock::time_point nextTickDeadline(std::chrono::steady_clock::time_point previous,
-                                                       std::chrono::steady_clock::duration period,
-                                                       std::chrono::steady_clock::time_point now)
+    std::chrono::steady_clock::duration period, std::chrono::steady_clock::time_point now)
 {
     period = std::max(period, std::chrono::steady_clock::duration(1));
     const auto next = previous + period;
@@ -87,24 +84,13 @@ SimulationClock::SimulationClock()
 {
 }
 
-SimulationClock::~SimulationClock()
-{
-    stop();
-}
+SimulationClock::~SimulationClock() { stop(); }
 
-void SimulationClock::OnTick(double)
-{
-}
+void SimulationClock::OnTick(double) { }
 
-void SimulationClock::Lock()
-{
-    state_->lock.enter();
-}
+void SimulationClock::Lock() { state_->lock.enter(); }
 
-void SimulationClock::Unlock()
-{
-    state_->lock.leave();
-}
+void SimulationClock::Unlock() { state_->lock.leave(); }
 
 void SimulationClock::start()
 {
@@ -143,10 +129,7 @@ void SimulationClock::stop()
     state_->worker.join();
 }
 
-bool SimulationClock::stopped() const
-{
-    return state_->stopped.load();
-}
+bool SimulationClock::stopped() const { return state_->stopped.load(); }
 
 std::int32_t SimulationClock::period() const
 {
@@ -214,10 +197,7 @@ void SimulationClock::TogglePause()
     state_->paused = !state_->paused;
 }
 
-std::int32_t SimulationClock::tickCount() const
-{
-    return state_->tickCount.load();
-}
+std::int32_t SimulationClock::tickCount() const { return state_->tickCount.load(); }
 
 void SimulationClock::setTickCount(std::int32_t count)
 {

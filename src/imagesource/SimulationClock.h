@@ -51,8 +51,7 @@
 // one period after `now`. A period below one nanosecond counts as one. Pure; the
 // clock's worker calls it after every step.
 std::chrono::steady_clock::time_point nextTickDeadline(std::chrono::steady_clock::time_point previous,
-                                                       std::chrono::steady_clock::duration period,
-                                                       std::chrono::steady_clock::time_point now);
+    std::chrono::steady_clock::duration period, std::chrono::steady_clock::time_point now);
 
 class SimulationClock {
 public:

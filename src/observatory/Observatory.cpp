@@ -1,11 +1,11 @@
 #include "observatory/Observatory.h"
 
 #include "documents/FileTypes.h"
+#include "documents/SharedTrail.h"
 #include "drawing/ScreenMapping.h"
 #include "drawing/SharedSprites.h"
 #include "observatory/ObservationDate.h"
 #include "platform/Text.h"
-#include "documents/SharedTrail.h"
 
 #include <algorithm>
 #include <array>

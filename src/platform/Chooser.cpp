@@ -6,13 +6,13 @@ namespace platform {
 
 namespace {
 
-ScriptedChooser& defaultChooser()
-{
-    static ScriptedChooser cancelling;
-    return cancelling;
-}
+    ScriptedChooser& defaultChooser()
+    {
+        static ScriptedChooser cancelling;
+        return cancelling;
+    }
 
-std::atomic<Chooser*> installedChooser{nullptr};
+    std::atomic<Chooser*> installedChooser { nullptr };
 
 } // namespace
 
@@ -22,27 +22,24 @@ Chooser& chooser()
     return installed ? *installed : defaultChooser();
 }
 
-Chooser* setChooser(Chooser* value)
-{
-    return installedChooser.exchange(value);
-}
+Chooser* setChooser(Chooser* value) { return installedChooser.exchange(value); }
 
 void ScriptedChooser::answerFile(const std::string& path)
 {
     std::lock_guard lock(mutex_);
-    answers_.push_back(Answer{false, path, 0, false});
+    answers_.push_back(Answer { false, path, 0, false });
 }
 
 void ScriptedChooser::answerColour(std::uint32_t colour)
 {
     std::lock_guard lock(mutex_);
-    answers_.push_back(Answer{false, {}, colour, true});
+    answers_.push_back(Answer { false, {}, colour, true });
 }
 
 void ScriptedChooser::answerCancel()
 {
     std::lock_guard lock(mutex_);
-    answers_.push_back(Answer{});
+    answers_.push_back(Answer {});
 }
 
 std::optional<ScriptedChooser::Answer> ScriptedChooser::takeAnswer()

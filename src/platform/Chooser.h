@@ -19,10 +19,10 @@ enum class FileDialogKind { Open, SaveAs };
 struct FileDialogRequest {
     FileDialogKind kind = FileDialogKind::Open;
     QWidget* owner = nullptr;
-    std::string defaultExtension;  // for example ".lay"
+    std::string defaultExtension; // for example ".lay"
     std::string filterDescription; // for example "LAY files (*.LAY)"
-    std::string filterPattern;     // for example "*.lay"
-    std::string startFolder;       // resolved against the root directory; backslashes already turned to '/'
+    std::string filterPattern; // for example "*.lay"
+    std::string startFolder; // resolved against the root directory; backslashes already turned to '/'
 };
 
 class Chooser {
@@ -69,7 +69,10 @@ private:
 // Installs itself for its scope (tests).
 class ScopedChooser {
 public:
-    explicit ScopedChooser(Chooser& chooser) : previous_(setChooser(&chooser)) {}
+    explicit ScopedChooser(Chooser& chooser)
+        : previous_(setChooser(&chooser))
+    {
+    }
     ~ScopedChooser() { setChooser(previous_); }
     ScopedChooser(const ScopedChooser&) = delete;
     ScopedChooser& operator=(const ScopedChooser&) = delete;

@@ -68,7 +68,11 @@ inline int sharedLocksHeldByThisThread() { return CriticalSection::sharedHolds()
 // Holds a critical section for the guard's scope.
 class CriticalSectionGuard {
 public:
-    explicit CriticalSectionGuard(CriticalSection& section) : section_(section) { section_.enter(); }
+    explicit CriticalSectionGuard(CriticalSection& section)
+        : section_(section)
+    {
+        section_.enter();
+    }
     ~CriticalSectionGuard() { section_.leave(); }
     CriticalSectionGuard(const CriticalSectionGuard&) = delete;
     CriticalSectionGuard& operator=(const CriticalSectionGuard&) = delete;

@@ -7,8 +7,8 @@ namespace platform {
 
 namespace {
 
-std::mutex rootMutex;
-std::string rootFolder; // guarded by rootMutex
+    std::mutex rootMutex;
+    std::string rootFolder; // guarded by rootMutex
 
 } // namespace
 

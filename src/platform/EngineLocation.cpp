@@ -8,8 +8,8 @@ namespace platform {
 
 namespace {
 
-// Any function of the engine: dladdr names the file its code was loaded from.
-void engineAnchor() { }
+    // Any function of the engine: dladdr names the file its code was loaded from.
+    void engineAnchor() { }
 
 } // namespace
 

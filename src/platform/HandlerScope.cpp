@@ -15,19 +15,19 @@ namespace platform {
 
 namespace {
 
-struct WaitingWork {
-    QPointer<QObject> context;
-    std::function<void()> work;
-};
+    struct WaitingWork {
+        QPointer<QObject> context;
+        std::function<void()> work;
+    };
 
-// Window thread only: no lock needed.
-int openScopes = 0;
-std::vector<WaitingWork> waiting;
+    // Window thread only: no lock needed.
+    int openScopes = 0;
+    std::vector<WaitingWork> waiting;
 
-void post(QObject* context, std::function<void()> work)
-{
-    QMetaObject::invokeMethod(context, std::move(work), Qt::QueuedConnection);
-}
+    void post(QObject* context, std::function<void()> work)
+    {
+        QMetaObject::invokeMethod(context, std::move(work), Qt::QueuedConnection);
+    }
 
 } // namespace
 

@@ -7,96 +7,96 @@ namespace platform {
 
 namespace {
 
-std::string trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-std::string withSlashes(std::string text)
-{
-    std::replace(text.begin(), text.end(), '\\', '/');
-    return text;
-}
-
-char escapedCharacter(char letter)
-{
-    switch (letter) {
-    case 'n':
-        return '\n';
-    case 't':
-        return '\t';
-    case 'r':
-        return '\r';
-    default:
-        return letter;
+    std::string trimmed(const std::string& text)
+    {
+        const std::size_t first = text.find_first_not_of(" \t\r");
+        if (first == std::string::npos)
+            return {};
+        return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
     }
-}
 
-// A value as written: the text between double quotes with its escapes undone, or else
-// the whole text. Anything after the closing quote is ignored.
-std::string valueOf(const std::string& text)
-{
-    if (text.empty() || text.front() != '"')
+    std::string withSlashes(std::string text)
+    {
+        std::replace(text.begin(), text.end(), '\\', '/');
         return text;
-    std::string value;
-    for (std::size_t i = 1; i < text.size() && text[i] != '"'; ++i) {
-        if (text[i] == '\\' && i + 1 < text.size())
-            value += escapedCharacter(text[++i]);
-        else
-            value += text[i];
     }
-    return value;
-}
 
-// The value as it must be written to read back unchanged.
-std::string written(const std::string& value)
-{
-    const bool plain = value.empty()
-        || (value.front() != '"' && value.find_first_of("\r\n") == std::string::npos && trimmed(value) == value);
-    if (plain)
-        return value;
-    std::string quoted = "\"";
-    for (char character : value) {
-        switch (character) {
-        case '"':
-        case '\\':
-            quoted += '\\';
-            quoted += character;
-            break;
-        case '\n':
-            quoted += "\\n";
-            break;
-        case '\r':
-            quoted += "\\r";
-            break;
-        case '\t':
-            quoted += "\\t";
-            break;
+    char escapedCharacter(char letter)
+    {
+        switch (letter) {
+        case 'n':
+            return '\n';
+        case 't':
+            return '\t';
+        case 'r':
+            return '\r';
         default:
-            quoted += character;
+            return letter;
         }
     }
-    return quoted + '"';
-}
 
-bool isComment(const std::string& line) { return line.empty() || line.front() == ';' || line.front() == '#'; }
+    // A value as written: the text between double quotes with its escapes undone, or else
+    // the whole text. Anything after the closing quote is ignored.
+    std::string valueOf(const std::string& text)
+    {
+        if (text.empty() || text.front() != '"')
+            return text;
+        std::string value;
+        for (std::size_t i = 1; i < text.size() && text[i] != '"'; ++i) {
+            if (text[i] == '\\' && i + 1 < text.size())
+                value += escapedCharacter(text[++i]);
+            else
+                value += text[i];
+        }
+        return value;
+    }
 
-// The name and value of a value line, or false for headers, comments and other lines.
-bool splitValueLine(const std::string& rawLine, std::string& name, std::string& value)
-{
-    const std::string line = trimmed(rawLine);
-    if (isComment(line) || line.front() == '[')
-        return false;
-    const std::size_t equals = line.find('=');
-    if (equals == std::string::npos)
-        return false;
-    name = withSlashes(trimmed(line.substr(0, equals)));
-    value = valueOf(trimmed(line.substr(equals + 1)));
-    return true;
-}
+    // The value as it must be written to read back unchanged.
+    std::string written(const std::string& value)
+    {
+        const bool plain = value.empty()
+            || (value.front() != '"' && value.find_first_of("\r\n") == std::string::npos && trimmed(value) == value);
+        if (plain)
+            return value;
+        std::string quoted = "\"";
+        for (char character : value) {
+            switch (character) {
+            case '"':
+            case '\\':
+                quoted += '\\';
+                quoted += character;
+                break;
+            case '\n':
+                quoted += "\\n";
+                break;
+            case '\r':
+                quoted += "\\r";
+                break;
+            case '\t':
+                quoted += "\\t";
+                break;
+            default:
+                quoted += character;
+            }
+        }
+        return quoted + '"';
+    }
+
+    bool isComment(const std::string& line) { return line.empty() || line.front() == ';' || line.front() == '#'; }
+
+    // The name and value of a value line, or false for headers, comments and other lines.
+    bool splitValueLine(const std::string& rawLine, std::string& name, std::string& value)
+    {
+        const std::string line = trimmed(rawLine);
+        if (isComment(line) || line.front() == '[')
+            return false;
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos)
+            return false;
+        name = withSlashes(trimmed(line.substr(0, equals)));
+        value = valueOf(trimmed(line.substr(equals + 1)));
+        return true;
+    }
 
 } // namespace
 
@@ -134,8 +134,8 @@ std::optional<std::string> IniDocument::value(const std::string& key) const
 
 bool IniDocument::isBelow(const std::string& section, const std::string& tree)
 {
-    return section == tree || (section.size() > tree.size() && section.compare(0, tree.size(), tree) == 0
-                                  && section[tree.size()] == '/');
+    return section == tree
+        || (section.size() > tree.size() && section.compare(0, tree.size(), tree) == 0 && section[tree.size()] == '/');
 }
 
 void IniDocument::setValue(const std::string& section, const std::string& name, const std::string& value)

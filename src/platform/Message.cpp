@@ -10,13 +10,13 @@ namespace platform {
 
 namespace {
 
-BatchMessageSink& batchSink()
-{
-    static BatchMessageSink sink;
-    return sink;
-}
+    BatchMessageSink& batchSink()
+    {
+        static BatchMessageSink sink;
+        return sink;
+    }
 
-std::atomic<MessageSink*> installedSink{nullptr};
+    std::atomic<MessageSink*> installedSink { nullptr };
 
 } // namespace
 
@@ -26,13 +26,10 @@ void showMessage(const std::string& text, const std::string& caption, MessageIco
     // may wait for must not be held across it, whatever sink shows the message.
     assert(sharedLocksHeldByThisThread() == 0);
     MessageSink* sink = installedSink.load();
-    (sink ? *sink : batchSink()).show(ShownMessage{text, caption, icon});
+    (sink ? *sink : batchSink()).show(ShownMessage { text, caption, icon });
 }
 
-MessageSink* setMessageSink(MessageSink* sink)
-{
-    return installedSink.exchange(sink);
-}
+MessageSink* setMessageSink(MessageSink* sink) { return installedSink.exchange(sink); }
 
 std::string batchMessageLine(const ShownMessage& message)
 {
@@ -55,12 +52,12 @@ void BatchMessageSink::show(const ShownMessage& message)
     std::fflush(stderr);
 }
 
-MessageRecorder::MessageRecorder() : previous_(setMessageSink(this)) {}
-
-MessageRecorder::~MessageRecorder()
+MessageRecorder::MessageRecorder()
+    : previous_(setMessageSink(this))
 {
-    setMessageSink(previous_);
 }
+
+MessageRecorder::~MessageRecorder() { setMessageSink(previous_); }
 
 void MessageRecorder::show(const ShownMessage& message)
 {
@@ -83,7 +80,7 @@ std::size_t MessageRecorder::count() const
 ShownMessage MessageRecorder::last() const
 {
     std::lock_guard lock(mutex_);
-    return messages_.empty() ? ShownMessage{} : messages_.back();
+    return messages_.empty() ? ShownMessage {} : messages_.back();
 }
 
 void MessageRecorder::clear()

@@ -24,8 +24,7 @@ public:
 };
 
 // Shows a message through the installed sink (the batch sink when none is installed).
-void showMessage(const std::string& text, const std::string& caption,
-                 MessageIcon icon = MessageIcon::Error);
+void showMessage(const std::string& text, const std::string& caption, MessageIcon icon = MessageIcon::Error);
 
 // Installs a sink (not owned; it must outlive its installation) and returns the previous one.
 // Passing nullptr restores the batch sink.

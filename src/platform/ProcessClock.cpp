@@ -5,7 +5,7 @@
 namespace platform {
 
 namespace {
-const auto processStart = std::chrono::steady_clock::now();
+    const auto processStart = std::chrono::steady_clock::now();
 }
 
 std::int64_t clockMilliseconds()

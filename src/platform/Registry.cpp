@@ -9,58 +9,57 @@
 #include <cstdlib>
 #include <filesystem>
 
-
 namespace platform {
 
 namespace {
 
-std::string environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? std::string(value) : std::string();
-}
+    std::string environment(const char* name)
+    {
+        const char* value = std::getenv(name);
+        return value ? std::string(value) : std::string();
+    }
 
-bool fileExists(const std::string& path)
-{
-    std::error_code error;
-    return !path.empty() && std::filesystem::is_regular_file(path, error);
-}
+    bool fileExists(const std::string& path)
+    {
+        std::error_code error;
+        return !path.empty() && std::filesystem::is_regular_file(path, error);
+    }
 
-// An installed engine keeps its data in <prefix>/share/skyloom, found from the engine's
-// own file; only an uninstalled build falls back on the folders it was built from.
-std::string installedDataDir()
-{
-    const std::filesystem::path folder = engineFolder();
-    if (folder.empty())
+    // An installed engine keeps its data in <prefix>/share/skyloom, found from the engine's
+    // own file; only an uninstalled build falls back on the folders it was built from.
+    std::string installedDataDir()
+    {
+        const std::filesystem::path folder = engineFolder();
+        if (folder.empty())
+            return {};
+        const std::filesystem::path data = installedDataFolder(folder);
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(data / "registry.ini", error))
+            return {};
+        const std::filesystem::path canonical = std::filesystem::canonical(data, error);
+        return (error ? data : canonical).string();
+    }
+
+    std::string userRegistryFile()
+    {
+        const std::string xdg = environment("XDG_CONFIG_HOME");
+        const std::string home = environment("HOME");
+        if (!xdg.empty())
+            return xdg + "/Astreon/registry.ini";
+        if (!home.empty())
+            return home + "/.config/Astreon/registry.ini";
         return {};
-    const std::filesystem::path data = installedDataFolder(folder);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(data / "registry.ini", error))
-        return {};
-    const std::filesystem::path canonical = std::filesystem::canonical(data, error);
-    return (error ? data : canonical).string();
-}
+    }
 
-std::string userRegistryFile()
-{
-    const std::string xdg = environment("XDG_CONFIG_HOME");
-    const std::string home = environment("HOME");
-    if (!xdg.empty())
-        return xdg + "/Astreon/registry.ini";
-    if (!home.empty())
-        return home + "/.config/Astreon/registry.ini";
-    return {};
-}
-
-// The whole file, an empty text for a file that does not exist yet, or nothing when it
-// exists but cannot be read.
-std::optional<std::string> readWholeFile(const std::string& path)
-{
-    std::error_code error;
-    if (!std::filesystem::exists(path, error))
-        return std::string();
-    return readFileBytes(path);
-}
+    // The whole file, an empty text for a file that does not exist yet, or nothing when it
+    // exists but cannot be read.
+    std::optional<std::string> readWholeFile(const std::string& path)
+    {
+        std::error_code error;
+        if (!std::filesystem::exists(path, error))
+            return std::string();
+        return readFileBytes(path);
+    }
 
 } // namespace
 

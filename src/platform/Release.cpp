@@ -5,17 +5,11 @@
 namespace platform {
 
 namespace {
-std::atomic<Release> processRelease{Release::Current};
+    std::atomic<Release> processRelease { Release::Current };
 }
 
-Release release()
-{
-    return processRelease.load();
-}
+Release release() { return processRelease.load(); }
 
-void setRelease(Release value)
-{
-    processRelease.store(value);
-}
+void setRelease(Release value) { processRelease.store(value); }
 
 } // namespace platform

@@ -17,43 +17,40 @@ namespace platform {
 
 namespace {
 
-std::atomic<const ResourceLibrary*> currentLibrary{nullptr};
+    std::atomic<const ResourceLibrary*> currentLibrary { nullptr };
 
-// The library, once loaded, stays loaded for the rest of the process: unloading it
-// would unregister its Qt resources. Guarded by loadMutex.
-std::mutex loadMutex;
-QLibrary* loadedLibrary = nullptr;
-std::string loadError;
+    // The library, once loaded, stays loaded for the rest of the process: unloading it
+    // would unregister its Qt resources. Guarded by loadMutex.
+    std::mutex loadMutex;
+    QLibrary* loadedLibrary = nullptr;
+    std::string loadError;
 
-// Beside the engine's own file (the program, or the library that holds the engine),
-// then in the install's library folder.
-std::vector<std::filesystem::path> candidatePaths()
-{
-    const std::filesystem::path folder = engineFolder();
-    if (folder.empty())
-        return {};
-    return {folder / ResourceLibrary::fileName(), installedLibraryFolder(folder) / ResourceLibrary::fileName()};
-}
+    // Beside the engine's own file (the program, or the library that holds the engine),
+    // then in the install's library folder.
+    std::vector<std::filesystem::path> candidatePaths()
+    {
+        const std::filesystem::path folder = engineFolder();
+        if (folder.empty())
+            return {};
+        return { folder / ResourceLibrary::fileName(), installedLibraryFolder(folder) / ResourceLibrary::fileName() };
+    }
 
-// Resource names are stored in capitals. Names that could reach outside their
-// folder of the resource tree are refused.
-bool toResourceName(const std::string& name, QString& resourceName)
-{
-    if (name.empty() || name.find_first_of("/\\:") != std::string::npos)
-        return false;
-    std::string upper = name;
-    for (char& character : upper)
-        character = static_cast<char>(std::toupper(static_cast<unsigned char>(character)));
-    resourceName = QString::fromLatin1(upper.data(), static_cast<qsizetype>(upper.size()));
-    return true;
-}
+    // Resource names are stored in capitals. Names that could reach outside their
+    // folder of the resource tree are refused.
+    bool toResourceName(const std::string& name, QString& resourceName)
+    {
+        if (name.empty() || name.find_first_of("/\\:") != std::string::npos)
+            return false;
+        std::string upper = name;
+        for (char& character : upper)
+            character = static_cast<char>(std::toupper(static_cast<unsigned char>(character)));
+        resourceName = QString::fromLatin1(upper.data(), static_cast<qsizetype>(upper.size()));
+        return true;
+    }
 
 } // namespace
 
-std::string ResourceLibrary::fileName()
-{
-    return "libtesslet.so";
-}
+std::string ResourceLibrary::fileName() { return "libtesslet.so"; }
 
 std::unique_ptr<ResourceLibrary> ResourceLibrary::load()
 {
@@ -84,15 +81,9 @@ std::string ResourceLibrary::lastLoadError()
     return loadedLibrary == nullptr ? loadError : std::string();
 }
 
-const ResourceLibrary* ResourceLibrary::current()
-{
-    return currentLibrary.load();
-}
+const ResourceLibrary* ResourceLibrary::current() { return currentLibrary.load(); }
 
-void ResourceLibrary::setCurrent(const ResourceLibrary* library)
-{
-    currentLibrary.store(library);
-}
+void ResourceLibrary::setCurrent(const ResourceLibrary* library) { currentLibrary.store(library); }
 
 QImage ResourceLibrary::bitmap(const std::string& name) const
 {
@@ -116,10 +107,7 @@ QByteArray ResourceLibrary::data(const std::string& name) const
     return file.readAll();
 }
 
-QByteArray ResourceLibrary::dialogTemplate(const std::string& name) const
-{
-    return data(name);
-}
+QByteArray ResourceLibrary::dialogTemplate(const std::string& name) const { return data(name); }
 
 QByteArray ResourceLibrary::comboLists(const std::string& dialogName) const
 {

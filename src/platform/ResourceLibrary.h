@@ -39,7 +39,10 @@ public:
     QByteArray comboLists(const std::string& dialogName) const;
 
 private:
-    explicit ResourceLibrary(std::uintptr_t handle) : handle_(handle) {}
+    explicit ResourceLibrary(std::uintptr_t handle)
+        : handle_(handle)
+    {
+    }
     std::uintptr_t handle_;
 };
 

@@ -9,41 +9,41 @@ namespace platform {
 
 namespace {
 
-// Switches the calling thread to the C locale for its lifetime; other threads keep theirs.
-class CLocaleScope {
-public:
-    CLocaleScope()
-    {
-        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-        if (cLocale != static_cast<locale_t>(nullptr))
-            previous_ = uselocale(cLocale);
-    }
-    ~CLocaleScope()
-    {
-        if (previous_ != static_cast<locale_t>(nullptr))
-            uselocale(previous_);
-    }
-    CLocaleScope(const CLocaleScope&) = delete;
-    CLocaleScope& operator=(const CLocaleScope&) = delete;
+    // Switches the calling thread to the C locale for its lifetime; other threads keep theirs.
+    class CLocaleScope {
+    public:
+        CLocaleScope()
+        {
+            static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+            if (cLocale != static_cast<locale_t>(nullptr))
+                previous_ = uselocale(cLocale);
+        }
+        ~CLocaleScope()
+        {
+            if (previous_ != static_cast<locale_t>(nullptr))
+                uselocale(previous_);
+        }
+        CLocaleScope(const CLocaleScope&) = delete;
+        CLocaleScope& operator=(const CLocaleScope&) = delete;
 
-private:
-    locale_t previous_ = static_cast<locale_t>(nullptr);
-};
+    private:
+        locale_t previous_ = static_cast<locale_t>(nullptr);
+    };
 
-std::string formatArguments(const char* format, va_list args)
-{
-    va_list measure;
-    va_copy(measure, args);
-    const int length = std::vsnprintf(nullptr, 0, format, measure);
-    va_end(measure);
-    std::string result;
-    if (length > 0) {
-        std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-        std::vsnprintf(buffer.data(), buffer.size(), format, args);
-        result.assign(buffer.data(), static_cast<std::size_t>(length));
+    std::string formatArguments(const char* format, va_list args)
+    {
+        va_list measure;
+        va_copy(measure, args);
+        const int length = std::vsnprintf(nullptr, 0, format, measure);
+        va_end(measure);
+        std::string result;
+        if (length > 0) {
+            std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+            std::vsnprintf(buffer.data(), buffer.size(), format, args);
+            result.assign(buffer.data(), static_cast<std::size_t>(length));
+        }
+        return result;
     }
-    return result;
-}
 
 } // namespace
 

@@ -6,7 +6,10 @@
 
 #include <new>
 
-BodyList::BodyList(PtolemyUniverse* owner) : owner_(owner) {}
+BodyList::BodyList(PtolemyUniverse* owner)
+    : owner_(owner)
+{
+}
 
 BodyList::~BodyList() = default;
 
@@ -35,10 +38,7 @@ HRESULT BodyList::Insert(std::int32_t i, std::unique_ptr<PtolemyBody> body)
     return S_OK;
 }
 
-HRESULT BodyList::Add(std::unique_ptr<PtolemyBody> body)
-{
-    return Insert(count_, std::move(body));
-}
+HRESULT BodyList::Add(std::unique_ptr<PtolemyBody> body) { return Insert(count_, std::move(body)); }
 
 HRESULT BodyList::Remove(std::int32_t i)
 {

@@ -35,8 +35,8 @@ struct ScreenPoint {
 ScreenPoint toScreen(double x, double y, std::int32_t cx, std::int32_t cy, double scale)
 {
     if (std::isnan(x * scale) || std::isnan(y * scale))
-        return ScreenPoint{};
-    return ScreenPoint{screen_mapping::screenX(cx, x, scale), screen_mapping::screenY(cy, y, scale), true};
+        return ScreenPoint {};
+    return ScreenPoint { screen_mapping::screenX(cx, x, scale), screen_mapping::screenY(cy, y, scale), true };
 }
 
 bool isNearDevice(const ScreenPoint& point, const raster::DeviceContext& context)
@@ -78,12 +78,12 @@ void MatchTrailHolder::CreateMatchPens(raster::DeviceContext&)
 {
     if (pensCreated_)
         return;
-    futurePen_ = raster::Pen{kFutureColour};
-    futureBrush_ = raster::Brush{kFutureColour, false};
-    currentPen_ = raster::Pen{kCurrentColour};
-    currentBrush_ = raster::Brush{kCurrentColour, false};
-    pastPen_ = raster::Pen{kPastColour};
-    pastBrush_ = raster::Brush{kPastColour, false};
+    futurePen_ = raster::Pen { kFutureColour };
+    futureBrush_ = raster::Brush { kFutureColour, false };
+    currentPen_ = raster::Pen { kCurrentColour };
+    currentBrush_ = raster::Brush { kCurrentColour, false };
+    pastPen_ = raster::Pen { kPastColour };
+    pastBrush_ = raster::Brush { kPastColour, false };
     pensCreated_ = true;
 }
 
@@ -138,14 +138,14 @@ std::uint64_t MatchTrailHolder::MatchMarkersKey(double now) const
         const double t = trail.heldLogical(i).t;
         if (currentSlot < 0 && t > now - kCurrentWindow && t <= now + kCurrentWindow)
             currentSlot = i;
-        key = platform::hashCombine(key, std::uint64_t{t > now - kCurrentWindow});
+        key = platform::hashCombine(key, std::uint64_t { t > now - kCurrentWindow });
     }
     trail.Unlock();
     return platform::hashCombine(key, static_cast<std::uint64_t>(currentSlot + 1)) | 1u;
 }
 
-std::int32_t MatchTrailHolder::DrawMatchTrail(raster::DeviceContext& context, double now, std::int32_t cx,
-                                              std::int32_t cy, double scale, TraceLayer layer)
+std::int32_t MatchTrailHolder::DrawMatchTrail(
+    raster::DeviceContext& context, double now, std::int32_t cx, std::int32_t cy, double scale, TraceLayer layer)
 {
     if (!matchTrail_ || matchTrail_->count() == 0)
         return -1;

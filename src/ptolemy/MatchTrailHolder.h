@@ -7,8 +7,8 @@
 // a private copy with its own lock.
 // See docs/threads.md.
 #include "documents/ObservationTrail.h"
-#include "raster/DeviceContext.h"
 #include "ptolemy/TraceLayer.h"
+#include "raster/DeviceContext.h"
 
 #include <cstdint>
 #include <memory>
@@ -30,8 +30,8 @@ public:
     // the current observation (the first within 0.01 of `now`), or -1.
     // `layer`: every observation but the current one stays (each changes only as time
     // passes it); the current one moves.
-    virtual std::int32_t DrawMatchTrail(raster::DeviceContext& context, double now, std::int32_t cx,
-                                        std::int32_t cy, double scale, TraceLayer layer = TraceLayer::Both);
+    virtual std::int32_t DrawMatchTrail(raster::DeviceContext& context, double now, std::int32_t cx, std::int32_t cy,
+        double scale, TraceLayer layer = TraceLayer::Both);
     // What the observations that stay look like at `now`: 0 without a trail, else a value
     // that changes when their picture may.
     std::uint64_t MatchMarkersKey(double now) const;

@@ -12,17 +12,16 @@
 #include <cmath>
 #include <new>
 
-const BodySettingEntry PtolemyBody::kTrailLengths[7] = {{"0", 0},       {"50", 50},     {"100", 100},
-                                                         {"200", 200},   {"500", 500},   {"1000", 1000},
-                                                         {"2000", 2000}};
-const BodySettingEntry PtolemyBody::kBandWidths[7] = {{"1", 1},   {"2", 2},   {"5", 5},    {"10", 10},
-                                                       {"25", 25}, {"50", 50}, {"100", 100}};
-const BodySettingEntry PtolemyBody::kDotIntervals[7] = {{"1", 1},   {"2", 2},   {"5", 5},    {"10", 10},
-                                                         {"25", 25}, {"50", 50}, {"100", 100}};
-const BodySettingEntry PtolemyBody::kAnimationSpeeds[5] = {
-    {"slowest", 25}, {"slow", 50}, {"normal", 100}, {"fast", 200}, {"fastest", 499}};
-const char* const PtolemyBody::kBitmapNames[11] = {"planet", "mercury", "venus", "sun",  "mars", "saturn",
-                                                   "jupiter", "star",   "comet", "moon", "earth"};
+const BodySettingEntry PtolemyBody::kTrailLengths[7]
+    = { { "0", 0 }, { "50", 50 }, { "100", 100 }, { "200", 200 }, { "500", 500 }, { "1000", 1000 }, { "2000", 2000 } };
+const BodySettingEntry PtolemyBody::kBandWidths[7]
+    = { { "1", 1 }, { "2", 2 }, { "5", 5 }, { "10", 10 }, { "25", 25 }, { "50", 50 }, { "100", 100 } };
+const BodySettingEntry PtolemyBody::kDotIntervals[7]
+    = { { "1", 1 }, { "2", 2 }, { "5", 5 }, { "10", 10 }, { "25", 25 }, { "50", 50 }, { "100", 100 } };
+const BodySettingEntry PtolemyBody::kAnimationSpeeds[5]
+    = { { "slowest", 25 }, { "slow", 50 }, { "normal", 100 }, { "fast", 200 }, { "fastest", 499 } };
+const char* const PtolemyBody::kBitmapNames[11]
+    = { "planet", "mercury", "venus", "sun", "mars", "saturn", "jupiter", "star", "comet", "moon", "earth" };
 
 namespace {
 
@@ -215,10 +214,7 @@ void PtolemyBody::SetTraceColour(ColourRef colour)
     traceBrush_ = solidBrush(colour);
 }
 
-std::int32_t PtolemyBody::GetTrailLength() const
-{
-    return runningTrail_.capacity();
-}
+std::int32_t PtolemyBody::GetTrailLength() const { return runningTrail_.capacity(); }
 
 void PtolemyBody::SetTrailLength(std::int32_t length)
 {

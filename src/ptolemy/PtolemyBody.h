@@ -11,15 +11,15 @@
 // they are called on the window thread by code that holds the universe lock.
 // A body without an owner takes no locks (tests and the file reader before merging).
 // See docs/threads.md.
-#include "drawing/Sprite.h"
+#include "documents/FileDialogHelper.h"
 #include "documents/ObservationTrail.h"
-#include "raster/DeviceContext.h"
+#include "drawing/Sprite.h"
 #include "platform/Result.h"
 #include "ptolemy/MatchTrailHolder.h"
 #include "ptolemy/PtolemyOrbit.h"
 #include "ptolemy/TraceLayer.h"
 #include "ptolemy/TrailPieces.h"
-#include "documents/FileDialogHelper.h"
+#include "raster/DeviceContext.h"
 
 #include <cstdint>
 #include <memory>
@@ -84,8 +84,8 @@ public:
     // Draws the match trail, the trail, the circles and the planet. cx, cy: the view's
     // half-width and half-height in pixels; scale: pixels per unit. (locked)
     // `layer` picks the traces drawn (see TraceLayer).
-    HRESULT DrawSystem(raster::DeviceContext& device, std::int32_t flags, std::int32_t cx, std::int32_t cy,
-                       double t, double scale, TraceLayer layer = TraceLayer::Both);
+    HRESULT DrawSystem(raster::DeviceContext& device, std::int32_t flags, std::int32_t cx, std::int32_t cy, double t,
+        double scale, TraceLayer layer = TraceLayer::Both);
     // What this system's part of a still layer (see TraceLayer) looks like under these flags
     // at model time t: 0 when it has none, else a value that changes when its picture may.
     // It also fixes which pieces of the running trail the next still and moving layers
@@ -97,7 +97,7 @@ public:
     // an observation), and, with `trailPiecesStay` (a strip whose span of time is fixed),
     // the whole pieces of the running trail; the rest of the trail and the planet move.
     HRESULT DrawOnSky(raster::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t,
-                      TraceLayer layer = TraceLayer::Both, bool trailPiecesStay = false);
+        TraceLayer layer = TraceLayer::Both, bool trailPiecesStay = false);
     // What this system's points on the sky strip look like at model time t: 0 without
     // any, else a value that changes when their picture may. (locked)
     std::uint64_t SkyObservationsKey(std::int32_t flags, double t);
@@ -111,9 +111,8 @@ public:
     // Draws `trail` as lines, animated bands and dots in the selected pen and brush; `part`
     // picks the pieces of unanimated lines, split as in `pieces` (the kept ones get no
     // dots). (locked)
-    void DrawTrace(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
-                   std::int32_t cy, double scale, std::int32_t flags, TrailPart part = TrailPart::All,
-                   const KeptTrailPieces& pieces = {});
+    void DrawTrace(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx, std::int32_t cy,
+        double scale, std::int32_t flags, TrailPart part = TrailPart::All, const KeptTrailPieces& pieces = {});
 
     const std::string& GetName() const { return name_; }
     // Null leaves an empty name.
@@ -197,11 +196,11 @@ private:
     // The part of the trace that stays (the whole one-period trace, or the running trail's
     // kept pieces) and the part that moves.
     void DrawStillTrace(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-                        std::int32_t flags, const KeptTrailPieces& pieces);
+        std::int32_t flags, const KeptTrailPieces& pieces);
     void DrawMovingTrace(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale, double t,
         std::int32_t flags, const KeptTrailPieces& pieces);
-    void DrawChainCircles(raster::DeviceContext& device, double t, std::int32_t cx, std::int32_t cy, double scale,
-                          ChainCircles which);
+    void DrawChainCircles(
+        raster::DeviceContext& device, double t, std::int32_t cx, std::int32_t cy, double scale, ChainCircles which);
     // With the universe lock held: computes the full trace when the chain changed since.
     void BringFullTraceUpToDate() const;
     // Text in `colour` without a background, for names drawn over the picture.
@@ -211,19 +210,19 @@ private:
     void SetAnimationTime(double t);
     // The running trail or (with kFullTrace) the full trace, in the trace's pen and brush.
     void DrawTraceInPen(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-                        std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces);
+        std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces);
     // One polyline through the records at logical positions first ... last.
     // Fixes the running trail's pieces for the layers to come; 0 without whole pieces, else
     // a value naming them. (locked)
     std::uint64_t KeepTrailPieces();
     static void DrawTracePiece(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
-                               std::int32_t cy, double scale, std::int32_t first, std::int32_t last);
+        std::int32_t cy, double scale, std::int32_t first, std::int32_t last);
     // The whole trail in bands of the universe's animation pens.
-    void DrawBandedTraceLines(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
-                              std::int32_t cy, double scale);
+    void DrawBandedTraceLines(
+        const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale);
     // The dots of the records at logical positions first ... end - 1.
-    void DrawTraceDots(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
-                       std::int32_t cy, double scale, bool drag, std::int32_t first, std::int32_t end);
+    void DrawTraceDots(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx, std::int32_t cy,
+        double scale, bool drag, std::int32_t first, std::int32_t end);
     // True when the planet at `planet` lies within 5 % of the view's half-sizes of
     // the observation `observed`, each axis by itself.
     static bool IsMatched(ModelPoint planet, ModelPoint observed, std::int32_t cx, std::int32_t cy, double scale);
@@ -241,9 +240,9 @@ private:
     raster::Pen tracePen_;
     raster::Brush traceBrush_;
     bool deviceAttached_ = false;
-    ObservationTrail runningTrail_{1};
+    ObservationTrail runningTrail_ { 1 };
     // Written only by BringFullTraceUpToDate, under the universe lock.
-    mutable ObservationTrail fullTrace_{1};
+    mutable ObservationTrail fullTrace_ { 1 };
     // The chain changed since the full trace was computed (a new body has computed none).
     mutable bool fullTraceStale_ = true;
     FileDialogHelper matchFileDialog_;

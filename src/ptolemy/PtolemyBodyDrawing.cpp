@@ -34,8 +34,8 @@ constexpr double kMatchTolerance = 0.05;
 
 } // namespace
 
-HRESULT PtolemyBody::DrawSystem(raster::DeviceContext& device, std::int32_t flags, std::int32_t cx,
-                                std::int32_t cy, double t, double scale, TraceLayer layer)
+HRESULT PtolemyBody::DrawSystem(raster::DeviceContext& device, std::int32_t flags, std::int32_t cx, std::int32_t cy,
+    double t, double scale, TraceLayer layer)
 {
     using namespace ptolemy_flags;
     if (!owner_)
@@ -52,7 +52,7 @@ HRESULT PtolemyBody::DrawSystem(raster::DeviceContext& device, std::int32_t flag
     if (f & kMatch) {
         nowIndex = DrawMatchTrail(device, t, cx, cy, scale, layer);
         if (nowIndex >= 0 && matchTrail_) {
-            observed = {matchTrail_->x(nowIndex), matchTrail_->y(nowIndex)};
+            observed = { matchTrail_->x(nowIndex), matchTrail_->y(nowIndex) };
         }
     }
     // What stays comes first: the trace's part that stays, then the deferent.
@@ -89,7 +89,7 @@ HRESULT PtolemyBody::DrawSystem(raster::DeviceContext& device, std::int32_t flag
 }
 
 void PtolemyBody::DrawStillTrace(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-                                 std::int32_t flags, const KeptTrailPieces& pieces)
+    std::int32_t flags, const KeptTrailPieces& pieces)
 {
     if (TraceStays(flags))
         DrawTraceInPen(device, cx, cy, scale, flags, TrailPart::All, pieces);
@@ -108,8 +108,8 @@ void PtolemyBody::DrawMovingTrace(raster::DeviceContext& device, std::int32_t cx
     DrawTraceInPen(device, cx, cy, scale, flags, part, pieces);
 }
 
-void PtolemyBody::DrawChainCircles(raster::DeviceContext& device, double t, std::int32_t cx, std::int32_t cy,
-                                   double scale, ChainCircles which)
+void PtolemyBody::DrawChainCircles(
+    raster::DeviceContext& device, double t, std::int32_t cx, std::int32_t cy, double scale, ChainCircles which)
 {
     device.selectBrush(orbitBrush_);
     device.selectPen(orbitPen_);
@@ -125,12 +125,12 @@ KeptTrailPieces PtolemyBody::WholeTrailPieces()
 }
 
 void PtolemyBody::DrawTraceInPen(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-                                 std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces)
+    std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces)
 {
     device.selectBrush(traceBrush_);
     device.selectPen(tracePen_);
-    DrawTrace((flags & ptolemy_flags::kFullTrace) ? FullTrace() : runningTrail_, device, cx, cy, scale, flags, part,
-              pieces);
+    DrawTrace(
+        (flags & ptolemy_flags::kFullTrace) ? FullTrace() : runningTrail_, device, cx, cy, scale, flags, part, pieces);
 }
 
 std::optional<std::int32_t> PtolemyBody::FlagsToDraw(raster::DeviceContext& device, std::int32_t flags)
@@ -178,14 +178,14 @@ std::uint64_t PtolemyBody::StillLayerKey(std::int32_t flags, double t)
     std::uint64_t key = 0;
     if (TraceStays(f)) {
         key = platform::hashCombine(key, static_cast<std::uint64_t>(static_cast<std::uint32_t>(f)));
-        key = platform::hashCombine(key, std::uint64_t{traceColour_});
+        key = platform::hashCombine(key, std::uint64_t { traceColour_ });
         key = platform::hashCombine(key, static_cast<std::uint64_t>(dotInterval_));
         key = platform::hashCombine(key, FullTrace().revision());
     } else if (TrailPiecesStay(f)) {
         key = platform::hashCombine(KeepTrailPieces(), static_cast<std::uint64_t>(static_cast<std::uint32_t>(f)));
     }
     if (DeferentStays(f))
-        key = platform::hashCombine(platform::hashCombine(key, head_->DeferentKey()), std::uint64_t{orbitColour_});
+        key = platform::hashCombine(platform::hashCombine(key, head_->DeferentKey()), std::uint64_t { orbitColour_ });
     if (f & ptolemy_flags::kMatch)
         key = platform::hashCombine(key, MatchMarkersKey(t));
     return key == 0 ? 0 : (key | 1u);
@@ -196,7 +196,7 @@ std::uint64_t PtolemyBody::KeepTrailPieces()
     keptPieces_ = WholeTrailPieces();
     if (keptPieces_.end <= keptPieces_.first)
         return 0;
-    std::uint64_t key = platform::hashCombine(keptPieces_.epoch, std::uint64_t{traceColour_});
+    std::uint64_t key = platform::hashCombine(keptPieces_.epoch, std::uint64_t { traceColour_ });
     key = platform::hashCombine(key, static_cast<std::uint64_t>(keptPieces_.first));
     return platform::hashCombine(key, static_cast<std::uint64_t>(keptPieces_.end)) | 1u;
 }
@@ -218,8 +218,7 @@ bool PtolemyBody::IsMatched(ModelPoint planet, ModelPoint observed, std::int32_t
 }
 
 void PtolemyBody::DrawTrace(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
-                            std::int32_t cy, double scale, std::int32_t flags, TrailPart part,
-                            const KeptTrailPieces& pieces)
+    std::int32_t cy, double scale, std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces)
 {
     using namespace ptolemy_flags;
     UniverseLock lock(owner_);
@@ -235,14 +234,13 @@ void PtolemyBody::DrawTrace(const ObservationTrail& trail, raster::DeviceContext
     const bool draggedDots = (flags & kDots) && (flags & kDrag);
     const bool piecesDots = (flags & kDots) && !draggedDots;
     if ((flags & kLines) && !banded) {
-        TrailPieces::forEach(trail, part, pieces, [&](std::int32_t first, std::int32_t last) {
-            DrawTracePiece(trail, device, cx, cy, scale, first, last);
-        });
+        TrailPieces::forEach(trail, part, pieces,
+            [&](std::int32_t first, std::int32_t last) { DrawTracePiece(trail, device, cx, cy, scale, first, last); });
     }
     if (piecesDots) {
         TrailPieces::forEach(trail, part, pieces, [&](std::int32_t first, std::int32_t last) {
             DrawTraceDots(trail, device, cx, cy, scale, false, first,
-                          TrailPieces::endsAtCut(trail, first, last) ? last : last + 1);
+                TrailPieces::endsAtCut(trail, first, last) ? last : last + 1);
         });
     }
     if (draggedDots && part != TrailPart::Kept)
@@ -271,7 +269,7 @@ void PtolemyBody::SetAnimationTime(double t)
 }
 
 void PtolemyBody::DrawTracePiece(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
-                                 std::int32_t cy, double scale, std::int32_t first, std::int32_t last)
+    std::int32_t cy, double scale, std::int32_t first, std::int32_t last)
 {
     using screen_mapping::screenX;
     using screen_mapping::screenY;
@@ -282,7 +280,7 @@ void PtolemyBody::DrawTracePiece(const ObservationTrail& trail, raster::DeviceCo
     // The caller holds the trail's lock.
     for (std::int32_t k = first; k <= last; ++k) {
         const Observation& record = trail.heldLogical(k);
-        const raster::Point point{screenX(cx, record.x, scale), screenY(cy, record.y, scale)};
+        const raster::Point point { screenX(cx, record.x, scale), screenY(cy, record.y, scale) };
         // A segment that stays on its pixel adds nothing to the picture: records
         // closer than a pixel cost no drawing.
         if (run.empty() || point != run.back())
@@ -291,8 +289,8 @@ void PtolemyBody::DrawTracePiece(const ObservationTrail& trail, raster::DeviceCo
     device.polyline(run.data(), run.size());
 }
 
-void PtolemyBody::DrawBandedTraceLines(const ObservationTrail& trail, raster::DeviceContext& device,
-                                       std::int32_t cx, std::int32_t cy, double scale)
+void PtolemyBody::DrawBandedTraceLines(
+    const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale)
 {
     using screen_mapping::screenX;
     using screen_mapping::screenY;
@@ -309,7 +307,7 @@ void PtolemyBody::DrawBandedTraceLines(const ObservationTrail& trail, raster::De
     const Observation* const records = trail.storage();
     std::int32_t j = start % capacity;
     const Observation first = records[j];
-    run.push_back({screenX(cx, first.x, scale), screenY(cy, first.y, scale)});
+    run.push_back({ screenX(cx, first.x, scale), screenY(cy, first.y, scale) });
     for (std::int32_t k = 1; k < count; ++k) {
         bool penChanged = false;
         // Phase and slot are both non-negative; the band is taken in 64 bits so a
@@ -325,7 +323,7 @@ void PtolemyBody::DrawBandedTraceLines(const ObservationTrail& trail, raster::De
         }
         j = j + 1 == capacity ? 0 : j + 1;
         const Observation& next = records[j];
-        const raster::Point point{screenX(cx, next.x, scale), screenY(cy, next.y, scale)};
+        const raster::Point point { screenX(cx, next.x, scale), screenY(cy, next.y, scale) };
         if (point != run.back() || penChanged)
             run.push_back(point);
     }
@@ -333,7 +331,7 @@ void PtolemyBody::DrawBandedTraceLines(const ObservationTrail& trail, raster::De
 }
 
 void PtolemyBody::DrawTraceDots(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
-                                std::int32_t cy, double scale, bool drag, std::int32_t first, std::int32_t end)
+    std::int32_t cy, double scale, bool drag, std::int32_t first, std::int32_t end)
 {
     using screen_mapping::screenX;
     using screen_mapping::screenY;

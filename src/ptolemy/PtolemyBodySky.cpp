@@ -26,7 +26,7 @@ std::uint64_t PtolemyBody::SkyObservationsKey(std::int32_t flags, double t)
     // The strip colours a point by whether its time is before t.
     const auto past = static_cast<std::uint64_t>(ObservationsBefore(t));
     return platform::hashCombine(platform::hashCombine(matchTrail_->revision(), past),
-                                 static_cast<std::uint64_t>(static_cast<std::uint32_t>(EffectiveFlags(flags))))
+               static_cast<std::uint64_t>(static_cast<std::uint32_t>(EffectiveFlags(flags))))
         | 1u;
 }
 
@@ -49,7 +49,7 @@ std::uint64_t PtolemyBody::SkyTrailPiecesKey()
 }
 
 HRESULT PtolemyBody::DrawOnSky(raster::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t,
-                               TraceLayer layer, bool trailPiecesStay)
+    TraceLayer layer, bool trailPiecesStay)
 {
     using namespace ptolemy_flags;
     if (!owner_)
@@ -71,9 +71,8 @@ HRESULT PtolemyBody::DrawOnSky(raster::DeviceContext& device, const SkyStrip& st
         device.selectPen(tracePen_);
         // One consistent walk: the trail's own lock keeps a tick from moving it meanwhile.
         runningTrail_.Lock();
-        TrailPieces::forEach(runningTrail_, part, keptPieces_, [&](std::int32_t first, std::int32_t last) {
-            strip.drawTrail(device, runningTrail_, first, last);
-        });
+        TrailPieces::forEach(runningTrail_, part, keptPieces_,
+            [&](std::int32_t first, std::int32_t last) { strip.drawTrail(device, runningTrail_, first, last); });
         runningTrail_.Unlock();
     }
     if (layer == TraceLayer::StillOnly)

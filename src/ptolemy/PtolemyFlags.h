@@ -6,19 +6,19 @@
 
 namespace ptolemy_flags {
 
-constexpr std::int32_t kAnimated = 0x10000;   // trail segments coloured in moving bands
-constexpr std::int32_t kMatch = 0x20000;      // draw the observation trail and test the planet against it
-constexpr std::int32_t kDots = 0x40000;       // a dot every dotInterval records of the trail
-constexpr std::int32_t kCircles = 0x80000;    // every orb's circle with eccentric and equant markers
-constexpr std::int32_t kLines = 0x100000;     // the trail as connected segments
+constexpr std::int32_t kAnimated = 0x10000; // trail segments coloured in moving bands
+constexpr std::int32_t kMatch = 0x20000; // draw the observation trail and test the planet against it
+constexpr std::int32_t kDots = 0x40000; // a dot every dotInterval records of the trail
+constexpr std::int32_t kCircles = 0x80000; // every orb's circle with eccentric and equant markers
+constexpr std::int32_t kLines = 0x100000; // the trail as connected segments
 constexpr std::int32_t kFullTrace = 0x200000; // the one-period trace instead of the running trail
-constexpr std::int32_t kDrag = 0x400000;      // count dots from the oldest shown record
-constexpr std::int32_t kEarth = 0x800000;     // the Earth sprite at the origin (drawn by the universe)
+constexpr std::int32_t kDrag = 0x400000; // count dots from the oldest shown record
+constexpr std::int32_t kEarth = 0x800000; // the Earth sprite at the origin (drawn by the universe)
 constexpr std::int32_t kFormatted = 0x1000000; // the draw request's flags rule every body
-constexpr std::int32_t kPlanet = 0x2000000;   // the planet sprite at the body's position
+constexpr std::int32_t kPlanet = 0x2000000; // the planet sprite at the body's position
 // Of the window's draw request only (draw arguments "sky" and "labels"):
-constexpr std::int32_t kSky = 0x4000000;      // the sky seen from the centre instead of the plane
-constexpr std::int32_t kLabels = 0x8000000;   // each system's name by its planet, each cycle's by its centre
+constexpr std::int32_t kSky = 0x4000000; // the sky seen from the centre instead of the plane
+constexpr std::int32_t kLabels = 0x8000000; // each system's name by its planet, each cycle's by its centre
 
 // What a new system shows, and a universe's default draw request.
 constexpr std::int32_t kDefaultFlags = kLines | kCircles | kMatch | kPlanet;

@@ -8,8 +8,7 @@
 #include <vector>
 
 PtolemyOrbit::PtolemyOrbit(const char* text, double phase, double rate, double radius,
-                           std::unique_ptr<PtolemyOrbit> carrier, double eccentricX, double eccentricY,
-                           double equantX, double equantY)
+    std::unique_ptr<PtolemyOrbit> carrier, double eccentricX, double eccentricY, double equantX, double equantY)
     : next(std::move(carrier))
     , phi(phase)
     , om(rate)
@@ -38,8 +37,7 @@ PtolemyOrbit::PtolemyOrbit(const PtolemyOrbit& other)
     PtolemyOrbit* copyTail = this;
     for (const PtolemyOrbit* source = other.next.get(); source != nullptr; source = source->next.get()) {
         copyTail->next = std::make_unique<PtolemyOrbit>(source->name.c_str(), source->phi, source->om, source->r,
-                                                        nullptr, source->eccx, source->eccy, source->eqx,
-                                                        source->eqy);
+            nullptr, source->eccx, source->eccy, source->eqx, source->eqy);
         copyTail = copyTail->next.get();
     }
 }
@@ -53,15 +51,9 @@ PtolemyOrbit::~PtolemyOrbit()
     }
 }
 
-std::unique_ptr<PtolemyOrbit> PtolemyOrbit::Copy() const
-{
-    return std::make_unique<PtolemyOrbit>(*this);
-}
+std::unique_ptr<PtolemyOrbit> PtolemyOrbit::Copy() const { return std::make_unique<PtolemyOrbit>(*this); }
 
-double PtolemyOrbit::Angle(double t) const
-{
-    return t * om * kTurn + phi;
-}
+double PtolemyOrbit::Angle(double t) const { return t * om * kTurn + phi; }
 
 ModelPoint PtolemyOrbit::LocalPosition(double t) const
 {
@@ -69,7 +61,7 @@ ModelPoint PtolemyOrbit::LocalPosition(double t) const
     const double cosine = std::cos(theta);
     const double sine = std::sin(theta);
     if (!hasEquant)
-        return {r * cosine, r * sine};
+        return { r * cosine, r * sine };
     // The point of the circle seen from the equant in direction theta. An equant
     // outside the circle has no such point for some directions: the discriminant
     // is then taken as 0 (the nearest approach of the sight line), never a NaN.
@@ -78,13 +70,10 @@ ModelPoint PtolemyOrbit::LocalPosition(double t) const
     if (!(discriminant > 0.0))
         discriminant = 0.0;
     const double s = (std::sqrt(discriminant) - b) * 0.5;
-    return {eqx + s * cosine, eqy + s * sine};
+    return { eqx + s * cosine, eqy + s * sine };
 }
 
-ModelPoint PtolemyOrbit::CarrierPosition(double t) const
-{
-    return next ? next->Position(t) : ModelPoint{};
-}
+ModelPoint PtolemyOrbit::CarrierPosition(double t) const { return next ? next->Position(t) : ModelPoint {}; }
 
 ModelPoint PtolemyOrbit::Position(double t) const
 {
@@ -121,10 +110,7 @@ int PtolemyOrbit::ChainLength() const
     return length;
 }
 
-void PtolemyOrbit::SetName(const char* text)
-{
-    name = text ? platform::cutText(text, kMaxNameLength) : std::string();
-}
+void PtolemyOrbit::SetName(const char* text) { name = text ? platform::cutText(text, kMaxNameLength) : std::string(); }
 
 void PtolemyOrbit::UpdateFlags()
 {
@@ -152,7 +138,7 @@ std::unique_ptr<PtolemyOrbit> PtolemyOrbit::RandomOrb(std::unique_ptr<PtolemyOrb
 {
     using ptolemy_random::RandomReal;
     const double radius = RandomReal(0.1, 50);
-    double offsets[4] = {0, 0, 0, 0};
+    double offsets[4] = { 0, 0, 0, 0 };
     if (std::rand() % 4 == 0) {
         // Eccentric and equant within 25/72 of the radius in each direction.
         const double low = radius * -0.3472222222222222;
@@ -162,6 +148,6 @@ std::unique_ptr<PtolemyOrbit> PtolemyOrbit::RandomOrb(std::unique_ptr<PtolemyOrb
     }
     const double rate = RandomReal(-25, 25);
     const double phase = RandomReal(0, kTurn);
-    return std::make_unique<PtolemyOrbit>("Random Orb", phase, rate, radius, std::move(carrier), offsets[0],
-                                          offsets[1], offsets[2], offsets[3]);
+    return std::make_unique<PtolemyOrbit>(
+        "Random Orb", phase, rate, radius, std::move(carrier), offsets[0], offsets[1], offsets[2], offsets[3]);
 }

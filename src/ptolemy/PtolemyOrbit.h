@@ -39,8 +39,8 @@ public:
     static constexpr double kTurn = 6.2831854;
 
     // Takes ownership of `next` (the carrier; null for the deferent). A null name leaves no name.
-    PtolemyOrbit(const char* name, double phi, double om, double r, std::unique_ptr<PtolemyOrbit> next,
-                 double eccx = 0, double eccy = 0, double eqx = 0, double eqy = 0);
+    PtolemyOrbit(const char* name, double phi, double om, double r, std::unique_ptr<PtolemyOrbit> next, double eccx = 0,
+        double eccy = 0, double eqx = 0, double eqy = 0);
     // Deep copy of the chain from `other` downwards, names and flags included.
     PtolemyOrbit(const PtolemyOrbit& other);
     PtolemyOrbit& operator=(const PtolemyOrbit&) = delete;
@@ -63,7 +63,7 @@ public:
     // The circles of the chain, innermost first, with eccentric and equant markers;
     // in the selected pen. cx, cy: view centre in pixels; scale: pixels per unit.
     void DrawCircles(raster::DeviceContext& device, double t, int cx, int cy, double scale,
-                     ChainCircles which = ChainCircles::All) const;
+        ChainCircles which = ChainCircles::All) const;
     // What the deferent's circle and markers look like: changes with its size and offsets.
     std::uint64_t DeferentKey() const;
     // Each orb's name by its circle's centre at time t, in the selected text colour.

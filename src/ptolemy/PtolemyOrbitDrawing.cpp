@@ -1,10 +1,10 @@
 // The circles of a chain of orbs, with their eccentric and equant markers, and their names.
 #include "ptolemy/PtolemyOrbit.h"
 
-#include "drawing/SharedSprites.h"
-#include "raster/DeviceContext.h"
-#include "platform/HashCombine.h"
 #include "drawing/ScreenMapping.h"
+#include "drawing/SharedSprites.h"
+#include "platform/HashCombine.h"
+#include "raster/DeviceContext.h"
 
 #include <vector>
 
@@ -42,12 +42,12 @@ void PtolemyOrbit::VisitCentres(double t, const CentreVisitor& visit) const
         }
         visit(orb, carrier, centre);
         const ModelPoint local = orb.LocalPosition(t);
-        carrier = {centre.x + local.x, centre.y + local.y};
+        carrier = { centre.x + local.x, centre.y + local.y };
     }
 }
 
-void PtolemyOrbit::DrawCircles(raster::DeviceContext& device, double t, int cx, int cy, double scale,
-                               ChainCircles which) const
+void PtolemyOrbit::DrawCircles(
+    raster::DeviceContext& device, double t, int cx, int cy, double scale, ChainCircles which) const
 {
     using screen_mapping::clampedPixels;
     using screen_mapping::screenX;
@@ -65,11 +65,10 @@ void PtolemyOrbit::DrawCircles(raster::DeviceContext& device, double t, int cx, 
         const int diameter = clampedPixels(2 * scale * orb.r);
         const int x = screenX(cx, centre.x, scale);
         const int y = screenY(cy, centre.y, scale);
-        device.arc(x - radius, y - radius, x - radius + diameter, y - radius + diameter, x, y - radius, x,
-                   y - radius);
+        device.arc(x - radius, y - radius, x - radius + diameter, y - radius + diameter, x, y - radius, x, y - radius);
         if (orb.hasEquant)
-            drawMarker(sprites.eq, device, screenX(cx, centre.x + orb.eqx, scale),
-                       screenY(cy, centre.y + orb.eqy, scale));
+            drawMarker(
+                sprites.eq, device, screenX(cx, centre.x + orb.eqx, scale), screenY(cy, centre.y + orb.eqy, scale));
     });
 }
 
@@ -84,8 +83,7 @@ std::uint64_t PtolemyOrbit::DeferentKey() const
     return platform::hashCombine(key, static_cast<std::uint64_t>(deferent->hasEccentric) * 2u + deferent->hasEquant);
 }
 
-std::vector<QRect> PtolemyOrbit::DrawNames(
-    raster::DeviceContext& device, double t, int cx, int cy, double scale) const
+std::vector<QRect> PtolemyOrbit::DrawNames(raster::DeviceContext& device, double t, int cx, int cy, double scale) const
 {
     using screen_mapping::screenX;
     using screen_mapping::screenY;

@@ -1,9 +1,11 @@
 #include "ptolemy/PtolemyUniverse.h"
 
+#include "documents/ArgumentText.h"
 #include "documents/FileTypes.h"
 #include "drawing/SharedSprites.h"
-#include "platform/Message.h"
+#include "imagesource/SourceViews.h"
 #include "platform/DataPath.h"
+#include "platform/Message.h"
 #include "platform/ProcessClock.h"
 #include "platform/RawFile.h"
 #include "platform/Release.h"
@@ -11,12 +13,10 @@
 #include "platform/Text.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
-#include "ptolemy/SkyStrip.h"
 #include "ptolemy/PtolemyUniverseClock.h"
+#include "ptolemy/SkyStrip.h"
 #include "ptolemy/UniverseFile.h"
 #include "ptolemy/UniverseLocks.h"
-#include "documents/ArgumentText.h"
-#include "imagesource/SourceViews.h"
 #include "xml/NumberText.h"
 #include "xml/XmlDocument.h"
 
@@ -30,11 +30,11 @@
 
 namespace {
 
-const ButtonSpec kButtons[PtolemyUniverse::kButtonCount] = {
-    {0, "Restart"}, {0, "Pause"}, {0, "Load"}, {0, "Save"}, {0, "Random"}, {0, "Edit"}};
+const ButtonSpec kButtons[PtolemyUniverse::kButtonCount]
+    = { { 0, "Restart" }, { 0, "Pause" }, { 0, "Load" }, { 0, "Save" }, { 0, "Random" }, { 0, "Edit" } };
 // The earlier release called the first button "Init".
-const ButtonSpec kEarlierButtons[PtolemyUniverse::kButtonCount] = {
-    {0, "Init"}, {0, "Pause"}, {0, "Load"}, {0, "Save"}, {0, "Random"}, {0, "Edit"}};
+const ButtonSpec kEarlierButtons[PtolemyUniverse::kButtonCount]
+    = { { 0, "Init" }, { 0, "Pause" }, { 0, "Load" }, { 0, "Save" }, { 0, "Random" }, { 0, "Edit" } };
 
 enum Command { kRestart = 0, kPause = 1, kLoad = 2, kSave = 3, kRandom = 4, kEdit = 5, kChooseLayout = 6 };
 
@@ -52,9 +52,8 @@ constexpr const char* kMissingProcedureText = "The specified procedure could not
 constexpr const char* kSystemsDialogName = "PTSYSTEMSDIALOG";
 
 // The five animation colours, in pen order.
-const ColourRef kAnimationColours[PtolemyUniverse::kNumberOfPens] = {
-    makeColour(200, 200, 0), makeColour(0, 0, 0), makeColour(0, 200, 200), makeColour(37, 150, 230),
-    makeColour(255, 0, 0)};
+const ColourRef kAnimationColours[PtolemyUniverse::kNumberOfPens] = { makeColour(200, 200, 0), makeColour(0, 0, 0),
+    makeColour(0, 200, 200), makeColour(37, 150, 230), makeColour(255, 0, 0) };
 
 struct DrawFlagName {
     const char* name;
@@ -62,12 +61,18 @@ struct DrawFlagName {
 };
 
 const DrawFlagName kDrawFlagNames[] = {
-    {"draw_lines", ptolemy_flags::kLines},       {"draw_circles", ptolemy_flags::kCircles},
-    {"draw_formatted", ptolemy_flags::kFormatted}, {"draw_earth", ptolemy_flags::kEarth},
-    {"draw_planet", ptolemy_flags::kPlanet},     {"draw_dots", ptolemy_flags::kDots},
-    {"draw_match", ptolemy_flags::kMatch},       {"draw_animated", ptolemy_flags::kAnimated},
-    {"draw_drag", ptolemy_flags::kDrag},         {"draw_full_trace", ptolemy_flags::kFullTrace},
-    {"sky", ptolemy_flags::kSky},                {"labels", ptolemy_flags::kLabels},
+    { "draw_lines", ptolemy_flags::kLines },
+    { "draw_circles", ptolemy_flags::kCircles },
+    { "draw_formatted", ptolemy_flags::kFormatted },
+    { "draw_earth", ptolemy_flags::kEarth },
+    { "draw_planet", ptolemy_flags::kPlanet },
+    { "draw_dots", ptolemy_flags::kDots },
+    { "draw_match", ptolemy_flags::kMatch },
+    { "draw_animated", ptolemy_flags::kAnimated },
+    { "draw_drag", ptolemy_flags::kDrag },
+    { "draw_full_trace", ptolemy_flags::kFullTrace },
+    { "sky", ptolemy_flags::kSky },
+    { "labels", ptolemy_flags::kLabels },
 };
 
 // Used until the editing dialogs install their runner: the dialog cannot be created.
@@ -75,8 +80,8 @@ SystemsDialogOutcome runMissingSystemsDialog(QWidget*)
 {
     const platform::ResourceLibrary* library = platform::ResourceLibrary::current();
     if (!library || library->data(kSystemsDialogName).isEmpty())
-        return SystemsDialogOutcome{-1, kMissingTemplateText};
-    return SystemsDialogOutcome{-1, kMissingProcedureText};
+        return SystemsDialogOutcome { -1, kMissingTemplateText };
+    return SystemsDialogOutcome { -1, kMissingProcedureText };
 }
 
 std::mutex runnerMutex;
@@ -111,20 +116,11 @@ PtolemyUniverse::~PtolemyUniverse()
     bodies_.RemoveAll();
 }
 
-SimulationClock& PtolemyUniverse::Clock()
-{
-    return clock();
-}
+SimulationClock& PtolemyUniverse::Clock() { return clock(); }
 
-void PtolemyUniverse::LockClock()
-{
-    clock().Lock();
-}
+void PtolemyUniverse::LockClock() { clock().Lock(); }
 
-void PtolemyUniverse::UnlockClock()
-{
-    clock().Unlock();
-}
+void PtolemyUniverse::UnlockClock() { clock().Unlock(); }
 
 double PtolemyUniverse::Time()
 {
@@ -143,8 +139,8 @@ const raster::Pen& PtolemyUniverse::AnimationPen(std::int32_t index) const
 void PtolemyUniverse::CreateAnimationPens()
 {
     for (std::size_t k = 0; k < animationPens_.size(); ++k) {
-        animationPens_[k] = raster::Pen{kAnimationColours[k], 1, raster::Pen::Style::Solid};
-        animationBrushes_[k] = raster::Brush{kAnimationColours[k], false};
+        animationPens_[k] = raster::Pen { kAnimationColours[k], 1, raster::Pen::Style::Solid };
+        animationBrushes_[k] = raster::Brush { kAnimationColours[k], false };
     }
 }
 
@@ -164,8 +160,8 @@ void PtolemyUniverse::PrepareToDraw(raster::DeviceContext& context)
     ChangeAutomaticallyWhenDue();
 }
 
-HRESULT PtolemyUniverse::Draw(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                              std::int32_t drawRequest)
+HRESULT PtolemyUniverse::Draw(
+    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
     PrepareToDraw(context);
     if (drawRequest & kDrawStatistics)
@@ -188,8 +184,8 @@ void PtolemyUniverse::ChangeAutomaticallyWhenDue()
 // draws each frame, with the running trails' pieces fixed as a frame fixes them, so that a
 // whole drawing and a window's frame agree pixel for pixel (one system's moving parts
 // never cover another's still ones in one and not the other).
-HRESULT PtolemyUniverse::DrawModel(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
-                                   std::int32_t height)
+HRESULT PtolemyUniverse::DrawModel(
+    raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height)
 {
     UniverseLock guard(this);
     static_cast<void>(PtolemyUniverse::StillLayerKey(width, height, drawRequest));
@@ -198,8 +194,8 @@ HRESULT PtolemyUniverse::DrawModel(raster::DeviceContext& context, std::int32_t 
     return FAILED(still) ? still : moving;
 }
 
-HRESULT PtolemyUniverse::DrawSystems(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
-                                     std::int32_t height, TraceLayer layer)
+HRESULT PtolemyUniverse::DrawSystems(
+    raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height, TraceLayer layer)
 {
     // The universe lock keeps the chains still; the clock's lock is taken only to read the time.
     UniverseLock guard(this);
@@ -226,8 +222,8 @@ double PtolemyUniverse::FittingScale(std::int32_t drawRequest, std::int32_t half
     return std::isfinite(extent) ? (std::min(halfWidth, halfHeight) - kViewMargin) / extent : 0.0;
 }
 
-HRESULT PtolemyUniverse::DrawSky(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
-                                 std::int32_t height, TraceLayer layer)
+HRESULT PtolemyUniverse::DrawSky(
+    raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height, TraceLayer layer)
 {
     // The universe lock keeps the chains still; the clock's lock is taken only to read the time.
     UniverseLock guard(this);
@@ -277,15 +273,9 @@ HRESULT PtolemyUniverse::DrawStatistics(raster::DeviceContext& context, std::int
     return S_OK;
 }
 
-std::int32_t PtolemyUniverse::GetButtonCount()
-{
-    return kButtonCount;
-}
+std::int32_t PtolemyUniverse::GetButtonCount() { return kButtonCount; }
 
-const ButtonSpec* PtolemyUniverse::GetButtons()
-{
-    return platform::isEarlierRelease() ? kEarlierButtons : kButtons;
-}
+const ButtonSpec* PtolemyUniverse::GetButtons() { return platform::isEarlierRelease() ? kEarlierButtons : kButtons; }
 
 void PtolemyUniverse::OnTick(double t)
 {
@@ -477,7 +467,8 @@ void PtolemyUniverse::ShowLoadReport(const std::string& path, const UniverseFile
     else if (report.unmatched.size() > 1)
         warnings << QCoreApplication::translate("PtolemyUniverse",
             "The observation trails of %1 systems could not be read (the first of \"%2\"); they are not matched.")
-                        .arg(QString::number(report.unmatched.size()), QString::fromStdString(report.unmatched.front()));
+                        .arg(
+                            QString::number(report.unmatched.size()), QString::fromStdString(report.unmatched.front()));
     if (!warnings.isEmpty())
         platform::showMessage(warnings.join('\n').toStdString(), "Astreon Error", platform::MessageIcon::Warning);
 }
@@ -499,8 +490,8 @@ HRESULT PtolemyUniverse::EditCommand(QWidget* window)
     // The dialogs run with no lock held; they take the universe's locks for each change.
     HRESULT result = S_OK;
     if (!platform::ResourceLibrary::current()) {
-        platform::showMessage("PtolemyUniverse has no dialog resource instance.\nOperation unavailable",
-                              "Astreon Error");
+        platform::showMessage(
+            "PtolemyUniverse has no dialog resource instance.\nOperation unavailable", "Astreon Error");
         result = E_FAIL;
     } else {
         SystemsDialogRunner runner;
@@ -530,9 +521,7 @@ HRESULT PtolemyUniverse::ChooseLayoutCommand()
     return S_OK;
 }
 
-void PtolemyUniverse::OnMouse(QWidget*, std::uint32_t, std::intptr_t, std::uintptr_t, std::int32_t)
-{
-}
+void PtolemyUniverse::OnMouse(QWidget*, std::uint32_t, std::intptr_t, std::uintptr_t, std::int32_t) { }
 
 bool PtolemyUniverse::DrawFlagOf(const std::string& name, std::int32_t& flag)
 {
@@ -552,8 +541,8 @@ void PtolemyUniverse::ShowUnrecognizedArgument(const std::string& name, const st
         "Astreon Error");
 }
 
-HRESULT PtolemyUniverse::SetDrawArgument(const std::string& name, const std::string& value,
-                                         std::int32_t& drawRequest, std::int32_t reportErrors)
+HRESULT PtolemyUniverse::SetDrawArgument(
+    const std::string& name, const std::string& value, std::int32_t& drawRequest, std::int32_t reportErrors)
 {
     UniverseLock guard(this);
     HRESULT result = E_FAIL;
@@ -577,20 +566,20 @@ HRESULT PtolemyUniverse::SetArgument(const std::string& name, const std::string&
         return LoadSourceArgument(value, reportErrors);
     HRESULT result = S_OK;
     {
-    UniverseLock guard(this);
-    if (name == "changeCycle") {
-        const std::int32_t cycle = xmltext::toLong(value);
-        if (cycle > 0) {
-            autoChange_ = true;
-            changeCycle_ = cycle;
+        UniverseLock guard(this);
+        if (name == "changeCycle") {
+            const std::int32_t cycle = xmltext::toLong(value);
+            if (cycle > 0) {
+                autoChange_ = true;
+                changeCycle_ = cycle;
+            }
+        } else if (name == "num_steps") {
+            result = S_OK;
+        } else if (name == "trail_length") {
+            result = SetTrailLengthOfAll(xmltext::toLong(value));
+        } else {
+            result = E_FAIL;
         }
-    } else if (name == "num_steps") {
-        result = S_OK;
-    } else if (name == "trail_length") {
-        result = SetTrailLengthOfAll(xmltext::toLong(value));
-    } else {
-        result = E_FAIL;
-    }
     }
     // Shown with no lock held: a message box runs its own event loop.
     if (FAILED(result) && reportErrors == 1)
@@ -608,9 +597,9 @@ HRESULT PtolemyUniverse::LoadSourceArgument(const std::string& path, std::int32_
     if (reportErrors != 1)
         return result;
     if (FAILED(result))
-        platform::showMessage(platform::formatText("PtolemyUniverse: unrecognized argument: %s = %s", "src",
-                                  path.c_str())
-                + "\n" + LoadFailureText(path, report),
+        platform::showMessage(
+            platform::formatText("PtolemyUniverse: unrecognized argument: %s = %s", "src", path.c_str()) + "\n"
+                + LoadFailureText(path, report),
             "Astreon Error");
     else
         ShowLoadReport(path, report, true);

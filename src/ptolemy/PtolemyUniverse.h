@@ -13,10 +13,10 @@
 // stops the clock before the bodies go.
 // See docs/threads.md.
 #include "imagesource/ClockDrivenSource.h"
-#include "raster/DeviceContext.h"
 #include "ptolemy/BodyList.h"
 #include "ptolemy/TraceLayer.h"
 #include "ptolemy/UniverseFileDialog.h"
+#include "raster/DeviceContext.h"
 
 #include <array>
 #include <cstdint>
@@ -49,15 +49,15 @@ public:
 
     // Draws straight onto the area (no white ground, whatever its size): the statistics
     // view or the model view.
-    HRESULT Draw(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                 std::int32_t drawRequest) override;
+    HRESULT Draw(
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
     std::int32_t GetButtonCount() override;
     const ButtonSpec* GetButtons() override;
     HRESULT OnCommand(QWidget* window, std::uintptr_t wparam, std::intptr_t lparam) override;
     void OnMouse(QWidget* window, std::uint32_t message, std::intptr_t lparam, std::uintptr_t wparam,
-                 std::int32_t drawRequest) override;
+        std::int32_t drawRequest) override;
     HRESULT SetDrawArgument(const std::string& name, const std::string& value, std::int32_t& drawRequest,
-                            std::int32_t reportErrors) override;
+        std::int32_t reportErrors) override;
     HRESULT SetArgument(const std::string& name, const std::string& value, std::int32_t reportErrors) override;
     HRESULT GetDefaultDrawRequest(std::int32_t* drawRequest) override;
     // The still layer: in the plane, the one-period traces (lines and dots) of the systems
@@ -66,22 +66,22 @@ public:
     // sky strip, its grid and the observations. Everything else moves. Observations change
     // colour as time passes them, so their layer is drawn again then.
     std::uint64_t StillLayerKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
-    HRESULT DrawStillLayer(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                           std::int32_t drawRequest) override;
-    HRESULT DrawMovingLayer(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                            std::int32_t drawRequest) override;
+    HRESULT DrawStillLayer(
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
+    HRESULT DrawMovingLayer(
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
     // The start year of the first system's matched trail: its time t is years after it.
     std::optional<std::int32_t> calendarStartYear() override;
 
     // The operations shared with the other clock-driven sources.
-    virtual HRESULT DrawStatistics(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
-                                   std::int32_t height);
-    virtual HRESULT DrawModel(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
-                              std::int32_t height);
+    virtual HRESULT DrawStatistics(
+        raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height);
+    virtual HRESULT DrawModel(
+        raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height);
     // The sky seen from the centre (draw argument "sky"): see SkyStrip.
     // `layer`: the grid stays, the systems move.
-    HRESULT DrawSky(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
-                    std::int32_t height, TraceLayer layer = TraceLayer::Both);
+    HRESULT DrawSky(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height,
+        TraceLayer layer = TraceLayer::Both);
     // Time and tick count back to 0, every running trail cleared; the pause stays.
     virtual HRESULT Reset();
 
@@ -137,7 +137,7 @@ private:
     void ChangeAutomaticallyWhenDue();
     // The systems in the plane, with their traces in the layer asked for. (takes the locks)
     HRESULT DrawSystems(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
-                        std::int32_t height, TraceLayer layer);
+        std::int32_t height, TraceLayer layer);
     // What the sky strip's still layer shows at model time t. (universe locked)
     std::uint64_t SkyStillKey(std::int32_t drawRequest, double t);
     // Pixels per unit that fit every system's extent into a view of these half-sizes. (universe locked)

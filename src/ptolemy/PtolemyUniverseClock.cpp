@@ -2,7 +2,4 @@
 
 #include "ptolemy/PtolemyUniverse.h"
 
-void PtolemyUniverseClock::OnTick(double time)
-{
-    universe_.OnTick(time);
-}
+void PtolemyUniverseClock::OnTick(double time) { universe_.OnTick(time); }

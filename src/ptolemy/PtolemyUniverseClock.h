@@ -10,7 +10,10 @@ class PtolemyUniverse;
 class PtolemyUniverseClock : public SimulationClock {
 public:
     // `universe` must outlive the clock's running time: its destructor stops the clock first.
-    explicit PtolemyUniverseClock(PtolemyUniverse& universe) : universe_(universe) {}
+    explicit PtolemyUniverseClock(PtolemyUniverse& universe)
+        : universe_(universe)
+    {
+    }
 
     void OnTick(double time) override;
 

@@ -16,8 +16,8 @@ std::uint64_t sizeAndRequestKey(std::int32_t width, std::int32_t height, std::in
 {
     const std::uint64_t size
         = (static_cast<std::uint64_t>(static_cast<std::uint32_t>(width)) << 32) | static_cast<std::uint32_t>(height);
-    return platform::hashCombine(platform::hashCombine(0, size),
-                                 static_cast<std::uint64_t>(static_cast<std::uint32_t>(drawRequest)));
+    return platform::hashCombine(
+        platform::hashCombine(0, size), static_cast<std::uint64_t>(static_cast<std::uint32_t>(drawRequest)));
 }
 
 } // namespace
@@ -34,8 +34,8 @@ std::uint64_t PtolemyUniverse::StillLayerKey(std::int32_t width, std::int32_t he
     // A change due now would otherwise show first in the moving layer only.
     ChangeAutomaticallyWhenDue();
     bool anyStays = false;
-    std::uint64_t key = platform::hashCombine(sizeAndRequestKey(width, height, drawRequest),
-                                              FittingScale(drawRequest, width / 2, height / 2));
+    std::uint64_t key = platform::hashCombine(
+        sizeAndRequestKey(width, height, drawRequest), FittingScale(drawRequest, width / 2, height / 2));
     const double t = Time();
     for (std::int32_t i = 0; i < bodies_.Count(); ++i) {
         const std::uint64_t part = bodies_.Get(i)->StillLayerKey(drawRequest, t);
@@ -61,8 +61,8 @@ std::uint64_t PtolemyUniverse::SkyStillKey(std::int32_t drawRequest, double t)
     return key;
 }
 
-HRESULT PtolemyUniverse::DrawStillLayer(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                                        std::int32_t drawRequest)
+HRESULT PtolemyUniverse::DrawStillLayer(
+    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
     if (showsStatistics(drawRequest))
         return S_OK;
@@ -72,8 +72,8 @@ HRESULT PtolemyUniverse::DrawStillLayer(raster::DeviceContext& context, std::int
     return DrawSystems(context, drawRequest, width, height, TraceLayer::StillOnly);
 }
 
-HRESULT PtolemyUniverse::DrawMovingLayer(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                                         std::int32_t drawRequest)
+HRESULT PtolemyUniverse::DrawMovingLayer(
+    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
     if (showsStatistics(drawRequest))
         return Draw(context, width, height, drawRequest);

@@ -4,15 +4,9 @@
 
 namespace ptolemy_random {
 
-int RandomInt(int lo, int hi)
-{
-    return lo + std::rand() % (hi - lo + 1);
-}
+int RandomInt(int lo, int hi) { return lo + std::rand() % (hi - lo + 1); }
 
-double RandomReal(double lo, double hi)
-{
-    return RandomRealSpan(lo, hi - lo);
-}
+double RandomReal(double lo, double hi) { return RandomRealSpan(lo, hi - lo); }
 
 double RandomRealSpan(double low, double range)
 {

@@ -68,7 +68,8 @@ void SkyStrip::drawGrid(raster::DeviceContext& context) const
         context.moveTo(column, kTopMargin);
         context.lineTo(column, height_ - kBottomMargin);
         const std::string label = std::to_string(degrees) + "\xC2\xB0";
-        const int labelX = std::clamp(column - context.textWidth(label) / 2, 0, std::max(width_ - context.textWidth(label), 0));
+        const int labelX
+            = std::clamp(column - context.textWidth(label) / 2, 0, std::max(width_ - context.textWidth(label), 0));
         context.textOut(labelX, kDegreeLabelTop, label);
     }
     context.selectPen(raster::Pen { kFrameColour });
@@ -77,8 +78,8 @@ void SkyStrip::drawGrid(raster::DeviceContext& context) const
     context.selectPen(previousPen);
 }
 
-void SkyStrip::drawTrail(raster::DeviceContext& context, const ObservationTrail& trail, std::int32_t first,
-                         std::int32_t last) const
+void SkyStrip::drawTrail(
+    raster::DeviceContext& context, const ObservationTrail& trail, std::int32_t first, std::int32_t last) const
 {
     thread_local std::vector<raster::Point> run; // reused from paint to paint (window thread)
     auto flush = [&] {

@@ -6,10 +6,7 @@
 
 namespace {
 
-std::int64_t pieceStartOf(std::int64_t sequence)
-{
-    return sequence / TrailPieces::kRecords * TrailPieces::kRecords;
-}
+std::int64_t pieceStartOf(std::int64_t sequence) { return sequence / TrailPieces::kRecords * TrailPieces::kRecords; }
 
 bool isKept(const KeptTrailPieces& kept, std::uint64_t epoch, std::int64_t pieceStart)
 {
@@ -37,11 +34,11 @@ KeptTrailPieces TrailPieces::keptOf(const ObservationTrail& trail)
     const std::int64_t newest = oldest + trail.count() - 1;
     const std::int64_t first = pieceStartOf(oldest + kRecords - 1);
     const std::int64_t end = std::max(first, pieceStartOf(newest));
-    return {trail.appendEpoch(), first, end};
+    return { trail.appendEpoch(), first, end };
 }
 
 void TrailPieces::forEach(const ObservationTrail& trail, TrailPart part, const KeptTrailPieces& kept,
-                          const std::function<void(std::int32_t first, std::int32_t last)>& draw)
+    const std::function<void(std::int32_t first, std::int32_t last)>& draw)
 {
     const std::int64_t oldest = trail.firstSequence();
     const std::int64_t newest = oldest + trail.count() - 1;

@@ -38,7 +38,7 @@ public:
     // each piece in `part`, whole pieces first (a trail of one record, or whose newest record
     // lies on a cut, ends in a piece of one record). (the trail's lock held)
     static void forEach(const ObservationTrail& trail, TrailPart part, const KeptTrailPieces& kept,
-                        const std::function<void(std::int32_t first, std::int32_t last)>& draw);
+        const std::function<void(std::int32_t first, std::int32_t last)>& draw);
     // A piece's last record lies on a cut, so it is also the first of the next piece: things
     // drawn once per record leave it to that piece. (the trail's lock held)
     static bool endsAtCut(const ObservationTrail& trail, std::int32_t first, std::int32_t last);

@@ -10,8 +10,8 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 #include <system_error>
+#include <vector>
 
 class BodyList;
 class PtolemyUniverse;

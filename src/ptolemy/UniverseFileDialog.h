@@ -7,7 +7,10 @@ class PtolemyUniverse;
 
 class UniverseFileDialog : public FileDialogHelper {
 public:
-    explicit UniverseFileDialog(PtolemyUniverse& universe) : universe_(universe) {}
+    explicit UniverseFileDialog(PtolemyUniverse& universe)
+        : universe_(universe)
+    {
+    }
 
     HRESULT SaveToPath(const std::string& path) override;
 

@@ -67,8 +67,8 @@ HRESULT readOrb(const XmlNode& node, std::unique_ptr<PtolemyOrbit>& chain, std::
             return E_INVALIDARG;
         name.clear();
     }
-    double values[7] = {0, 0, 0, 0, 0, 0, 0};
-    const char* const fields[7] = {"om", "r", "phi", "eccx", "eccy", "eqx", "eqy"};
+    double values[7] = { 0, 0, 0, 0, 0, 0, 0 };
+    const char* const fields[7] = { "om", "r", "phi", "eccx", "eccy", "eqx", "eqy" };
     for (int k = 0; k < 7; ++k) {
         std::string text;
         result = node.readText(fields[k], text);
@@ -86,8 +86,8 @@ HRESULT readOrb(const XmlNode& node, std::unique_ptr<PtolemyOrbit>& chain, std::
         values[k] = *value;
     }
     const double om = values[0], r = values[1], phi = values[2];
-    chain = std::make_unique<PtolemyOrbit>(name.c_str(), phi, om, r, std::move(chain), values[3], values[4],
-                                           values[5], values[6]);
+    chain = std::make_unique<PtolemyOrbit>(
+        name.c_str(), phi, om, r, std::move(chain), values[3], values[4], values[5], values[6]);
     return S_OK;
 }
 

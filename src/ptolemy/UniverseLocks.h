@@ -7,7 +7,8 @@
 
 class UniverseLock {
 public:
-    explicit UniverseLock(PtolemyUniverse* universe) : universe_(universe)
+    explicit UniverseLock(PtolemyUniverse* universe)
+        : universe_(universe)
     {
         if (universe_)
             universe_->Lock();
@@ -26,7 +27,9 @@ private:
 
 class UniverseAndClockLock {
 public:
-    explicit UniverseAndClockLock(PtolemyUniverse* universe) : universeLock_(universe), universe_(universe)
+    explicit UniverseAndClockLock(PtolemyUniverse* universe)
+        : universeLock_(universe)
+        , universe_(universe)
     {
         if (universe_)
             universe_->LockClock();

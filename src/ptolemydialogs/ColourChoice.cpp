@@ -17,10 +17,7 @@ std::optional<ColourRef> ColourChoice::choose(QWidget* owner, ColourRef initial)
     return static_cast<ColourRef>(*chosen);
 }
 
-ColourRef ColourChoice::initialCustomColour(int index)
-{
-    return makeColour(255 - 10 * index, index, 10 * index);
-}
+ColourRef ColourChoice::initialCustomColour(int index) { return makeColour(255 - 10 * index, index, 10 * index); }
 
 void ColourChoice::makeCustomColoursOnce()
 {

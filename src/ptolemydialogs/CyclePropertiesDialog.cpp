@@ -21,95 +21,93 @@ namespace ptolemy_dialogs {
 
 namespace {
 
-namespace notification = dialogs::notification;
+    namespace notification = dialogs::notification;
 
-constexpr int kOk = 1;
-constexpr int kCancel = 2;
-constexpr int kHasEccentric = 1001;
-constexpr int kName = 1005;
-constexpr int kRadius = 1006;
-constexpr int kPhi = 1007;
-constexpr int kOmega = 1018;
-constexpr int kHasEquant = 1019;
-constexpr int kEquantX = 1021;
-constexpr int kEccentricX = 1022;
-constexpr int kEquantY = 1023;
-constexpr int kEccentricY = 1024;
-constexpr int kApply = 1025;
+    constexpr int kOk = 1;
+    constexpr int kCancel = 2;
+    constexpr int kHasEccentric = 1001;
+    constexpr int kName = 1005;
+    constexpr int kRadius = 1006;
+    constexpr int kPhi = 1007;
+    constexpr int kOmega = 1018;
+    constexpr int kHasEquant = 1019;
+    constexpr int kEquantX = 1021;
+    constexpr int kEccentricX = 1022;
+    constexpr int kEquantY = 1023;
+    constexpr int kEccentricY = 1024;
+    constexpr int kApply = 1025;
 
-constexpr int kOkResult = 2;
-constexpr int kCancelResult = 1;
-// The fields are read as the platform's 32-character buffers hold them.
-constexpr std::size_t kMaxFieldLength = 31;
-constexpr double kSmallestRadius = 0.0001;
-// The largest magnitudes taken: beyond them the model's arithmetic (a radius squared, an
-// angle's sine) would overflow or lose every digit.
-constexpr double kLargestLength = 1e6;
-constexpr double kLargestOmega = 1e4;
-constexpr double kLargestPhi = 1e4;
+    constexpr int kOkResult = 2;
+    constexpr int kCancelResult = 1;
+    // The fields are read as the platform's 32-character buffers hold them.
+    constexpr std::size_t kMaxFieldLength = 31;
+    constexpr double kSmallestRadius = 0.0001;
+    // The largest magnitudes taken: beyond them the model's arithmetic (a radius squared, an
+    // angle's sine) would overflow or lose every digit.
+    constexpr double kLargestLength = 1e6;
+    constexpr double kLargestOmega = 1e4;
+    constexpr double kLargestPhi = 1e4;
 
-struct NumberField {
-    int id;
-    const char* name;
-    double largest;
-};
+    struct NumberField {
+        int id;
+        const char* name;
+        double largest;
+    };
 
-constexpr NumberField kRadiusField { kRadius, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Radius"), kLargestLength };
-constexpr NumberField kOmegaField { kOmega, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Omega"), kLargestOmega };
-constexpr NumberField kPhiField { kPhi, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Phi"), kLargestPhi };
-constexpr NumberField kEccentricFields[]
-    = { { kEccentricX, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Eccentric X"), kLargestLength },
-          { kEccentricY, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Eccentric Y"), kLargestLength } };
-constexpr NumberField kEquantFields[]
-    = { { kEquantX, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Equant X"), kLargestLength },
-          { kEquantY, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Equant Y"), kLargestLength } };
+    constexpr NumberField kRadiusField { kRadius, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Radius"),
+        kLargestLength };
+    constexpr NumberField kOmegaField { kOmega, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Omega"), kLargestOmega };
+    constexpr NumberField kPhiField { kPhi, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Phi"), kLargestPhi };
+    constexpr NumberField kEccentricFields[]
+        = { { kEccentricX, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Eccentric X"), kLargestLength },
+              { kEccentricY, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Eccentric Y"), kLargestLength } };
+    constexpr NumberField kEquantFields[]
+        = { { kEquantX, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Equant X"), kLargestLength },
+              { kEquantY, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "Equant Y"), kLargestLength } };
 
-// Numbers are shown with '.' whatever the locale, as they are read back.
-std::string shown(const char* format, double value)
-{
-    return platform::formatFileText(format, value);
-}
+    // Numbers are shown with '.' whatever the locale, as they are read back.
+    std::string shown(const char* format, double value) { return platform::formatFileText(format, value); }
 
-bool refuse(const std::string& text)
-{
-    platform::showMessage(text, "Bad Parameter", platform::MessageIcon::Error);
-    return false;
-}
-
-std::string translated(const char* text)
-{
-    return QCoreApplication::translate("CyclePropertiesDialog", text).toStdString();
-}
-
-// A field's number; a decimal comma counts as the point when the text holds no '.'.
-std::optional<double> readNumber(const dialogs::TemplateDialog& dialog, int id)
-{
-    std::string text = platform::cutText(dialog.text(id), kMaxFieldLength);
-    if (text.find('.') == std::string::npos)
-        std::replace(text.begin(), text.end(), ',', '.');
-    return xmltext::toDoubleWhole(text);
-}
-
-// Shows the refusal of a field that holds no number, or one beyond the field's bounds.
-std::optional<double> checkedNumber(const dialogs::TemplateDialog& dialog, const NumberField& field)
-{
-    const std::optional<double> value = readNumber(dialog, field.id);
-    const std::string name = translated(field.name);
-    if (!value) {
-        refuse(QCoreApplication::translate("CyclePropertiesDialog", "%1 must be a number")
-                   .arg(QString::fromStdString(name))
-                   .toStdString());
-        return std::nullopt;
+    bool refuse(const std::string& text)
+    {
+        platform::showMessage(text, "Bad Parameter", platform::MessageIcon::Error);
+        return false;
     }
-    if (!(std::fabs(*value) <= field.largest)) {
-        refuse(QCoreApplication::translate("CyclePropertiesDialog", "%1 must lie between -%2 and %2")
-                   .arg(QString::fromStdString(name))
-                   .arg(field.largest, 0, 'f', 0)
-                   .toStdString());
-        return std::nullopt;
+
+    std::string translated(const char* text)
+    {
+        return QCoreApplication::translate("CyclePropertiesDialog", text).toStdString();
     }
-    return value;
-}
+
+    // A field's number; a decimal comma counts as the point when the text holds no '.'.
+    std::optional<double> readNumber(const dialogs::TemplateDialog& dialog, int id)
+    {
+        std::string text = platform::cutText(dialog.text(id), kMaxFieldLength);
+        if (text.find('.') == std::string::npos)
+            std::replace(text.begin(), text.end(), ',', '.');
+        return xmltext::toDoubleWhole(text);
+    }
+
+    // Shows the refusal of a field that holds no number, or one beyond the field's bounds.
+    std::optional<double> checkedNumber(const dialogs::TemplateDialog& dialog, const NumberField& field)
+    {
+        const std::optional<double> value = readNumber(dialog, field.id);
+        const std::string name = translated(field.name);
+        if (!value) {
+            refuse(QCoreApplication::translate("CyclePropertiesDialog", "%1 must be a number")
+                       .arg(QString::fromStdString(name))
+                       .toStdString());
+            return std::nullopt;
+        }
+        if (!(std::fabs(*value) <= field.largest)) {
+            refuse(QCoreApplication::translate("CyclePropertiesDialog", "%1 must lie between -%2 and %2")
+                       .arg(QString::fromStdString(name))
+                       .arg(field.largest, 0, 'f', 0)
+                       .toStdString());
+            return std::nullopt;
+        }
+        return value;
+    }
 
 } // namespace
 
@@ -146,10 +144,7 @@ void CyclePropertiesDialog::command(dialogs::TemplateDialog& dialog, int id, int
         dialog.end(kCancelResult);
 }
 
-void CyclePropertiesDialog::closeRequested(dialogs::TemplateDialog& dialog)
-{
-    dialog.end(kCancelResult);
-}
+void CyclePropertiesDialog::closeRequested(dialogs::TemplateDialog& dialog) { dialog.end(kCancelResult); }
 
 PtolemyOrbit* CyclePropertiesDialog::editedCycle()
 {

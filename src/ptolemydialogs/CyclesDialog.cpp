@@ -19,68 +19,62 @@ namespace ptolemy_dialogs {
 
 namespace {
 
-namespace notification = dialogs::notification;
+    namespace notification = dialogs::notification;
 
-constexpr int kDone = 1;
-constexpr int kName = 1004;
-constexpr int kMatchPath = 1005;
-constexpr int kAddNew = 1008;
-constexpr int kDeleteSelected = 1009;
-constexpr int kRandomize = 1010;
-constexpr int kBrowse = 1011;
-constexpr int kEditSelected = 1012;
-constexpr int kCycles = 1014;
-constexpr int kPosition = 1015;
-constexpr int kApply = 1025;
-constexpr int kDeleteAll = 1026;
-constexpr int kClear = 1027;
-constexpr int kMatchVisible = 1033;
+    constexpr int kDone = 1;
+    constexpr int kName = 1004;
+    constexpr int kMatchPath = 1005;
+    constexpr int kAddNew = 1008;
+    constexpr int kDeleteSelected = 1009;
+    constexpr int kRandomize = 1010;
+    constexpr int kBrowse = 1011;
+    constexpr int kEditSelected = 1012;
+    constexpr int kCycles = 1014;
+    constexpr int kPosition = 1015;
+    constexpr int kApply = 1025;
+    constexpr int kDeleteAll = 1026;
+    constexpr int kClear = 1027;
+    constexpr int kMatchVisible = 1033;
 
-// Rows of the "where" drop-down.
-constexpr int kAtBottom = 0;
-constexpr int kAboveSelection = 1;
-constexpr int kAtTop = 2;
+    // Rows of the "where" drop-down.
+    constexpr int kAtBottom = 0;
+    constexpr int kAboveSelection = 1;
+    constexpr int kAtTop = 2;
 
-constexpr int kDoneResult = 2;
-constexpr int kEscapeResult = 1;
-constexpr std::size_t kMaxNameLength = 254;
+    constexpr int kDoneResult = 2;
+    constexpr int kEscapeResult = 1;
+    constexpr std::size_t kMaxNameLength = 254;
 
-EditingState& state()
-{
-    return EditingState::instance();
-}
+    EditingState& state() { return EditingState::instance(); }
 
-int chainLength()
-{
-    return state().workingChain ? state().workingChain->ChainLength() : 0;
-}
+    int chainLength() { return state().workingChain ? state().workingChain->ChainLength() : 0; }
 
-// The link that holds the cycle at `position` (the head pointer for 0).
-std::unique_ptr<PtolemyOrbit>* linkAt(int position)
-{
-    std::unique_ptr<PtolemyOrbit>* link = &state().workingChain;
-    for (int k = 0; k < position && *link; ++k)
-        link = &(*link)->next;
-    return link;
-}
+    // The link that holds the cycle at `position` (the head pointer for 0).
+    std::unique_ptr<PtolemyOrbit>* linkAt(int position)
+    {
+        std::unique_ptr<PtolemyOrbit>* link = &state().workingChain;
+        for (int k = 0; k < position && *link; ++k)
+            link = &(*link)->next;
+        return link;
+    }
 
-// The new cycle rides on the one that was at `position`; the one above now rides on it.
-void insertCycle(int position, std::unique_ptr<PtolemyOrbit> cycle)
-{
-    std::unique_ptr<PtolemyOrbit>* link = linkAt(position);
-    cycle->next = std::move(*link);
-    *link = std::move(cycle);
-}
+    // The new cycle rides on the one that was at `position`; the one above now rides on it.
+    void insertCycle(int position, std::unique_ptr<PtolemyOrbit> cycle)
+    {
+        std::unique_ptr<PtolemyOrbit>* link = linkAt(position);
+        cycle->next = std::move(*link);
+        *link = std::move(cycle);
+    }
 
-// Only the cycle at `position` goes; the one above rides on its carrier instead.
-void deleteCycle(int position)
-{
-    std::unique_ptr<PtolemyOrbit>* link = linkAt(position);
-    if (!*link)
-        return;
-    std::unique_ptr<PtolemyOrbit> doomed = std::move(*link);
-    *link = std::move(doomed->next);
-}
+    // Only the cycle at `position` goes; the one above rides on its carrier instead.
+    void deleteCycle(int position)
+    {
+        std::unique_ptr<PtolemyOrbit>* link = linkAt(position);
+        if (!*link)
+            return;
+        std::unique_ptr<PtolemyOrbit> doomed = std::move(*link);
+        *link = std::move(doomed->next);
+    }
 
 } // namespace
 
@@ -98,8 +92,8 @@ void CyclesDialog::init(dialogs::TemplateDialog& dialog, QWidget* parameter)
     dialog.setText(kName, name);
     refill(dialog);
     dialog.selectListRow(kCycles, dialog.listCount(kCycles) - 1);
-    dialog.setComboItems(kPosition,
-        {"At bottom", platform::isEarlierRelease() ? "Above sel" : "Above selection", "At top"});
+    dialog.setComboItems(
+        kPosition, { "At bottom", platform::isEarlierRelease() ? "Above sel" : "Above selection", "At top" });
     dialog.selectComboRow(kPosition, state().insertionPosition);
     dialog.setText(kMatchPath, matchPath);
     dialog.setChecked(kMatchVisible, matchShown);

@@ -18,53 +18,54 @@ namespace ptolemy_dialogs {
 
 namespace {
 
-namespace notification = dialogs::notification;
+    namespace notification = dialogs::notification;
 
-constexpr int kDone = 1;
-constexpr int kDots = 1001;
-constexpr int kPlanetSymbol = 1003;
-constexpr int kTraceColourButton = 1010;
-constexpr int kOrbitColourText = 1011;
-constexpr int kOrbitColourButton = 1012;
-constexpr int kTraceColourText = 1013;
-constexpr int kTrailLength = 1015;
-constexpr int kVisible = 1019;
-constexpr int kBlockSize = 1037;
-constexpr int kSpeed = 1038;
-constexpr int kMarkerEvery = 1039;
+    constexpr int kDone = 1;
+    constexpr int kDots = 1001;
+    constexpr int kPlanetSymbol = 1003;
+    constexpr int kTraceColourButton = 1010;
+    constexpr int kOrbitColourText = 1011;
+    constexpr int kOrbitColourButton = 1012;
+    constexpr int kTraceColourText = 1013;
+    constexpr int kTrailLength = 1015;
+    constexpr int kVisible = 1019;
+    constexpr int kBlockSize = 1037;
+    constexpr int kSpeed = 1038;
+    constexpr int kMarkerEvery = 1039;
 
-constexpr int kDoneResult = 2;
+    constexpr int kDoneResult = 2;
 
-struct FlagBox {
-    int id;
-    std::int32_t flag;
-};
+    struct FlagBox {
+        int id;
+        std::int32_t flag;
+    };
 
-constexpr FlagBox kFlagBoxes[] = {
-    {1028, ptolemy_flags::kLines},   {1029, ptolemy_flags::kFullTrace}, {1031, ptolemy_flags::kAnimated},
-    {1035, ptolemy_flags::kPlanet},  {1032, ptolemy_flags::kCircles},   {kDots, ptolemy_flags::kDots},
-    {1030, ptolemy_flags::kDrag},
-};
+    constexpr FlagBox kFlagBoxes[] = {
+        { 1028, ptolemy_flags::kLines },
+        { 1029, ptolemy_flags::kFullTrace },
+        { 1031, ptolemy_flags::kAnimated },
+        { 1035, ptolemy_flags::kPlanet },
+        { 1032, ptolemy_flags::kCircles },
+        { kDots, ptolemy_flags::kDots },
+        { 1030, ptolemy_flags::kDrag },
+    };
 
-EditingState& state()
-{
-    return EditingState::instance();
-}
+    EditingState& state() { return EditingState::instance(); }
 
-std::string colourText(ColourRef colour)
-{
-    return platform::formatText("%02x, %02x, %02x", redOf(colour), greenOf(colour), blueOf(colour));
-}
+    std::string colourText(ColourRef colour)
+    {
+        return platform::formatText("%02x, %02x, %02x", redOf(colour), greenOf(colour), blueOf(colour));
+    }
 
-// The value of the chosen entry of a settings drop-down; nothing without a choice.
-std::optional<std::int32_t> chosenValue(const dialogs::TemplateDialog& dialog, int id,
-                                        const BodySettingEntry* entries, int count)
-{
-    const int row = dialog.selectedComboRow(id);
-    if (row < 0 || row >= count)
-        return std::nullopt;
-    return entries[row].value;
-}
+    // The value of the chosen entry of a settings drop-down; nothing without a choice.
+    std::optional<std::int32_t> chosenValue(
+        const dialogs::TemplateDialog& dialog, int id, const BodySettingEntry* entries, int count)
+    {
+        const int row = dialog.selectedComboRow(id);
+        if (row < 0 || row >= count)
+            return std::nullopt;
+        return entries[row].value;
+    }
 
 } // namespace
 
@@ -132,8 +133,8 @@ void DisplayDialog::showColours(dialogs::TemplateDialog& dialog)
     dialog.setText(kOrbitColourText, colourText(orbit));
 }
 
-void DisplayDialog::fillChoice(dialogs::TemplateDialog& dialog, int id, const BodySettingEntry* entries, int count,
-                               std::int32_t current)
+void DisplayDialog::fillChoice(
+    dialogs::TemplateDialog& dialog, int id, const BodySettingEntry* entries, int count, std::int32_t current)
 {
     std::vector<std::string> labels;
     int shownRow = 0;
@@ -206,9 +207,8 @@ bool DisplayDialog::changeSetting(dialogs::TemplateDialog& dialog, int id)
 void DisplayDialog::chooseColour(dialogs::TemplateDialog& dialog, bool trace)
 {
     ColourRef current = 0;
-    state().withSystem([&](PtolemyBody& system) {
-        current = trace ? system.GetTraceColour() : system.GetOrbitColour();
-    });
+    state().withSystem(
+        [&](PtolemyBody& system) { current = trace ? system.GetTraceColour() : system.GetOrbitColour(); });
     // The colour dialog runs with no lock held.
     const std::optional<ColourRef> chosen = ColourChoice::choose(&dialog, current);
     if (!chosen)

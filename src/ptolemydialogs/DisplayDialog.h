@@ -23,8 +23,8 @@ public:
 
 private:
     static void showColours(dialogs::TemplateDialog& dialog);
-    static void fillChoice(dialogs::TemplateDialog& dialog, int id, const BodySettingEntry* entries, int count,
-                           std::int32_t current);
+    static void fillChoice(
+        dialogs::TemplateDialog& dialog, int id, const BodySettingEntry* entries, int count, std::int32_t current);
     static void fillPlanetChoice(dialogs::TemplateDialog& dialog);
     static bool changeFlag(dialogs::TemplateDialog& dialog, int id);
     static bool changeSetting(dialogs::TemplateDialog& dialog, int id);

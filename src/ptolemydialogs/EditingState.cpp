@@ -62,9 +62,6 @@ void EditingState::applyWorkingChain()
     });
 }
 
-void EditingState::dropWorkingChain()
-{
-    workingChain.reset();
-}
+void EditingState::dropWorkingChain() { workingChain.reset(); }
 
 } // namespace ptolemy_dialogs

@@ -11,8 +11,8 @@
 
 namespace ptolemy_dialogs {
 
-dialogs::DialogOutcome runEditingDialog(const char* name, QWidget* owner, dialogs::DialogProcedure& procedure,
-                                        QWidget* parameter)
+dialogs::DialogOutcome runEditingDialog(
+    const char* name, QWidget* owner, dialogs::DialogProcedure& procedure, QWidget* parameter)
 {
     platform::assertWindowThread();
     // A worker waiting for a lock held here would stall for as long as the dialog is open.
@@ -22,18 +22,16 @@ dialogs::DialogOutcome runEditingDialog(const char* name, QWidget* owner, dialog
 
 namespace {
 
-SystemsDialogOutcome runSystemsDialog(QWidget* window)
-{
-    SystemsDialog procedure;
-    const dialogs::DialogOutcome outcome = runEditingDialog(SystemsDialog::kTemplateName, window, procedure, window);
-    return SystemsDialogOutcome{outcome.result, outcome.errorText};
-}
+    SystemsDialogOutcome runSystemsDialog(QWidget* window)
+    {
+        SystemsDialog procedure;
+        const dialogs::DialogOutcome outcome
+            = runEditingDialog(SystemsDialog::kTemplateName, window, procedure, window);
+        return SystemsDialogOutcome { outcome.result, outcome.errorText };
+    }
 
 } // namespace
 
 } // namespace ptolemy_dialogs
 
-void installPtolemyDialogs()
-{
-    PtolemyUniverse::setSystemsDialogRunner(ptolemy_dialogs::runSystemsDialog);
-}
+void installPtolemyDialogs() { PtolemyUniverse::setSystemsDialogRunner(ptolemy_dialogs::runSystemsDialog); }

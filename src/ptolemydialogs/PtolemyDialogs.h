@@ -16,8 +16,8 @@ class DialogProcedure;
 namespace ptolemy_dialogs {
 
 // Runs template `name` of the current resource library modally over `owner`.
-dialogs::DialogOutcome runEditingDialog(const char* name, QWidget* owner, dialogs::DialogProcedure& procedure,
-                                        QWidget* parameter);
+dialogs::DialogOutcome runEditingDialog(
+    const char* name, QWidget* owner, dialogs::DialogProcedure& procedure, QWidget* parameter);
 
 } // namespace ptolemy_dialogs
 

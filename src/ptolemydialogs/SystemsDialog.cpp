@@ -28,84 +28,78 @@ namespace ptolemy_dialogs {
 
 namespace {
 
-namespace notification = dialogs::notification;
+    namespace notification = dialogs::notification;
 
-constexpr int kDone = 1;
-constexpr int kKind = 1003;
-constexpr int kDeleteSelected = 1008;
-constexpr int kHideAll = 1011;
-constexpr int kDeleteAll = 1012;
-constexpr int kSystems = 1014;
-constexpr int kAddNew = 1017;
-constexpr int kShowAll = 1027;
-constexpr int kEditCycles = 1042;
-constexpr int kEditDisplay = 1043;
+    constexpr int kDone = 1;
+    constexpr int kKind = 1003;
+    constexpr int kDeleteSelected = 1008;
+    constexpr int kHideAll = 1011;
+    constexpr int kDeleteAll = 1012;
+    constexpr int kSystems = 1014;
+    constexpr int kAddNew = 1017;
+    constexpr int kShowAll = 1027;
+    constexpr int kEditCycles = 1042;
+    constexpr int kEditDisplay = 1043;
 
-// Rows of the kind drop-down.
-constexpr int kRandomKind = 0;
-constexpr int kFromFileKind = 1;
-constexpr int kEmptyKind = 2;
+    // Rows of the kind drop-down.
+    constexpr int kRandomKind = 0;
+    constexpr int kFromFileKind = 1;
+    constexpr int kEmptyKind = 2;
 
-constexpr int kDoneResult = 2;
+    constexpr int kDoneResult = 2;
 
-EditingState& state()
-{
-    return EditingState::instance();
-}
+    EditingState& state() { return EditingState::instance(); }
 
-// The universe shown by the control window whose Edit opened the dialog.
-PtolemyUniverse* universeOf(QWidget* window)
-{
-    WindowRecord* record = WindowRegistry::instance().findRecord(window);
-    return record ? dynamic_cast<PtolemyUniverse*>(record->imageSource) : nullptr;
-}
+    // The universe shown by the control window whose Edit opened the dialog.
+    PtolemyUniverse* universeOf(QWidget* window)
+    {
+        WindowRecord* record = WindowRegistry::instance().findRecord(window);
+        return record ? dynamic_cast<PtolemyUniverse*>(record->imageSource) : nullptr;
+    }
 
-std::string rowText(const PtolemyBody& system, std::int32_t index)
-{
-    const std::string name
-        = system.GetName().empty() ? platform::formatText("System # %d", index) : system.GetName();
-    return name + (system.IsVisible() ? " (visible)" : " (hidden)");
-}
+    std::string rowText(const PtolemyBody& system, std::int32_t index)
+    {
+        const std::string name
+            = system.GetName().empty() ? platform::formatText("System # %d", index) : system.GetName();
+        return name + (system.IsVisible() ? " (visible)" : " (hidden)");
+    }
 
-// The rows from top to bottom: the last system first.
-std::vector<std::string> rowTexts()
-{
-    std::vector<std::string> rows;
-    PtolemyUniverse* universe = state().universe;
-    if (!universe)
+    // The rows from top to bottom: the last system first.
+    std::vector<std::string> rowTexts()
+    {
+        std::vector<std::string> rows;
+        PtolemyUniverse* universe = state().universe;
+        if (!universe)
+            return rows;
+        UniverseLock lock(universe);
+        BodyList& systems = universe->Bodies();
+        for (std::int32_t index = systems.Count() - 1; index >= 0; --index)
+            rows.push_back(rowText(*systems.Get(index), index));
         return rows;
-    UniverseLock lock(universe);
-    BodyList& systems = universe->Bodies();
-    for (std::int32_t index = systems.Count() - 1; index >= 0; --index)
-        rows.push_back(rowText(*systems.Get(index), index));
-    return rows;
-}
+    }
 
-// Inserts a new default system at `index` under both locks; null when the list refuses it.
-PtolemyBody* insertSystem(std::int32_t index)
-{
-    PtolemyUniverse* universe = state().universe;
-    if (!universe)
-        return nullptr;
-    UniverseAndClockLock lock(universe);
-    if (universe->Bodies().IsFull() || FAILED(universe->Bodies().Insert(index, nullptr)))
-        return nullptr;
-    return universe->Bodies().Get(index);
-}
+    // Inserts a new default system at `index` under both locks; null when the list refuses it.
+    PtolemyBody* insertSystem(std::int32_t index)
+    {
+        PtolemyUniverse* universe = state().universe;
+        if (!universe)
+            return nullptr;
+        UniverseAndClockLock lock(universe);
+        if (universe->Bodies().IsFull() || FAILED(universe->Bodies().Insert(index, nullptr)))
+            return nullptr;
+        return universe->Bodies().Get(index);
+    }
 
 } // namespace
 
-SystemsDialog::~SystemsDialog()
-{
-    state().systemsDialog = nullptr;
-}
+SystemsDialog::~SystemsDialog() { state().systemsDialog = nullptr; }
 
 void SystemsDialog::init(dialogs::TemplateDialog& dialog, QWidget* parameter)
 {
     state().window = parameter;
     state().universe = universeOf(parameter);
     state().systemsDialog = &dialog;
-    dialog.setComboItems(kKind, {"Random", "From File", "Empty"});
+    dialog.setComboItems(kKind, { "Random", "From File", "Empty" });
     dialog.selectComboRow(kKind, state().newSystemKind);
     refill(dialog);
     selectSystem(dialog, 0);

@@ -1,8 +1,8 @@
 #include "raster/DeviceContext.h"
 
 #include "platform/DisplayText.h"
-#include "raster/PixelBlend.h"
 #include "raster/OutlineStamp.h"
+#include "raster/PixelBlend.h"
 #include "raster/SmoothRaster.h"
 #include "raster/TextStamp.h"
 
@@ -13,28 +13,22 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <utility>
-#include <limits>
 
 namespace raster {
 
-QColor toQColor(ColourRef colour)
-{
-    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
-}
+QColor toQColor(ColourRef colour) { return QColor(redOf(colour), greenOf(colour), blueOf(colour)); }
 
-ColourRef fromQColor(const QColor& colour)
-{
-    return makeColour(colour.red(), colour.green(), colour.blue());
-}
+ColourRef fromQColor(const QColor& colour) { return makeColour(colour.red(), colour.green(), colour.blue()); }
 
 namespace {
 
-// The smallest text size windows show, in logical pixels.
-constexpr int kSmallestSmoothTextPixels = 13;
+    // The smallest text size windows show, in logical pixels.
+    constexpr int kSmallestSmoothTextPixels = 13;
 
-int logicalExtent(int devicePixels, qreal ratio) { return static_cast<int>(std::lround(devicePixels / ratio)); }
+    int logicalExtent(int devicePixels, qreal ratio) { return static_cast<int>(std::lround(devicePixels / ratio)); }
 
 } // namespace
 
@@ -178,9 +172,10 @@ void DeviceContext::touched(int left, int top, int right, int bottom, int reach)
     const auto clamp = [](std::int64_t value) {
         return static_cast<int>(std::clamp<std::int64_t>(value, -1, std::numeric_limits<int>::max() / 2));
     };
-    tiles_->markRect(clamp(std::int64_t{std::min(left, right)} - reach), clamp(std::int64_t{std::min(top, bottom)} - reach),
-                     clamp(std::int64_t{std::max(left, right)} + reach + 1),
-                     clamp(std::int64_t{std::max(top, bottom)} + reach + 1));
+    tiles_->markRect(clamp(std::int64_t { std::min(left, right) } - reach),
+        clamp(std::int64_t { std::min(top, bottom) } - reach),
+        clamp(std::int64_t { std::max(left, right) } + reach + 1),
+        clamp(std::int64_t { std::max(top, bottom) } + reach + 1));
 }
 
 // Antialiasing reaches a pixel beyond a line's own width.
@@ -307,7 +302,7 @@ void DeviceContext::blendCoverage(const QImage& coverage, int left, int top, QRg
 const QImage& DeviceContext::discCoverage(int w, int h)
 {
     thread_local std::map<std::pair<int, int>, QImage> made;
-    auto found = made.find({w, h});
+    auto found = made.find({ w, h });
     if (found != made.end())
         return found->second;
     QImage picture(w, h, QImage::Format_ARGB32_Premultiplied);
@@ -379,7 +374,8 @@ void DeviceContext::arc(int left, int top, int right, int bottom, int xStart, in
     if (span <= 0)
         span += 360.0;
     strokeThroughPixelCentres([&] {
-        painter().drawArc(box, static_cast<int>(std::lround(startAngle * 16)), static_cast<int>(std::lround(span * 16)));
+        painter().drawArc(
+            box, static_cast<int>(std::lround(startAngle * 16)), static_cast<int>(std::lround(span * 16)));
     });
 }
 
@@ -443,10 +439,7 @@ void DeviceContext::textOut(int x, int y, const std::string& text)
 }
 
 // Smooth text on plain 32-bit pixels: the glyphs' coverage is laid out once per text.
-bool DeviceContext::drawsTextItself() const
-{
-    return rendering_ == Rendering::Smooth && plainPixels();
-}
+bool DeviceContext::drawsTextItself() const { return rendering_ == Rendering::Smooth && plainPixels(); }
 
 void DeviceContext::stampText(int x, int y, const std::string& text)
 {
@@ -486,10 +479,7 @@ const QFontMetrics& DeviceContext::metrics() const
     return *metrics_;
 }
 
-int DeviceContext::lineHeight() const
-{
-    return metrics().height() + metrics().leading();
-}
+int DeviceContext::lineHeight() const { return metrics().height() + metrics().leading(); }
 
 int DeviceContext::textWidth(const std::string& text) const
 {
@@ -603,8 +593,8 @@ void DeviceContext::combineRow(QRgb* to, const QRgb* from, std::size_t count, Ra
     }
 }
 
-void DeviceContext::stretchBlt(int x, int y, int w, int h, const QImage& source, int sx, int sy, int sw, int sh,
-                               RasterOp op)
+void DeviceContext::stretchBlt(
+    int x, int y, int w, int h, const QImage& source, int sx, int sy, int sw, int sh, RasterOp op)
 {
     if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0)
         return;

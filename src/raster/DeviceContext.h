@@ -113,7 +113,7 @@ public:
     void bitBlt(int x, int y, int w, int h, const QImage& source, int sx, int sy, RasterOp op = RasterOp::SourceCopy);
     // Copies the source rectangle onto the destination rectangle, scaling by repeating or dropping pixels.
     void stretchBlt(int x, int y, int w, int h, const QImage& source, int sx, int sy, int sw, int sh,
-                    RasterOp op = RasterOp::SourceCopy);
+        RasterOp op = RasterOp::SourceCopy);
 
     // The font a context draws text with.
     static QFont defaultFont(Rendering rendering = Rendering::Exact);

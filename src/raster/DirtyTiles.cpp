@@ -14,15 +14,9 @@ void DirtyTiles::reset(int width, int height)
     marks_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), 0);
 }
 
-void DirtyTiles::clear()
-{
-    std::fill(marks_.begin(), marks_.end(), RowMarks{0});
-}
+void DirtyTiles::clear() { std::fill(marks_.begin(), marks_.end(), RowMarks { 0 }); }
 
-void DirtyTiles::markAll()
-{
-    std::fill(marks_.begin(), marks_.end(), kAllRows);
-}
+void DirtyTiles::markAll() { std::fill(marks_.begin(), marks_.end(), kAllRows); }
 
 void DirtyTiles::markRect(int left, int top, int right, int bottom)
 {
@@ -82,7 +76,8 @@ std::vector<QRect> DirtyTiles::rectangles() const
             const int left = first << kTileShift;
             const int top = (row << kTileShift) + std::countr_zero(static_cast<unsigned>(rows));
             const int right = std::min(column << kTileShift, width_);
-            const int bottom = std::min((row << kTileShift) + static_cast<int>(std::bit_width(static_cast<unsigned>(rows))), height_);
+            const int bottom = std::min(
+                (row << kTileShift) + static_cast<int>(std::bit_width(static_cast<unsigned>(rows))), height_);
             runs.emplace_back(left, top, right - left, bottom - top);
         }
     }

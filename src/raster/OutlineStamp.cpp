@@ -10,18 +10,18 @@ namespace raster {
 
 namespace {
 
-// Coverage is a whole number from 0 (nothing) to 256 (the full colour).
-unsigned coverageOf(double fraction) { return static_cast<unsigned>(fraction * 256.0 + 0.5); }
+    // Coverage is a whole number from 0 (nothing) to 256 (the full colour).
+    unsigned coverageOf(double fraction) { return static_cast<unsigned>(fraction * 256.0 + 0.5); }
 
-// Sizes a thread keeps at most; past this it starts again (a view being zoomed).
-constexpr std::size_t kKeptSizes = 64;
+    // Sizes a thread keeps at most; past this it starts again (a view being zoomed).
+    constexpr std::size_t kKeptSizes = 64;
 
 } // namespace
 
 const OutlineStamp& OutlineStamp::ofEllipse(int width, int height)
 {
     thread_local std::map<std::pair<int, int>, OutlineStamp> made;
-    const auto found = made.find({width, height});
+    const auto found = made.find({ width, height });
     if (found != made.end())
         return found->second;
     if (made.size() >= kKeptSizes)
@@ -30,8 +30,7 @@ const OutlineStamp& OutlineStamp::ofEllipse(int width, int height)
     return made.emplace(std::make_pair(width, height), whole).first->second;
 }
 
-OutlineStamp::OutlineStamp(int width, int height, int visibleLeft, int visibleTop, int visibleRight,
-                           int visibleBottom)
+OutlineStamp::OutlineStamp(int width, int height, int visibleLeft, int visibleTop, int visibleRight, int visibleBottom)
     : width_(width)
     , height_(height)
 {
@@ -63,13 +62,13 @@ OutlineStamp::OutlineStamp(int width, int height, int visibleLeft, int visibleTo
     // twice (where the columns' and rows' halves meet) keeps the order of its two blends,
     // so the result is that of blending in the order worked out.
     std::stable_sort(dots_.begin(), dots_.end(),
-                     [](const Dot& first, const Dot& second) { return std::tie(first.y, first.x) < std::tie(second.y, second.x); });
+        [](const Dot& first, const Dot& second) { return std::tie(first.y, first.x) < std::tie(second.y, second.x); });
 }
 
 void OutlineStamp::add(int x, int y, unsigned coverage)
 {
     if (coverage > 0)
-        dots_.push_back({x, y, coverage});
+        dots_.push_back({ x, y, coverage });
 }
 
 // Shares pixel column x between the rows around y (y >= -1 here).

@@ -4,25 +4,25 @@
 #include "raster/PixelBlend.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 namespace raster {
 
 namespace {
 
-// Coverage is a whole number from 0 (nothing) to 256 (the full colour).
-constexpr double kFullCoverage = 256.0;
+    // Coverage is a whole number from 0 (nothing) to 256 (the full colour).
+    constexpr double kFullCoverage = 256.0;
 
-unsigned coverageOf(double fraction) { return static_cast<unsigned>(fraction * kFullCoverage + 0.5); }
+    unsigned coverageOf(double fraction) { return static_cast<unsigned>(fraction * kFullCoverage + 0.5); }
 
-// floor for values well inside the int range (the callers check the range first).
-inline int floorToInt(double value)
-{
-    const int truncated = static_cast<int>(value);
-    return truncated - (value < truncated ? 1 : 0);
-}
+    // floor for values well inside the int range (the callers check the range first).
+    inline int floorToInt(double value)
+    {
+        const int truncated = static_cast<int>(value);
+        return truncated - (value < truncated ? 1 : 0);
+    }
 
 } // namespace
 

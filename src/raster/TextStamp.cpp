@@ -11,29 +11,29 @@ namespace raster {
 
 namespace {
 
-// Texts a thread keeps at most; past this it starts again.
-constexpr std::size_t kKeptTexts = 512;
+    // Texts a thread keeps at most; past this it starts again.
+    constexpr std::size_t kKeptTexts = 512;
 
-// The smallest rectangle holding every pixel with some coverage (null when there is none).
-QRect inkedArea(const QImage& alpha)
-{
-    int left = alpha.width();
-    int right = -1;
-    int top = alpha.height();
-    int bottom = -1;
-    for (int y = 0; y < alpha.height(); ++y) {
-        const uchar* row = alpha.constScanLine(y);
-        for (int x = 0; x < alpha.width(); ++x) {
-            if (row[x] == 0)
-                continue;
-            left = std::min(left, x);
-            right = std::max(right, x);
-            top = std::min(top, y);
-            bottom = y;
+    // The smallest rectangle holding every pixel with some coverage (null when there is none).
+    QRect inkedArea(const QImage& alpha)
+    {
+        int left = alpha.width();
+        int right = -1;
+        int top = alpha.height();
+        int bottom = -1;
+        for (int y = 0; y < alpha.height(); ++y) {
+            const uchar* row = alpha.constScanLine(y);
+            for (int x = 0; x < alpha.width(); ++x) {
+                if (row[x] == 0)
+                    continue;
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = y;
+            }
         }
+        return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
     }
-    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
-}
 
 } // namespace
 
@@ -58,8 +58,8 @@ TextStamp::TextStamp(const QFont& font, const std::string& text)
     advance_ = metrics.horizontalAdvance(shown);
     // Glyphs may reach beyond their advance and line (italics, descenders, overhangs).
     const int reach = metrics.height() / 2 + 2;
-    QImage picture(advance_ + 2 * reach, metrics.height() + metrics.leading() + 2 * reach,
-                   QImage::Format_ARGB32_Premultiplied);
+    QImage picture(
+        advance_ + 2 * reach, metrics.height() + metrics.leading() + 2 * reach, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     {
         QPainter painter(&picture);

@@ -20,14 +20,14 @@ struct TiledPicture::Pixels {
 
 namespace {
 
-// Whether any of `count` pixels differs from `colour`. No early exit: the loop vectorises.
-bool anyDiffers(const QRgb* pixels, int count, QRgb colour)
-{
-    QRgb difference = 0;
-    for (int k = 0; k < count; ++k)
-        difference |= pixels[k] ^ colour;
-    return difference != 0;
-}
+    // Whether any of `count` pixels differs from `colour`. No early exit: the loop vectorises.
+    bool anyDiffers(const QRgb* pixels, int count, QRgb colour)
+    {
+        QRgb difference = 0;
+        for (int k = 0; k < count; ++k)
+            difference |= pixels[k] ^ colour;
+        return difference != 0;
+    }
 
 } // namespace
 
@@ -94,7 +94,8 @@ void TiledPicture::assign(const QImage& image, int width, int height)
     width_ = std::clamp(width, 0, image.width());
     height_ = std::clamp(height, 0, image.height());
     columns_ = (width_ + kTileSize - 1) / kTileSize;
-    const auto tiles = static_cast<std::size_t>(columns_) * static_cast<std::size_t>((height_ + kTileSize - 1) / kTileSize);
+    const auto tiles
+        = static_cast<std::size_t>(columns_) * static_cast<std::size_t>((height_ + kTileSize - 1) / kTileSize);
     block_.assign(tiles, kPlain);
     colour_.assign(tiles, 0);
     freeBlocks_.clear();
@@ -132,7 +133,7 @@ void TiledPicture::copySpan(QRgb* row, int y, int left, int right) const
             std::fill(row + x, row + end, colour_[tile]);
         else
             std::memcpy(row + x, blockOf(tile) + rowInTile * kTileSize + (x - column * kTileSize),
-                        static_cast<std::size_t>(end - x) * sizeof(QRgb));
+                static_cast<std::size_t>(end - x) * sizeof(QRgb));
         x = end;
     }
 }

@@ -49,9 +49,9 @@ private:
     int width_ = 0;
     int height_ = 0;
     int columns_ = 0;
-    std::vector<std::int32_t> block_;      // per tile: its block of pixels, or kPlain
-    std::vector<QRgb> colour_;             // per tile: its colour, when plain
-    std::vector<QRgb> blocks_;             // kTilePixels pixels a block
+    std::vector<std::int32_t> block_; // per tile: its block of pixels, or kPlain
+    std::vector<QRgb> colour_; // per tile: its colour, when plain
+    std::vector<QRgb> blocks_; // kTilePixels pixels a block
     std::vector<std::int32_t> freeBlocks_; // blocks no tile uses
 };
 

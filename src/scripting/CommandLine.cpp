@@ -33,11 +33,11 @@ bool isOptionWord(const std::string& word) { return word.size() > 1 && word[0] =
 bool applyOption(CommandLine& line, const ScriptingProgram& program, const std::string& word,
     std::vector<std::string>::const_iterator& next, std::vector<std::string>::const_iterator end)
 {
-    bool* const flag = word == "--help" ? &line.help
-        : word == "--version"           ? &line.version
-        : word == "--batch"             ? &line.batch
+    bool* const flag = word == "--help"           ? &line.help
+        : word == "--version"                     ? &line.version
+        : word == "--batch"                       ? &line.batch
         : word == "--demo" && program.hasDemoMode ? &line.demo
-                                        : nullptr;
+                                                  : nullptr;
     if (flag) {
         *flag = true;
         return true;

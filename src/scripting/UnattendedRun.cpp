@@ -13,30 +13,30 @@ namespace unattended {
 
 namespace {
 
-QtMessageHandler previousMessageHandler = nullptr;
+    QtMessageHandler previousMessageHandler = nullptr;
 
-// A window-system plugin (offscreen, for one) warns about window requests it does not
-// implement ("This plugin does not support propagateSizeHints()"), and QStandardPaths
-// reports that it chose a runtime folder ("QStandardPaths: XDG_RUNTIME_DIR not set,
-// defaulting to ...").
-bool isPlatformNotice(QtMsgType type, const QString& text)
-{
-    return type == QtWarningMsg
-        && (text.startsWith(QLatin1String("This plugin does not support "))
-            || text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")));
-}
+    // A window-system plugin (offscreen, for one) warns about window requests it does not
+    // implement ("This plugin does not support propagateSizeHints()"), and QStandardPaths
+    // reports that it chose a runtime folder ("QStandardPaths: XDG_RUNTIME_DIR not set,
+    // defaulting to ...").
+    bool isPlatformNotice(QtMsgType type, const QString& text)
+    {
+        return type == QtWarningMsg
+            && (text.startsWith(QLatin1String("This plugin does not support "))
+                || text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")));
+    }
 
-void dropPlatformNotices(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (isPlatformNotice(type, text))
-        return;
-    if (previousMessageHandler)
-        previousMessageHandler(type, context, text);
-    else
-        std::cerr << qFormatLogMessage(type, context, text).toLocal8Bit().constData() << '\n';
-}
+    void dropPlatformNotices(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (isPlatformNotice(type, text))
+            return;
+        if (previousMessageHandler)
+            previousMessageHandler(type, context, text);
+        else
+            std::cerr << qFormatLogMessage(type, context, text).toLocal8Bit().constData() << '\n';
+    }
 
-bool hasEnvironment(const char* name) { return !qEnvironmentVariableIsEmpty(name); }
+    bool hasEnvironment(const char* name) { return !qEnvironmentVariableIsEmpty(name); }
 
 } // namespace
 

@@ -10,10 +10,10 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QDate>
-#include <QLabel>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
+#include <QLabel>
 #include <QMenuBar>
 
 #include <iterator>
@@ -31,8 +31,8 @@ struct Speed {
     const char* label;
     double rate;
 };
-constexpr Speed kSpeeds[] = { { "x1/4", 0.25 }, { "x1/2", 0.5 }, { "x&1", 1.0 }, { "x2", 2.0 }, { "x4", 4.0 },
-    { "x8", 8.0 } };
+constexpr Speed kSpeeds[]
+    = { { "x1/4", 0.25 }, { "x1/2", 0.5 }, { "x&1", 1.0 }, { "x2", 2.0 }, { "x4", 4.0 }, { "x8", 8.0 } };
 constexpr int kSpeedCount = static_cast<int>(std::size(kSpeeds));
 
 constexpr const char* kDemoLayouts[MainWindow::kDemoLayoutCount] = {

@@ -1,11 +1,11 @@
 #include "sources/BitmapDisplayWindow.h"
 
 #include "documents/FileTypes.h"
-#include "raster/DeviceContext.h"
-#include "platform/Message.h"
-#include "platform/Text.h"
 #include "imagesource/SourceViews.h"
 #include "imagesource/WindowDrawSettings.h"
+#include "platform/Message.h"
+#include "platform/Text.h"
+#include "raster/DeviceContext.h"
 
 #include <array>
 
@@ -15,19 +15,16 @@ namespace {
 
 constexpr std::int32_t kAlignmentCodes = 4;
 
-const std::array<ButtonSpec, 4> kButtons{ButtonSpec{0, "Load"}, ButtonSpec{0, "Sync"}, ButtonSpec{0, "xAlign"},
-                                         ButtonSpec{0, "yAlign"}};
+const std::array<ButtonSpec, 4> kButtons { ButtonSpec { 0, "Load" }, ButtonSpec { 0, "Sync" },
+    ButtonSpec { 0, "xAlign" }, ButtonSpec { 0, "yAlign" } };
 
 // Indexed by alignment code.
-constexpr std::array<std::int32_t, 4> kXAlignBitOfCode{kXAlignLeftBit, kXAlignStretchBit, kXAlignTileBit,
-                                                       kXAlignRightBit};
-constexpr std::array<std::int32_t, 4> kYAlignBitOfCode{kYAlignBottomBit, kYAlignStretchBit, kYAlignTileBit,
-                                                       kYAlignTopBit};
+constexpr std::array<std::int32_t, 4> kXAlignBitOfCode { kXAlignLeftBit, kXAlignStretchBit, kXAlignTileBit,
+    kXAlignRightBit };
+constexpr std::array<std::int32_t, 4> kYAlignBitOfCode { kYAlignBottomBit, kYAlignStretchBit, kYAlignTileBit,
+    kYAlignTopBit };
 
-bool isAlignmentCode(std::int32_t code)
-{
-    return code >= 0 && code < kAlignmentCodes;
-}
+bool isAlignmentCode(std::int32_t code) { return code >= 0 && code < kAlignmentCodes; }
 
 // The code of an xAlign word ("left", "stretch", "tile", "right"), or -1.
 std::int32_t xAlignCodeOf(const std::string& word)
@@ -69,10 +66,7 @@ std::int32_t withYAlign(std::int32_t drawRequest, std::int32_t code)
 
 } // namespace
 
-BitmapDisplayWindow::~BitmapDisplayWindow()
-{
-    bitmap_.unload();
-}
+BitmapDisplayWindow::~BitmapDisplayWindow() { bitmap_.unload(); }
 
 std::int32_t BitmapDisplayWindow::xAlignBit(std::int32_t code)
 {
@@ -106,8 +100,8 @@ std::int32_t BitmapDisplayWindow::yAlignOf(std::int32_t drawRequest)
     return YAlignTop;
 }
 
-HRESULT BitmapDisplayWindow::Draw(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                                  std::int32_t drawRequest)
+HRESULT BitmapDisplayWindow::Draw(
+    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
     return drawOnWhite(context, width, height, [&] {
         if (drawRequest & kDrawStatistics) {
@@ -125,23 +119,17 @@ void BitmapDisplayWindow::drawStatistics(raster::DeviceContext& context)
     const std::string& path = chooser_.getPath();
     context.textOut(0, 0, path.empty() ? std::string("nothing loaded") : path);
     context.textOut(0, lineHeight,
-                    platform::formatText("Default xAlign= %s        Default yAlign= %s",
-                                         xAlignName(defaultXAlign_).c_str(), yAlignName(defaultYAlign_).c_str()));
+        platform::formatText("Default xAlign= %s        Default yAlign= %s", xAlignName(defaultXAlign_).c_str(),
+            yAlignName(defaultYAlign_).c_str()));
     if (bitmap_.width() != 0 && bitmap_.height() != 0) {
-        context.textOut(0, 2 * lineHeight,
-                        platform::formatText("Bitmap Dimensions: %d by %d", bitmap_.width(), bitmap_.height()));
+        context.textOut(
+            0, 2 * lineHeight, platform::formatText("Bitmap Dimensions: %d by %d", bitmap_.width(), bitmap_.height()));
     }
 }
 
-std::int32_t BitmapDisplayWindow::GetButtonCount()
-{
-    return static_cast<std::int32_t>(kButtons.size());
-}
+std::int32_t BitmapDisplayWindow::GetButtonCount() { return static_cast<std::int32_t>(kButtons.size()); }
 
-const ButtonSpec* BitmapDisplayWindow::GetButtons()
-{
-    return kButtons.data();
-}
+const ButtonSpec* BitmapDisplayWindow::GetButtons() { return kButtons.data(); }
 
 HRESULT BitmapDisplayWindow::OnCommand(QWidget* window, std::uintptr_t wparam, std::intptr_t)
 {
@@ -245,8 +233,8 @@ HRESULT BitmapDisplayWindow::synchronise()
     return result;
 }
 
-HRESULT BitmapDisplayWindow::SetDrawArgument(const std::string& name, const std::string& value,
-                                             std::int32_t& drawRequest, std::int32_t reportErrors)
+HRESULT BitmapDisplayWindow::SetDrawArgument(
+    const std::string& name, const std::string& value, std::int32_t& drawRequest, std::int32_t reportErrors)
 {
     platform::CriticalSectionGuard guard(lock_);
     HRESULT result = S_OK;
@@ -273,8 +261,7 @@ HRESULT BitmapDisplayWindow::SetDrawArgument(const std::string& name, const std:
     return result;
 }
 
-HRESULT BitmapDisplayWindow::SetArgument(const std::string& name, const std::string& value,
-                                         std::int32_t reportErrors)
+HRESULT BitmapDisplayWindow::SetArgument(const std::string& name, const std::string& value, std::int32_t reportErrors)
 {
     if (name != "src")
         return S_OK;

@@ -9,10 +9,10 @@
 // default alignments, the bitmap and draw-argument parsing. Redraw requests (which
 // take the registry's lock) are made after the source's lock has been released.
 // See docs/threads.md.
+#include "documents/FileDialogHelper.h"
 #include "drawing/BackgroundSpec.h"
 #include "drawing/Bitmap.h"
 #include "imagesource/ImageSource.h"
-#include "documents/FileDialogHelper.h"
 
 #include <cstdint>
 #include <string>
@@ -42,14 +42,14 @@ public:
     ~BitmapDisplayWindow() override;
 
     // White, then the bitmap fitted by the draw request's alignments, or the statistics view.
-    HRESULT Draw(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                 std::int32_t drawRequest) override;
+    HRESULT Draw(
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
     std::int32_t GetButtonCount() override;
     const ButtonSpec* GetButtons() override;
     HRESULT OnCommand(QWidget* window, std::uintptr_t wparam, std::intptr_t lparam) override;
     // xAlign and yAlign set the window's alignment bits; other names go to the base (draw_stat).
     HRESULT SetDrawArgument(const std::string& name, const std::string& value, std::int32_t& drawRequest,
-                            std::int32_t reportErrors) override;
+        std::int32_t reportErrors) override;
     // src loads the bitmap (S_FALSE when it cannot, so the layout still loads); others are ignored.
     HRESULT SetArgument(const std::string& name, const std::string& value, std::int32_t reportErrors) override;
     HRESULT GetDefaultDrawRequest(std::int32_t* drawRequest) override;

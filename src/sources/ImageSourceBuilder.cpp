@@ -15,11 +15,7 @@ namespace {
 
 using SourceFactory = std::unique_ptr<ImageSource> (*)();
 
-template <typename Source>
-std::unique_ptr<ImageSource> makeSourceOf()
-{
-    return std::make_unique<Source>();
-}
+template <typename Source> std::unique_ptr<ImageSource> makeSourceOf() { return std::make_unique<Source>(); }
 
 struct SourceType {
     const char* name;
@@ -30,10 +26,10 @@ struct SourceType {
 // The image source types, in the order their names are compared with the layout's "type".
 // Adding a type: include its header above and put makeSourceOf<TheClass> in its row.
 const SourceType kSourceTypes[] = {
-    {"KeplerUniverse", false, makeSourceOf<KeplerUniverse>},
-    {"PtolemyUniverse", true, makeSourceOf<PtolemyUniverse>},
-    {"BitmapDisplayWindow", true, makeSourceOf<BitmapDisplayWindow>},
-    {"Observatory", false, makeSourceOf<Observatory>},
+    { "KeplerUniverse", false, makeSourceOf<KeplerUniverse> },
+    { "PtolemyUniverse", true, makeSourceOf<PtolemyUniverse> },
+    { "BitmapDisplayWindow", true, makeSourceOf<BitmapDisplayWindow> },
+    { "Observatory", false, makeSourceOf<Observatory> },
 };
 
 const SourceType* findType(const std::string& name)
@@ -98,8 +94,8 @@ HRESULT ImageSourceBuilder::buildLocked(XmlNode& node, std::unique_ptr<ImageSour
     const SourceType* type = findType(typeName);
     if (type == nullptr) {
         if (reportErrors_ == 1)
-            platform::showMessage("Unrecognized Image Source type", "Image Source Builder Error",
-                                  platform::MessageIcon::Error);
+            platform::showMessage(
+                "Unrecognized Image Source type", "Image Source Builder Error", platform::MessageIcon::Error);
         return E_FAIL;
     }
     std::unique_ptr<ImageSource> built = makeSource(type->name);

@@ -5,9 +5,9 @@
 // Ownership: Build hands the new source out as a std::unique_ptr; the caller owns it.
 // Threading: used on the window thread; the builder's own lock is held for the whole of Build.
 // See docs/threads.md.
+#include "imagesource/ImageSource.h"
 #include "platform/CriticalSection.h"
 #include "platform/Result.h"
-#include "imagesource/ImageSource.h"
 
 #include <cstdint>
 #include <memory>

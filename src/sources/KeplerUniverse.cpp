@@ -1,8 +1,8 @@
 #include "sources/KeplerUniverse.h"
 
-#include "raster/DeviceContext.h"
-#include "platform/Message.h"
 #include "documents/SharedTrail.h"
+#include "platform/Message.h"
+#include "raster/DeviceContext.h"
 
 #include <algorithm>
 #include <array>
@@ -16,7 +16,7 @@ constexpr std::int32_t kPlotMargin = 3;
 
 enum Button : std::uint32_t { kInit = 0, kUpdateObs = 1 };
 
-const std::array<ButtonSpec, 2> kButtons{ButtonSpec{0, "Init"}, ButtonSpec{0, "Update Obs"}};
+const std::array<ButtonSpec, 2> kButtons { ButtonSpec { 0, "Init" }, ButtonSpec { 0, "Update Obs" } };
 
 } // namespace
 
@@ -27,8 +27,8 @@ KeplerUniverse::KeplerUniverse()
     clock().start();
 }
 
-HRESULT KeplerUniverse::Draw(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                             std::int32_t drawRequest)
+HRESULT KeplerUniverse::Draw(
+    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
     return drawOnWhite(context, width, height, [&] {
         if (drawRequest & kDrawStatistics)
@@ -38,15 +38,9 @@ HRESULT KeplerUniverse::Draw(raster::DeviceContext& context, std::int32_t width,
     });
 }
 
-std::int32_t KeplerUniverse::GetButtonCount()
-{
-    return static_cast<std::int32_t>(kButtons.size());
-}
+std::int32_t KeplerUniverse::GetButtonCount() { return static_cast<std::int32_t>(kButtons.size()); }
 
-const ButtonSpec* KeplerUniverse::GetButtons()
-{
-    return kButtons.data();
-}
+const ButtonSpec* KeplerUniverse::GetButtons() { return kButtons.data(); }
 
 HRESULT KeplerUniverse::OnCommand(QWidget*, std::uintptr_t wparam, std::intptr_t)
 {
@@ -70,8 +64,7 @@ void KeplerUniverse::DrawStatistics(raster::DeviceContext& context, std::int32_t
     context.textOut(0, context.lineHeight(), "Randomly Generated Display");
 }
 
-void KeplerUniverse::DrawModel(raster::DeviceContext& context, std::int32_t, std::int32_t width,
-                               std::int32_t height)
+void KeplerUniverse::DrawModel(raster::DeviceContext& context, std::int32_t, std::int32_t width, std::int32_t height)
 {
     // Without a trail the extent is 0: there is nothing to scale or draw.
     const double extent = plot_.MatchExtent();

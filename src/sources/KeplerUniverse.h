@@ -18,19 +18,19 @@ public:
     KeplerUniverse();
 
     // White, then the statistics view or the model view.
-    HRESULT Draw(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
-                 std::int32_t drawRequest) override;
+    HRESULT Draw(
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
     std::int32_t GetButtonCount() override;
     const ButtonSpec* GetButtons() override;
     // Button 0 "Init": Restart; button 1 "Update Obs": plot a copy of the shared trail (none when empty).
     HRESULT OnCommand(QWidget* window, std::uintptr_t wparam, std::intptr_t lparam) override;
 
     // "Unnamed model" and "Randomly Generated Display" on two lines at the top left.
-    virtual void DrawStatistics(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
-                                std::int32_t height);
+    virtual void DrawStatistics(
+        raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height);
     // The trail centred in the area, scaled so that its farthest point fits.
-    virtual void DrawModel(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
-                           std::int32_t height);
+    virtual void DrawModel(
+        raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height);
     // Puts the clock's time and tick count back to 0.
     virtual void Restart();
 

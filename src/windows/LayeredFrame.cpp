@@ -5,13 +5,10 @@
 
 #include <utility>
 
-void LayeredFrame::reset()
-{
-    stillValid_ = false;
-}
+void LayeredFrame::reset() { stillValid_ = false; }
 
 QRegion LayeredFrame::render(QImage& buffer, int width, int height, ImageSource& source, std::int32_t drawRequest,
-                             const BackgroundPainter& paintBackground, const QFont& font)
+    const BackgroundPainter& paintBackground, const QFont& font)
 {
     const std::uint64_t key = source.StillLayerKey(width, height, drawRequest);
     // The buffer holds the previous frame of this size: a new still picture need only be
@@ -48,7 +45,7 @@ QRegion LayeredFrame::render(QImage& buffer, int width, int height, ImageSource&
 // changed is where the new still picture differs from the old one, and where the previous
 // frame's moving layer was.
 void LayeredFrame::redrawStill(QImage& buffer, int width, int height, ImageSource& source, std::int32_t drawRequest,
-                               const BackgroundPainter& paintBackground, const QFont& font, bool overPreviousFrame)
+    const BackgroundPainter& paintBackground, const QFont& font, bool overPreviousFrame)
 {
     {
         raster::DeviceContext context(buffer, raster::Rendering::Smooth, &font);

@@ -38,14 +38,14 @@ public:
     // Renders the next frame into the first width x height pixels of `buffer` (a 32-bit
     // image at its own scale) and returns what changed since the previous frame.
     QRegion render(QImage& buffer, int width, int height, ImageSource& source, std::int32_t drawRequest,
-                   const BackgroundPainter& paintBackground, const QFont& font);
+        const BackgroundPainter& paintBackground, const QFont& font);
     // Forgets the kept pictures: the next render draws everything (a new buffer).
     void reset();
 
 private:
     // The still picture again, whole, into the buffer and kept.
     void redrawStill(QImage& buffer, int width, int height, ImageSource& source, std::int32_t drawRequest,
-                     const BackgroundPainter& paintBackground, const QFont& font, bool overPreviousFrame);
+        const BackgroundPainter& paintBackground, const QFont& font, bool overPreviousFrame);
     // The tile rows that the previous frame's moving layer drew on, from the still picture.
     void restoreMovedRows(QImage& buffer) const;
 

@@ -1,13 +1,13 @@
 #include "windows/ObserverWindow.h"
 
-#include "platform/HandlerScope.h"
 #include "imagesource/ImageSource.h"
+#include "platform/HandlerScope.h"
 #include "windows/RefreshTicker.h"
 #include "windows/WindowRecord.h"
 
 #include <QBackingStore>
-#include <QPaintEngine>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <cstring>
@@ -154,7 +154,7 @@ bool ObserverWindow::copyIntoBackingStore(QPainter& painter, const QImage& buffe
         const auto rowBytes = static_cast<std::size_t>(copied.width()) * 4;
         for (int y = copied.top(); y <= copied.bottom(); ++y)
             std::memcpy(imageBits + (y + offset.y()) * image->bytesPerLine() + (copied.left() + offset.x()) * 4,
-                        buffer.constScanLine(y) + copied.left() * 4, rowBytes);
+                buffer.constScanLine(y) + copied.left() * 4, rowBytes);
     }
     return true;
 }

@@ -21,7 +21,7 @@ RefreshTicker* RefreshTicker::tickerOf(const QObject* receiver)
     for (const auto& ticker : tickers()) {
         const auto& subscribers = ticker->subscribers_;
         if (std::any_of(subscribers.begin(), subscribers.end(),
-                        [receiver](const Subscriber& subscriber) { return subscriber.receiver == receiver; }))
+                [receiver](const Subscriber& subscriber) { return subscriber.receiver == receiver; }))
             return ticker.get();
     }
     return nullptr;
@@ -31,12 +31,12 @@ void RefreshTicker::subscribe(const QObject* receiver, int milliseconds, std::fu
 {
     unsubscribe(receiver);
     auto& all = tickers();
-    auto found = std::find_if(all.begin(), all.end(),
-                              [milliseconds](const auto& ticker) { return ticker->milliseconds_ == milliseconds; });
+    auto found = std::find_if(
+        all.begin(), all.end(), [milliseconds](const auto& ticker) { return ticker->milliseconds_ == milliseconds; });
     RefreshTicker* const ticker = found != all.end()
         ? found->get()
         : all.emplace_back(std::unique_ptr<RefreshTicker>(new RefreshTicker(milliseconds))).get();
-    ticker->subscribers_.push_back({receiver, std::move(onTick)});
+    ticker->subscribers_.push_back({ receiver, std::move(onTick) });
     if (!ticker->timer_.isActive())
         ticker->timer_.start();
 }
@@ -46,7 +46,8 @@ void RefreshTicker::unsubscribe(const QObject* receiver)
     RefreshTicker* const ticker = tickerOf(receiver);
     if (!ticker)
         return;
-    std::erase_if(ticker->subscribers_, [receiver](const Subscriber& subscriber) { return subscriber.receiver == receiver; });
+    std::erase_if(
+        ticker->subscribers_, [receiver](const Subscriber& subscriber) { return subscriber.receiver == receiver; });
     if (ticker->subscribers_.empty())
         ticker->timer_.stop();
 }
@@ -63,7 +64,7 @@ void RefreshTicker::tick()
         due.push_back(subscriber.receiver);
     for (const QObject* receiver : due) {
         auto found = std::find_if(subscribers_.begin(), subscribers_.end(),
-                                  [receiver](const Subscriber& subscriber) { return subscriber.receiver == receiver; });
+            [receiver](const Subscriber& subscriber) { return subscriber.receiver == receiver; });
         if (found == subscribers_.end())
             continue;
         const std::function<void()> onTick = found->onTick; // the subscriber may go during its tick

@@ -1,7 +1,7 @@
 #include "windows/WindowRecord.h"
 
-#include "raster/DeviceContext.h"
 #include "imagesource/ImageSource.h"
+#include "raster/DeviceContext.h"
 #include "windows/HostWindow.h"
 #include "windows/ObserverWindow.h"
 
@@ -61,15 +61,9 @@ WindowRecord::~WindowRecord()
     window_.reset();
 }
 
-QWidget* WindowRecord::window() const
-{
-    return windowGuard_.data();
-}
+QWidget* WindowRecord::window() const { return windowGuard_.data(); }
 
-QWidget* WindowRecord::parent() const
-{
-    return parent_.data();
-}
+QWidget* WindowRecord::parent() const { return parent_.data(); }
 
 void WindowRecord::layoutPass()
 {
@@ -121,7 +115,8 @@ bool WindowRecord::renderBackBuffer(QRegion* changed)
     const std::int32_t generation = imageSource->GetGeneration();
     QRegion region;
     if (keepsStillPicture()) {
-        const auto background = [this](raster::DeviceContext& context, int w, int h) { paintBackground(context, w, h); };
+        const auto background
+            = [this](raster::DeviceContext& context, int w, int h) { paintBackground(context, w, h); };
         region = frame_.render(backBuffer, width, height, *imageSource, drawFlags, background, font_);
     } else {
         region = renderWholeFrame(width, height);

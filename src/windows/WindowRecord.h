@@ -12,15 +12,15 @@
 #include "drawing/BackgroundSpec.h"
 #include "drawing/Bitmap.h"
 #include "drawing/FractionalRect.h"
-#include "imagesource/WindowSpec.h"
 #include "imagesource/WindowDrawSettings.h"
+#include "imagesource/WindowSpec.h"
 #include "platform/Result.h"
 #include "windows/LayeredFrame.h"
 
 #include <QFont>
 #include <QImage>
-#include <QRegion>
 #include <QPointer>
+#include <QRegion>
 
 #include <cstdint>
 #include <memory>

@@ -4,9 +4,9 @@
 // for its whole run. Lock order: display manager, collection, registry, window
 // record, image source, simulation clock. Used only on the window thread.
 // See docs/threads.md.
+#include "imagesource/SourceViews.h"
 #include "platform/CriticalSection.h"
 #include "platform/Result.h"
-#include "imagesource/SourceViews.h"
 
 #include <list>
 #include <memory>

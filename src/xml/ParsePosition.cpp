@@ -24,10 +24,7 @@ std::size_t utf8Length(std::uint32_t code)
     return 4;
 }
 
-unsigned byteAt(const std::string& bytes, std::size_t index)
-{
-    return static_cast<unsigned char>(bytes[index]);
-}
+unsigned byteAt(const std::string& bytes, std::size_t index) { return static_cast<unsigned char>(bytes[index]); }
 
 // A valid UTF-8 sequence is one character; any other byte passes through the parser as one.
 FileCharacter readUtf8(const std::string& bytes, std::size_t index)
@@ -46,20 +43,20 @@ FileCharacter readUtf8(const std::string& bytes, std::size_t index)
         code = lead & 0x07u;
     }
     if (index + length > bytes.size())
-        return {lead, 1, 1};
+        return { lead, 1, 1 };
     for (std::size_t next = 1; next < length; ++next) {
         const unsigned continuation = byteAt(bytes, index + next);
         if ((continuation & 0xC0u) != 0x80u)
-            return {lead, 1, 1};
+            return { lead, 1, 1 };
         code = (code << 6) | (continuation & 0x3Fu);
     }
-    return {code, length, length};
+    return { code, length, length };
 }
 
 FileCharacter readLatin1(const std::string& bytes, std::size_t index)
 {
     const std::uint32_t code = byteAt(bytes, index);
-    return {code, 1, utf8Length(code)};
+    return { code, 1, utf8Length(code) };
 }
 
 std::uint32_t unitAt(const std::string& bytes, std::size_t index, std::size_t width, bool bigEndian)
@@ -75,23 +72,23 @@ std::uint32_t unitAt(const std::string& bytes, std::size_t index, std::size_t wi
 FileCharacter readUtf16(const std::string& bytes, std::size_t index, bool bigEndian)
 {
     if (index + 2 > bytes.size())
-        return {0, bytes.size() - index, 0};
+        return { 0, bytes.size() - index, 0 };
     const std::uint32_t unit = unitAt(bytes, index, 2, bigEndian);
     const bool highSurrogate = unit >= 0xD800 && unit <= 0xDBFF;
     if (highSurrogate && index + 4 <= bytes.size()) {
         const std::uint32_t low = unitAt(bytes, index + 2, 2, bigEndian);
         if (low >= 0xDC00 && low <= 0xDFFF)
-            return {0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00), 4, 4};
+            return { 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00), 4, 4 };
     }
-    return {unit, 2, utf8Length(unit)};
+    return { unit, 2, utf8Length(unit) };
 }
 
 FileCharacter readUtf32(const std::string& bytes, std::size_t index, bool bigEndian)
 {
     if (index + 4 > bytes.size())
-        return {0, bytes.size() - index, 0};
+        return { 0, bytes.size() - index, 0 };
     const std::uint32_t code = unitAt(bytes, index, 4, bigEndian);
-    return {code, 4, utf8Length(code)};
+    return { code, 4, utf8Length(code) };
 }
 
 FileCharacter readCharacter(const std::string& bytes, std::size_t index, pugi::xml_encoding encoding)
@@ -114,8 +111,8 @@ FileCharacter readCharacter(const std::string& bytes, std::size_t index, pugi::x
 
 } // namespace
 
-ParsePosition ParsePosition::locate(const std::string& fileBytes, pugi::xml_encoding encoding,
-                                    std::ptrdiff_t convertedOffset)
+ParsePosition ParsePosition::locate(
+    const std::string& fileBytes, pugi::xml_encoding encoding, std::ptrdiff_t convertedOffset)
 {
     ParsePosition result;
     std::size_t index = 0;

@@ -15,6 +15,6 @@ struct ParsePosition {
     int position = 1;
 
     // `convertedOffset` past the end of the text gives the position after its last character.
-    static ParsePosition locate(const std::string& fileBytes, pugi::xml_encoding encoding,
-                                std::ptrdiff_t convertedOffset);
+    static ParsePosition locate(
+        const std::string& fileBytes, pugi::xml_encoding encoding, std::ptrdiff_t convertedOffset);
 };

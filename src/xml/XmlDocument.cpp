@@ -32,23 +32,19 @@ std::string currentDirectory()
     return platform::cutText(folder, platform::kMaxPathLength);
 }
 
-LoadFailure notFound()
-{
-    return {XmlDocument::kFileNotFound, "Your XML file wasn't found."};
-}
+LoadFailure notFound() { return { XmlDocument::kFileNotFound, "Your XML file wasn't found." }; }
 
 LoadFailure notLoaded(HRESULT code)
 {
-    return {code, platform::formatText("Your XML Document couldn't be loaded\nCurrentDir= %s",
-                                       currentDirectory().c_str())};
+    return { code,
+        platform::formatText("Your XML Document couldn't be loaded\nCurrentDir= %s", currentDirectory().c_str()) };
 }
 
-LoadFailure parseError(const char* path, const std::string& bytes, pugi::xml_encoding encoding,
-                       std::ptrdiff_t offset)
+LoadFailure parseError(const char* path, const std::string& bytes, pugi::xml_encoding encoding, std::ptrdiff_t offset)
 {
     const ParsePosition where = ParsePosition::locate(bytes, encoding, offset);
-    return {E_FAIL, platform::formatText("Error on line %d, position %d in \"%s\".\n", where.line,
-                                         where.position, path)};
+    return { E_FAIL,
+        platform::formatText("Error on line %d, position %d in \"%s\".\n", where.line, where.position, path) };
 }
 
 // Reads the whole file; a missing file and one that cannot be read fail differently.
@@ -59,7 +55,7 @@ LoadFailure readFile(const char* path, const std::string& resolved, std::string&
 {
     if (std::strlen(path) > platform::kMaxPathLength)
         return notFound();
-    struct stat status {};
+    struct stat status { };
     if (::stat(resolved.c_str(), &status) != 0)
         return errno == ENOENT || errno == ENOTDIR ? notFound() : notLoaded(E_FAIL);
     if (!S_ISREG(status.st_mode))
@@ -95,16 +91,16 @@ bool opensTheFile(const pugi::xml_node node, const std::string& bytes, pugi::xml
 // anywhere between them and document types after the root element; a well-formed document
 // has exactly one root element and only markup around it, its declaration is the very first
 // thing in the file and its one document type comes before the root element.
-LoadFailure checkDocumentLevel(const pugi::xml_document& document, const char* path,
-                               const std::string& bytes, pugi::xml_encoding encoding)
+LoadFailure checkDocumentLevel(
+    const pugi::xml_document& document, const char* path, const std::string& bytes, pugi::xml_encoding encoding)
 {
     bool rootSeen = false;
     bool doctypeSeen = false;
     for (const pugi::xml_node child : document.children()) {
         const bool text = child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata;
         const bool secondRoot = child.type() == pugi::node_element && rootSeen;
-        const bool misplacedDeclaration =
-            child.type() == pugi::node_declaration && !opensTheFile(child, bytes, encoding);
+        const bool misplacedDeclaration
+            = child.type() == pugi::node_declaration && !opensTheFile(child, bytes, encoding);
         const bool misplacedDoctype = child.type() == pugi::node_doctype && (rootSeen || doctypeSeen);
         if (text || secondRoot || misplacedDeclaration || misplacedDoctype)
             return parseError(path, bytes, encoding, child.offset_debug());
@@ -120,10 +116,9 @@ LoadFailure parseFile(pugi::xml_document& document, const char* path, const std:
 {
     // Fragment mode keeps text beside the root element so that it can be rejected;
     // a document type naming a DTD parses without the DTD ever being read.
-    const unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_doctype
-                             | pugi::parse_fragment;
-    const pugi::xml_parse_result parsed =
-        document.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_auto);
+    const unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_doctype | pugi::parse_fragment;
+    const pugi::xml_parse_result parsed
+        = document.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_auto);
     switch (parsed.status) {
     case pugi::status_ok:
         return checkDocumentLevel(document, path, bytes, parsed.encoding);

@@ -41,8 +41,7 @@ bool isTextNode(const pugi::xml_node& node)
 
 // The child value of `from` for `path`: the first child of the first node that the
 // path selects. `isText` tells whether that child is text; when it is not, `value` is empty.
-HRESULT readChildValue(const pugi::xpath_node& from, const std::string& path, std::string& value,
-                       bool& isText)
+HRESULT readChildValue(const pugi::xpath_node& from, const std::string& path, std::string& value, bool& isText)
 {
     value.clear();
     isText = false;
@@ -83,8 +82,7 @@ HRESULT readTextFrom(const pugi::xpath_node& from, const std::string& path, std:
 
 // A number read leaves `value` unchanged when the child is not text and zeroes it on failure.
 template <typename Number, typename Convert>
-HRESULT readNumberFrom(const pugi::xpath_node& from, const std::string& path, Number& value,
-                       Convert convert)
+HRESULT readNumberFrom(const pugi::xpath_node& from, const std::string& path, Number& value, Convert convert)
 {
     if (!from) {
         value = 0;
@@ -109,7 +107,10 @@ HRESULT nameIs(const pugi::xpath_node& node, const std::string& name)
 
 } // namespace
 
-XmlNode::XmlNode(XmlNodeHandle node) : current_(node) {}
+XmlNode::XmlNode(XmlNodeHandle node)
+    : current_(node)
+{
+}
 
 HRESULT XmlNode::setCurrent(XmlNodeHandle node)
 {
@@ -136,10 +137,7 @@ HRESULT XmlNode::select(const std::string& path)
     return S_OK;
 }
 
-XmlNodeHandle XmlNode::getSelected() const
-{
-    return XmlNodeHandle(selectedNode().node());
-}
+XmlNodeHandle XmlNode::getSelected() const { return XmlNodeHandle(selectedNode().node()); }
 
 HRESULT XmlNode::next()
 {
@@ -176,10 +174,7 @@ HRESULT XmlNode::currentNameIs(const std::string& name) const
     return nameIs(pugi::xpath_node(current_.node()), name);
 }
 
-HRESULT XmlNode::selectedNameIs(const std::string& name) const
-{
-    return nameIs(selectedNode(), name);
-}
+HRESULT XmlNode::selectedNameIs(const std::string& name) const { return nameIs(selectedNode(), name); }
 
 HRESULT XmlNode::readText(const std::string& path, std::string& text) const
 {
@@ -212,10 +207,7 @@ void XmlNode::dropAll()
     dropSelection();
 }
 
-void XmlNode::setCurrentKeepingSelection(XmlNodeHandle node)
-{
-    current_ = node;
-}
+void XmlNode::setCurrentKeepingSelection(XmlNodeHandle node) { current_ = node; }
 
 pugi::xpath_node XmlNode::selectedNode() const
 {

@@ -18,7 +18,10 @@
 class XmlNodeHandle {
 public:
     XmlNodeHandle() = default;
-    explicit XmlNodeHandle(pugi::xml_node node) : node_(node) {}
+    explicit XmlNodeHandle(pugi::xml_node node)
+        : node_(node)
+    {
+    }
     bool isNull() const { return !node_; }
     explicit operator bool() const { return !isNull(); }
     pugi::xml_node node() const { return node_; }

@@ -23,8 +23,8 @@ protected:
     std::optional<std::string> read(const std::string& key) const { return platform::readIniValue(registry_, key); }
 
     testing_support::TemporaryFolder folder_;
-    const std::string registry_ = folder_.write("registry.ini",
-        "; the simulator's root\n[SOFTWARE/Astreon/ObserverWindow]\nRootDir=/home/ana/sky\n");
+    const std::string registry_ = folder_.write(
+        "registry.ini", "; the simulator's root\n[SOFTWARE/Astreon/ObserverWindow]\nRootDir=/home/ana/sky\n");
     testing_support::RegistryOverride override_ { registry_ };
 };
 
@@ -59,9 +59,9 @@ TEST_F(GazerixRegistrationTest, RegisteringWritesEveryRecordAndUnregisteringKeep
 
     EXPECT_EQ(read(kScriptable + "/409"), "Controls that are safely scriptable");
     EXPECT_EQ(read(kInitializable + "/409"), "Controls safely initializable from persistent data");
-    for (const std::string& gone : { std::string("SOFTWARE/Classes/GAZERIX.GazerixCtrl.1/Default"), kControl + "/Default",
-             kControl + "/Implemented Categories/{7DD95801-9882-11CF-9FA9-00AA006C42C4}/Default", kPage + "/Default",
-             kTypeLibrary + "/Name", kDispatch + "/Default", kEvents + "/Default" })
+    for (const std::string& gone : { std::string("SOFTWARE/Classes/GAZERIX.GazerixCtrl.1/Default"),
+             kControl + "/Default", kControl + "/Implemented Categories/{7DD95801-9882-11CF-9FA9-00AA006C42C4}/Default",
+             kPage + "/Default", kTypeLibrary + "/Name", kDispatch + "/Default", kEvents + "/Default" })
         EXPECT_FALSE(read(gone)) << gone;
     EXPECT_EQ(read("SOFTWARE/Astreon/ObserverWindow/RootDir"), "/home/ana/sky");
     EXPECT_EQ(testing_support::readWholeFile(registry_).rfind("; the simulator's root\n", 0), 0u);

@@ -1,7 +1,7 @@
 #include "display/DisplayManagerFixture.h"
 
-#include "raster/DeviceContext.h"
 #include "imagesource/ImageSource.h"
+#include "raster/DeviceContext.h"
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
 
@@ -37,7 +37,8 @@ int DisplayManagerFixture::windowsOfManager() const
     int count = 0;
     for (WindowRecord* record : WindowRegistry::instance().records()) {
         SourceOwner* owner = nullptr;
-        if (record->imageSource && SUCCEEDED(record->imageSource->getOwner(&owner)) && owner == static_cast<SourceOwner*>(manager.get()))
+        if (record->imageSource && SUCCEEDED(record->imageSource->getOwner(&owner))
+            && owner == static_cast<SourceOwner*>(manager.get()))
             ++count;
     }
     return count;

@@ -3,9 +3,9 @@
 
 #include "display/DisplayManagerFixture.h"
 #include "platform/Chooser.h"
-#include "raster/DeviceContext.h"
 #include "platform/Release.h"
 #include "platform/Text.h"
+#include "raster/DeviceContext.h"
 #include "sources/KeplerUniverse.h"
 #include "windows/WindowRegistry.h"
 

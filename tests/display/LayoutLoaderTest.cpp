@@ -372,7 +372,10 @@ TEST_F(LayoutLoaderTest, DocumentWithAnotherRootNameIsNotALayout)
 // A builder that makes plain image sources in place of the engine's kinds.
 class PlainSourceBuilder : public ImageSourceBuilder {
 public:
-    explicit PlainSourceBuilder(std::vector<std::string>& typesMade) : typesMade_(typesMade) {}
+    explicit PlainSourceBuilder(std::vector<std::string>& typesMade)
+        : typesMade_(typesMade)
+    {
+    }
 
 protected:
     std::unique_ptr<ImageSource> makeSource(const std::string& typeName) override
@@ -390,10 +393,10 @@ TEST_F(LayoutLoaderTest, SourcesComeFromTheBuilderTheDisplayManagerWasGiven)
     std::vector<std::string> typesMade;
     manager = std::make_unique<DisplayManager>(std::make_unique<PlainSourceBuilder>(typesMade));
     attachHost();
-    ASSERT_EQ(loadText(layout(collection(controlWindow(kWholeRect))
-                           + collection(controlWindow(kWholeRect), "PtolemyUniverse"))),
-              S_OK);
-    EXPECT_EQ(typesMade, (std::vector<std::string>{"KeplerUniverse", "PtolemyUniverse"}));
+    ASSERT_EQ(loadText(layout(
+                  collection(controlWindow(kWholeRect)) + collection(controlWindow(kWholeRect), "PtolemyUniverse"))),
+        S_OK);
+    EXPECT_EQ(typesMade, (std::vector<std::string> { "KeplerUniverse", "PtolemyUniverse" }));
     ImageSource* source = nullptr;
     ASSERT_EQ(manager->committedCollection(1)->getSource(&source), S_OK);
     ASSERT_NE(source, nullptr);

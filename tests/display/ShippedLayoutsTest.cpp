@@ -39,7 +39,8 @@ std::vector<WindowRecord*> windowsOf(DisplayManager& manager)
     std::vector<WindowRecord*> windows;
     for (WindowRecord* record : WindowRegistry::instance().records()) {
         SourceOwner* owner = nullptr;
-        if (record->imageSource && SUCCEEDED(record->imageSource->getOwner(&owner)) && owner == static_cast<SourceOwner*>(&manager))
+        if (record->imageSource && SUCCEEDED(record->imageSource->getOwner(&owner))
+            && owner == static_cast<SourceOwner*>(&manager))
             windows.push_back(record);
     }
     return windows;

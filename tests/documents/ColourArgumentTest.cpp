@@ -60,7 +60,7 @@ TEST_F(ColourArgumentTest, ValueIsReadLikeAtoi)
 // A fraction or an exponent is no part of a component: "1e309" is not red 1.
 TEST_F(ColourArgumentTest, NumbersThatAreNotWholeAreRefused)
 {
-    for (const char* text : {"red=1e309", "red=1.5", "green=2E+1"}) {
+    for (const char* text : { "red=1e309", "red=1.5", "green=2E+1" }) {
         ColourRef colour = 0;
         EXPECT_EQ(ParseColourArgument(text, colour, 0), E_FAIL) << text;
     }

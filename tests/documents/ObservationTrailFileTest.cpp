@@ -39,21 +39,37 @@ std::string fileHeader(int startYear, int endYear, int count)
            "\n"
            "<ObservationTrail>\n"
            "\n"
-           "\t<startYear>" + std::to_string(startYear) + "</startYear>\n"
-           "\t<endYear>" + std::to_string(endYear) + "</endYear>\n"
-           "\t<numObservations>" + std::to_string(count) + "</numObservations>\n"
-           "\n";
+           "\t<startYear>"
+        + std::to_string(startYear)
+        + "</startYear>\n"
+          "\t<endYear>"
+        + std::to_string(endYear)
+        + "</endYear>\n"
+          "\t<numObservations>"
+        + std::to_string(count)
+        + "</numObservations>\n"
+          "\n";
 }
 
 std::string observationText(const Observation& record)
 {
     return "\t<Observation>\n"
-           "\t\t<x>" + number(record.x) + "</x>\n"
-           "\t\t<y>" + number(record.y) + "</y>\n"
-           "\t\t<az>" + number(record.az) + "</az>\n"
-           "\t\t<el>" + number(record.el) + "</el>\n"
-           "\t\t<t>" + number(record.t) + "</t>\n"
-           "\t</Observation>\n";
+           "\t\t<x>"
+        + number(record.x)
+        + "</x>\n"
+          "\t\t<y>"
+        + number(record.y)
+        + "</y>\n"
+          "\t\t<az>"
+        + number(record.az)
+        + "</az>\n"
+          "\t\t<el>"
+        + number(record.el)
+        + "</el>\n"
+          "\t\t<t>"
+        + number(record.t)
+        + "</t>\n"
+          "\t</Observation>\n";
 }
 
 // A trail file with the given header values and `records` complete Observation elements.
@@ -64,15 +80,12 @@ std::string trailFile(const std::string& startYear, const std::string& endYear, 
     text += "<endYear>" + endYear + "</endYear>\n";
     text += "<numObservations>" + count + "</numObservations>\n";
     for (int i = 0; i < records; ++i) {
-        text += observationText(Observation{1.0 * i, 2.0 * i, 0.5, 0.25, 0.1 * i});
+        text += observationText(Observation { 1.0 * i, 2.0 * i, 0.5, 0.25, 0.1 * i });
     }
     return text + "</ObservationTrail>\n";
 }
 
-std::string trailFile(int count, int records)
-{
-    return trailFile("1600", "1610", std::to_string(count), records);
-}
+std::string trailFile(int count, int records) { return trailFile("1600", "1610", std::to_string(count), records); }
 
 // A trail holding three known records whose logical order differs from their storage order.
 ObservationTrail knownTrail()
@@ -270,7 +283,7 @@ TEST_F(TrailFileTest, SmallestTrailLoads)
 
 TEST_F(TrailFileTest, InvalidObservationCountsAreRefused)
 {
-    for (const char* count : {"0", "-1", "abc", "2000"}) {
+    for (const char* count : { "0", "-1", "abc", "2000" }) {
         expectRefusedWith(trailFile("1600", "1610", count, 2), "Trail's numObservations element invalid", E_INVALIDARG);
     }
 }
@@ -282,12 +295,12 @@ TEST_F(TrailFileTest, MissingOrEmptyHeaderElementsAreRefused)
         const std::string open = "<" + element + ">";
         const std::size_t first = text.find(open);
         const std::size_t last = text.find("</" + element + ">") + element.size() + 3;
-        return std::pair{text.substr(0, first) + text.substr(last),
-                         text.substr(0, first) + open + "</" + element + ">" + text.substr(last)};
+        return std::pair { text.substr(0, first) + text.substr(last),
+            text.substr(0, first) + open + "</" + element + ">" + text.substr(last) };
     };
-    for (const auto& [element, message] : {std::pair{"startYear", "Error parsing startYear element"},
-                                           std::pair{"endYear", "Error parsing endYear element"},
-                                           std::pair{"numObservations", "Error parsing numObservations element"}}) {
+    for (const auto& [element, message] : { std::pair { "startYear", "Error parsing startYear element" },
+             std::pair { "endYear", "Error parsing endYear element" },
+             std::pair { "numObservations", "Error parsing numObservations element" } }) {
         const auto [missing, empty] = without(element);
         expectRefusedWith(missing, message, E_INVALIDARG);
         expectRefusedWith(empty, message, E_INVALIDARG);
@@ -312,7 +325,7 @@ TEST_F(TrailFileTest, MoreOrFewerObservationsThanAnnouncedAreRefused)
 
 TEST_F(TrailFileTest, ObservationMissingAValueFailsSilentlyAndKeepsTheTrail)
 {
-    for (const char* element : {"x", "y", "az", "el", "t"}) {
+    for (const char* element : { "x", "y", "az", "el", "t" }) {
         std::string text = trailFile(2, 2);
         const std::string open = std::string("<") + element + ">";
         const std::size_t at = text.rfind(open);
@@ -374,7 +387,8 @@ TEST_F(TrailFileTest, SaveOverAFolderFailsAndLeavesNoTemporaryFile)
 TEST_F(TrailFileTest, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile)
 {
     const std::string path = folder.write("kept.obs", "old content");
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     const std::string probe = folder.file("probe");
     if (std::FILE* writable = std::fopen(probe.c_str(), "w")) {
         std::fclose(writable);
@@ -395,7 +409,7 @@ TEST_F(TrailFileTest, SaveThatCannotWriteEverythingKeepsTheOldFile)
         trail.Append(i, i, i, i, i);
     }
     // Files may grow to 1000 bytes only: the writes fail part of the way.
-    rlimit previousLimit{};
+    rlimit previousLimit {};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previousLimit), 0);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = previousLimit;

@@ -10,10 +10,7 @@
 namespace {
 
 // Record number n has x = n and distinct other fields, so its origin can be told.
-void appendNumbered(ObservationTrail& trail, int n)
-{
-    trail.Append(n, 100.0 + n, 200.0 + n, 300.0 + n, 400.0 + n);
-}
+void appendNumbered(ObservationTrail& trail, int n) { trail.Append(n, 100.0 + n, 200.0 + n, 300.0 + n, 400.0 + n); }
 
 void appendNumbered(ObservationTrail& trail, int first, int last)
 {
@@ -269,7 +266,7 @@ TEST(ObservationTrailStep, StepFromTheLastSlotOrOutsideIsZero)
 {
     ObservationTrail trail = trailOfCapacity(3);
     appendNumbered(trail, 1, 3);
-    for (std::int32_t index : {2, 3, -1}) {
+    for (std::int32_t index : { 2, 3, -1 }) {
         const TrailStep step = trail.Step(index);
         EXPECT_EQ(step.x, 0.0) << index;
         EXPECT_EQ(step.y, 0.0) << index;
@@ -302,7 +299,7 @@ std::int32_t expectedTrimmedCount(int perPeriod)
 
 } // namespace
 
-class ObservationTrailTrim : public testing::TestWithParam<int> {};
+class ObservationTrailTrim : public testing::TestWithParam<int> { };
 
 TEST_P(ObservationTrailTrim, CircleIsCutAfterOnePeriod)
 {
@@ -353,7 +350,7 @@ TEST(ObservationTrailTrimEdges, ShortOrEmptyTrailsAreLeftAlone)
 TEST(ObservationTrailConcurrency, ReadersAndCopiesSeeConsistentRecordsWhileAppending)
 {
     ObservationTrail trail = trailOfCapacity(50);
-    std::atomic<bool> done{false};
+    std::atomic<bool> done { false };
     std::thread writer([&] {
         for (int n = 0; n < 20000; ++n) {
             appendNumbered(trail, n);

@@ -151,22 +151,19 @@ TEST_F(BitmapDrawing, StretchesTheWholeBitmapOntoTheArea)
     EXPECT_EQ(larger.pixel(209, 109), patternPixel(99, 49));
     EXPECT_EQ(larger.pixel(11 + 2 * 37, 10 + 2 * 21), patternPixel(37, 21));
 
-    const QImage smaller = draw(80, 40, [&](raster::DeviceContext& context) {
-        return bitmap.drawAligned(context, 50, 25, 3, 4, kStretch, kStretch);
-    });
+    const QImage smaller = draw(80, 40,
+        [&](raster::DeviceContext& context) { return bitmap.drawAligned(context, 50, 25, 3, 4, kStretch, kStretch); });
     expectStretch(smaller, QRect(3, 4, 50, 25), QRect(0, 0, kBitmapWidth, kBitmapHeight));
 }
 
 TEST_F(BitmapDrawing, StretchesOneAxisAndPlacesTheOther)
 {
-    const QImage acrossStretched = draw(150, 80, [&](raster::DeviceContext& context) {
-        return bitmap.drawAligned(context, 140, 30, 5, 20, kStretch, kBottom);
-    });
+    const QImage acrossStretched = draw(150, 80,
+        [&](raster::DeviceContext& context) { return bitmap.drawAligned(context, 140, 30, 5, 20, kStretch, kBottom); });
     expectStretch(acrossStretched, QRect(5, 20, 140, 30), QRect(0, 20, kBitmapWidth, 30));
 
-    const QImage downStretched = draw(150, 130, [&](raster::DeviceContext& context) {
-        return bitmap.drawAligned(context, 120, 120, 0, 0, kRight, kStretch);
-    });
+    const QImage downStretched = draw(150, 130,
+        [&](raster::DeviceContext& context) { return bitmap.drawAligned(context, 120, 120, 0, 0, kRight, kStretch); });
     expectStretch(downStretched, QRect(20, 0, 100, 120), QRect(0, 0, kBitmapWidth, kBitmapHeight));
 }
 
@@ -248,8 +245,7 @@ TEST_F(BitmapDrawing, DrawsTheTopLeftPartCentredOnAPoint)
         = draw(120, 100, [&](raster::DeviceContext& context) { return bitmap.drawCentred(context, 50, 50, 7, 500); });
     expectCopy(odd, QRect(47, 25, 7, 50), { 0, 0 });
 
-    const QImage whole
-        = draw(120, 100, [&](raster::DeviceContext& context) { return bitmap.drawAt(context, 60, 40); });
+    const QImage whole = draw(120, 100, [&](raster::DeviceContext& context) { return bitmap.drawAt(context, 60, 40); });
     expectCopy(whole, QRect(10, 15, kBitmapWidth, kBitmapHeight), { 0, 0 });
 
     for (auto [maxWidth, maxHeight] : { std::pair { 0, 5 }, std::pair { 5, -1 } }) {
@@ -415,12 +411,12 @@ TEST(BitmapFiles, RefusesPicturesLargerThanTheirFileOrTheLimit)
 std::string gifWithScreen(std::uint16_t width, std::uint16_t height)
 {
     std::string bytes = "GIF89a";
-    bytes += {static_cast<char>(width & 0xff), static_cast<char>(width >> 8), static_cast<char>(height & 0xff),
-        static_cast<char>(height >> 8)}; // the logical screen
-    bytes += {static_cast<char>(0x80), 0, 0}; // a global colour table of two colours
-    bytes += {0, 0, 0, static_cast<char>(0xff), static_cast<char>(0xff), static_cast<char>(0xff)};
-    bytes += {0x2c, 0, 0, 0, 0, 1, 0, 1, 0, 0}; // one 1 x 1 image at the origin
-    bytes += {2, 2, 0x44, 1, 0}; // its pixel, compressed
+    bytes += { static_cast<char>(width & 0xff), static_cast<char>(width >> 8), static_cast<char>(height & 0xff),
+        static_cast<char>(height >> 8) }; // the logical screen
+    bytes += { static_cast<char>(0x80), 0, 0 }; // a global colour table of two colours
+    bytes += { 0, 0, 0, static_cast<char>(0xff), static_cast<char>(0xff), static_cast<char>(0xff) };
+    bytes += { 0x2c, 0, 0, 0, 0, 1, 0, 1, 0, 0 }; // one 1 x 1 image at the origin
+    bytes += { 2, 2, 0x44, 1, 0 }; // its pixel, compressed
     bytes += ';';
     return bytes;
 }
@@ -517,7 +513,8 @@ TEST(BitmapFiles, RefusesWhatIsNotARegularFileWithoutWaiting)
     }
     Bitmap().loadFromFile(folder.path().string().c_str(), 1);
     EXPECT_EQ(recorder.last().text,
-        "Couldn't open bitmap file " + folder.path().string() + ".  Error was 5\nThe file was refused: it is a folder, not a file.");
+        "Couldn't open bitmap file " + folder.path().string()
+            + ".  Error was 5\nThe file was refused: it is a folder, not a file.");
 }
 
 TEST(BitmapResources, LoadsByNameAndReportsMissingNames)

@@ -37,8 +37,8 @@ TEST_F(GazerixContainerTest, ARegisteredControlFillsItsContainerWithTheLayoutOfT
     ASSERT_EQ(registerControl({}).exitCode, 0);
     const std::string shot = sandbox_.file("container.png");
 
-    const ProgramResult result = runContainer({ "--batch", "--screenshot", shot, "--quit-after", "1500", "--",
-        kUniverseLayout });
+    const ProgramResult result
+        = runContainer({ "--batch", "--screenshot", shot, "--quit-after", "1500", "--", kUniverseLayout });
 
     EXPECT_EQ(result.exitCode, 0) << result.errors;
     EXPECT_EQ(result.errors, "");
@@ -52,7 +52,8 @@ TEST_F(GazerixContainerTest, ARegisteredControlFillsItsContainerWithTheLayoutOfT
 TEST_F(GazerixContainerTest, ABadPathIsSilentOnTheCommandLineAndReportedByAScriptsLoadPage)
 {
     ASSERT_EQ(registerControl({}).exitCode, 0);
-    const std::string script = sandbox_.writeScript("bad.txt", { "loadpage AstreonLayouts/No Such.lay", "menu 40001", "quit" });
+    const std::string script
+        = sandbox_.writeScript("bad.txt", { "loadpage AstreonLayouts/No Such.lay", "menu 40001", "quit" });
 
     const ProgramResult result = runContainer({ "--script", script, "AstreonLayouts/No Such.lay" });
 

@@ -32,9 +32,9 @@ testing::AssertionResult isFilled(const HostScreenshot& shot, const QRect& rect,
     const std::optional<QPoint> other = shot.firstPixelOtherThan(rect, colour);
     if (!other)
         return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "expected " << colour.name().toStdString() << " over (" << rect.left()
-                                       << "," << rect.top() << ")-(" << rect.right() << "," << rect.bottom()
-                                       << "), found " << shot.describe(other);
+    return testing::AssertionFailure() << "expected " << colour.name().toStdString() << " over (" << rect.left() << ","
+                                       << rect.top() << ")-(" << rect.right() << "," << rect.bottom() << "), found "
+                                       << shot.describe(other);
 }
 
 class LayoutScreenshotTest : public testing::Test {
@@ -45,10 +45,10 @@ protected:
         const std::string settled = sandbox.file("settled.png");
         // Nothing outside the program tells when the first render has happened (one redraw
         // timer of 1 ms after the first paint); a fifth of a second is far beyond it.
-        const std::string script =
-            sandbox.writeScript("shot.txt", {"screenshot " + first, "wait 200", "screenshot " + settled, "quit"});
-        const ProgramResult result = sandbox.run(
-            {"--batch", "--script", script, "--", std::string(SKYLOOM_E2E_DATA_DIR) + "/layouts/two-collections.lay"});
+        const std::string script
+            = sandbox.writeScript("shot.txt", { "screenshot " + first, "wait 200", "screenshot " + settled, "quit" });
+        const ProgramResult result = sandbox.run({ "--batch", "--script", script, "--",
+            std::string(SKYLOOM_E2E_DATA_DIR) + "/layouts/two-collections.lay" });
         ASSERT_EQ(result.exitCode, 0);
         ASSERT_EQ(result.errors, "");
         atOnce = std::make_unique<HostScreenshot>(first, kHostColour);
@@ -64,7 +64,7 @@ protected:
     }
 
     ProgramSandbox sandbox;
-    std::unique_ptr<HostScreenshot> atOnce;     // taken as the first step
+    std::unique_ptr<HostScreenshot> atOnce; // taken as the first step
     std::unique_ptr<HostScreenshot> screenshot; // taken once the windows have rendered
 };
 

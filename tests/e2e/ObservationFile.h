@@ -10,7 +10,7 @@ struct ObservationFile {
     };
 
     bool wellFormed = false; // the text parsed as XML with the ObservationTrail root
-    std::string error;       // why not, when it did not
+    std::string error; // why not, when it did not
     int startYear = 0;
     int endYear = 0;
     int numObservations = -1;

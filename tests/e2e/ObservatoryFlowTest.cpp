@@ -42,10 +42,10 @@ TEST(ObservatoryFlowTest, ThreeSunLikeReadingsArePublishedToATrailFile)
     const std::string trailFile = sandbox.file("sun.obs");
     const std::string press = "press " + kObservatoryControl + " ";
     const std::string script = sandbox.writeScript("observe.txt",
-        {press + "Sun Like", "wait 2000", press + "Take Reading", "wait 50", press + "Take Reading", "wait 50",
-            press + "Take Reading", "answer-file " + trailFile, press + "Publish", "quit"});
+        { press + "Sun Like", "wait 2000", press + "Take Reading", "wait 50", press + "Take Reading", "wait 50",
+            press + "Take Reading", "answer-file " + trailFile, press + "Publish", "quit" });
 
-    const ProgramResult result = sandbox.run({"--batch", "--script", script, "--", shippedLayout("Observatory.lay")});
+    const ProgramResult result = sandbox.run({ "--batch", "--script", script, "--", shippedLayout("Observatory.lay") });
 
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.errors, "");
@@ -75,15 +75,15 @@ protected:
     // "Update Obs" on the Kepler display, with screenshots before and after it.
     void runWithPublish(const std::vector<std::string>& publishSteps)
     {
-        std::vector<std::string> steps = {"press 0 Sun Like", "wait 200", "press 0 Take Reading", "wait 100",
-            "press 0 Take Reading", "wait 100", "press 0 Take Reading"};
+        std::vector<std::string> steps = { "press 0 Sun Like", "wait 200", "press 0 Take Reading", "wait 100",
+            "press 0 Take Reading", "wait 100", "press 0 Take Reading" };
         steps.insert(steps.end(), publishSteps.begin(), publishSteps.end());
         // A press changes the picture at the window's next refresh (40 ms), which nothing
         // outside the program can observe; a fifth of a second is far beyond it.
         steps.insert(steps.end(),
-            {"wait 200", "screenshot " + before, "press 2 Update Obs", "wait 200", "screenshot " + after, "quit"});
+            { "wait 200", "screenshot " + before, "press 2 Update Obs", "wait 200", "screenshot " + after, "quit" });
         const std::string script = sandbox.writeScript("publish.txt", steps);
-        result = sandbox.run({"--batch", "--script", script, "--", e2eLayout("observatory-and-kepler.lay")});
+        result = sandbox.run({ "--batch", "--script", script, "--", e2eLayout("observatory-and-kepler.lay") });
     }
 
     bool keplerWindowIsWhite(const std::string& shot)
@@ -103,7 +103,7 @@ TEST_F(PublishToKeplerTest, UpdateObsPlotsThePublishedReadings)
 {
     const std::string trailFile = sandbox.file("kepler.obs");
 
-    runWithPublish({"answer-file " + trailFile, "press 0 Publish"});
+    runWithPublish({ "answer-file " + trailFile, "press 0 Publish" });
 
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.errors, "");
@@ -114,7 +114,7 @@ TEST_F(PublishToKeplerTest, UpdateObsPlotsThePublishedReadings)
 
 TEST_F(PublishToKeplerTest, CancelledPublishLeavesTheKeplerDisplayEmpty)
 {
-    runWithPublish({"answer-cancel", "press 0 Publish"});
+    runWithPublish({ "answer-cancel", "press 0 Publish" });
 
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.errors, "");

@@ -96,8 +96,7 @@ TEST(PathsAndInstallTest, AnInstalledCopyRunsFromAnyFolderOnItsOwnContent)
     sandbox.startIn("/");
     sandbox.withoutRegistry();
 
-    const ProgramResult result
-        = sandbox.run({ "--batch", "--screenshot", prefix + "/s.png", "--quit-after", "1500" });
+    const ProgramResult result = sandbox.run({ "--batch", "--screenshot", prefix + "/s.png", "--quit-after", "1500" });
 
     EXPECT_EQ(result.exitCode, 0) << result.errors;
     EXPECT_TRUE(showsLayout(prefix + "/s.png", QColor(25, 32, 64))) << "the installed content, not the source tree's";
@@ -112,16 +111,16 @@ TEST(PathsAndInstallTest, AnInstalledControlIsRegisteredAndContainedFromItsOwnFi
     const std::string prefix = installInto(sandbox);
     const std::string registry = testing_support::readWholeFile(prefix + "/share/skyloom/registry.ini");
     EXPECT_EQ(registry.find("GAZERIX"), std::string::npos) << registry;
-    EXPECT_TRUE(std::filesystem::equivalent(
-        prefix + "/lib/qt6/plugins/designer/libgazerix.so", prefix + "/lib/libgazerix.so"));
+    EXPECT_TRUE(
+        std::filesystem::equivalent(prefix + "/lib/qt6/plugins/designer/libgazerix.so", prefix + "/lib/libgazerix.so"));
     sandbox.startIn("/");
     sandbox.withoutRegistry();
     sandbox.useProgram(prefix + "/bin/gazerix-register");
     ASSERT_EQ(sandbox.run({}).exitCode, 0);
     sandbox.useProgram(prefix + "/bin/gazerix-container");
 
-    const ProgramResult result = sandbox.run(
-        { "--batch", "--screenshot", prefix + "/c.png", "--quit-after", "1500", "--", "AstreonLayouts/PtolemyUniverse.lay" });
+    const ProgramResult result = sandbox.run({ "--batch", "--screenshot", prefix + "/c.png", "--quit-after", "1500",
+        "--", "AstreonLayouts/PtolemyUniverse.lay" });
 
     EXPECT_EQ(result.exitCode, 0) << result.errors;
     EXPECT_TRUE(showsLayout(prefix + "/c.png", QColor(25, 32, 64))) << "the installed content, not the source tree's";
@@ -149,9 +148,13 @@ TEST(PathsAndInstallTest, TheDesktopFilesAreInstalledAndValid)
         "\"" + prefix + "/bin/skyloom-trail\" --version",
     };
     for (const std::string& check : checks)
-        EXPECT_EQ(std::system((check + quiet).c_str()), 0) << check << "\n" << testing_support::readWholeFile(sandbox.file("check.log"));
+        EXPECT_EQ(std::system((check + quiet).c_str()), 0) << check << "\n"
+                                                           << testing_support::readWholeFile(sandbox.file("check.log"));
     for (const char* size : { "16x16", "32x32", "48x48", "256x256" })
-        EXPECT_FALSE(QImage(QString::fromStdString(prefix + "/share/icons/hicolor/" + size + "/apps/org.skyloom.Skyloom.png")).isNull()) << size;
+        EXPECT_FALSE(
+            QImage(QString::fromStdString(prefix + "/share/icons/hicolor/" + size + "/apps/org.skyloom.Skyloom.png"))
+                .isNull())
+            << size;
     EXPECT_TRUE(std::filesystem::exists(prefix + "/share/icons/hicolor/scalable/apps/org.skyloom.Skyloom.svg"));
     EXPECT_TRUE(std::filesystem::exists(prefix + "/share/doc/skyloom/user-guide.md"));
 }

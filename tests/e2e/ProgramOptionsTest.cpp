@@ -14,7 +14,7 @@ TEST(ProgramOptionsTest, HelpPrintsUsageAndExitsWithZero)
 {
     const ProgramSandbox sandbox;
 
-    const ProgramResult result = sandbox.run({"--help"});
+    const ProgramResult result = sandbox.run({ "--help" });
 
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.output.rfind("Usage: skyloom", 0), 0u) << result.output;
@@ -26,7 +26,7 @@ TEST(ProgramOptionsTest, VersionPrintsTheProjectVersionAndExitsWithZero)
 {
     const ProgramSandbox sandbox;
 
-    const ProgramResult result = sandbox.run({"--version"});
+    const ProgramResult result = sandbox.run({ "--version" });
 
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.output, std::string("skyloom ") + SKYLOOM_EXPECTED_VERSION + "\n");
@@ -66,7 +66,7 @@ TEST(ProgramOptionsTest, UnknownOptionPrintsOneUsageLineAndExitsWithTwo)
 {
     const ProgramSandbox sandbox;
 
-    const ProgramResult result = sandbox.run({"--frobnicate", "--batch"});
+    const ProgramResult result = sandbox.run({ "--frobnicate", "--batch" });
 
     EXPECT_EQ(result.exitCode, 2);
     ASSERT_EQ(result.errorLines().size(), 1u) << result.errors;
@@ -78,7 +78,7 @@ TEST(ProgramOptionsTest, OptionMissingItsValueIsAUsageError)
 {
     const ProgramSandbox sandbox;
 
-    const ProgramResult result = sandbox.run({"--batch", "--quit-after"});
+    const ProgramResult result = sandbox.run({ "--batch", "--quit-after" });
 
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.errorLines().size(), 1u) << result.errors;
@@ -91,7 +91,7 @@ TEST(ProgramOptionsTest, BatchRunWithoutADisplayRunsOffscreenSilently)
     ProgramSandbox sandbox;
     sandbox.withoutDisplay();
 
-    const ProgramResult result = sandbox.run({"--batch", "--quit-after", "500"});
+    const ProgramResult result = sandbox.run({ "--batch", "--quit-after", "500" });
 
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.errors, "");
@@ -103,7 +103,7 @@ TEST(ProgramOptionsTest, DemonstrationModeRunsThroughMissingLayoutsSilently)
     const std::string shot = sandbox.file("demo.png");
 
     // Ticks at 1, 2 and 3 s load Observatory.lay, the missing Bitmap Browser.lay and One Universe.lay.
-    const ProgramResult result = sandbox.run({"--batch", "--demo", "--quit-after", "3500", "--screenshot", shot});
+    const ProgramResult result = sandbox.run({ "--batch", "--demo", "--quit-after", "3500", "--screenshot", shot });
 
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.errors, "");

@@ -14,9 +14,10 @@ extern char** environ;
 namespace {
 
 // Variables the sandbox sets itself; inherited values of these are dropped.
-const char* const kOwnVariables[] = {"QT_QPA_PLATFORM=", "ASTREON_REGISTRY=", "XDG_RUNTIME_DIR=", "XDG_CONFIG_HOME=", "LSAN_OPTIONS="};
+const char* const kOwnVariables[]
+    = { "QT_QPA_PLATFORM=", "ASTREON_REGISTRY=", "XDG_RUNTIME_DIR=", "XDG_CONFIG_HOME=", "LSAN_OPTIONS=" };
 // Variables that name a display; dropped for a run without one.
-const char* const kDisplayVariables[] = {"DISPLAY=", "WAYLAND_DISPLAY="};
+const char* const kDisplayVariables[] = { "DISPLAY=", "WAYLAND_DISPLAY=" };
 
 template <std::size_t N> bool startsWithAny(const char* entry, const char* const (&prefixes)[N])
 {
@@ -55,10 +56,7 @@ ProgramSandbox::ProgramSandbox()
     std::filesystem::permissions(runtimeFolder_, std::filesystem::perms::owner_all);
 }
 
-std::string ProgramSandbox::rootDirectory()
-{
-    return std::filesystem::canonical(SKYLOOM_SHIPPED_DATA_DIR).string();
-}
+std::string ProgramSandbox::rootDirectory() { return std::filesystem::canonical(SKYLOOM_SHIPPED_DATA_DIR).string(); }
 
 std::string ProgramSandbox::programPath() { return SKYLOOM_PROGRAM; }
 
@@ -86,7 +84,7 @@ ProgramResult ProgramSandbox::run(const std::vector<std::string>& arguments) con
 {
     const std::string outputFile = folder_.file("run-output.txt");
     const std::string errorFile = folder_.file("run-errors.txt");
-    std::vector<std::string> words = {"timeout", "-k", "5", std::to_string(kDeadlineSeconds), program_};
+    std::vector<std::string> words = { "timeout", "-k", "5", std::to_string(kDeadlineSeconds), program_ };
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<std::string> variables = environment();
 
@@ -98,8 +96,8 @@ ProgramResult ProgramSandbox::run(const std::vector<std::string>& arguments) con
     if (!startFolder_.empty())
         posix_spawn_file_actions_addchdir_np(&actions, startFolder_.c_str());
     pid_t child = 0;
-    const int spawned = posix_spawnp(&child, "timeout", &actions, nullptr, pointersTo(words).data(),
-                                     pointersTo(variables).data());
+    const int spawned
+        = posix_spawnp(&child, "timeout", &actions, nullptr, pointersTo(words).data(), pointersTo(variables).data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)
         throw std::runtime_error(std::string("cannot start skyloom: ") + std::strerror(spawned));

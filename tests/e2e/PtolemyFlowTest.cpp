@@ -17,10 +17,10 @@ const std::string kUniverseHeader = "<?xml version='1.0'?>\n<!DOCTYPE PtolemyUni
 TEST(PtolemyFlowTest, PauseButtonReadsResumeWhilePaused)
 {
     const ProgramSandbox sandbox;
-    const std::string script = sandbox.writeScript("pause.txt",
-        {"press 1 Pause", "press 1 Pause", "press 1 Resume", "press 1 Resume", "press 1 Pause", "quit"});
+    const std::string script = sandbox.writeScript(
+        "pause.txt", { "press 1 Pause", "press 1 Pause", "press 1 Resume", "press 1 Resume", "press 1 Pause", "quit" });
 
-    const ProgramResult result = sandbox.run({"--batch", "--script", script, "--", ptolemyLayout()});
+    const ProgramResult result = sandbox.run({ "--batch", "--script", script, "--", ptolemyLayout() });
 
     // Only the presses of the label the button does not show fail.
     const std::vector<std::string> expected = {
@@ -37,10 +37,10 @@ TEST(PtolemyFlowTest, SavedUniverseLoadsBackAndSavesTheSame)
     const std::string saved = sandbox.file("u.ptu");
     const std::string savedAgain = sandbox.file("again.ptu");
     const std::string script = sandbox.writeScript("files.txt",
-        {"press 1 Pause", "answer-file " + saved, "press 1 Save", "answer-file " + saved, "press 1 Load",
-            "answer-file " + savedAgain, "press 1 Save", "quit"});
+        { "press 1 Pause", "answer-file " + saved, "press 1 Save", "answer-file " + saved, "press 1 Load",
+            "answer-file " + savedAgain, "press 1 Save", "quit" });
 
-    const ProgramResult result = sandbox.run({"--batch", "--script", script, "--", ptolemyLayout()});
+    const ProgramResult result = sandbox.run({ "--batch", "--script", script, "--", ptolemyLayout() });
 
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.errors, "");
@@ -56,12 +56,12 @@ TEST(PtolemyFlowTest, SavedUniverseLoadsBackAndSavesTheSame)
 TEST(PtolemyFlowTest, LoadingAMissingUniverseReportsIt)
 {
     const ProgramSandbox sandbox;
-    const std::string script = sandbox.writeScript("missing.txt",
-        {"answer-file " + sandbox.file("missing.ptu"), "press 1 Load", "quit"});
+    const std::string script
+        = sandbox.writeScript("missing.txt", { "answer-file " + sandbox.file("missing.ptu"), "press 1 Load", "quit" });
 
-    const ProgramResult result = sandbox.run({"--batch", "--script", script, "--", ptolemyLayout()});
+    const ProgramResult result = sandbox.run({ "--batch", "--script", script, "--", ptolemyLayout() });
 
-    const std::vector<std::string> expected = {"MessageBox[Error Loading XML Document]: Your XML file wasn't found."};
+    const std::vector<std::string> expected = { "MessageBox[Error Loading XML Document]: Your XML file wasn't found." };
     EXPECT_EQ(result.errorLines(), expected) << result.errors;
     EXPECT_EQ(result.exitCode, 0);
 }
@@ -76,17 +76,17 @@ TEST(PtolemyFlowTest, EditingDialogsChangeTheSystemsThatASaveWrites)
     ProgramSandbox sandbox;
     const std::string saved = sandbox.file("edited.ptu");
     const std::string script = sandbox.writeScript("edit.txt",
-        {"wait 200", "press 1 Edit", "dialog 1017 click", "dialog 1042 click", "dialog 1014 dblclick",
+        { "wait 200", "press 1 Edit", "dialog 1017 click", "dialog 1042 click", "dialog 1014 dblclick",
             "dialog 1014 select 0", "dialog 1012 click", "dialog 1006 text -3", "dialog 1 click",
-            "dialog 1006 text 42.5", "dialog 1 click", "dialog 1 click", "dialog 1043 click",
-            "dialog 1014 dblclick", "answer-colour 12 34 56", "dialog 1010 click", "dialog 1 click",
-            "dialog 1 click", "answer-file " + saved, "press 1 Save", "quit"});
+            "dialog 1006 text 42.5", "dialog 1 click", "dialog 1 click", "dialog 1043 click", "dialog 1014 dblclick",
+            "answer-colour 12 34 56", "dialog 1010 click", "dialog 1 click", "dialog 1 click", "answer-file " + saved,
+            "press 1 Save", "quit" });
 
-    const ProgramResult result = sandbox.run({"--batch", "--script", script, "--", ptolemyLayout()});
+    const ProgramResult result = sandbox.run({ "--batch", "--script", script, "--", ptolemyLayout() });
 
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.errorLines(),
-        std::vector<std::string>{"MessageBox[Bad Parameter]: Orbit radius must be a positive number"});
+        std::vector<std::string> { "MessageBox[Bad Parameter]: Orbit radius must be a positive number" });
     const std::string text = testing_support::readWholeFile(saved);
     const std::size_t added = text.find("<name>Random #1</name>");
     ASSERT_NE(added, std::string::npos) << text;

@@ -12,7 +12,8 @@ namespace {
 std::vector<std::filesystem::path> shippedFiles(const std::string& folder, const std::string& extension)
 {
     std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(SKYLOOM_SHIPPED_DATA_DIR) / folder))
+    for (const auto& entry :
+        std::filesystem::directory_iterator(std::filesystem::path(SKYLOOM_SHIPPED_DATA_DIR) / folder))
         if (entry.path().extension() == extension)
             files.push_back(entry.path());
     return files;
@@ -34,7 +35,8 @@ std::string xmllintProblems(const std::string& options, const std::filesystem::p
 
 TEST(ShippedFilesTest, EveryLayoutUniverseAndTrailIsValidAgainstItsDtd)
 {
-    const std::filesystem::path layoutDtd = std::filesystem::path(SKYLOOM_SHIPPED_DATA_DIR) / "AstreonLayouts/Layout.dtd";
+    const std::filesystem::path layoutDtd
+        = std::filesystem::path(SKYLOOM_SHIPPED_DATA_DIR) / "AstreonLayouts/Layout.dtd";
     const std::vector<std::filesystem::path> layouts = shippedFiles("AstreonLayouts", ".lay");
     ASSERT_GE(layouts.size(), 8u);
     for (const auto& layout : layouts)

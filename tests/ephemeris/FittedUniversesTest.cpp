@@ -16,8 +16,8 @@ namespace {
 TEST(FittedUniverses, FollowTheirObservedTrailsWithinADegree)
 {
     platform::MessageRecorder recorder;
-    testing_support::CurrentDirectoryScope inData{SKYLOOM_DATA_DIR};
-    for (const char* body : {"Mars", "Venus", "Jupiter", "Saturn", "Sun"}) {
+    testing_support::CurrentDirectoryScope inData { SKYLOOM_DATA_DIR };
+    for (const char* body : { "Mars", "Venus", "Jupiter", "Saturn", "Sun" }) {
         PtolemyUniverse universe;
         ASSERT_EQ(universe.LoadFromPath(std::string("AstreonFiles/") + body + " Fitted.ptu"), S_OK) << body;
         ASSERT_EQ(universe.Bodies().Count(), 1) << body;
@@ -41,7 +41,7 @@ TEST(FittedUniverses, TheFitFindsTheEccentricCircleThatMadeTheTrail)
     const SkyBody& sun = *findSkyBody("sun");
     const CycleModel model(sun);
     // An eccentric Sun with its apogee at 245 degrees, observed every 10 days for a year.
-    const CycleModel::Parameters made{1.0, 4.9, 2.5, 4.276};
+    const CycleModel::Parameters made { 1.0, 4.9, 2.5, 4.276 };
     ObservationTrail trail(37);
     const std::unique_ptr<PtolemyOrbit> circle = model.chain(made);
     for (int k = 0; k < 37; ++k) {

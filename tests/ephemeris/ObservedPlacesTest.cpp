@@ -15,20 +15,14 @@ namespace {
 using angles::degrees;
 
 // Degrees from `expected` to `actual`, in -180 ... 180.
-double degreesApart(double actual, double expected)
-{
-    return std::remainder(actual - expected, 360.0);
-}
+double degreesApart(double actual, double expected) { return std::remainder(actual - expected, 360.0); }
 
 double julianDay(const char* date, int hours, int minutes)
 {
     return CalendarDate::parse(date)->julianDay() + (hours + minutes / 60.0) / 24;
 }
 
-double longitudeAt(const char* body, double day)
-{
-    return degrees(apparentPlace(*findSkyBody(body), day).longitude);
-}
+double longitudeAt(const char* body, double day) { return degrees(apparentPlace(*findSkyBody(body), day).longitude); }
 
 TEST(ObservedPlaces, MarsAtItsOppositionOf2020)
 {
@@ -51,7 +45,7 @@ TEST(ObservedPlaces, SunAtTheEquinoxesOf2020)
 TEST(ObservedPlaces, MarsLoopsBackwardsAroundItsOpposition)
 {
     const TrailCommandLine line
-        = TrailCommandLine::parse({"--body", "mars", "--from", "2020-01-01", "--to", "2021-12-31", "--step", "5"});
+        = TrailCommandLine::parse({ "--body", "mars", "--from", "2020-01-01", "--to", "2021-12-31", "--step", "5" });
     ASSERT_TRUE(line.request) << line.error;
     const std::unique_ptr<ObservationTrail> trail = observeTrail(*line.request);
     ASSERT_EQ(trail->count(), 147);

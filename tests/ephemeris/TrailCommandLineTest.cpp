@@ -5,12 +5,12 @@
 
 namespace {
 
-TrailCommandLine parse(const std::string& body, const std::string& from, const std::string& to,
-                       const std::string& step = "")
+TrailCommandLine parse(
+    const std::string& body, const std::string& from, const std::string& to, const std::string& step = "")
 {
-    std::vector<std::string> words{"--body", body, "--from", from, "--to", to};
+    std::vector<std::string> words { "--body", body, "--from", from, "--to", to };
     if (!step.empty())
-        words.insert(words.end(), {"--step", step});
+        words.insert(words.end(), { "--step", step });
     return TrailCommandLine::parse(words);
 }
 
@@ -57,11 +57,11 @@ TEST(TrailCommandLine, RefusesStepsThatAreNotPositiveAndTrailsTooLongToLoad)
 
 TEST(TrailCommandLine, RefusesUnknownOptionsAndMissingValues)
 {
-    expectFailure(TrailCommandLine::parse({"--planet", "mars"}), "unknown option '--planet'");
-    expectFailure(TrailCommandLine::parse({"--body", "mars", "--from"}), "option '--from' needs a value");
-    expectFailure(TrailCommandLine::parse({"--body", "mars", "--to", "2020-01-01"}), "--from is missing");
-    EXPECT_TRUE(TrailCommandLine::parse({"--help"}).help);
-    EXPECT_TRUE(TrailCommandLine::parse({"--version"}).error.empty());
+    expectFailure(TrailCommandLine::parse({ "--planet", "mars" }), "unknown option '--planet'");
+    expectFailure(TrailCommandLine::parse({ "--body", "mars", "--from" }), "option '--from' needs a value");
+    expectFailure(TrailCommandLine::parse({ "--body", "mars", "--to", "2020-01-01" }), "--from is missing");
+    EXPECT_TRUE(TrailCommandLine::parse({ "--help" }).help);
+    EXPECT_TRUE(TrailCommandLine::parse({ "--version" }).error.empty());
 }
 
 } // namespace

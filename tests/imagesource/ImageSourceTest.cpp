@@ -1,12 +1,12 @@
 #include "imagesource/ImageSource.h"
 
-#include "raster/DeviceContext.h"
 #include "platform/Message.h"
+#include "raster/DeviceContext.h"
 
 #include <QImage>
 
-#include <cstdlib>
 #include "support/PixelCounts.h"
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -101,7 +101,7 @@ TEST_F(ImageSourceArguments, BooleanWrittenAsAWordFailsWithoutMessage)
 
 TEST_F(ImageSourceArguments, EveryTrueCharacterSetsOnlyBitZero)
 {
-    for (const char* value : {"1", "T", "Y", "t", "y"}) {
+    for (const char* value : { "1", "T", "Y", "t", "y" }) {
         std::int32_t request = 0x1030000;
         EXPECT_EQ(source.ParseDrawArgument(std::string("draw_stat=") + value, request, 1), S_OK) << value;
         EXPECT_EQ(request, 0x1030000 | kDrawStatistics) << value;
@@ -110,7 +110,7 @@ TEST_F(ImageSourceArguments, EveryTrueCharacterSetsOnlyBitZero)
 
 TEST_F(ImageSourceArguments, EveryFalseCharacterClearsTheWholeRequest)
 {
-    for (const char* value : {"0", "F", "N", "f", "n"}) {
+    for (const char* value : { "0", "F", "N", "f", "n" }) {
         std::int32_t request = 0x1030000;
         EXPECT_EQ(source.ParseDrawArgument(std::string("draw_stat=") + value, request, 1), S_OK) << value;
         EXPECT_EQ(request, 0) << value;
@@ -241,7 +241,7 @@ TEST(ImageSourceTestPattern, RequestZeroDrawsTheRandomEllipseInsideItsBox)
 TEST(ImageSourceTestPattern, RequestOneFillsTheRandomRectangle)
 {
     const int width = 50, height = 40;
-    for (unsigned seed : {1u, 2u, 3u, 99u}) {
+    for (unsigned seed : { 1u, 2u, 3u, 99u }) {
         std::srand(seed);
         const ColourRef colour = nextRandomColour();
         const int top = std::rand() % height;
@@ -276,8 +276,8 @@ TEST(ImageSourceTestPattern, OtherRequestsWriteTheRequestAtTheTopLeft)
 TEST(ImageSourceTestPattern, TinyAreasOnlyTurnWhite)
 {
     ImageSource source;
-    for (const auto& [width, height] : {std::pair{1, 1}, {5, 5}, {3, 40}, {40, 5}, {6, 2}}) {
-        for (std::int32_t request : {0, 1}) {
+    for (const auto& [width, height] : { std::pair { 1, 1 }, { 5, 5 }, { 3, 40 }, { 40, 5 }, { 6, 2 } }) {
+        for (std::int32_t request : { 0, 1 }) {
             QImage image = filledImage(width, height, kGrey);
             drawInto(source, image, width, height, request);
             if (request == 0) {

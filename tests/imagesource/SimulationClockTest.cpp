@@ -96,8 +96,8 @@ namespace {
 using std::chrono::milliseconds;
 using TimePoint = std::chrono::steady_clock::time_point;
 
-constexpr milliseconds kPeriod{15};
-const TimePoint kDeadline = TimePoint{} + std::chrono::hours(100);
+constexpr milliseconds kPeriod { 15 };
+const TimePoint kDeadline = TimePoint {} + std::chrono::hours(100);
 
 } // namespace
 
@@ -131,7 +131,8 @@ TEST(SimulationClockDeadline, TickLateByWholePeriodsSkipsTheMissedOnesWithoutABu
 
 TEST(SimulationClockDeadline, NewPeriodCountsFromThePreviousDeadline)
 {
-    EXPECT_EQ(nextTickDeadline(kDeadline, milliseconds(40), kDeadline + milliseconds(20)), kDeadline + milliseconds(40));
+    EXPECT_EQ(
+        nextTickDeadline(kDeadline, milliseconds(40), kDeadline + milliseconds(20)), kDeadline + milliseconds(40));
     EXPECT_EQ(nextTickDeadline(kDeadline, milliseconds(5), kDeadline + milliseconds(12)), kDeadline + milliseconds(15));
 }
 
@@ -340,7 +341,7 @@ TEST(SimulationClockStop, StopWaitsForTheTickInProgress)
 
 TEST(SimulationClockStop, DestructionWaitsForTheTickInProgress)
 {
-    std::atomic<bool> firstTickEnded{false};
+    std::atomic<bool> firstTickEnded { false };
     bool tickEndedBeforeDestructionReturned = false;
     auto clock = std::make_unique<BlockingClock>();
     clock->firstTickEnded = &firstTickEnded;

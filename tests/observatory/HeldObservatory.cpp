@@ -35,10 +35,7 @@ QImage listImage(const std::vector<std::string>& lines, int width, int height)
     return image;
 }
 
-int countNotWhite(const QImage& image)
-{
-    return testing_support::countNotWhite(image);
-}
+int countNotWhite(const QImage& image) { return testing_support::countNotWhite(image); }
 
 bool blackNear(const QImage& image, int x, int y)
 {

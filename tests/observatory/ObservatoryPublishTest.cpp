@@ -1,9 +1,9 @@
 #include "observatory/Observatory.h"
 
 #include "HeldObservatory.h"
+#include "documents/SharedTrail.h"
 #include "platform/Chooser.h"
 #include "platform/Message.h"
-#include "documents/SharedTrail.h"
 #include "support/TestFiles.h"
 #include "xml/XmlDocument.h"
 

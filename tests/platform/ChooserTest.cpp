@@ -24,7 +24,7 @@ TEST(ScriptedChooser, ColourAndFileAnswersDoNotCrossOver)
 {
     platform::ScriptedChooser chooser;
     chooser.answerColour(0x00ff00);
-    EXPECT_FALSE(chooser.chooseFile(FileDialogRequest{}).has_value());
+    EXPECT_FALSE(chooser.chooseFile(FileDialogRequest {}).has_value());
     chooser.answerFile("x.ptu");
     EXPECT_FALSE(chooser.chooseColour(nullptr, 0).has_value());
     chooser.answerColour(0x123456);
@@ -42,7 +42,7 @@ TEST(Chooser, ScopedInstallationRestoresTheDefault)
         EXPECT_EQ(platform::chooser().chooseFile(request).value_or(""), "chosen.obs");
     }
     EXPECT_NE(&platform::chooser(), &chooser);
-    EXPECT_FALSE(platform::chooser().chooseFile(FileDialogRequest{}).has_value());
+    EXPECT_FALSE(platform::chooser().chooseFile(FileDialogRequest {}).has_value());
 }
 
 TEST(InteractiveChooserTest, TheFileTypeLineShowsItsPatternOnce)

@@ -7,13 +7,13 @@ using platform::ShownMessage;
 
 TEST(BatchMessageLine, NamesTheCaptionAndEscapesLineBreaks)
 {
-    const ShownMessage message{"first\r\nsecond\nthird", "Layout Error", MessageIcon::Error};
+    const ShownMessage message { "first\r\nsecond\nthird", "Layout Error", MessageIcon::Error };
     EXPECT_EQ(platform::batchMessageLine(message), "MessageBox[Layout Error]: first\\r\\nsecond\\nthird");
 }
 
 TEST(BatchMessageLine, KeepsOtherCharactersAsTheyAre)
 {
-    const ShownMessage message{"Invalid Window Type (observerwindow)  \"x\"\t", "", MessageIcon::Error};
+    const ShownMessage message { "Invalid Window Type (observerwindow)  \"x\"\t", "", MessageIcon::Error };
     EXPECT_EQ(platform::batchMessageLine(message), "MessageBox[]: Invalid Window Type (observerwindow)  \"x\"\t");
 }
 

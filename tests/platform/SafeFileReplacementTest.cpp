@@ -3,8 +3,8 @@
 #include "support/TestFiles.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -27,7 +27,7 @@ using testing_support::TemporaryFolder;
 
 mode_t permissionBits(const std::string& path)
 {
-    struct stat status {};
+    struct stat status { };
     EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
     return status.st_mode & 07777;
 }

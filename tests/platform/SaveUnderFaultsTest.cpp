@@ -174,7 +174,8 @@ TEST(SaveUnderFaults, AKilledSaveLeavesAWholeFileAndItsTemporaryGoesWithALaterSa
         const std::string before = readWholeFile(path);
         SavingChild child(path);
         ASSERT_TRUE(child.started()) << std::strerror(errno);
-        ASSERT_TRUE(testing_support::waitUntil([&] { return readWholeFile(path) != before; })) << "the child never saved";
+        ASSERT_TRUE(testing_support::waitUntil([&] { return readWholeFile(path) != before; }))
+            << "the child never saved";
         // Not a synchronisation: the kill is meant to land at any point of the save loop.
         std::this_thread::sleep_for(std::chrono::microseconds(killDelay(random)));
         child.kill();

@@ -5,8 +5,8 @@
 
 #include <QImage>
 
-#include <cmath>
 #include "support/PixelCounts.h"
+#include <cmath>
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -24,10 +24,7 @@ constexpr double kScale = 4.0;
 int screenX(double x) { return kCx + static_cast<int>(std::trunc(x * kScale)); }
 int screenY(double y) { return kCy - static_cast<int>(std::trunc(y * kScale)); }
 
-ColourRef pixelAt(const QImage& image, int x, int y)
-{
-    return raster::fromQColor(QColor(image.pixel(x, y)));
-}
+ColourRef pixelAt(const QImage& image, int x, int y) { return raster::fromQColor(QColor(image.pixel(x, y))); }
 
 using testing_support::countColour;
 
@@ -119,12 +116,12 @@ TEST(MatchTrailHolder, ClassifiesPastCurrentAndFuture)
 {
     const double now = 0.5;
     ObservationTrail trail(8);
-    trail.Append(-10, 0, 0, 0, 0.1);          // past
-    trail.Append(-5, 5, 0, 0, now - 0.01);    // on the lower edge: still past
-    trail.Append(0, 0, 0, 0, now - 0.005);    // first inside the window: current
-    trail.Append(5, 5, 0, 0, now + 0.005);    // second inside the window: future
-    trail.Append(10, -5, 0, 0, now + 0.01);   // upper edge, inside the window: future
-    trail.Append(15, 0, 0, 0, 3.0);           // future
+    trail.Append(-10, 0, 0, 0, 0.1); // past
+    trail.Append(-5, 5, 0, 0, now - 0.01); // on the lower edge: still past
+    trail.Append(0, 0, 0, 0, now - 0.005); // first inside the window: current
+    trail.Append(5, 5, 0, 0, now + 0.005); // second inside the window: future
+    trail.Append(10, -5, 0, 0, now + 0.01); // upper edge, inside the window: future
+    trail.Append(15, 0, 0, 0, 3.0); // future
     MatchTrailHolder holder;
     holder.SetMatchTrail(&trail);
 
@@ -172,8 +169,8 @@ TEST(MatchTrailHolder, NothingInTheWindowGivesNoCurrent)
 TEST(MatchTrailHolder, CurrentIsDrawnLastAndLarger)
 {
     ObservationTrail trail(4);
-    trail.Append(2, 2, 0, 0, 1.0);  // current
-    trail.Append(2, 2, 0, 0, 5.0);  // future, same place, later in the walk
+    trail.Append(2, 2, 0, 0, 1.0); // current
+    trail.Append(2, 2, 0, 0, 5.0); // future, same place, later in the walk
     MatchTrailHolder holder;
     holder.SetMatchTrail(&trail);
     std::int32_t slot = -1;
@@ -225,8 +222,8 @@ TEST(MatchTrailHolder, LeavesTheContextsPenAndBrushAsTheyWere)
     holder.SetMatchTrail(&trail);
     QImage image = whiteImage();
     raster::DeviceContext context(image);
-    const raster::Pen pen{makeColour(1, 2, 3), 1, raster::Pen::Style::Solid};
-    const raster::Brush brush{makeColour(4, 5, 6), false};
+    const raster::Pen pen { makeColour(1, 2, 3), 1, raster::Pen::Style::Solid };
+    const raster::Brush brush { makeColour(4, 5, 6), false };
     context.selectPen(pen);
     context.selectBrush(brush);
     holder.DrawMatchTrail(context, 0.0, kCx, kCy, kScale);

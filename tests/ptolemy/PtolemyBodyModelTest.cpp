@@ -22,8 +22,8 @@ TEST(PtolemyBodyModel, NewBodyHasTheDefaults)
     EXPECT_EQ(body.GetName(), "Orbit System");
     EXPECT_EQ(body.OrbCount(), 0);
     EXPECT_EQ(body.CopyChain(), nullptr);
-    EXPECT_EQ(body.GetDisplayFlags(), ptolemy_flags::kLines | ptolemy_flags::kCircles | ptolemy_flags::kMatch
-                                          | ptolemy_flags::kPlanet);
+    EXPECT_EQ(body.GetDisplayFlags(),
+        ptolemy_flags::kLines | ptolemy_flags::kCircles | ptolemy_flags::kMatch | ptolemy_flags::kPlanet);
     EXPECT_EQ(body.GetOrbitColour(), makeColour(0, 0, 0));
     EXPECT_EQ(body.GetTraceColour(), makeColour(255, 0, 0));
     EXPECT_EQ(body.GetTrailLength(), 200);

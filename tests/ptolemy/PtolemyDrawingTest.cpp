@@ -1,12 +1,12 @@
 #include "ptolemy/PtolemyUniverse.h"
 
 #include "imagesource/SimulationClock.h"
-#include "raster/DeviceContext.h"
 #include "platform/Message.h"
 #include "platform/ProcessClock.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/SkyStrip.h"
+#include "raster/DeviceContext.h"
 
 #include <QImage>
 
@@ -70,8 +70,8 @@ protected:
 TEST_F(PtolemyDrawing, EccentricDeferentCirclesAreDrawnAboutTheirCentres)
 {
     // Extent 5 + 10 + 1 + 2 = 18; a 186 x 186 view gives 93 - 3 = 90 pixels: scale 5.
-    const auto chain = std::make_unique<PtolemyOrbit>("epicycle", kPi / 2, 0, 2,
-                                                      std::make_unique<PtolemyOrbit>("deferent", 0, 0, 10, nullptr, 1, 0));
+    const auto chain = std::make_unique<PtolemyOrbit>(
+        "epicycle", kPi / 2, 0, 2, std::make_unique<PtolemyOrbit>("deferent", 0, 0, 10, nullptr, 1, 0));
     body().SetChain(chain.get());
     draw(186, 186, kFormatted | kCircles);
     // Deferent about (1, 0): screen (98, 93), radius 50.
@@ -219,8 +219,7 @@ TEST_F(PtolemyDrawing, AutoChangeHappensAtTheFirstDrawAfterTheCycle)
     universe.SetShownFile("kept");
     ASSERT_EQ(universe.SetArgument("changeCycle", "1", 0), S_OK);
     const std::int64_t start = platform::clockMilliseconds();
-    while (platform::clockMilliseconds() < start + 3) {
-    }
+    while (platform::clockMilliseconds() < start + 3) { }
     EXPECT_EQ(universe.ShownFile(), "kept");
     draw(50, 50, kFormatted | kLines);
     EXPECT_EQ(universe.ShownFile(), "");

@@ -12,16 +12,13 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 
 std::unique_ptr<PtolemyOrbit> orb(double r, double om = 0, double phi = 0, std::unique_ptr<PtolemyOrbit> next = nullptr,
-                                  double eccx = 0, double eccy = 0, double eqx = 0, double eqy = 0)
+    double eccx = 0, double eccy = 0, double eqx = 0, double eqy = 0)
 {
     return std::make_unique<PtolemyOrbit>("orb", phi, om, r, std::move(next), eccx, eccy, eqx, eqy);
 }
 
 // The time at which an orb with om = 1 and phi = 0 has turned by `angle`.
-double timeOfAngle(double angle)
-{
-    return angle / PtolemyOrbit::kTurn;
-}
+double timeOfAngle(double angle) { return angle / PtolemyOrbit::kTurn; }
 
 TEST(PtolemyOrbitModel, PlainCircleTurnsByTheWrittenTurnConstant)
 {
@@ -100,8 +97,8 @@ TEST(PtolemyOrbitModel, ExtentCountsEccentricsButNotEquants)
 
 TEST(PtolemyOrbitModel, CopyIsDeepAndKeepsNamesAndFlags)
 {
-    auto original = std::make_unique<PtolemyOrbit>("outer", 0.5, 2, 3,
-                                                   std::make_unique<PtolemyOrbit>("inner", 0, 1, 10, nullptr, 1, 0, 0, 2));
+    auto original = std::make_unique<PtolemyOrbit>(
+        "outer", 0.5, 2, 3, std::make_unique<PtolemyOrbit>("inner", 0, 1, 10, nullptr, 1, 0, 0, 2));
     const auto copy = original->Copy();
     original->next->r = 99;
     original->next->name = "changed";
@@ -156,7 +153,7 @@ TEST(PtolemyOrbitModel, RandomOrbDrawsInTheStatedOrder)
     };
     const double r = randomReal(0.1, 50);
     const bool offsets = std::rand() % 4 == 0;
-    double values[4] = {0, 0, 0, 0};
+    double values[4] = { 0, 0, 0, 0 };
     if (offsets) {
         for (double& v : values) {
             const int c = 1 + std::rand() % 8;

@@ -25,12 +25,12 @@ class PtolemyUniverseCommand : public testing::Test {
 protected:
     platform::MessageRecorder recorder;
     platform::ScriptedChooser chooser;
-    platform::ScopedChooser chooserScope{chooser};
+    platform::ScopedChooser chooserScope { chooser };
     // The window layer reaches the universe's control windows (relabelling) once its registry exists.
     WindowRegistry& windows = WindowRegistry::instance();
     TemporaryFolder folder;
     PtolemyUniverse universe;
-    ControlWindow control{nullptr, &universe};
+    ControlWindow control { nullptr, &universe };
 
     HRESULT press(int command) { return universe.OnCommand(&control, static_cast<std::uintptr_t>(command), 0); }
     std::string label(int index) { return control.button(index)->text().toStdString(); }
@@ -45,7 +45,7 @@ protected:
 
 TEST_F(PtolemyUniverseCommand, ButtonsInTableOrder)
 {
-    const char* labels[] = {"Restart", "Pause", "Load", "Save", "Random", "Edit"};
+    const char* labels[] = { "Restart", "Pause", "Load", "Save", "Random", "Edit" };
     ASSERT_EQ(control.buttonCount(), 6);
     for (int k = 0; k < 6; ++k) {
         EXPECT_EQ(label(k), labels[k]);
@@ -117,9 +117,10 @@ TEST_F(PtolemyUniverseCommand, SaveOverAReadOnlyFileKeepsItAndSaysWhy)
 TEST_F(PtolemyUniverseCommand, ALoadThatDoesNotReadKeepsTheSystems)
 {
     universe.Bodies().Get(0)->SetName("Keep me");
-    chooser.answerFile(folder.write("bad.ptu", "<?xml version='1.0'?>\n<PtolemyUniverse><PtolemyBody>"
-                                               "<PtolemyOrbit><name>x</name></PtolemyOrbit></PtolemyBody>"
-                                               "</PtolemyUniverse>\n"));
+    chooser.answerFile(folder.write("bad.ptu",
+        "<?xml version='1.0'?>\n<PtolemyUniverse><PtolemyBody>"
+        "<PtolemyOrbit><name>x</name></PtolemyOrbit></PtolemyBody>"
+        "</PtolemyUniverse>\n"));
     EXPECT_TRUE(FAILED(press(2)));
     ASSERT_EQ(universe.Bodies().Count(), 1);
     EXPECT_EQ(universe.Bodies().Get(0)->GetName(), "Keep me");
@@ -174,8 +175,9 @@ TEST_F(PtolemyUniverseCommand, ALoadSaysWhatItRefusedAndWhatItLeftOut)
 
     // A layout's "src" says why beneath the argument's own message.
     EXPECT_TRUE(FAILED(universe.SetArgument("src", folder.path().string(), 1)));
-    EXPECT_EQ(recorder.last().text, "PtolemyUniverse: unrecognized argument: src = " + folder.path().string()
-            + "\nCouldn't load " + folder.path().string() + ": it is a folder, not a file");
+    EXPECT_EQ(recorder.last().text,
+        "PtolemyUniverse: unrecognized argument: src = " + folder.path().string() + "\nCouldn't load "
+            + folder.path().string() + ": it is a folder, not a file");
     EXPECT_EQ(universe.Bodies().Get(0)->GetName(), "Mars");
 }
 
@@ -208,7 +210,7 @@ TEST_F(PtolemyUniverseCommand, EditWithTheLibraryRunsTheInstalledDialog)
     PtolemyUniverse::setSystemsDialogRunner([&](QWidget* parent) {
         parentSeen = parent;
         autoChangeDuringDialog = universe.AutoChange();
-        return SystemsDialogOutcome{2, ""};
+        return SystemsDialogOutcome { 2, "" };
     });
     EXPECT_EQ(press(5), S_OK);
     EXPECT_EQ(parentSeen, &control);

@@ -1,10 +1,10 @@
 #include "ptolemy/PtolemyUniverse.h"
 
 #include "imagesource/SimulationClock.h"
-#include "raster/DeviceContext.h"
 #include "platform/Message.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
+#include "raster/DeviceContext.h"
 #include "support/Deadline.h"
 #include "xml/XmlDocument.h"
 
@@ -122,8 +122,9 @@ TEST_F(PtolemyUniverseModel, UnknownArgumentsFailWithTheirMessage)
     EXPECT_EQ(universe.SetArgument("bogus", "1", 0), E_FAIL);
     EXPECT_EQ(recorder.count(), 1u);
     EXPECT_EQ(universe.ParseArgument("src=/nonexistent/file.ptu", 1), XmlDocument::kFileNotFound);
-    EXPECT_EQ(recorder.last().text, "PtolemyUniverse: unrecognized argument: src = /nonexistent/file.ptu\n"
-                                    "Couldn't load /nonexistent/file.ptu: Your XML file wasn't found.");
+    EXPECT_EQ(recorder.last().text,
+        "PtolemyUniverse: unrecognized argument: src = /nonexistent/file.ptu\n"
+        "Couldn't load /nonexistent/file.ptu: Your XML file wasn't found.");
     // The systems on show stay after a file that cannot be read.
     EXPECT_EQ(universe.Bodies().Count(), 1);
 }
@@ -132,16 +133,17 @@ TEST_F(PtolemyUniverseModel, DrawArgumentsSetAndClearTheirFlags)
 {
     std::int32_t request = 0;
     ASSERT_EQ(universe.GetDefaultDrawRequest(&request), S_OK);
-    EXPECT_EQ(request, ptolemy_flags::kLines | ptolemy_flags::kCircles | ptolemy_flags::kMatch | ptolemy_flags::kPlanet);
+    EXPECT_EQ(
+        request, ptolemy_flags::kLines | ptolemy_flags::kCircles | ptolemy_flags::kMatch | ptolemy_flags::kPlanet);
     EXPECT_EQ(universe.GetDefaultDrawRequest(nullptr), E_INVALIDARG);
     const struct {
         const char* name;
         std::int32_t flag;
-    } arguments[] = {{"draw_lines", ptolemy_flags::kLines},       {"draw_circles", ptolemy_flags::kCircles},
-                     {"draw_formatted", ptolemy_flags::kFormatted}, {"draw_earth", ptolemy_flags::kEarth},
-                     {"draw_planet", ptolemy_flags::kPlanet},     {"draw_dots", ptolemy_flags::kDots},
-                     {"draw_match", ptolemy_flags::kMatch},       {"draw_animated", ptolemy_flags::kAnimated},
-                     {"draw_drag", ptolemy_flags::kDrag},         {"draw_full_trace", ptolemy_flags::kFullTrace}};
+    } arguments[] = { { "draw_lines", ptolemy_flags::kLines }, { "draw_circles", ptolemy_flags::kCircles },
+        { "draw_formatted", ptolemy_flags::kFormatted }, { "draw_earth", ptolemy_flags::kEarth },
+        { "draw_planet", ptolemy_flags::kPlanet }, { "draw_dots", ptolemy_flags::kDots },
+        { "draw_match", ptolemy_flags::kMatch }, { "draw_animated", ptolemy_flags::kAnimated },
+        { "draw_drag", ptolemy_flags::kDrag }, { "draw_full_trace", ptolemy_flags::kFullTrace } };
     for (const auto& argument : arguments) {
         std::int32_t flags = 0;
         EXPECT_EQ(universe.SetDrawArgument(argument.name, "y", flags, 1), S_OK) << argument.name;
@@ -164,9 +166,9 @@ TEST_F(PtolemyUniverseModel, WindowThreadOperationsInterleaveSafelyWithTicks)
 {
     // The clock ticks throughout; every operation below takes the universe lock
     // first and the clock lock second, as the clock thread's ticks never do the reverse.
-    const auto chain = std::make_unique<PtolemyOrbit>("epicycle", 0, 3, 2,
-                                                      std::make_unique<PtolemyOrbit>("deferent", 0, 1, 10, nullptr));
-    std::atomic<bool> running{true};
+    const auto chain = std::make_unique<PtolemyOrbit>(
+        "epicycle", 0, 3, 2, std::make_unique<PtolemyOrbit>("deferent", 0, 1, 10, nullptr));
+    std::atomic<bool> running { true };
     std::thread reader([&] {
         while (running.load()) {
             universe.Lock();

@@ -47,7 +47,7 @@ Motion motionOf(const ObservationTrail& trace)
 class ShippedUniverses : public testing::Test {
 protected:
     platform::MessageRecorder recorder;
-    testing_support::CurrentDirectoryScope inData{SKYLOOM_DATA_DIR};
+    testing_support::CurrentDirectoryScope inData { SKYLOOM_DATA_DIR };
     PtolemyUniverse universe;
 
     const PtolemyBody& load(const std::string& path, int expectedSystems = 1)
@@ -80,10 +80,8 @@ TEST_F(ShippedUniverses, PtolemysPlanetsMakeRetrogradeLoops)
     const struct {
         const char* path;
         double epicycle;
-    } planets[] = {{"AstreonFiles/Mars.ptu", 39.5},
-                   {"AstreonFiles/Jupiter.ptu", 11.5},
-                   {"AstreonFiles/Saturn.ptu", 6.5},
-                   {"AstreonFiles/Venus.ptu", 43.17}};
+    } planets[] = { { "AstreonFiles/Mars.ptu", 39.5 }, { "AstreonFiles/Jupiter.ptu", 11.5 },
+        { "AstreonFiles/Saturn.ptu", 6.5 }, { "AstreonFiles/Venus.ptu", 43.17 } };
     for (const auto& planet : planets) {
         const PtolemyBody& body = load(planet.path);
         ASSERT_NE(body.Chain(), nullptr) << planet.path;
@@ -107,9 +105,9 @@ TEST_F(ShippedUniverses, PtolemysPlanetsMakeRetrogradeLoops)
 TEST(ShippedLayouts, UniverseLayoutsBuildWithTheirArguments)
 {
     platform::MessageRecorder recorder;
-    testing_support::CurrentDirectoryScope inData{SKYLOOM_DATA_DIR};
-    for (const char* path : {"AstreonLayouts/PtolemyUniverse.lay", "AstreonLayouts/One Universe.lay",
-                             "AstreonLayouts/4 Universes.lay"}) {
+    testing_support::CurrentDirectoryScope inData { SKYLOOM_DATA_DIR };
+    for (const char* path :
+        { "AstreonLayouts/PtolemyUniverse.lay", "AstreonLayouts/One Universe.lay", "AstreonLayouts/4 Universes.lay" }) {
         XmlDocument document;
         ASSERT_EQ(document.loadFile(path, 1), S_OK) << path;
         XmlNode collections(document.getCurrent());

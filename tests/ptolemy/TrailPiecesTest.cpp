@@ -17,7 +17,8 @@ using Pieces = std::vector<std::pair<std::int32_t, std::int32_t>>;
 Pieces piecesOf(const ObservationTrail& trail, TrailPart part, const KeptTrailPieces& kept)
 {
     Pieces pieces;
-    TrailPieces::forEach(trail, part, kept, [&](std::int32_t first, std::int32_t last) { pieces.emplace_back(first, last); });
+    TrailPieces::forEach(
+        trail, part, kept, [&](std::int32_t first, std::int32_t last) { pieces.emplace_back(first, last); });
     return pieces;
 }
 
@@ -78,7 +79,7 @@ TEST(TrailPieces, KeptPiecesLastUntilTheTrailIsCleared)
     trail.Append(2, 2, 0, 0, 2);
     trail.Lock();
     EXPECT_TRUE(piecesOf(trail, TrailPart::Kept, kept).empty());
-    EXPECT_EQ(piecesOf(trail, TrailPart::AllButKept, kept), (Pieces{ { 0, 1 } }));
+    EXPECT_EQ(piecesOf(trail, TrailPart::AllButKept, kept), (Pieces { { 0, 1 } }));
     trail.Unlock();
 }
 

@@ -74,11 +74,9 @@ TEST_F(UniverseFileTest, TwoSystemsRoundTrip)
     universe.Bodies().Add(nullptr);
     universe.UnlockClock();
     universe.Unlock();
-    auto chain = std::make_unique<PtolemyOrbit>(
-        "Epicycle", 1.25, -2.5, 3.125,
+    auto chain = std::make_unique<PtolemyOrbit>("Epicycle", 1.25, -2.5, 3.125,
         std::make_unique<PtolemyOrbit>("Middle", 0.5, 0.75, 6.0,
-                                       std::make_unique<PtolemyOrbit>("Deferent", 0.1, 1.0, 60.0, nullptr, 6, -1.5,
-                                                                      12, -3)),
+            std::make_unique<PtolemyOrbit>("Deferent", 0.1, 1.0, 60.0, nullptr, 6, -1.5, 12, -3)),
         0, 0, 0.4, 0.2);
     body(0)->SetChain(chain.get());
     body(0)->SetName("Mars & <friends>");
@@ -94,7 +92,7 @@ TEST_F(UniverseFileTest, TwoSystemsRoundTrip)
     EXPECT_EQ(text.substr(sizeof(kHeader) - 1, 15), "\n<PtolemyBody>\n");
     EXPECT_NE(text.find("\t<orbitcolor>\n\t    <arg>red=10</arg>\n\t    <arg>green=20</arg>\n\t    <arg>blue=30</arg>\n"
                         "\t</orbitcolor>\n\n\t<tracecolor>\n\t    <arg>red=0</arg>\n"),
-              std::string::npos);
+        std::string::npos);
     EXPECT_NE(text.find("\n\t<PtolemyOrbit>\n\t\t<name>Deferent</name>\n\t\t<phi>0.100000</phi>"), std::string::npos);
     EXPECT_LT(text.find("Deferent"), text.find("Epicycle"));
     EXPECT_EQ(text.substr(text.size() - 19), "</PtolemyUniverse>\n");
@@ -197,10 +195,9 @@ TEST_F(UniverseFileTest, MissingFieldsAndBadColoursFailTheWholeRead)
 TEST_F(UniverseFileTest, DefaultsForMissingElements)
 {
     clear();
-    const std::string path = folder.write(
-        "defaults.ptu",
+    const std::string path = folder.write("defaults.ptu",
         universeText("<name>ignored</name><PtolemyBody><match>" + folder.file("missing.obs")
-                     + "</match><tracecolor><arg>blue=255</arg></tracecolor></PtolemyBody>\n"));
+            + "</match><tracecolor><arg>blue=255</arg></tracecolor></PtolemyBody>\n"));
     ASSERT_EQ(read(path), S_OK);
     ASSERT_EQ(universe.Bodies().Count(), 1);
     EXPECT_EQ(body(0)->GetName(), "");
@@ -215,14 +212,15 @@ TEST_F(UniverseFileTest, SystemsAreReadInFileOrderUpToTheFirstThatDoesNotRead)
 {
     // A match file that is no trail: loading it would show "No trail present".
     const std::string notATrail = folder.write("layout.obs", "<Layout/>");
-    const std::string first = "<PtolemyBody><name>first</name><match>" + notATrail
-        + "</match><bitmap>mars</bitmap>" + orbText("deferent", "5") + orbText("epicycle", "1") + "</PtolemyBody>\n";
+    const std::string first = "<PtolemyBody><name>first</name><match>" + notATrail + "</match><bitmap>mars</bitmap>"
+        + orbText("deferent", "5") + orbText("epicycle", "1") + "</PtolemyBody>\n";
     const std::string second = "<PtolemyBody><name>second</name></PtolemyBody>\n";
     const std::string unreadable = "<PtolemyBody><orbitcolor><arg>green</arg></orbitcolor></PtolemyBody>\n";
     const std::string after = "<PtolemyBody><name>never reached</name></PtolemyBody>\n";
     XmlDocument document;
-    ASSERT_EQ(document.loadFile(folder.write("systems.ptu", universeText(first + second + unreadable + after)).c_str(), 0),
-              S_OK);
+    ASSERT_EQ(
+        document.loadFile(folder.write("systems.ptu", universeText(first + second + unreadable + after)).c_str(), 0),
+        S_OK);
     std::vector<std::string> names;
     std::vector<std::string> matches;
     std::vector<std::string> bitmaps;
@@ -234,10 +232,10 @@ TEST_F(UniverseFileTest, SystemsAreReadInFileOrderUpToTheFirstThatDoesNotRead)
         orbCounts.push_back(system.chain ? system.chain->ChainLength() : 0);
     });
     EXPECT_TRUE(FAILED(result));
-    EXPECT_EQ(names, (std::vector<std::string>{"first", "second"}));
-    EXPECT_EQ(matches, (std::vector<std::string>{notATrail, ""}));
-    EXPECT_EQ(bitmaps, (std::vector<std::string>{"mars", "planet"}));
-    EXPECT_EQ(orbCounts, (std::vector<int>{2, 0}));
+    EXPECT_EQ(names, (std::vector<std::string> { "first", "second" }));
+    EXPECT_EQ(matches, (std::vector<std::string> { notATrail, "" }));
+    EXPECT_EQ(bitmaps, (std::vector<std::string> { "mars", "planet" }));
+    EXPECT_EQ(orbCounts, (std::vector<int> { 2, 0 }));
     // Reading makes no body, so no match trail is loaded.
     EXPECT_EQ(recorder.count(), 0u);
 }
@@ -268,8 +266,8 @@ TEST_F(UniverseFileTest, MatchTrailIsLoadedAndItsPathWritten)
     trail.Append(3, 4, 0, 0, 1.5);
     const std::string trailPath = folder.file("trail.obs");
     ASSERT_EQ(trail.Save(trailPath), S_OK);
-    const std::string path = folder.write(
-        "matched.ptu", universeText("<PtolemyBody><match>" + trailPath + "</match>" + orbText("o", "2") + "</PtolemyBody>\n"));
+    const std::string path = folder.write("matched.ptu",
+        universeText("<PtolemyBody><match>" + trailPath + "</match>" + orbText("o", "2") + "</PtolemyBody>\n"));
     ASSERT_EQ(read(path), S_OK);
     ASSERT_NE(body(0)->matchTrail(), nullptr);
     EXPECT_EQ(body(0)->matchTrail()->count(), 2);
@@ -308,8 +306,8 @@ TEST_F(UniverseFileTest, SavingOntoALinkWritesItsTargetAndKeepsTheMode)
 {
     std::filesystem::create_directory(folder.file("kept"));
     const std::string target = folder.write("kept/mine.ptu", "old contents");
-    std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write
-            | std::filesystem::perms::group_read);
+    std::filesystem::permissions(target,
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read);
     const std::string link = folder.file("linked.ptu");
     std::filesystem::create_symlink("kept/mine.ptu", link);
 

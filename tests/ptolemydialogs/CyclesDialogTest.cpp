@@ -41,7 +41,7 @@ protected:
     void SetUp() override
     {
         EditSession::SetUp();
-        makeSystems({"Mars"});
+        makeSystems({ "Mars" });
         auto deferent = std::make_unique<PtolemyOrbit>("Deferent", 0.0, 1.0, 10.0, nullptr);
         const PtolemyOrbit head("Epi", 0.123456, 2.0, 3.0, std::move(deferent));
         system(0).SetChain(&head);
@@ -68,7 +68,7 @@ TEST_F(CyclesDialogTest, NewCyclesGoWhereChosenAndEachChangeIsAppliedAtOnce)
     openCycles();
     then("PTEDITDIALOG", [this](DialogDriver& driver, TemplateDialog& dialog) {
         EXPECT_EQ(dialog.text(kName), "Mars");
-        EXPECT_EQ(rows(dialog, kCycles), (std::vector<std::string>{"Epi", "Deferent"}));
+        EXPECT_EQ(rows(dialog, kCycles), (std::vector<std::string> { "Epi", "Deferent" }));
         EXPECT_EQ(dialog.selectedListRow(kCycles), 1);
         EXPECT_TRUE(dialog.isChecked(kMatchVisible));
         EXPECT_TRUE(driver.select(kPosition, kAtTop));
@@ -88,7 +88,7 @@ TEST_F(CyclesDialogTest, NewCyclesGoWhereChosenAndEachChangeIsAppliedAtOnce)
         EXPECT_EQ(dialog.selectedListRow(kCycles), 3);
         // Deleting the bottom row selects the new bottom row.
         EXPECT_TRUE(driver.click(kDeleteSelected));
-        EXPECT_EQ(cycleNames(0), (std::vector<std::string>{afterTop[0], "Epi", "Deferent"}));
+        EXPECT_EQ(cycleNames(0), (std::vector<std::string> { afterTop[0], "Epi", "Deferent" }));
         EXPECT_EQ(dialog.selectedListRow(kCycles), 2);
         EXPECT_TRUE(driver.click(kMatchVisible));
         EXPECT_FALSE(system(0).GetDisplayFlags() & ptolemy_flags::kMatch);

@@ -20,13 +20,13 @@ constexpr int kVisible = 1019;
 constexpr int kSpeed = 1038;
 constexpr int kTrailLength = 1015;
 
-class DisplayDialogTest : public testing_support::EditSession {};
+class DisplayDialogTest : public testing_support::EditSession { };
 
 } // namespace
 
 TEST_F(DisplayDialogTest, ShowsAndChangesTheSystemsLook)
 {
-    makeSystems({"Mars"});
+    makeSystems({ "Mars" });
     system(0).SetAnimationSpeed(75);
     system(0).SetTraceColour(makeColour(0x12, 0xab, 0x05));
     chooser.answerColour(makeColour(1, 2, 3));

@@ -62,10 +62,7 @@ protected:
     }
 
     // Queues `action` for when `templateName` is the topmost dialog.
-    void then(const std::string& templateName, Action action)
-    {
-        steps_.push_back({templateName, std::move(action)});
-    }
+    void then(const std::string& templateName, Action action) { steps_.push_back({ templateName, std::move(action) }); }
 
     // Presses Edit with the queued steps working the dialogs; every step must have run.
     HRESULT edit()
@@ -117,7 +114,7 @@ protected:
 
     platform::MessageRecorder recorder;
     platform::ScriptedChooser chooser;
-    platform::ScopedChooser chooserScope{chooser};
+    platform::ScopedChooser chooserScope { chooser };
     PtolemyUniverse universe;
     QWidget* control = nullptr;
 

@@ -18,21 +18,18 @@ constexpr int kShowAll = 1027;
 constexpr int kEditCycles = 1042;
 constexpr int kEditDisplay = 1043;
 
-class SystemsDialogTest : public testing_support::EditSession {};
+class SystemsDialogTest : public testing_support::EditSession { };
 
-int numberOf(const std::string& name)
-{
-    return std::atoi(name.substr(name.find('#') + 1).c_str());
-}
+int numberOf(const std::string& name) { return std::atoi(name.substr(name.find('#') + 1).c_str()); }
 
 } // namespace
 
 TEST_F(SystemsDialogTest, ListsInReverseAddsWhereSelectedDeletesAndOnlyDoneCloses)
 {
-    makeSystems({"A", "B", ""});
+    makeSystems({ "A", "B", "" });
     then("PTSYSTEMSDIALOG", [](DialogDriver& driver, TemplateDialog& dialog) {
-        EXPECT_EQ(rows(dialog, kList),
-            (std::vector<std::string>{"System # 2 (visible)", "B (visible)", "A (visible)"}));
+        EXPECT_EQ(
+            rows(dialog, kList), (std::vector<std::string> { "System # 2 (visible)", "B (visible)", "A (visible)" }));
         EXPECT_EQ(dialog.selectedListRow(kList), 2) << "system 0 is selected";
         EXPECT_NE(dialog.isChecked(kEditCycles), dialog.isChecked(kEditDisplay));
         EXPECT_TRUE(driver.select(kKind, 0));

@@ -61,8 +61,8 @@ TEST(DeviceContext, EllipseIsFilledWithTheBrushAndStaysInItsBox)
 {
     QImage image = whiteImage(30, 30);
     DeviceContext context(image);
-    context.selectPen(Pen{kBlue, 1, Pen::Style::Solid});
-    context.selectBrush(Brush{kRed, false});
+    context.selectPen(Pen { kBlue, 1, Pen::Style::Solid });
+    context.selectBrush(Brush { kRed, false });
     context.ellipse(5, 5, 16, 16);
     EXPECT_EQ(context.pixel(10, 10), kRed);
     EXPECT_EQ(context.pixel(4, 10), kWhite);
@@ -74,8 +74,8 @@ TEST(DeviceContext, FullArcOutlinesWithoutFilling)
 {
     QImage image = whiteImage(40, 40);
     DeviceContext context(image);
-    context.selectPen(Pen{kBlue, 1, Pen::Style::Solid});
-    context.selectBrush(Brush{kRed, false});
+    context.selectPen(Pen { kBlue, 1, Pen::Style::Solid });
+    context.selectBrush(Brush { kRed, false });
     context.arc(10, 10, 31, 31, 20, 10, 20, 10);
     EXPECT_EQ(context.pixel(20, 20), kWhite);
     int outline = 0;
@@ -88,14 +88,14 @@ TEST(DeviceContext, LinesUseTheSelectedPenAndMoveTheCurrentPosition)
 {
     QImage image = whiteImage(20, 20);
     DeviceContext context(image);
-    context.selectPen(Pen{kRed, 1, Pen::Style::Solid});
+    context.selectPen(Pen { kRed, 1, Pen::Style::Solid });
     context.moveTo(0, 5);
     context.lineTo(10, 5);
     context.lineTo(10, 15);
     EXPECT_EQ(context.pixel(5, 5), kRed);
     EXPECT_EQ(context.pixel(10, 10), kRed);
     EXPECT_EQ(context.pixel(5, 10), kWhite);
-    context.selectPen(Pen{kBlue, 1, Pen::Style::Null});
+    context.selectPen(Pen { kBlue, 1, Pen::Style::Null });
     context.lineTo(0, 15);
     EXPECT_EQ(context.pixel(5, 15), kWhite);
 }
@@ -107,7 +107,7 @@ TEST(DeviceContext, PolylineDrawsTheSamePixelsAsLinesOneByOne)
     std::vector<Point> points;
     for (int k = 0; k < 300; ++k) {
         const int reach = k % 3 == 0 ? 3 : (k % 3 == 1 ? 25 : 90);
-        points.push_back({std::rand() % (2 * reach + 1) - reach + 60, std::rand() % (2 * reach + 1) - reach + 50});
+        points.push_back({ std::rand() % (2 * reach + 1) - reach + 60, std::rand() % (2 * reach + 1) - reach + 50 });
         if (k % 17 == 0)
             points.push_back(points.back());
     }
@@ -115,8 +115,8 @@ TEST(DeviceContext, PolylineDrawsTheSamePixelsAsLinesOneByOne)
     QImage joined = whiteImage(120, 100);
     DeviceContext lines(oneByOne);
     DeviceContext polyline(joined);
-    lines.selectPen(Pen{kRed, 1, Pen::Style::Solid});
-    polyline.selectPen(Pen{kRed, 1, Pen::Style::Solid});
+    lines.selectPen(Pen { kRed, 1, Pen::Style::Solid });
+    polyline.selectPen(Pen { kRed, 1, Pen::Style::Solid });
     lines.moveTo(points.front().x, points.front().y);
     for (const Point& point : points)
         lines.lineTo(point.x, point.y);
@@ -132,11 +132,11 @@ TEST(DeviceContext, PolylineWithTheNullPenOnlyMoves)
 {
     QImage image = whiteImage(20, 20);
     DeviceContext context(image);
-    context.selectPen(Pen{kRed, 1, Pen::Style::Null});
-    const Point points[] = {{1, 1}, {18, 1}, {18, 18}};
+    context.selectPen(Pen { kRed, 1, Pen::Style::Null });
+    const Point points[] = { { 1, 1 }, { 18, 1 }, { 18, 18 } };
     context.polyline(points, 3);
     EXPECT_EQ(context.pixel(10, 1), kWhite);
-    context.selectPen(Pen{kBlue, 1, Pen::Style::Solid});
+    context.selectPen(Pen { kBlue, 1, Pen::Style::Solid });
     context.lineTo(18, 10);
     EXPECT_EQ(context.pixel(18, 14), kBlue);
     EXPECT_EQ(context.pixel(18, 5), kWhite);
@@ -146,9 +146,9 @@ TEST(DeviceContext, OutlinesTextAndPixelsKeepTheSelectedPenAndBrush)
 {
     QImage image = whiteImage(120, 60);
     DeviceContext context(image);
-    context.selectPen(Pen{kBlue, 1, Pen::Style::Solid});
-    context.selectBrush(Brush{kRed, false});
-    EXPECT_EQ(context.selectPen(Pen{kBlue, 1, Pen::Style::Solid}).colour, kBlue);
+    context.selectPen(Pen { kBlue, 1, Pen::Style::Solid });
+    context.selectBrush(Brush { kRed, false });
+    EXPECT_EQ(context.selectPen(Pen { kBlue, 1, Pen::Style::Solid }).colour, kBlue);
     context.arc(0, 0, 11, 11, 5, 0, 5, 0);
     context.setPixel(40, 40, makeColour(0, 255, 0));
     context.textOut(60, 0, "Mars");
@@ -239,8 +239,8 @@ TEST(DeviceContext, KeptTextLooksAsThePaintersText)
                 for (int px = 0; px < expected.width(); ++px) {
                     const QRgb want = expected.pixel(px, py);
                     const QRgb got = drawn.pixel(px, py);
-                    const int difference = std::max({ std::abs(qRed(want) - qRed(got)), std::abs(qGreen(want) - qGreen(got)),
-                                                      std::abs(qBlue(want) - qBlue(got)) });
+                    const int difference = std::max({ std::abs(qRed(want) - qRed(got)),
+                        std::abs(qGreen(want) - qGreen(got)), std::abs(qBlue(want) - qBlue(got)) });
                     ASSERT_LE(difference, 2) << "at " << px << "," << py << " with the text at " << x;
                 }
         }
@@ -295,14 +295,14 @@ TEST(DeviceContext, SmoothDrawingMarksEveryTileRowItChanges)
     {
         DeviceContext context(drawn, raster::Rendering::Smooth);
         context.trackChanges(&tiles);
-        context.selectPen(Pen{ kRed });
-        context.selectBrush(Brush{ kWhite, true });
+        context.selectPen(Pen { kRed });
+        context.selectBrush(Brush { kWhite, true });
         const Point trail[] = { { 5, 5 }, { 60, 20 }, { 61, 90 }, { -1000000000, 140 }, { 199, 149 } };
         context.polyline(trail, std::size(trail));
         context.ellipse(100, 30, 180, 90);
         context.ellipse(-900000000, -900000000, 900000000, 900000001);
-        context.selectBrush(Brush{ kBlue });
-        context.selectPen(Pen{ kBlue });
+        context.selectBrush(Brush { kBlue });
+        context.selectPen(Pen { kBlue });
         context.ellipse(150, 120, 155, 125);
         context.textOut(20, 110, "Mars");
     }

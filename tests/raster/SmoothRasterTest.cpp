@@ -1,7 +1,7 @@
 // The smooth raster's lines and outlines against the painter's antialiased drawing of the
 // same figures: the same ink in the same places, give or take a pixel's share.
-#include "raster/OutlineStamp.h"
 #include "raster/SmoothRaster.h"
+#include "raster/OutlineStamp.h"
 
 #include <QPainter>
 
@@ -15,10 +15,7 @@ namespace {
 constexpr int kSide = 64;
 
 // How dark each pixel of a black drawing on white is, 0 ... 255.
-int inkAt(const QImage& image, int x, int y)
-{
-    return 255 - qGreen(image.pixel(x, y));
-}
+int inkAt(const QImage& image, int x, int y) { return 255 - qGreen(image.pixel(x, y)); }
 
 bool hasInkNear(const QImage& image, int x, int y, int least)
 {
@@ -41,8 +38,8 @@ double totalInk(const QImage& image)
 // Draws with the raster and with the painter (which names pixel centres at + 0.5) and
 // compares: within a tenth of the painter's ink in all, and no clear ink of either without
 // ink of the other beside it.
-void expectLikeThePainter(const std::function<void(raster::SmoothRaster&)>& rasterDraw,
-    const std::function<void(QPainter&)>& painterDraw)
+void expectLikeThePainter(
+    const std::function<void(raster::SmoothRaster&)>& rasterDraw, const std::function<void(QPainter&)>& painterDraw)
 {
     QImage drawn(kSide, kSide, QImage::Format_RGB32);
     drawn.fill(Qt::white);

@@ -26,7 +26,9 @@ QImage randomPicture(std::mt19937& random)
             const unsigned kind = random() % 4;
             for (int y = top; y < std::min(top + kTile, kHeight); ++y)
                 for (int x = left; x < std::min(left + kTile, kWidth); ++x)
-                    picture.setPixel(x, y, kind < 3 ? qRgb(40 * static_cast<int>(kind), 90, 200) : qRgb(x * 4, y * 6, static_cast<int>(random() % 256)));
+                    picture.setPixel(x, y,
+                        kind < 3 ? qRgb(40 * static_cast<int>(kind), 90, 200)
+                                 : qRgb(x * 4, y * 6, static_cast<int>(random() % 256)));
         }
     return picture;
 }

@@ -11,14 +11,14 @@
 namespace {
 
 // The names the parsers know, near misses and none at all.
-const std::vector<std::string> kNames = {"red", "green", "blue", "src", "xAlign", "yAlign", "Red", " red", "", "="};
+const std::vector<std::string> kNames = { "red", "green", "blue", "src", "xAlign", "yAlign", "Red", " red", "", "=" };
 
 // Texts that a message must show as they are: format directives, bytes that are not
 // UTF-8, a NUL and a text longer than a path.
 const std::vector<std::string> kAwkwardTexts
-    = {"%s%n%x", "\xff\xfe", std::string("a\0b", 3), std::string(300, 'z'), "=", "=="};
+    = { "%s%n%x", "\xff\xfe", std::string("a\0b", 3), std::string(300, 'z'), "=", "==" };
 
-const std::vector<std::string> kPlacements = {"stretch", "tile", "left", "right", "top", "bottom"};
+const std::vector<std::string> kPlacements = { "stretch", "tile", "left", "right", "top", "bottom" };
 
 // Every name with every extreme number, placement word and awkward text, and the awkward
 // texts without a name.

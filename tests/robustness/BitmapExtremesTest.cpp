@@ -5,8 +5,8 @@
 
 #include "drawing/BackgroundSpec.h"
 #include "drawing/Bitmap.h"
-#include "raster/DeviceContext.h"
 #include "platform/Message.h"
+#include "raster/DeviceContext.h"
 #include "support/TestFiles.h"
 
 #include <QImage>
@@ -71,15 +71,15 @@ protected:
 TEST_F(BitmapExtremesTest, HeadersThatLieAboutTheSize)
 {
     const std::vector<Extreme> extremes = {
-        {"2147483647 x 1", bitmapHeader(2147483647, 1, 24, 16)},
-        {"1 x -2147483648", bitmapHeader(1, -2147483647 - 1, 24, 16)},
-        {"65536 x 65536", bitmapHeader(65536, 65536, 24, 16)},
-        {"0 x 0", bitmapHeader(0, 0, 24, 0)},
-        {"-1 x -1", bitmapHeader(-1, -1, 24, 16)},
-        {"1 x 1 at 0 bits", bitmapHeader(1, 1, 0, 16)},
-        {"1 x 1 at 65535 bits", bitmapHeader(1, 1, 65535, 16)},
-        {"1 x 1 top-down", bitmapHeader(1, -1, 24, 4)},
-        {"1 x 1", bitmapHeader(1, 1, 24, 4)},
+        { "2147483647 x 1", bitmapHeader(2147483647, 1, 24, 16) },
+        { "1 x -2147483648", bitmapHeader(1, -2147483647 - 1, 24, 16) },
+        { "65536 x 65536", bitmapHeader(65536, 65536, 24, 16) },
+        { "0 x 0", bitmapHeader(0, 0, 24, 0) },
+        { "-1 x -1", bitmapHeader(-1, -1, 24, 16) },
+        { "1 x 1 at 0 bits", bitmapHeader(1, 1, 0, 16) },
+        { "1 x 1 at 65535 bits", bitmapHeader(1, 1, 65535, 16) },
+        { "1 x 1 top-down", bitmapHeader(1, -1, 24, 4) },
+        { "1 x 1", bitmapHeader(1, 1, 24, 4) },
     };
     for (const Extreme& extreme : extremes)
         loadExtreme(extreme);

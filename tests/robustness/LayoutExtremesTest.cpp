@@ -117,9 +117,8 @@ protected:
     }
 
     testing_support::TemporaryFolder scratch;
-    testing_support::RegistryOverride registry {
-        scratch.write("registry.ini", "[SOFTWARE/Astreon/ObserverWindow]\nRootDir=" + platform::programDataDir() + "\n")
-    };
+    testing_support::RegistryOverride registry { scratch.write(
+        "registry.ini", "[SOFTWARE/Astreon/ObserverWindow]\nRootDir=" + platform::programDataDir() + "\n") };
     testing_support::CurrentDirectoryScope directory { platform::programDataDir() };
     platform::MessageRecorder recorder;
     QWidget host;
@@ -132,7 +131,8 @@ protected:
 
 TEST_F(LayoutExtremesTest, ExtremeStructuresAndTexts)
 {
-    ASSERT_NO_FATAL_FAILURE(showLayout(smallLayout("<ObserverWindow>" + kWholeRect + "<Refresh>40</Refresh></ObserverWindow>")));
+    ASSERT_NO_FATAL_FAILURE(
+        showLayout(smallLayout("<ObserverWindow>" + kWholeRect + "<Refresh>40</Refresh></ObserverWindow>")));
     const std::string huge(10 * 1024 * 1024, '7');
     const std::string observer = "<ObserverWindow>" + kWholeRect + "<Refresh>40</Refresh></ObserverWindow>";
     std::string manyArguments;
@@ -142,38 +142,53 @@ TEST_F(LayoutExtremesTest, ExtremeStructuresAndTexts)
     for (int k = 0; k < 5000; ++k)
         manyWindows += observer;
     const std::vector<Extreme> extremes = {
-        {"layout nested 100000 deep", "<Layout>" + robustness::nested("Layout", 100000) + "</Layout>"},
-        {"collections nested 100000 deep", "<Layout>" + robustness::nested("ImageSourceCollection", 100000) + "</Layout>"},
-        {"100000 unclosed elements", "<Layout>" + repeated("<Layout>", 100000)},
-        {"left nested 100000 deep",
+        { "layout nested 100000 deep", "<Layout>" + robustness::nested("Layout", 100000) + "</Layout>" },
+        { "collections nested 100000 deep",
+            "<Layout>" + robustness::nested("ImageSourceCollection", 100000) + "</Layout>" },
+        { "100000 unclosed elements", "<Layout>" + repeated("<Layout>", 100000) },
+        { "left nested 100000 deep",
             smallLayout("<ObserverWindow><ScreenRect>" + robustness::nested("left", 100000, "0.5")
-                + "<top>0</top><right>1</right><bottom>1</bottom></ScreenRect><Refresh>40</Refresh></ObserverWindow>")},
-        {"arg nested 100000 deep",
-            smallLayout("<ObserverWindow>" + kWholeRect + "<DrawRequest>" + robustness::nested("arg", 100000, "draw_stat=1")
-                + "</DrawRequest><Refresh>40</Refresh></ObserverWindow>")},
-        {"10 MB left", smallLayout("<ObserverWindow>" + rect(huge, "0", "1", "1") + "<Refresh>40</Refresh></ObserverWindow>")},
-        {"10 MB refresh", smallLayout("<ObserverWindow>" + kWholeRect + "<Refresh>" + huge + "</Refresh></ObserverWindow>")},
-        {"10 MB type", smallLayout(observer, huge)},
-        {"10 MB window name", smallLayout("<W" + huge + ">" + kWholeRect + "</W" + huge + ">")},
-        {"10 MB background path",
+                + "<top>0</top><right>1</right><bottom>1</bottom></ScreenRect><Refresh>40</Refresh></"
+                  "ObserverWindow>") },
+        { "arg nested 100000 deep",
+            smallLayout("<ObserverWindow>" + kWholeRect + "<DrawRequest>"
+                + robustness::nested("arg", 100000, "draw_stat=1")
+                + "</DrawRequest><Refresh>40</Refresh></ObserverWindow>") },
+        { "10 MB left",
+            smallLayout("<ObserverWindow>" + rect(huge, "0", "1", "1") + "<Refresh>40</Refresh></ObserverWindow>") },
+        { "10 MB refresh",
+            smallLayout("<ObserverWindow>" + kWholeRect + "<Refresh>" + huge + "</Refresh></ObserverWindow>") },
+        { "10 MB type", smallLayout(observer, huge) },
+        { "10 MB window name", smallLayout("<W" + huge + ">" + kWholeRect + "</W" + huge + ">") },
+        { "10 MB background path",
             smallLayout("<ObserverWindow>" + kWholeRect + "<Background><arg>src=" + huge
-                + "</arg></Background><Refresh>40</Refresh></ObserverWindow>")},
-        {"10 MB colour", "<Layout><BackgroundColor><arg>red=" + huge + "</arg></BackgroundColor></Layout>"},
-        {"100000 draw arguments",
+                + "</arg></Background><Refresh>40</Refresh></ObserverWindow>") },
+        { "10 MB colour", "<Layout><BackgroundColor><arg>red=" + huge + "</arg></BackgroundColor></Layout>" },
+        { "100000 draw arguments",
             smallLayout("<ObserverWindow>" + kWholeRect + "<DrawRequest>" + manyArguments
-                + "</DrawRequest><Refresh>40</Refresh></ObserverWindow>")},
-        {"5000 windows and a bad one", smallLayout(manyWindows + "<BadWindow>" + kWholeRect + "</BadWindow>")},
-        {"NaN rectangle", smallLayout("<ObserverWindow>" + rect("nan", "nan", "nan", "nan") + "<Refresh>40</Refresh></ObserverWindow>")},
-        {"infinite rectangle", smallLayout("<ObserverWindow>" + rect("-inf", "0", "inf", "1") + "<Refresh>40</Refresh></ObserverWindow>")},
-        {"overflowing rectangle", smallLayout("<ObserverWindow>" + rect("1e400", "0", "1e400", "1") + "<Refresh>40</Refresh></ObserverWindow>")},
-        {"denormal rectangle", smallLayout("<ObserverWindow>" + rect("4.9e-324", "0", "4.9e-324", "1e-400") + "<Refresh>40</Refresh></ObserverWindow>")},
-        {"tiny refresh", smallLayout("<ObserverWindow>" + kWholeRect + "<Refresh>-2147483649</Refresh></ObserverWindow>")},
-        {"huge refresh", smallLayout("<ObserverWindow>" + kWholeRect + "<Refresh>99999999999999</Refresh></ObserverWindow>")},
-        {"collection with an empty Windows element", smallLayout("")},
-        {"empty file", ""},
-        {"only a declaration", "<?xml version='1.0'?>"},
-        {"NUL bytes", std::string(4096, '\0')},
-        {"UTF-16 mark and odd length", "\xFF\xFE<\0L\0a\0y\0o\0u\0t\0>"},
+                + "</DrawRequest><Refresh>40</Refresh></ObserverWindow>") },
+        { "5000 windows and a bad one", smallLayout(manyWindows + "<BadWindow>" + kWholeRect + "</BadWindow>") },
+        { "NaN rectangle",
+            smallLayout(
+                "<ObserverWindow>" + rect("nan", "nan", "nan", "nan") + "<Refresh>40</Refresh></ObserverWindow>") },
+        { "infinite rectangle",
+            smallLayout(
+                "<ObserverWindow>" + rect("-inf", "0", "inf", "1") + "<Refresh>40</Refresh></ObserverWindow>") },
+        { "overflowing rectangle",
+            smallLayout(
+                "<ObserverWindow>" + rect("1e400", "0", "1e400", "1") + "<Refresh>40</Refresh></ObserverWindow>") },
+        { "denormal rectangle",
+            smallLayout("<ObserverWindow>" + rect("4.9e-324", "0", "4.9e-324", "1e-400")
+                + "<Refresh>40</Refresh></ObserverWindow>") },
+        { "tiny refresh",
+            smallLayout("<ObserverWindow>" + kWholeRect + "<Refresh>-2147483649</Refresh></ObserverWindow>") },
+        { "huge refresh",
+            smallLayout("<ObserverWindow>" + kWholeRect + "<Refresh>99999999999999</Refresh></ObserverWindow>") },
+        { "collection with an empty Windows element", smallLayout("") },
+        { "empty file", "" },
+        { "only a declaration", "<?xml version='1.0'?>" },
+        { "NUL bytes", std::string(4096, '\0') },
+        { "UTF-16 mark and odd length", "\xFF\xFE<\0L\0a\0y\0o\0u\0t\0>" },
     };
     loadExtremes(extremes);
     EXPECT_GT(loadedExtremes, 0);

@@ -4,19 +4,19 @@ namespace robustness {
 
 const std::vector<std::string>& extremeNumbers()
 {
-    static const std::vector<std::string> numbers = {"1e400", "-1e400", "1e-400", "nan", "NaN", "inf", "-inf",
-        "infinity", "1e308", "-1e308", "2147483647", "2147483648", "-2147483648", "-2147483649",
-        "4294967296", "99999999999999999999999999", "-1", "0", "-0", "", " ", "0x10", "1e", "+", "-", ".",
-        "1.7976931348623157e309", "4.9e-324", "00000000000000000000000000000000001", "1,5", "12abc"};
+    static const std::vector<std::string> numbers = { "1e400", "-1e400", "1e-400", "nan", "NaN", "inf", "-inf",
+        "infinity", "1e308", "-1e308", "2147483647", "2147483648", "-2147483648", "-2147483649", "4294967296",
+        "99999999999999999999999999", "-1", "0", "-0", "", " ", "0x10", "1e", "+", "-", ".", "1.7976931348623157e309",
+        "4.9e-324", "00000000000000000000000000000000001", "1,5", "12abc" };
     return numbers;
 }
 
 const std::vector<std::string>& awkwardPaths()
 {
-    static const std::vector<std::string> paths = {"", ".", "/", "/dev/zero", "/dev/null", "AstreonFiles",
+    static const std::vector<std::string> paths = { "", ".", "/", "/dev/zero", "/dev/null", "AstreonFiles",
         "AstreonBitmaps/", "no such file.ptu", "AstreonLayouts/One Universe.lay", "AstreonFiles/ObsTrailData.dtd",
         std::string(300, 'p'), std::string(258, 'q') + ".bmp", "../../../../../../../../etc/passwd",
-        "AstreonFiles/%s%n%x.ptu", "\\\\server\\share\\file.ptu"};
+        "AstreonFiles/%s%n%x.ptu", "\\\\server\\share\\file.ptu" };
     return paths;
 }
 
@@ -40,8 +40,8 @@ std::string trailText(const std::string& declared, int written, const std::strin
                        "<endYear>1610</endYear>\n<numObservations>"
         + declared + "</numObservations>\n";
     for (int k = 0; k < written; ++k) {
-        text += "<Observation><x>" + value + "</x><y>" + value + "</y><az>" + value + "</az><el>" + value
-            + "</el><t>" + value + "</t></Observation>\n";
+        text += "<Observation><x>" + value + "</x><y>" + value + "</y><az>" + value + "</az><el>" + value + "</el><t>"
+            + value + "</t></Observation>\n";
     }
     return text + "</ObservationTrail>\n";
 }
@@ -49,7 +49,7 @@ std::string trailText(const std::string& declared, int written, const std::strin
 std::string universeText(const std::string& value, const std::string& extraBodyContent)
 {
     std::string orb = "<PtolemyOrbit><name>Orb</name>";
-    for (const char* field : {"phi", "om", "r", "eccx", "eccy", "eqx", "eqy"})
+    for (const char* field : { "phi", "om", "r", "eccx", "eccy", "eqx", "eqy" })
         orb += std::string("<") + field + ">" + value + "</" + field + ">";
     orb += "</PtolemyOrbit>";
     return "<?xml version='1.0'?>\n<PtolemyUniverse><PtolemyBody><name>Extreme</name><bitmap>planet</bitmap>"

@@ -1,8 +1,8 @@
 // A layout with more animated image sources than the system has threads for: each such
 // source runs a clock thread, and when no thread can be made the build fails with a
 // failure code instead of ending the process.
-#include "platform/Message.h"
 #include "imagesource/ImageSource.h"
+#include "platform/Message.h"
 #include "sources/ImageSourceBuilder.h"
 #include "support/TestFiles.h"
 #include "xml/XmlDocument.h"
@@ -23,7 +23,7 @@ void refuseNewThreads()
     constexpr uid_t kNobody = 65534;
     if (geteuid() == 0 && (setresgid(kNobody, kNobody, kNobody) != 0 || setresuid(kNobody, kNobody, kNobody) != 0))
         std::_Exit(3);
-    const rlimit oneProcess{1, 1};
+    const rlimit oneProcess { 1, 1 };
     if (setrlimit(RLIMIT_NPROC, &oneProcess) != 0)
         std::_Exit(4);
 }
@@ -60,7 +60,7 @@ TEST_P(ThreadExhaustionTest, BuildFailsWhenNoClockThreadCanBeMade)
     EXPECT_EXIT(buildWithoutThreads(path), testing::ExitedWithCode(0), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(AnimatedSources, ThreadExhaustionTest,
-    testing::Values("KeplerUniverse", "PtolemyUniverse", "Observatory"));
+INSTANTIATE_TEST_SUITE_P(
+    AnimatedSources, ThreadExhaustionTest, testing::Values("KeplerUniverse", "PtolemyUniverse", "Observatory"));
 
 } // namespace

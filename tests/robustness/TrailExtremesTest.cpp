@@ -28,7 +28,8 @@ struct TrailSnapshot {
 
     static TrailSnapshot take(const ObservationTrail& trail)
     {
-        TrailSnapshot snapshot{trail.capacity(), trail.start(), trail.count(), trail.startYear(), trail.endYear(), {}};
+        TrailSnapshot snapshot { trail.capacity(), trail.start(), trail.count(), trail.startYear(), trail.endYear(),
+            {} };
         for (std::int32_t k = 0; k < snapshot.capacity; ++k) {
             const Observation record = trail.record(k);
             const auto* bytes = reinterpret_cast<const unsigned char*>(&record);
@@ -72,7 +73,8 @@ protected:
         recorder.clear();
         if (FAILED(result)) {
             ++failedExtremes;
-            EXPECT_TRUE(TrailSnapshot::take(trail) == before) << "trail changed by a failed load: " << extreme.description;
+            EXPECT_TRUE(TrailSnapshot::take(trail) == before)
+                << "trail changed by a failed load: " << extreme.description;
             return;
         }
         ++loadedExtremes;
@@ -102,17 +104,17 @@ protected:
 TEST_F(TrailExtremesTest, DeclaredCountsThatDisagreeWithTheRecords)
 {
     loadExtremes({
-        {"1024 declared, 1000 written", robustness::trailText("1024", 1000)},
-        {"1024 declared, 1025 written", robustness::trailText("1024", 1025)},
-        {"1025 declared and written", robustness::trailText("1025", 1025)},
-        {"0 declared, 1 written", robustness::trailText("0", 1)},
-        {"-5 declared", robustness::trailText("-5", 3)},
-        {"2147483648 declared", robustness::trailText("2147483648", 3)},
-        {"-2147483649 declared", robustness::trailText("-2147483649", 3)},
-        {"4294967297 declared", robustness::trailText("4294967297", 1)},
-        {"1e400 declared (read as 1)", robustness::trailText("1e400", 3)},
-        {"nan declared (read as 0)", robustness::trailText("nan", 1)},
-        {"10 MB declared", robustness::trailText(std::string(10 * 1024 * 1024, '9'), 1)},
+        { "1024 declared, 1000 written", robustness::trailText("1024", 1000) },
+        { "1024 declared, 1025 written", robustness::trailText("1024", 1025) },
+        { "1025 declared and written", robustness::trailText("1025", 1025) },
+        { "0 declared, 1 written", robustness::trailText("0", 1) },
+        { "-5 declared", robustness::trailText("-5", 3) },
+        { "2147483648 declared", robustness::trailText("2147483648", 3) },
+        { "-2147483649 declared", robustness::trailText("-2147483649", 3) },
+        { "4294967297 declared", robustness::trailText("4294967297", 1) },
+        { "1e400 declared (read as 1)", robustness::trailText("1e400", 3) },
+        { "nan declared (read as 0)", robustness::trailText("nan", 1) },
+        { "10 MB declared", robustness::trailText(std::string(10 * 1024 * 1024, '9'), 1) },
     });
     EXPECT_EQ(failedExtremes, 11);
 }
@@ -121,13 +123,14 @@ TEST_F(TrailExtremesTest, ExtremeValuesAndStructures)
 {
     std::vector<Extreme> extremes;
     for (const std::string& number : robustness::extremeNumbers())
-        extremes.push_back({"every value " + number, robustness::trailText("3", 3, number)});
-    extremes.push_back({"10 MB value", robustness::trailText("1", 1, std::string(10 * 1024 * 1024, '5'))});
-    extremes.push_back({"trail nested 100000 deep", robustness::nested("ObservationTrail", 100000)});
-    extremes.push_back({"observation nested 100000 deep",
+        extremes.push_back({ "every value " + number, robustness::trailText("3", 3, number) });
+    extremes.push_back({ "10 MB value", robustness::trailText("1", 1, std::string(10 * 1024 * 1024, '5')) });
+    extremes.push_back({ "trail nested 100000 deep", robustness::nested("ObservationTrail", 100000) });
+    extremes.push_back({ "observation nested 100000 deep",
         "<ObservationTrail><startYear>1</startYear><endYear>2</endYear><numObservations>1</numObservations>"
-            + robustness::nested("Observation", 100000) + "</ObservationTrail>"});
-    extremes.push_back({"value nested 100000 deep", robustness::trailText("1", 1, robustness::nested("x", 100000, "1"))});
+            + robustness::nested("Observation", 100000) + "</ObservationTrail>" });
+    extremes.push_back(
+        { "value nested 100000 deep", robustness::trailText("1", 1, robustness::nested("x", 100000, "1")) });
     loadExtremes(extremes);
     EXPECT_GT(loadedExtremes, 0);
     EXPECT_GT(failedExtremes, 0);

@@ -3,13 +3,13 @@
 // show, and systems that do read can be drawn and run.
 #include "RobustnessCorpus.h"
 
-#include "raster/DeviceContext.h"
 #include "platform/Message.h"
 #include "platform/Registry.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyUniverse.h"
 #include "ptolemy/UniverseFile.h"
+#include "raster/DeviceContext.h"
 #include "support/TestFiles.h"
 #include "xml/XmlDocument.h"
 
@@ -90,7 +90,8 @@ protected:
         recorder.clear();
         if (FAILED(result)) {
             ++failedExtremes;
-            EXPECT_TRUE(UniverseSnapshot::take(universe) == before) << "systems changed by a failed load: " << extreme.description;
+            EXPECT_TRUE(UniverseSnapshot::take(universe) == before)
+                << "systems changed by a failed load: " << extreme.description;
             return;
         }
         ++loadedExtremes;
@@ -125,7 +126,7 @@ TEST_F(UniverseExtremesTest, ExtremeNumbersReadAndDraw)
     ASSERT_NO_FATAL_FAILURE(showUniverse("AstreonFiles/Mars.ptu"));
     std::vector<Extreme> extremes;
     for (const std::string& number : robustness::extremeNumbers())
-        extremes.push_back({"every orb field " + number, robustness::universeText(number)});
+        extremes.push_back({ "every orb field " + number, robustness::universeText(number) });
     loadExtremes(extremes);
     EXPECT_GT(loadedExtremes, 0);
     EXPECT_GT(failedExtremes, 0);
@@ -143,7 +144,8 @@ TEST_F(UniverseExtremesTest, MatchTrailsWithExtremeValuesDraw)
         trail.insert(trail.find("</ObservationTrail>"),
             "<Observation><x>1</x><y>1</y><az>0.5</az><el>0.5</el><t>0.5</t></Observation>\n");
         const std::string trailPath = scratch.write("match" + std::to_string(index++) + ".obs", trail);
-        extremes.push_back({"match trail of " + number, replaced(oneBody, "<match></match>", "<match>" + trailPath + "</match>")});
+        extremes.push_back(
+            { "match trail of " + number, replaced(oneBody, "<match></match>", "<match>" + trailPath + "</match>") });
     }
     loadExtremes(extremes);
     EXPECT_GT(loadedExtremes, 0);
@@ -154,10 +156,10 @@ TEST_F(UniverseExtremesTest, ExtremeStructuresAndTexts)
     ASSERT_NO_FATAL_FAILURE(showUniverse("AstreonFiles/Mars.ptu"));
     const std::string huge(10 * 1024 * 1024, 'n');
     const std::string oneBody = robustness::universeText("1");
-    const std::string body = oneBody.substr(oneBody.find("<PtolemyBody>"),
-        oneBody.find("</PtolemyUniverse>") - oneBody.find("<PtolemyBody>"));
-    const std::string orb = oneBody.substr(oneBody.find("<PtolemyOrbit>"),
-        oneBody.find("</PtolemyBody>") - oneBody.find("<PtolemyOrbit>"));
+    const std::string body = oneBody.substr(
+        oneBody.find("<PtolemyBody>"), oneBody.find("</PtolemyUniverse>") - oneBody.find("<PtolemyBody>"));
+    const std::string orb = oneBody.substr(
+        oneBody.find("<PtolemyOrbit>"), oneBody.find("</PtolemyBody>") - oneBody.find("<PtolemyOrbit>"));
     std::string manyOrbs;
     for (int k = 0; k < 1000; ++k)
         manyOrbs += orb;
@@ -165,18 +167,20 @@ TEST_F(UniverseExtremesTest, ExtremeStructuresAndTexts)
     for (int k = 0; k < 100; ++k)
         manyBodies += body;
     std::vector<Extreme> extremes = {
-        {"universe nested 100000 deep", robustness::nested("PtolemyUniverse", 100000)},
-        {"body nested 100000 deep", "<PtolemyUniverse>" + robustness::nested("PtolemyBody", 100000) + "</PtolemyUniverse>"},
-        {"orb nested 100000 deep", robustness::universeText("1", robustness::nested("PtolemyOrbit", 100000))},
-        {"10 MB name", replaced(oneBody, "<name>Extreme</name>", "<name>" + huge + "</name>")},
-        {"10 MB number", replaced(oneBody, "<phi>1</phi>", "<phi>" + huge + "</phi>")},
-        {"10 MB colour", robustness::universeText("1", "<orbitcolor><arg>red=" + huge + "</arg></orbitcolor>")},
-        {"1000 orbs in one system", replaced(oneBody, orb, manyOrbs)},
-        {"100 systems", "<PtolemyUniverse>" + manyBodies + "</PtolemyUniverse>"},
-        {"bad colour", robustness::universeText("1", "<tracecolor><arg>red=256</arg></tracecolor>")},
+        { "universe nested 100000 deep", robustness::nested("PtolemyUniverse", 100000) },
+        { "body nested 100000 deep",
+            "<PtolemyUniverse>" + robustness::nested("PtolemyBody", 100000) + "</PtolemyUniverse>" },
+        { "orb nested 100000 deep", robustness::universeText("1", robustness::nested("PtolemyOrbit", 100000)) },
+        { "10 MB name", replaced(oneBody, "<name>Extreme</name>", "<name>" + huge + "</name>") },
+        { "10 MB number", replaced(oneBody, "<phi>1</phi>", "<phi>" + huge + "</phi>") },
+        { "10 MB colour", robustness::universeText("1", "<orbitcolor><arg>red=" + huge + "</arg></orbitcolor>") },
+        { "1000 orbs in one system", replaced(oneBody, orb, manyOrbs) },
+        { "100 systems", "<PtolemyUniverse>" + manyBodies + "</PtolemyUniverse>" },
+        { "bad colour", robustness::universeText("1", "<tracecolor><arg>red=256</arg></tracecolor>") },
     };
     for (const std::string& path : robustness::awkwardPaths())
-        extremes.push_back({"match '" + path + "'", replaced(oneBody, "<match></match>", "<match>" + path + "</match>")});
+        extremes.push_back(
+            { "match '" + path + "'", replaced(oneBody, "<match></match>", "<match>" + path + "</match>") });
     loadExtremes(extremes);
     EXPECT_GT(loadedExtremes, 0);
     EXPECT_GT(failedExtremes, 0);

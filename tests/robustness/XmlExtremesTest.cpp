@@ -68,10 +68,19 @@ TEST_F(XmlExtremesTest, DeepNestingAndHugeTexts)
 TEST_F(XmlExtremesTest, EncodingsAndMarks)
 {
     const std::vector<std::string> documents = {
-        std::string("\xFF\xFE<\0a\0>\0", 8), std::string("\xFE\xFF\0<\0a\0>", 8), std::string("\xFF\xFE<\0a\0/\0>", 8),
-        std::string("\xFF\xFE\0\0<\0\0\0", 8), std::string("\0\0\xFE\xFF\0\0\0<", 8), "\xEF\xBB\xBF<a/>",
-        "\xEF\xBB\xBF", "<?xml version='1.0' encoding='UTF-16'?><a/>", "<?xml version='1.0' encoding='ISO-8859-1'?><a>\xE9\xFF</a>",
-        "<?xml version='1.0' encoding='nonsense'?><a/>", "<a>\xC3</a>", "<a>\xF4\x90\x80\x80</a>", "\r\r\n\n<a\r>",
+        std::string("\xFF\xFE<\0a\0>\0", 8),
+        std::string("\xFE\xFF\0<\0a\0>", 8),
+        std::string("\xFF\xFE<\0a\0/\0>", 8),
+        std::string("\xFF\xFE\0\0<\0\0\0", 8),
+        std::string("\0\0\xFE\xFF\0\0\0<", 8),
+        "\xEF\xBB\xBF<a/>",
+        "\xEF\xBB\xBF",
+        "<?xml version='1.0' encoding='UTF-16'?><a/>",
+        "<?xml version='1.0' encoding='ISO-8859-1'?><a>\xE9\xFF</a>",
+        "<?xml version='1.0' encoding='nonsense'?><a/>",
+        "<a>\xC3</a>",
+        "<a>\xF4\x90\x80\x80</a>",
+        "\r\r\n\n<a\r>",
     };
     for (std::size_t k = 0; k < documents.size(); ++k)
         loadAndWalk(documents[k], "document " + std::to_string(k));

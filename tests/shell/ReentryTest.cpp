@@ -106,8 +106,7 @@ TEST_F(ReentryTest, LoadInsideAControlWindowsDialogWaitsUntilTheCommandHasReturn
     pressLoad();
 
     EXPECT_TRUE(controlSurvivedTheDialog) << "the layout must not change under the dialog";
-    ASSERT_TRUE(processEventsUntil([&] { return control.isNull(); }))
-        << "the load runs once the command has returned";
+    ASSERT_TRUE(processEventsUntil([&] { return control.isNull(); })) << "the load runs once the command has returned";
     EXPECT_EQ(window->displayManager()->appliedColour(), DemoRoot::colourOf(demoLayout));
     EXPECT_FALSE(window->displayManager()->hasPendingChange());
 }

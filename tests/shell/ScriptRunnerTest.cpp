@@ -59,8 +59,9 @@ public:
             }
         };
         procedure.onClose = [this](dialogs::TemplateDialog&) { ++closeRequests; };
-        result = dialogs::DialogRuntime::run(testing_support::shippedResources(), "PtOrbitDialog", window,
-            procedure, window).result;
+        result = dialogs::DialogRuntime::run(
+            testing_support::shippedResources(), "PtOrbitDialog", window, procedure, window)
+                     .result;
         return S_OK;
     }
 

@@ -16,7 +16,8 @@ namespace {
 std::vector<std::string> shippedLayouts()
 {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(SKYLOOM_DATA_DIR) / "AstreonLayouts"))
+    for (const auto& entry :
+        std::filesystem::directory_iterator(std::filesystem::path(SKYLOOM_DATA_DIR) / "AstreonLayouts"))
         if (entry.path().extension() == ".lay")
             names.push_back("AstreonLayouts/" + entry.path().filename().string());
     std::sort(names.begin(), names.end());

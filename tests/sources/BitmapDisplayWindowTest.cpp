@@ -2,9 +2,9 @@
 
 #include "drawing/BackgroundSpec.h"
 #include "platform/Chooser.h"
-#include "raster/DeviceContext.h"
 #include "platform/Message.h"
 #include "platform/Text.h"
+#include "raster/DeviceContext.h"
 #include "sources/ImageSourceBuilder.h"
 #include "support/TestFiles.h"
 #include "windows/ControlWindow.h"
@@ -34,10 +34,7 @@ constexpr int kBitmapWidth = 20;
 constexpr int kBitmapHeight = 10;
 
 // Every pixel of the test bitmap has its own colour, so a drawn pixel tells where it came from.
-ColourRef patternColour(int x, int y)
-{
-    return makeColour(40 + 8 * x, 40 + 8 * y, 200);
-}
+ColourRef patternColour(int x, int y) { return makeColour(40 + 8 * x, 40 + 8 * y, 200); }
 
 // Writes the 20 x 10 pattern bitmap into the folder and returns its path.
 std::string writePatternBitmap(const testing_support::TemporaryFolder& folder, const std::string& name)
@@ -51,10 +48,7 @@ std::string writePatternBitmap(const testing_support::TemporaryFolder& folder, c
     return path;
 }
 
-ColourRef pixelAt(const QImage& image, int x, int y)
-{
-    return raster::fromQColor(QColor(image.pixel(x, y)));
-}
+ColourRef pixelAt(const QImage& image, int x, int y) { return raster::fromQColor(QColor(image.pixel(x, y))); }
 
 QImage whiteImage(int width, int height)
 {
@@ -112,10 +106,10 @@ class BitmapDisplayWindowButtonsTest : public BitmapDisplayWindowTest {
 protected:
     void SetUp() override
     {
-        const std::int32_t requests[] = {kDefaultDrawRequest, kXAlignTileBit | kYAlignTileBit | kDrawStatistics,
-                                         kXAlignRightBit | kYAlignStretchBit | 0x4000};
+        const std::int32_t requests[] = { kDefaultDrawRequest, kXAlignTileBit | kYAlignTileBit | kDrawStatistics,
+            kXAlignRightBit | kYAlignStretchBit | 0x4000 };
         for (const std::int32_t request : requests) {
-            ASSERT_EQ(createWindow(host.widget(), observerSpec(&source, 0, {0, 0, 0.5, 0.5}, request)), S_OK);
+            ASSERT_EQ(createWindow(host.widget(), observerSpec(&source, 0, { 0, 0, 0.5, 0.5 }, request)), S_OK);
             observers.push_back(newestRecord());
         }
         ASSERT_EQ(createWindow(host.widget(), controlSpec(&source)), S_OK);
@@ -153,7 +147,7 @@ TEST_F(BitmapDisplayWindowTest, OffersLoadSyncXAlignYAlignAndDefaultsToLeftBotto
     ASSERT_EQ(source.GetButtonCount(), 4);
     const ButtonSpec* buttons = source.GetButtons();
     ASSERT_NE(buttons, nullptr);
-    const char* const labels[] = {"Load", "Sync", "xAlign", "yAlign"};
+    const char* const labels[] = { "Load", "Sync", "xAlign", "yAlign" };
     for (int index = 0; index < 4; ++index) {
         EXPECT_EQ(buttons[index].label, labels[index]);
         EXPECT_EQ(buttons[index].style, 0u);
@@ -176,18 +170,22 @@ TEST_F(BitmapDisplayWindowTest, AlignmentArgumentsReplaceOnlyTheirOwnBits)
         std::int32_t xBit;
         std::int32_t yBit;
     } cases[] = {
-        {"xAlign=left", kXAlignLeftBit, kYAlignBottomBit},     {"xAlign=stretch", kXAlignStretchBit, kYAlignBottomBit},
-        {"xAlign=tile", kXAlignTileBit, kYAlignBottomBit},     {"xAlign=right", kXAlignRightBit, kYAlignBottomBit},
-        {"yAlign=bottom", kXAlignLeftBit, kYAlignBottomBit},   {"yAlign=stretch", kXAlignLeftBit, kYAlignStretchBit},
-        {"yAlign=tile", kXAlignLeftBit, kYAlignTileBit},       {"yAlign=top", kXAlignLeftBit, kYAlignTopBit},
+        { "xAlign=left", kXAlignLeftBit, kYAlignBottomBit },
+        { "xAlign=stretch", kXAlignStretchBit, kYAlignBottomBit },
+        { "xAlign=tile", kXAlignTileBit, kYAlignBottomBit },
+        { "xAlign=right", kXAlignRightBit, kYAlignBottomBit },
+        { "yAlign=bottom", kXAlignLeftBit, kYAlignBottomBit },
+        { "yAlign=stretch", kXAlignLeftBit, kYAlignStretchBit },
+        { "yAlign=tile", kXAlignLeftBit, kYAlignTileBit },
+        { "yAlign=top", kXAlignLeftBit, kYAlignTopBit },
     };
     for (const auto& testCase : cases) {
-        const std::int32_t request = parsedDrawRequest({"draw_stat=1", testCase.argument});
+        const std::int32_t request = parsedDrawRequest({ "draw_stat=1", testCase.argument });
         EXPECT_EQ(request, 0x10000 | kDrawStatistics | testCase.xBit | testCase.yBit) << testCase.argument;
     }
     EXPECT_EQ(recorder.count(), 0u);
 
-    const std::int32_t request = parsedDrawRequest({"xAlign=tile", "yAlign=stretch", "xAlign=right", "yAlign=top"});
+    const std::int32_t request = parsedDrawRequest({ "xAlign=tile", "yAlign=stretch", "xAlign=right", "yAlign=top" });
     EXPECT_EQ(BitmapDisplayWindow::xAlignOf(request), XAlignRight);
     EXPECT_EQ(BitmapDisplayWindow::yAlignOf(request), YAlignTop);
     EXPECT_EQ(request & ~(kXAlignBits | kYAlignBits), 0x10000);
@@ -195,8 +193,8 @@ TEST_F(BitmapDisplayWindowTest, AlignmentArgumentsReplaceOnlyTheirOwnBits)
 
 TEST_F(BitmapDisplayWindowTest, DrawStatisticsSetsBitZeroOrClearsTheWholeRequest)
 {
-    EXPECT_EQ(parsedDrawRequest({"draw_stat=T"}), kDefaultDrawRequest | kDrawStatistics);
-    EXPECT_EQ(parsedDrawRequest({"xAlign=tile", "draw_stat=0"}), 0);
+    EXPECT_EQ(parsedDrawRequest({ "draw_stat=T" }), kDefaultDrawRequest | kDrawStatistics);
+    EXPECT_EQ(parsedDrawRequest({ "xAlign=tile", "draw_stat=0" }), 0);
     EXPECT_EQ(recorder.count(), 0u);
 }
 
@@ -207,10 +205,10 @@ TEST_F(BitmapDisplayWindowTest, RejectedDrawArgumentsNameTheArgumentAndKeepTheRe
         HRESULT result;
         std::string message;
     } cases[] = {
-        {"xAlign=Left", E_INVALIDARG, "BitmapDisplayWindow: unrecognized argument: xAlign = Left"},
-        {"yAlign=right", E_INVALIDARG, "BitmapDisplayWindow: unrecognized argument: yAlign = right"},
-        {"zoom=2", E_FAIL, "BitmapDisplayWindow: unrecognized argument: zoom = 2"},
-        {"draw_stat=true", E_FAIL, "BitmapDisplayWindow: unrecognized argument: draw_stat = true"},
+        { "xAlign=Left", E_INVALIDARG, "BitmapDisplayWindow: unrecognized argument: xAlign = Left" },
+        { "yAlign=right", E_INVALIDARG, "BitmapDisplayWindow: unrecognized argument: yAlign = right" },
+        { "zoom=2", E_FAIL, "BitmapDisplayWindow: unrecognized argument: zoom = 2" },
+        { "draw_stat=true", E_FAIL, "BitmapDisplayWindow: unrecognized argument: draw_stat = true" },
     };
     for (const auto& testCase : cases) {
         recorder.clear();
@@ -251,9 +249,9 @@ TEST_F(BitmapDisplayWindowTest, SourceArgumentLoadsTheBitmapAndAMissingFileNever
 TEST_F(BitmapDisplayWindowTest, BuilderMakesTheTypeAndFeedsItsSourceArgument)
 {
     const std::string path = writePatternBitmap(folder, "pattern.bmp");
-    const std::string xml = folder.write("source.xml", "<ImageSource><type>BitmapDisplayWindow</type><args><arg>src="
-                                                           + path + "</arg><arg>src=" + folder.file("none.bmp")
-                                                           + "</arg></args></ImageSource>");
+    const std::string xml = folder.write("source.xml",
+        "<ImageSource><type>BitmapDisplayWindow</type><args><arg>src=" + path
+            + "</arg><arg>src=" + folder.file("none.bmp") + "</arg></args></ImageSource>");
     XmlDocument document;
     ASSERT_EQ(document.loadFile(xml.c_str(), 1), S_OK);
     ASSERT_EQ(document.select("*"), S_OK);
@@ -282,14 +280,14 @@ TEST_F(BitmapDisplayWindowTest, DrawsTheBitmapPlacedByTheWindowsAlignment)
     };
 
     expectPlacement(drawn(kDefaultDrawRequest), [&](int x, int y) { return inside(x, y - bottomRow); });
-    expectPlacement(drawn(parsedDrawRequest({"xAlign=right", "yAlign=top"})),
-                    [&](int x, int y) { return inside(x - rightColumn, y); });
-    expectPlacement(drawn(parsedDrawRequest({"xAlign=tile", "yAlign=tile"})),
-                    [](int x, int y) { return QPoint(x % kBitmapWidth, y % kBitmapHeight); });
-    expectPlacement(drawn(parsedDrawRequest({"xAlign=right", "yAlign=bottom"}), 12, 6),
-                    [](int x, int y) { return QPoint(kBitmapWidth - 12 + x, kBitmapHeight - 6 + y); });
+    expectPlacement(drawn(parsedDrawRequest({ "xAlign=right", "yAlign=top" })),
+        [&](int x, int y) { return inside(x - rightColumn, y); });
+    expectPlacement(drawn(parsedDrawRequest({ "xAlign=tile", "yAlign=tile" })),
+        [](int x, int y) { return QPoint(x % kBitmapWidth, y % kBitmapHeight); });
+    expectPlacement(drawn(parsedDrawRequest({ "xAlign=right", "yAlign=bottom" }), 12, 6),
+        [](int x, int y) { return QPoint(kBitmapWidth - 12 + x, kBitmapHeight - 6 + y); });
 
-    const QImage stretched = drawn(parsedDrawRequest({"xAlign=stretch", "yAlign=stretch"}));
+    const QImage stretched = drawn(parsedDrawRequest({ "xAlign=stretch", "yAlign=stretch" }));
     EXPECT_EQ(pixelAt(stretched, 0, 0), patternColour(0, 0));
     EXPECT_EQ(pixelAt(stretched, 49, 0), patternColour(kBitmapWidth - 1, 0));
     EXPECT_EQ(pixelAt(stretched, 0, 39), patternColour(0, kBitmapHeight - 1));
@@ -316,23 +314,24 @@ TEST_F(BitmapDisplayWindowTest, StatisticsViewNamesPathDefaultsAndDimensions)
         return image;
     };
     const std::string defaults = "Default xAlign= left        Default yAlign= top";
-    EXPECT_TRUE(drawn(kDrawStatistics, 500, 80) == expectedView({"nothing loaded", defaults}));
+    EXPECT_TRUE(drawn(kDrawStatistics, 500, 80) == expectedView({ "nothing loaded", defaults }));
 
     const std::string path = writePatternBitmap(folder, "pattern.bmp");
     ASSERT_EQ(source.LoadBitmap(path.c_str(), 1), S_OK);
     EXPECT_TRUE(drawn(kDefaultDrawRequest | kDrawStatistics, 500, 80)
-                == expectedView({path, defaults, "Bitmap Dimensions: 20 by 10"}));
+        == expectedView({ path, defaults, "Bitmap Dimensions: 20 by 10" }));
 
     source.setDefaultAlignments(XAlignTile, 9);
     EXPECT_TRUE(drawn(kDrawStatistics, 500, 80)
-                == expectedView({path, "Default xAlign= tile        Default yAlign= ", "Bitmap Dimensions: 20 by 10"}));
+        == expectedView({ path, "Default xAlign= tile        Default yAlign= ", "Bitmap Dimensions: 20 by 10" }));
 }
 
 TEST_F(BitmapDisplayWindowTest, ApplyDefaultsReplacesTheAlignmentBitsOfTheRecord)
 {
     TestHost host;
-    ASSERT_EQ(createWindow(host.widget(), observerSpec(&source, 0, {0, 0, 1, 1}, 0x4000 | kXAlignTileBit | kDrawStatistics)),
-              S_OK);
+    ASSERT_EQ(createWindow(
+                  host.widget(), observerSpec(&source, 0, { 0, 0, 1, 1 }, 0x4000 | kXAlignTileBit | kDrawStatistics)),
+        S_OK);
     WindowRecord* record = newestRecord();
     EXPECT_EQ(source.ApplyDefaults(record), S_OK);
     EXPECT_EQ(record->drawFlags, 0x4000 | kDrawStatistics | kXAlignLeftBit | kYAlignTopBit);
@@ -351,14 +350,14 @@ TEST_F(BitmapDisplayWindowButtonsTest, SyncGivesEveryWindowTheDefaultsAndRepaint
     EXPECT_EQ(press(BitmapDisplayWindow::kSyncButton), S_OK);
     const std::int32_t defaults = kXAlignLeftBit | kYAlignTopBit;
     EXPECT_EQ(drawRequests(),
-              (std::vector<std::int32_t>{0x10000 | defaults, kDrawStatistics | defaults, 0x4000 | defaults}));
+        (std::vector<std::int32_t> { 0x10000 | defaults, kDrawStatistics | defaults, 0x4000 | defaults }));
     EXPECT_TRUE(allRepaintsWanted());
     EXPECT_EQ(recorder.count(), 0u);
 }
 
 TEST_F(BitmapDisplayWindowButtonsTest, XAlignCyclesLeftStretchTileRightAndSyncs)
 {
-    const std::int32_t expected[] = {XAlignStretch, XAlignTile, XAlignRight, XAlignLeft};
+    const std::int32_t expected[] = { XAlignStretch, XAlignTile, XAlignRight, XAlignLeft };
     for (const std::int32_t code : expected) {
         EXPECT_EQ(press(BitmapDisplayWindow::kXAlignButton), S_OK);
         EXPECT_EQ(source.defaultXAlign(), code);
@@ -373,7 +372,7 @@ TEST_F(BitmapDisplayWindowButtonsTest, XAlignCyclesLeftStretchTileRightAndSyncs)
 
 TEST_F(BitmapDisplayWindowButtonsTest, YAlignCyclesTopStretchTileBottomAndSyncs)
 {
-    const std::int32_t expected[] = {YAlignStretch, YAlignTile, YAlignBottom, YAlignTop};
+    const std::int32_t expected[] = { YAlignStretch, YAlignTile, YAlignBottom, YAlignTop };
     for (const std::int32_t code : expected) {
         EXPECT_EQ(press(BitmapDisplayWindow::kYAlignButton), S_OK);
         EXPECT_EQ(source.defaultYAlign(), code);

@@ -179,7 +179,7 @@ TEST(SubstitutedSources, TheElementStillDecidesTheTypeAndTheArguments)
     ASSERT_EQ(builder.Build(ptolemy.node(), source), S_OK);
     const auto* made = dynamic_cast<ArgumentKeepingSource*>(source.get());
     ASSERT_NE(made, nullptr);
-    EXPECT_EQ(made->arguments, (std::vector<std::string>{"no equals sign here"}));
+    EXPECT_EQ(made->arguments, (std::vector<std::string> { "no equals sign here" }));
 
     SourceElement kepler("kepler-with-args.xml");
     ASSERT_EQ(builder.Build(kepler.node(), source), S_OK);
@@ -189,7 +189,7 @@ TEST(SubstitutedSources, TheElementStillDecidesTheTypeAndTheArguments)
 
     SourceElement unknown("unknown-type.xml");
     EXPECT_EQ(builder.Build(unknown.node(), source), E_FAIL);
-    EXPECT_EQ(builder.typesMade, (std::vector<std::string>{"PtolemyUniverse", "KeplerUniverse"}));
+    EXPECT_EQ(builder.typesMade, (std::vector<std::string> { "PtolemyUniverse", "KeplerUniverse" }));
     EXPECT_EQ(recorder.count(), 1u);
 }
 

@@ -1,15 +1,15 @@
 #include "sources/KeplerUniverse.h"
 
-#include "raster/DeviceContext.h"
-#include "platform/Message.h"
 #include "documents/SharedTrail.h"
+#include "platform/Message.h"
+#include "raster/DeviceContext.h"
 #include "support/Deadline.h"
 
 #include <QImage>
 
+#include "support/PixelCounts.h"
 #include <chrono>
 #include <cmath>
-#include "support/PixelCounts.h"
 
 #include <gtest/gtest.h>
 
@@ -182,9 +182,9 @@ TEST(KeplerUniverse, PlotsEachPointAtItsScaledPlace)
 {
     const int width = 200, height = 160;
     ObservationTrail trail(8);
-    trail.Append(10, 0, 0, 0, -50);  // long past
+    trail.Append(10, 0, 0, 0, -50); // long past
     trail.Append(0, -20, 0, 0, 0.5); // current while the clock is held at 0.5
-    trail.Append(-7, 9, 0, 0, 90);   // far future
+    trail.Append(-7, 9, 0, 0, 90); // far future
     PublishedTrail published(trail);
     HeldKeplerUniverse source;
     ASSERT_EQ(source.OnCommand(nullptr, kUpdateObsButton, 0), S_OK);
@@ -216,6 +216,6 @@ TEST(KeplerUniverse, TinyWindowWithTrailDoesNotFail)
     PublishedTrail published(trail);
     KeplerUniverse source;
     ASSERT_EQ(source.OnCommand(nullptr, kUpdateObsButton, 0), S_OK);
-    for (int size : {1, 2, 5, 6, 7})
+    for (int size : { 1, 2, 5, 6, 7 })
         drawn(source, size, size, 0);
 }

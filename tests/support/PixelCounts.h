@@ -8,10 +8,7 @@
 
 namespace testing_support {
 
-inline ColourRef colourAt(const QImage& image, int x, int y)
-{
-    return raster::fromQColor(QColor(image.pixel(x, y)));
-}
+inline ColourRef colourAt(const QImage& image, int x, int y) { return raster::fromQColor(QColor(image.pixel(x, y))); }
 
 // The pixels of `colour` within `area`.
 inline int countColour(const QImage& image, ColourRef colour, const QRect& area)
@@ -24,10 +21,7 @@ inline int countColour(const QImage& image, ColourRef colour, const QRect& area)
     return count;
 }
 
-inline int countColour(const QImage& image, ColourRef colour)
-{
-    return countColour(image, colour, image.rect());
-}
+inline int countColour(const QImage& image, ColourRef colour) { return countColour(image, colour, image.rect()); }
 
 // The pixels within `area` that are not white.
 inline int countNotWhite(const QImage& image, const QRect& area)
@@ -36,9 +30,6 @@ inline int countNotWhite(const QImage& image, const QRect& area)
     return counted.width() * counted.height() - countColour(image, makeColour(255, 255, 255), counted);
 }
 
-inline int countNotWhite(const QImage& image)
-{
-    return countNotWhite(image, image.rect());
-}
+inline int countNotWhite(const QImage& image) { return countNotWhite(image, image.rect()); }
 
 } // namespace testing_support

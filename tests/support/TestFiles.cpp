@@ -11,11 +11,11 @@ namespace testing_support {
 
 TemporaryFolder::TemporaryFolder()
 {
-    static std::atomic<int> counter{0};
+    static std::atomic<int> counter { 0 };
     std::random_device seed;
     path_ = std::filesystem::temp_directory_path()
         / ("skyloom-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++) + "-"
-           + std::to_string(seed() % 100000));
+            + std::to_string(seed() % 100000));
     std::filesystem::create_directories(path_);
 }
 

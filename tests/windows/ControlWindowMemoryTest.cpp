@@ -59,7 +59,8 @@ TEST(ControlWindowMemoryTest, PaintedWindowsThatComeAndGoLeaveNoMemoryBehind)
     // As a layout colours its host: the buttons then resolve palettes of their own.
     ASSERT_TRUE(setHostBackgroundColour(host.widget(), makeColour(10, 20, 30)));
     RecordingImageSource source;
-    source.setButtons({ { 0, "Restart" }, { 0, "Pause" }, { 0, "Load" }, { 0, "Save" }, { 0, "Random" }, { 0, "Edit" } });
+    source.setButtons(
+        { { 0, "Restart" }, { 0, "Pause" }, { 0, "Load" }, { 0, "Save" }, { 0, "Random" }, { 0, "Edit" } });
     for (int window = 0; window < kWarmUpWindows; ++window)
         showAndDestroyControlWindow(host.widget(), source);
 

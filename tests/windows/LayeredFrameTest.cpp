@@ -4,11 +4,11 @@
 #include "windows/LayeredFrame.h"
 
 #include "imagesource/SimulationClock.h"
-#include "raster/DeviceContext.h"
 #include "ptolemy/BodyList.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyUniverse.h"
+#include "raster/DeviceContext.h"
 #include "sources/BitmapDisplayWindow.h"
 #include "support/TestFiles.h"
 
@@ -163,7 +163,7 @@ TEST_F(LayeredFrameTest, SkyStripKeepsItsGridAndMatchesWholeDrawings)
 // The observations stay until time passes one of them, which turns it from future to past.
 TEST_F(LayeredFrameTest, SkyStripKeepsObservationsAsTimePassesThem)
 {
-    testing_support::CurrentDirectoryScope inData{SKYLOOM_DATA_DIR};
+    testing_support::CurrentDirectoryScope inData { SKYLOOM_DATA_DIR };
     load("AstreonFiles/Mars Fitted.ptu");
     double first = 0;
     double last = 0;
@@ -174,7 +174,7 @@ TEST_F(LayeredFrameTest, SkyStripKeepsObservationsAsTimePassesThem)
 // Every observation but the current one stays; the planet turns matched as it meets one.
 TEST_F(LayeredFrameTest, KeptObservationsInThePlaneMatchWholeDrawings)
 {
-    testing_support::CurrentDirectoryScope inData{SKYLOOM_DATA_DIR};
+    testing_support::CurrentDirectoryScope inData { SKYLOOM_DATA_DIR };
     load("AstreonFiles/Mars Fitted.ptu");
     expectWholeDrawings(kFormatted | kMatch | kLines | kCircles | kPlanet | kEarth | kLabels, [&](int) { step(3); });
 }

@@ -134,8 +134,8 @@ TEST_F(ObserverWindowTest, TheBackBufferHoldsTheWhiteBackgroundUnderTheSourcesPi
     EXPECT_EQ(calls_->lastDrawRequest, 6);
     EXPECT_EQ(raster::fromQColor(record->backBuffer.pixelColor(2, 2)), RecordingImageSource::kMarkColour);
     EXPECT_EQ(raster::fromQColor(record->backBuffer.pixelColor(50, 50)), kWhite);
-    EXPECT_EQ(raster::fromQColor(record->backBuffer.pixelColor(TestHost::kWidth / 2 - 1, TestHost::kHeight / 2 - 1)),
-        kWhite);
+    EXPECT_EQ(
+        raster::fromQColor(record->backBuffer.pixelColor(TestHost::kWidth / 2 - 1, TestHost::kHeight / 2 - 1)), kWhite);
 }
 
 TEST_F(ObserverWindowTest, TheBackBufferIsCopiedToTheScreen)

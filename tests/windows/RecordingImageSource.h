@@ -1,9 +1,9 @@
 #pragma once
 // An image source for window tests: counts what windows ask of it, draws a known
 // picture and reports a generation the test controls.
-#include "raster/DeviceContext.h"
 #include "imagesource/ImageSource.h"
 #include "imagesource/WindowDrawSettings.h"
+#include "raster/DeviceContext.h"
 
 #include <atomic>
 #include <memory>

@@ -29,8 +29,8 @@ protected:
 
     std::string lineMessage(int line, int position) const
     {
-        return "Error on line " + std::to_string(line) + ", position " + std::to_string(position)
-               + " in \"" + path_ + "\".\n";
+        return "Error on line " + std::to_string(line) + ", position " + std::to_string(position) + " in \"" + path_
+            + "\".\n";
     }
 
     // The one message shown, checked to carry the load error caption and icon.
@@ -81,7 +81,7 @@ TEST_F(XmlDocumentLoad, ReportErrorsOtherThanOneShowsNothing)
 {
     const std::string missing = folder_.file("absent.xml");
     const std::string broken = folder_.write("broken.xml", "<a><b></a>");
-    for (const std::int32_t reportErrors : {0, 2, -1}) {
+    for (const std::int32_t reportErrors : { 0, 2, -1 }) {
         EXPECT_EQ(document_.loadFile(missing.c_str(), reportErrors), XmlDocument::kFileNotFound);
         EXPECT_EQ(document_.loadFile(broken.c_str(), reportErrors), E_FAIL);
         EXPECT_EQ(document_.loadFile(folder_.path().c_str(), reportErrors), E_FAIL);
@@ -145,13 +145,13 @@ TEST_F(XmlDocumentLoad, DeclarationOnlyFirstAndDocumentTypeOnlyOnceBeforeTheRoot
     EXPECT_EQ(messages_.count(), 0u);
 
     const std::pair<const char*, std::pair<int, int>> rejected[] = {
-        {"<?xml version='1.0'?>\n<?xml version='1.0'?>\n<a/>", {2, 3}},
-        {" <?xml version='1.0'?><a/>", {1, 4}},
-        {"\n<?xml version='1.0'?><a/>", {2, 3}},
-        {"<!-- c --><?xml version='1.0'?><a/>", {1, 13}},
-        {"<a/>\n<?xml version='1.0'?>", {2, 3}},
-        {"<a/>\n<!DOCTYPE a>", {2, 11}},
-        {"<!DOCTYPE a>\n<!DOCTYPE a>\n<a/>", {2, 11}},
+        { "<?xml version='1.0'?>\n<?xml version='1.0'?>\n<a/>", { 2, 3 } },
+        { " <?xml version='1.0'?><a/>", { 1, 4 } },
+        { "\n<?xml version='1.0'?><a/>", { 2, 3 } },
+        { "<!-- c --><?xml version='1.0'?><a/>", { 1, 13 } },
+        { "<a/>\n<?xml version='1.0'?>", { 2, 3 } },
+        { "<a/>\n<!DOCTYPE a>", { 2, 11 } },
+        { "<!DOCTYPE a>\n<!DOCTYPE a>\n<a/>", { 2, 11 } },
     };
     for (const auto& [content, where] : rejected) {
         messages_.clear();
@@ -248,8 +248,7 @@ TEST_F(XmlDocumentLoad, PathsLongerThan259CharactersAreNotFound)
         const std::string base = folder_.path().string() + "/";
         const std::size_t rest = length - base.size() - std::string("/.xml").size();
         const std::size_t folderLength = rest / 2;
-        return base + std::string(folderLength, filler) + "/" + std::string(rest - folderLength, filler)
-               + ".xml";
+        return base + std::string(folderLength, filler) + "/" + std::string(rest - folderLength, filler) + ".xml";
     };
     const std::string longest = pathOfLength(259, 'p');
     const std::string tooLong = pathOfLength(300, 'q');

@@ -85,7 +85,7 @@ TEST_F(XmlNodeRead, IntegerPastThe32BitRangeIsClamped)
 TEST_F(XmlNodeRead, MissingOrEmptyChildFailsAndClearsTheOutput)
 {
     XmlNode& root = rootOf("<r><left></left><right/></r>");
-    for (const char* path : {"left", "right", "absent", "absent/deeper"}) {
+    for (const char* path : { "left", "right", "absent", "absent/deeper" }) {
         double value = 9.0;
         EXPECT_EQ(root.readDouble(path, value), E_INVALIDARG) << path;
         EXPECT_EQ(value, 0.0) << path;

@@ -110,7 +110,7 @@ TEST(XmlNodeSelect, InvalidPathFailsAndLeavesNoSelection)
     TemporaryFolder folder;
     auto document = loadXmlText(folder, "<r><a/></r>");
     ASSERT_EQ(document->select("r"), S_OK);
-    for (const char* path : {"r[", "", "count(*)", "1 + 1", "///", "a[@", "r/@"}) {
+    for (const char* path : { "r[", "", "count(*)", "1 + 1", "///", "a[@", "r/@" }) {
         EXPECT_EQ(document->select(path), E_FAIL) << path;
         EXPECT_TRUE(document->getSelected().isNull()) << path;
         std::int32_t count = 0;

@@ -10,8 +10,8 @@
 
 namespace xml_testing {
 
-inline std::unique_ptr<XmlDocument> loadXmlText(const testing_support::TemporaryFolder& folder,
-                                                const std::string& content)
+inline std::unique_ptr<XmlDocument> loadXmlText(
+    const testing_support::TemporaryFolder& folder, const std::string& content)
 {
     auto document = std::make_unique<XmlDocument>();
     const std::string path = folder.write("document.xml", content);
