@@ -8,7 +8,9 @@ FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 SCREENSHOT ?= $(abspath $(BUILD))/screenshot.png
 
-CMAKE_COMMON = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# WERROR=ON makes compiler warnings errors (CI sets it).
+WERROR     ?= OFF
+CMAKE_COMMON = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYLOOM_WERROR=$(WERROR)
 
 PREFIX     ?= /usr/local
 
@@ -45,12 +47,12 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 asan: bootstrap
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSKYLOOM_SANITIZE=address,undefined
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSKYLOOM_SANITIZE=address,undefined -DSKYLOOM_WERROR=$(WERROR)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
 tsan: bootstrap
-	cmake -S . -B $(TSAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSKYLOOM_TSAN=ON
+	cmake -S . -B $(TSAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSKYLOOM_TSAN=ON -DSKYLOOM_WERROR=$(WERROR)
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target documents_tests imagesource_core_tests ptolemy_model_tests demo_stress_tests
 	ctest --test-dir $(TSAN_BUILD) --output-on-failure -j $(JOBS)
 

@@ -56,10 +56,12 @@ void expectLikeThePainter(
     EXPECT_NEAR(totalInk(drawn), totalInk(expected), 0.1 * totalInk(expected));
     for (int y = 0; y < kSide; ++y)
         for (int x = 0; x < kSide; ++x) {
-            if (inkAt(drawn, x, y) >= 128)
+            if (inkAt(drawn, x, y) >= 128) {
                 EXPECT_TRUE(hasInkNear(expected, x, y, 32)) << "raster ink alone at " << x << "," << y;
-            if (inkAt(expected, x, y) >= 128)
+            }
+            if (inkAt(expected, x, y) >= 128) {
                 EXPECT_TRUE(hasInkNear(drawn, x, y, 32)) << "painter ink alone at " << x << "," << y;
+            }
         }
 }
 
