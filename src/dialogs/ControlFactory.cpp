@@ -119,8 +119,10 @@ namespace {
             widget->setAttribute(Qt::WA_TransparentForMouseEvents);
             return;
         }
-        // Tab reaches only the controls marked for it; a click still focuses the others.
-        widget->setFocusPolicy(control.hasStyle("WS_TABSTOP") ? Qt::StrongFocus : Qt::ClickFocus);
+        // Tab reaches every control that takes input, whether or not its template marks it
+        // WS_TABSTOP: the templates leave the mark off most fields, which the platform's
+        // resource compiler used to add by itself.
+        widget->setFocusPolicy(Qt::StrongFocus);
     }
 
 } // namespace

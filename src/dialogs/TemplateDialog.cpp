@@ -1,6 +1,7 @@
 #include "dialogs/TemplateDialog.h"
 
 #include "dialogs/ControlFactory.h"
+#include "dialogs/DialogAccessibility.h"
 #include "dialogs/DialogProcedure.h"
 #include "dialogs/DialogTemplate.h"
 #include "dialogs/Notification.h"
@@ -12,6 +13,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -83,6 +85,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, DialogProce
 void TemplateDialog::buildControls(const DialogTemplate& dialogTemplate)
 {
     int groupIndex = 0;
+    std::vector<QWidget*> widgets;
     for (const ControlTemplate& control : dialogTemplate.controls()) {
         if (control.hasStyle("WS_GROUP") && !controls_.empty())
             ++groupIndex;
@@ -91,7 +94,25 @@ void TemplateDialog::buildControls(const DialogTemplate& dialogTemplate)
             radioGroup(groupIndex)->addButton(static_cast<QAbstractButton*>(widget));
         connectNotifications(control, widget);
         controls_.push_back(Control { control.id, control.kind, control.hasStyle("LBS_SORT"), widget });
+        widgets.push_back(widget);
     }
+    orderTabsByReading(dialogTemplate.controls(), widgets);
+    nameFieldsByTheirLabels(dialogTemplate.controls(), widgets);
+}
+
+// Enter on a list that notifies its double-clicks opens its chosen row as a double-click
+// does, instead of pressing the dialog's default button.
+bool TemplateDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* const list = qobject_cast<QListWidget*>(watched);
+    if (!list || (key != Qt::Key_Return && key != Qt::Key_Enter))
+        return QDialog::eventFilter(watched, event);
+    if (list->currentItem() && list->currentItem()->isSelected())
+        emit list->itemDoubleClicked(list->currentItem());
+    return true;
 }
 
 QButtonGroup* TemplateDialog::radioGroup(int index)
@@ -137,6 +158,7 @@ void TemplateDialog::connectNotifications(const ControlTemplate& control, QWidge
             [this, id] { notify(id, notification::kListSelectionChange); });
         connect(
             list, &QListWidget::itemDoubleClicked, this, [this, id] { notify(id, notification::kListDoubleClick); });
+        list->installEventFilter(this);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         // activated, not currentIndexChanged: choosing the entry already shown notifies too.
         connect(combo, &QComboBox::activated, this, [this, id] { notify(id, notification::kComboSelectionChange); });

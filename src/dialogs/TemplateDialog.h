@@ -77,6 +77,7 @@ public:
 protected:
     // Escape and the close box come here; the procedure decides.
     void reject() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Control {
