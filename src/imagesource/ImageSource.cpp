@@ -84,6 +84,10 @@ void ImageSource::paintWhite(raster::DeviceContext& context, std::int32_t width,
 
 bool ImageSource::DrawsOnWhiteGround() const { return false; }
 
+std::string ImageSource::AccessibleName(std::int32_t) { return {}; }
+
+std::string ImageSource::AccessibleDescription(std::int32_t) { return {}; }
+
 std::uint64_t ImageSource::StillLayerKey(std::int32_t, std::int32_t, std::int32_t)
 {
     constexpr std::uint64_t kWhiteGround = 0x5768697465ull;

@@ -82,6 +82,11 @@ public:
     virtual HRESULT ApplyDefaults(WindowDrawSettings* record);
     // Asks every observer window that shows this source to repaint.
     virtual HRESULT RequestRedraw();
+    // For screen readers, what a window showing this source with `drawRequest` shows: a
+    // name ("Ptolemaic universe: Mars") and a description of where things are and how they
+    // move, which windows ask for at most once a second. The base names nothing.
+    virtual std::string AccessibleName(std::int32_t drawRequest);
+    virtual std::string AccessibleDescription(std::int32_t drawRequest);
 
     // The layout that owns this source (not owned), or null.
     void setOwner(SourceOwner* owner);

@@ -1,5 +1,7 @@
 #include "observatory/Observatory.h"
 
+#include <QCoreApplication>
+
 #include "documents/FileTypes.h"
 #include "documents/SharedTrail.h"
 #include "drawing/ScreenMapping.h"
@@ -408,4 +410,16 @@ void Observatory::DrawReadingList(raster::DeviceContext& context, const char* he
             platform::formatText(
                 "%d:   az = %ddeg  el = %ddeg  date = %s", i, az, wholeDegrees(angles.el), date.c_str()));
     }
+}
+
+std::string Observatory::AccessibleName(std::int32_t drawRequest)
+{
+    const char* view = "Observatory";
+    if (drawRequest & kDrawOverhead)
+        view = QT_TRANSLATE_NOOP("Observatory", "Observatory, overhead view");
+    else if (drawRequest & kDrawProjection)
+        view = QT_TRANSLATE_NOOP("Observatory", "Observatory, the sky projected");
+    else if (drawRequest & (kDrawObservations | kDrawPublished))
+        view = QT_TRANSLATE_NOOP("Observatory", "Observatory, list of observations");
+    return QCoreApplication::translate("Observatory", view).toStdString();
 }

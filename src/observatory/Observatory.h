@@ -68,6 +68,7 @@ public:
     HRESULT ParseDrawArgument(const std::string& text, std::int32_t& drawRequest, std::int32_t reportErrors) override;
     // 0: no view.
     HRESULT GetDefaultDrawRequest(std::int32_t* drawRequest) override;
+    std::string AccessibleName(std::int32_t drawRequest) override;
 
     // Restarts the period of `kind`: time 0, tick count 0, empty trail with the kind's years,
     // then the clock runs at 0.003 year per tick.

@@ -170,6 +170,12 @@ double PtolemyBody::ViewExtent(std::int32_t flags)
     return result;
 }
 
+ModelPoint PtolemyBody::PlanetPosition(double t)
+{
+    UniverseLock lock(owner_);
+    return head_ ? head_->Position(t) : ModelPoint {};
+}
+
 std::string PtolemyBody::BitmapName()
 {
     if (bitmapName_.empty())

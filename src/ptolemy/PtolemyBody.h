@@ -75,6 +75,9 @@ public:
     // The radius that must fit into the view for these draw flags. (locked)
     double ViewExtent(std::int32_t flags);
 
+    // The planet's model position at t (the origin without a chain). (takes the universe lock)
+    ModelPoint PlanetPosition(double t);
+
     // The planet sprite's name; an empty name is first replaced by "planet".
     std::string BitmapName();
     // Loads the planet sprites `name` (null: "planet") from the resource library;

@@ -60,6 +60,8 @@ public:
         std::int32_t reportErrors) override;
     HRESULT SetArgument(const std::string& name, const std::string& value, std::int32_t reportErrors) override;
     HRESULT GetDefaultDrawRequest(std::int32_t* drawRequest) override;
+    std::string AccessibleName(std::int32_t drawRequest) override;
+    std::string AccessibleDescription(std::int32_t drawRequest) override;
     // The still layer: in the plane, the one-period traces (lines and dots) of the systems
     // that show them unanimated, which change only when a chain, a colour, the view or the
     // request does, and the observations of the matched trails but the current one; on the

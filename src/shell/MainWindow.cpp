@@ -15,7 +15,9 @@
 #include <QDate>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 
+#include <algorithm>
 #include <iterator>
 #include <optional>
 
@@ -23,6 +25,9 @@ namespace {
 
 constexpr int kMainWindowWidth = 1000;
 constexpr int kMainWindowHeight = 700;
+// What a window manager's frame and title bar take around the window, at most.
+constexpr int kFrameAllowance = 16;
+constexpr int kTitleBarAllowance = 48;
 constexpr int kTimeDisplayPeriodMilliseconds = 250;
 constexpr int kTimeDisplayMargin = 8;
 constexpr double kDaysPerYear = 365.25;
@@ -49,8 +54,8 @@ constexpr const char* kDemoLayouts[MainWindow::kDemoLayoutCount] = {
 
 MainWindow::MainWindow(const DisplayManagerFactory& makeDisplayManager)
 {
-    setWindowTitle(QStringLiteral("Skyloom Simulator"));
-    setGeometry(0, 0, kMainWindowWidth, kMainWindowHeight);
+    setWindowTitle(tr("Skyloom Simulator"));
+    placeWithinTheScreen();
     createMenus();
     host_ = new LayoutHost(this);
     host_->setObjectName(QStringLiteral("host"));
@@ -95,18 +100,18 @@ const char* MainWindow::demoLayoutPath(std::int32_t index)
 // Labels carry their mnemonics ('&' before the underlined letter).
 void MainWindow::createMenus()
 {
-    QMenu* const layout = menuBar()->addMenu(QStringLiteral("&Layout"));
-    addCommand(layout, "&Load", kLoadCommand, QKeySequence::Open);
-    addCommand(layout, "&Reload", kReloadCommand, QKeySequence(Qt::Key_F5));
-    QMenu* const test = menuBar()->addMenu(QStringLiteral("&Test"));
-    addCommand(test, "&Start Pounding", kStartPoundingCommand);
-    addCommand(test, "S&top Pounding", kStopPoundingCommand);
+    QMenu* const layout = menuBar()->addMenu(tr("&Layout"));
+    addCommand(layout, tr("&Load"), kLoadCommand, QKeySequence::Open);
+    addCommand(layout, tr("&Reload"), kReloadCommand, QKeySequence(Qt::Key_F5));
+    QMenu* const test = menuBar()->addMenu(tr("&Test"));
+    addCommand(test, tr("&Start Pounding"), kStartPoundingCommand);
+    addCommand(test, tr("S&top Pounding"), kStopPoundingCommand);
     // The whole Test popup is greyed; its commands are reached through --demo and scripts.
     test->menuAction()->setEnabled(false);
     createSpeedMenu();
-    QMenu* const help = menuBar()->addMenu(QStringLiteral("&Help"));
-    addCommand(help, "&User Guide", kUserGuideCommand, QKeySequence::HelpContents);
-    addCommand(help, "&About Skyloom", kAboutCommand);
+    QMenu* const help = menuBar()->addMenu(tr("&Help"));
+    addCommand(help, tr("&User Guide"), kUserGuideCommand, QKeySequence::HelpContents);
+    addCommand(help, tr("&About Skyloom"), kAboutCommand);
     // Quitting has a key but no menu item.
     auto* const quit = new QAction(this);
     quit->setShortcut(QKeySequence::Quit);
@@ -114,9 +119,9 @@ void MainWindow::createMenus()
     addAction(quit);
 }
 
-QAction* MainWindow::addCommand(QMenu* menu, const char* label, int id, const QKeySequence& shortcut)
+QAction* MainWindow::addCommand(QMenu* menu, const QString& label, int id, const QKeySequence& shortcut)
 {
-    QAction* const action = menu->addAction(QString::fromLatin1(label));
+    QAction* const action = menu->addAction(label);
     action->setShortcut(shortcut);
     action->setData(id);
     connect(action, &QAction::triggered, this, [this, id] { onCommand(id); });
@@ -176,10 +181,10 @@ void MainWindow::onCommand(int id)
 
 void MainWindow::createSpeedMenu()
 {
-    QMenu* const view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* const view = menuBar()->addMenu(tr("&View"));
     auto* const speeds = new QActionGroup(view);
     for (int index = 0; index < kSpeedCount; ++index) {
-        QAction* const action = addCommand(view, kSpeeds[index].label, kFirstSpeedCommand + index);
+        QAction* const action = addCommand(view, QString::fromLatin1(kSpeeds[index].label), kFirstSpeedCommand + index);
         action->setCheckable(true);
         action->setChecked(kFirstSpeedCommand + index == kNormalSpeedCommand);
         speeds->addAction(action);
@@ -200,7 +205,7 @@ QString MainWindow::modelTimeText() const
     const std::optional<DisplayManager::ModelTime> time = manager ? manager->modelTime() : std::nullopt;
     if (!time)
         return {};
-    QString text = QStringLiteral("t = %1 years").arg(time->time, 0, 'f', 2);
+    QString text = tr("t = %1 years").arg(time->time, 0, 'f', 2);
     if (time->startYear) {
         const QDate date = QDate(*time->startYear, 1, 1).addDays(qRound64(time->time * kDaysPerYear));
         text += QStringLiteral("  (%1)").arg(date.toString(Qt::ISODate));
@@ -223,7 +228,22 @@ void MainWindow::showUserGuide()
 
 void MainWindow::showAbout()
 {
-    platform::showMessage(aboutText(), "About Skyloom", platform::MessageIcon::Information);
+    platform::showMessage(aboutText(), tr("About Skyloom").toStdString(), platform::MessageIcon::Information);
+}
+
+// The usual size, or less where the screen's free area is smaller (a netbook, a projector
+// at a large scale), at the free area's corner.
+void MainWindow::placeWithinTheScreen()
+{
+    // The offscreen platform's screen stands for no real one: unattended runs keep the usual size.
+    const QScreen* const screen = QGuiApplication::primaryScreen();
+    if (!screen || QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        setGeometry(0, 0, kMainWindowWidth, kMainWindowHeight);
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    setGeometry(area.left(), area.top(), std::min(kMainWindowWidth, area.width() - kFrameAllowance),
+        std::min(kMainWindowHeight, area.height() - kTitleBarAllowance));
 }
 
 void MainWindow::onDemoTimer()

@@ -90,7 +90,8 @@ protected:
 
 private:
     void createMenus();
-    QAction* addCommand(QMenu* menu, const char* label, int id, const QKeySequence& shortcut = {});
+    void placeWithinTheScreen();
+    QAction* addCommand(QMenu* menu, const QString& label, int id, const QKeySequence& shortcut = {});
     void showUserGuide();
     void showAbout();
     void createSpeedMenu();

@@ -32,8 +32,9 @@ UserGuideWindow* UserGuideWindow::open()
     const std::filesystem::path guide = guidePath();
     std::error_code error;
     if (!std::filesystem::is_regular_file(guide, error)) {
-        platform::showMessage("The user guide was not found at " + guide.string() + ".", "Skyloom Simulator",
-            platform::MessageIcon::Warning);
+        platform::showMessage(
+            tr("The user guide was not found at %1.").arg(QString::fromStdString(guide.string())).toStdString(),
+            tr("Skyloom Simulator").toStdString(), platform::MessageIcon::Warning);
         return nullptr;
     }
     return new UserGuideWindow(guide);
@@ -42,7 +43,7 @@ UserGuideWindow* UserGuideWindow::open()
 UserGuideWindow::UserGuideWindow(const std::filesystem::path& guide)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Skyloom User Guide"));
+    setWindowTitle(tr("Skyloom User Guide"));
     resize(kGuideWidth, kGuideHeight);
     setOpenExternalLinks(true);
     setSource(QUrl::fromLocalFile(QString::fromStdString(guide.string())), QTextDocument::MarkdownResource);

@@ -8,6 +8,7 @@
 #include "scripting/DialogSeams.h"
 #include "scripting/ProgramStart.h"
 #include "scripting/ScriptRunner.h"
+#include "scripting/Translations.h"
 #include "scripting/UnattendedRun.h"
 #include "shell/InitialLayoutPath.h"
 #include "shell/MainWindow.h"
@@ -50,6 +51,7 @@ int run(const CommandLine& line, const std::optional<ParsedScript>& script)
     char* argv[] = { programName, nullptr };
     unattended::prepareApplication(line);
     QApplication application(argc, argv);
+    installTranslations(application);
     static platform::ScriptedChooser scriptedChooser;
     installDialogSeams(line.usesBatchMode(), scriptedChooser);
 

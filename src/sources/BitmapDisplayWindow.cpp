@@ -1,5 +1,7 @@
 #include "sources/BitmapDisplayWindow.h"
 
+#include <QCoreApplication>
+
 #include "documents/FileTypes.h"
 #include "imagesource/SourceViews.h"
 #include "imagesource/WindowDrawSettings.h"
@@ -319,4 +321,13 @@ void BitmapDisplayWindow::setDefaultAlignments(std::int32_t xAlign, std::int32_t
     platform::CriticalSectionGuard guard(lock_);
     defaultXAlign_ = xAlign;
     defaultYAlign_ = yAlign;
+}
+
+std::string BitmapDisplayWindow::AccessibleName(std::int32_t)
+{
+    const std::string shown = path();
+    return (shown.empty()
+            ? QCoreApplication::translate("BitmapDisplayWindow", "Picture: none loaded")
+            : QCoreApplication::translate("BitmapDisplayWindow", "Picture: %1").arg(QString::fromStdString(shown)))
+        .toStdString();
 }

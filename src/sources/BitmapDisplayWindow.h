@@ -53,6 +53,7 @@ public:
     // src loads the bitmap (S_FALSE when it cannot, so the layout still loads); others are ignored.
     HRESULT SetArgument(const std::string& name, const std::string& value, std::int32_t reportErrors) override;
     HRESULT GetDefaultDrawRequest(std::int32_t* drawRequest) override;
+    std::string AccessibleName(std::int32_t drawRequest) override;
     // Puts the default alignments into the record's draw request, keeping its other bits.
     HRESULT ApplyDefaults(WindowDrawSettings* record) override;
 

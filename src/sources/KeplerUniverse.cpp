@@ -1,5 +1,7 @@
 #include "sources/KeplerUniverse.h"
 
+#include <QCoreApplication>
+
 #include "documents/SharedTrail.h"
 #include "platform/Message.h"
 #include "raster/DeviceContext.h"
@@ -86,4 +88,10 @@ void KeplerUniverse::Restart()
     clock().setTime(0.0);
     clock().setTickCount(0);
     clock().Unlock();
+}
+
+std::string KeplerUniverse::AccessibleName(std::int32_t)
+{
+    return QCoreApplication::translate("KeplerUniverse", "Kepler universe: planets on ellipses around the Sun")
+        .toStdString();
 }

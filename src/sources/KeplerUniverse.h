@@ -21,6 +21,7 @@ public:
     HRESULT Draw(
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
     std::int32_t GetButtonCount() override;
+    std::string AccessibleName(std::int32_t drawRequest) override;
     const ButtonSpec* GetButtons() override;
     // Button 0 "Init": Restart; button 1 "Update Obs": plot a copy of the shared trail (none when empty).
     HRESULT OnCommand(QWidget* window, std::uintptr_t wparam, std::intptr_t lparam) override;

@@ -16,6 +16,8 @@ namespace {
 
 // The redraw timer waits this long, so that requests made together give one paint.
 constexpr int kRedrawDelayMilliseconds = 1;
+// How often the texts a screen reader hears are brought up to date.
+constexpr int kSpokenPeriodMilliseconds = 1000;
 
 // Key-state bits passed with mouse messages, as the window system defines them.
 constexpr std::uintptr_t kLeftButtonKey = 0x0001;
@@ -54,6 +56,29 @@ ObserverWindow::ObserverWindow(QWidget* parent, std::int32_t refreshMilliseconds
     connect(&redrawTimer_, &QTimer::timeout, this, &ObserverWindow::onRedrawTimer);
     if (refreshMilliseconds > 0)
         RefreshTicker::subscribe(this, refreshMilliseconds, [this] { paintIfChanged(); });
+    spokenTimer_.setInterval(kSpokenPeriodMilliseconds);
+    connect(&spokenTimer_, &QTimer::timeout, this, &ObserverWindow::updateSpokenTexts);
+    spokenTimer_.start();
+}
+
+void ObserverWindow::attachRecord(WindowRecord* record)
+{
+    record_ = record;
+    updateSpokenTexts();
+}
+
+// A screen reader hears what the window shows, and where things are, at most once a second.
+void ObserverWindow::updateSpokenTexts()
+{
+    if (!record_)
+        return;
+    const WindowRecord::SpokenTexts texts = record_->spokenTexts();
+    const QString name = QString::fromStdString(texts.name);
+    const QString description = QString::fromStdString(texts.description);
+    if (name != accessibleName())
+        setAccessibleName(name);
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
 }
 
 ObserverWindow::~ObserverWindow() { RefreshTicker::unsubscribe(this); }

@@ -29,7 +29,10 @@ public:
     // True from a render into the back buffer until the paint that copies it to the screen.
     bool hasUncopiedFrame() const { return renderedSinceLastCopy_; }
     // The record that describes this window, set by the record while both live.
-    void attachRecord(WindowRecord* record) { record_ = record; }
+    void attachRecord(WindowRecord* record);
+    // Names the window after what it shows and describes where things are (see
+    // ImageSource::AccessibleName); a timer does it once a second.
+    void updateSpokenTexts();
     bool hasRefreshTimer() const;
 
 protected:
@@ -51,6 +54,7 @@ private:
     bool paintsIntoBackingStore(const QPainter& painter) const;
 
     QTimer redrawTimer_;
+    QTimer spokenTimer_;
     bool renderedSinceLastCopy_ = false;
     WindowRecord* record_ = nullptr;
 };

@@ -103,6 +103,14 @@ void WindowRecord::requestRedraw()
         observer->restartRedrawTimer();
 }
 
+WindowRecord::SpokenTexts WindowRecord::spokenTexts()
+{
+    platform::CriticalSectionGuard guard(recordLock());
+    if (!imageSource)
+        return {};
+    return { imageSource->AccessibleName(drawFlags), imageSource->AccessibleDescription(drawFlags) };
+}
+
 bool WindowRecord::renderBackBuffer(QRegion* changed)
 {
     platform::CriticalSectionGuard guard(recordLock());

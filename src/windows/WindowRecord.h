@@ -50,6 +50,13 @@ public:
     // Observer windows: last drawn becomes kPaintWanted and the 1 ms redraw timer is
     // restarted, so that any number of requests give one paint. Control windows: nothing.
     void requestRedraw();
+    // What the window shows, for screen readers: the source's name and description of it
+    // at the window's draw request. Empty without a source.
+    struct SpokenTexts {
+        std::string name;
+        std::string description;
+    };
+    SpokenTexts spokenTexts();
     // Observer windows: renders background and image source into the back buffer (under
     // the record's lock) and sets last drawn to the absolute generation. False without a buffer.
     // `changed`, when given, receives the part of the window that the frame changed.

@@ -4,11 +4,13 @@
 #include "display/DisplayManagerFixture.h"
 #include "platform/Message.h"
 #include "platform/Registry.h"
+#include "ptolemy/PtolemyUniverse.h"
 #include "sources/BitmapDisplayWindow.h"
 #include "support/TestFiles.h"
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
 
+#include <QRegularExpression>
 #include <QWidget>
 
 #include <algorithm>
@@ -78,6 +80,14 @@ void expectLoadsCleanly(const fs::path& dataFolder, const std::string& name)
         }
         if (record->isObserver()) {
             EXPECT_TRUE(record->renderBackBuffer());
+            // A screen reader hears what each window shows, and where each planet is.
+            const QWidget* window = record->window();
+            EXPECT_FALSE(window->accessibleName().isEmpty());
+            if (dynamic_cast<PtolemyUniverse*>(record->imageSource)) {
+                EXPECT_TRUE(
+                    window->accessibleDescription().contains(QRegularExpression(" at longitude \\d+°, moving ")))
+                    << window->accessibleDescription().toStdString();
+            }
         }
     }
     EXPECT_EQ(recorder.count(), messagesAfterLoad) << "drawing showed a message";

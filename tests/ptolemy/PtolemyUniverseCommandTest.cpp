@@ -232,3 +232,31 @@ TEST_F(PtolemyUniverseCommand, UnknownCommandsAndNoDisplayManager)
 }
 
 } // namespace
+
+namespace {
+
+// A screen reader follows a retrograde loop by ear: the description says where the planet
+// stands in the sky and which way it moves, and over a synodic period it turns back.
+TEST(PtolemyUniverseSpoken, NamesTheSystemsAndFollowsTheirLongitude)
+{
+    PtolemyUniverse universe;
+    ASSERT_EQ(universe.LoadFromPath(std::string(SKYLOOM_DATA_DIR) + "/AstreonFiles/Mars.ptu"), S_OK);
+    EXPECT_EQ(universe.AccessibleName(0), "Ptolemaic universe: Mars (Almagest)");
+    EXPECT_EQ(universe.AccessibleName(0x4000000), "Sky strip of ecliptic longitude");
+    universe.LockClock();
+    universe.Clock().setPaused(true);
+    universe.UnlockClock();
+    int backwards = 0;
+    for (double t = 0; t < 2.2; t += 0.02) {
+        universe.LockClock();
+        universe.Clock().setTime(t);
+        universe.UnlockClock();
+        const std::string description = universe.AccessibleDescription(0);
+        ASSERT_EQ(description.rfind("Mars (Almagest) at longitude ", 0), 0u) << description;
+        backwards += description.find("moving backwards (retrograde)") != std::string::npos ? 1 : 0;
+    }
+    EXPECT_GT(backwards, 0);
+    EXPECT_LT(backwards, 40);
+}
+
+} // namespace

@@ -5,6 +5,7 @@
 #include "imagesource/ClockDrivenSource.h"
 #include "platform/Chooser.h"
 #include "platform/Message.h"
+#include "scripting/Translations.h"
 #include "shell/DemoRoot.h"
 #include "shell/InitialLayoutPath.h"
 #include "windows/EventWait.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QTextBrowser>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -74,6 +76,28 @@ TEST(MainWindowTest, HasTheTitleSizeAndMenuCommands)
     EXPECT_EQ(window.menuBar()->actions().size(), 4) << "Layout, Test, then View and Help";
     EXPECT_EQ(window.commandAction(kLoadCommand)->shortcut(), QKeySequence(QKeySequence::Open));
     EXPECT_EQ(window.commandAction(kReloadCommand)->shortcut(), QKeySequence(Qt::Key_F5));
+}
+
+// The user's language chooses the menus' texts; Qt's own dialogs follow it too. The
+// command numbers that scripts use do not change.
+TEST(MainWindowTest, SpeaksTheUsersLanguage)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ASSERT_TRUE(installTranslations(*qApp));
+    {
+        MainWindow window(noDisplayManager());
+        EXPECT_NE(menuNamed(window, "Hilfe"), nullptr);
+        EXPECT_EQ(shownText(window.commandAction(kLoadCommand)), "Laden");
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+    }
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QLocale::setDefault(QLocale::c());
+    EXPECT_FALSE(installTranslations(*qApp)) << "English needs no translation";
+    MainWindow window(noDisplayManager());
+    EXPECT_NE(menuNamed(window, "Help"), nullptr);
 }
 
 TEST(MainWindowTest, HelpShowsTheGuideAndTellsAboutTheProgram)

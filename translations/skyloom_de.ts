@@ -1,0 +1,259 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AboutText</name>
+    <message>
+        <source>Skyloom Simulator %1
+
+A teaching simulator of the sky: build Ptolemy's systems of cycles (deferents, epicycles, eccentrics and equants), run them and fit them to observations.
+
+Licence: MIT (see LICENSE).
+Credits: the Skyloom developers; built with Qt and pugixml.</source>
+        <translation>Skyloom Simulator %1
+
+Ein Himmelssimulator für den Unterricht: Baue Ptolemäus' Systeme von Kreisen (Deferenten, Epizykel, Exzenter und Äquanten), lass sie laufen und passe sie an Beobachtungen an.
+
+Lizenz: MIT (siehe LICENSE).
+Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
+    </message>
+</context>
+<context>
+    <name>Bitmap</name>
+    <message>
+        <source>The file was refused: %1.</source>
+        <translation>Die Datei wurde abgelehnt: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BitmapDisplayWindow</name>
+    <message>
+        <source>Picture: none loaded</source>
+        <translation>Bild: keines geladen</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Bild: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CyclePropertiesDialog</name>
+    <message>
+        <source>Radius</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>Omega</source>
+        <translation>Omega</translation>
+    </message>
+    <message>
+        <source>Phi</source>
+        <translation>Phi</translation>
+    </message>
+    <message>
+        <source>Eccentric X</source>
+        <translation>Exzenter X</translation>
+    </message>
+    <message>
+        <source>Eccentric Y</source>
+        <translation>Exzenter Y</translation>
+    </message>
+    <message>
+        <source>Equant X</source>
+        <translation>Äquant X</translation>
+    </message>
+    <message>
+        <source>Equant Y</source>
+        <translation>Äquant Y</translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation>%1 muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>%1 must lie between -%2 and %2</source>
+        <translation>%1 muss zwischen -%2 und %2 liegen</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayManager</name>
+    <message>
+        <source>The layout holds %1 image sources; at most %2 are shown.</source>
+        <translation>Das Layout enthält %1 Bildquellen; höchstens %2 werden gezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>GazerixContainer</name>
+    <message>
+        <source>Gazerix Container</source>
+        <translation>Gazerix-Container</translation>
+    </message>
+</context>
+<context>
+    <name>GazerixCtrl</name>
+    <message>
+        <source>&amp;Properties...</source>
+        <translation>&amp;Eigenschaften...</translation>
+    </message>
+</context>
+<context>
+    <name>KeplerUniverse</name>
+    <message>
+        <source>Kepler universe: planets on ellipses around the Sun</source>
+        <translation>Kepler-Universum: Planeten auf Ellipsen um die Sonne</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Skyloom Simulator</source>
+        <translation>Skyloom Simulator</translation>
+    </message>
+    <message>
+        <source>&amp;Layout</source>
+        <translation>&amp;Layout</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Neu laden</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Test</translation>
+    </message>
+    <message>
+        <source>&amp;Start Pounding</source>
+        <translation>Dauertest &amp;starten</translation>
+    </message>
+    <message>
+        <source>S&amp;top Pounding</source>
+        <translation>Dauertest s&amp;toppen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>&amp;About Skyloom</source>
+        <translation>Ü&amp;ber Skyloom</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>t = %1 years</source>
+        <translation>t = %1 Jahre</translation>
+    </message>
+    <message>
+        <source>About Skyloom</source>
+        <translation>Über Skyloom</translation>
+    </message>
+</context>
+<context>
+    <name>Observatory</name>
+    <message>
+        <source>Observatory, overhead view</source>
+        <translation>Observatorium, Ansicht von oben</translation>
+    </message>
+    <message>
+        <source>Observatory, the sky projected</source>
+        <translation>Observatorium, der projizierte Himmel</translation>
+    </message>
+    <message>
+        <source>Observatory, list of observations</source>
+        <translation>Observatorium, Liste der Beobachtungen</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>its picture claims %1 x %2 pixels; at most %3 pixels a side and %4 pixels in all are read</source>
+        <translation>ihr Bild gibt %1 x %2 Pixel an; gelesen werden höchstens %3 Pixel je Seite und %4 Pixel insgesamt</translation>
+    </message>
+</context>
+<context>
+    <name>PtolemyUniverse</name>
+    <message>
+        <source>it is not a universe file (systems of cycles, .ptu)</source>
+        <translation>sie ist keine Universumsdatei (Systeme von Kreisen, .ptu)</translation>
+    </message>
+    <message>
+        <source>Couldn't load %1: %2</source>
+        <translation>%1 konnte nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 systems; a universe holds %3: the first %3 were loaded.</source>
+        <translation>%1 enthält %2 Systeme; ein Universum fasst %3: die ersten %3 wurden geladen.</translation>
+    </message>
+    <message>
+        <source>The observation trail of "%1" could not be read; the system is not matched.</source>
+        <translation>Die Beobachtungsspur von „%1“ konnte nicht gelesen werden; das System wird nicht verglichen.</translation>
+    </message>
+    <message>
+        <source>The observation trails of %1 systems could not be read (the first of "%2"); they are not matched.</source>
+        <translation>Die Beobachtungsspuren von %1 Systemen konnten nicht gelesen werden (die erste von „%2“); sie werden nicht verglichen.</translation>
+    </message>
+    <message>
+        <source>Sky strip of ecliptic longitude</source>
+        <translation>Himmelsstreifen der ekliptikalen Länge</translation>
+    </message>
+    <message>
+        <source>Ptolemaic universe: %1</source>
+        <translation>Ptolemäisches Universum: %1</translation>
+    </message>
+    <message>
+        <source>moving backwards (retrograde)</source>
+        <translation>rückläufig (retrograd)</translation>
+    </message>
+    <message>
+        <source>moving forwards</source>
+        <translation>rechtläufig</translation>
+    </message>
+    <message>
+        <source>%1 at longitude %2°, %3</source>
+        <translation>%1 bei Länge %2°, %3</translation>
+    </message>
+</context>
+<context>
+    <name>RawFile</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>sie ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a device or a pipe, not a file</source>
+        <translation>sie ist ein Gerät oder eine Pipe, keine Datei</translation>
+    </message>
+</context>
+<context>
+    <name>SystemsDialog</name>
+    <message>
+        <source>The universe holds %1 systems; %2 were not added.</source>
+        <translation>Das Universum enthält %1 Systeme; %2 wurden nicht hinzugefügt.</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideWindow</name>
+    <message>
+        <source>The user guide was not found at %1.</source>
+        <translation>Das Benutzerhandbuch wurde unter %1 nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Skyloom Simulator</source>
+        <translation>Skyloom Simulator</translation>
+    </message>
+    <message>
+        <source>Skyloom User Guide</source>
+        <translation>Skyloom-Benutzerhandbuch</translation>
+    </message>
+</context>
+</TS>

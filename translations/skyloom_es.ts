@@ -1,0 +1,259 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AboutText</name>
+    <message>
+        <source>Skyloom Simulator %1
+
+A teaching simulator of the sky: build Ptolemy's systems of cycles (deferents, epicycles, eccentrics and equants), run them and fit them to observations.
+
+Licence: MIT (see LICENSE).
+Credits: the Skyloom developers; built with Qt and pugixml.</source>
+        <translation>Skyloom Simulator %1
+
+Un simulador del cielo para la enseñanza: construye los sistemas de círculos de Ptolomeo (deferentes, epiciclos, excéntricas y ecuantes), ponlos en marcha y ajústalos a las observaciones.
+
+Licencia: MIT (véase LICENSE).
+Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
+    </message>
+</context>
+<context>
+    <name>Bitmap</name>
+    <message>
+        <source>The file was refused: %1.</source>
+        <translation>El archivo fue rechazado: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BitmapDisplayWindow</name>
+    <message>
+        <source>Picture: none loaded</source>
+        <translation>Imagen: ninguna cargada</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Imagen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CyclePropertiesDialog</name>
+    <message>
+        <source>Radius</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Omega</source>
+        <translation>Omega</translation>
+    </message>
+    <message>
+        <source>Phi</source>
+        <translation>Fi</translation>
+    </message>
+    <message>
+        <source>Eccentric X</source>
+        <translation>Excéntrica X</translation>
+    </message>
+    <message>
+        <source>Eccentric Y</source>
+        <translation>Excéntrica Y</translation>
+    </message>
+    <message>
+        <source>Equant X</source>
+        <translation>Ecuante X</translation>
+    </message>
+    <message>
+        <source>Equant Y</source>
+        <translation>Ecuante Y</translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation>%1 debe ser un número</translation>
+    </message>
+    <message>
+        <source>%1 must lie between -%2 and %2</source>
+        <translation>%1 debe estar entre -%2 y %2</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayManager</name>
+    <message>
+        <source>The layout holds %1 image sources; at most %2 are shown.</source>
+        <translation>La disposición contiene %1 fuentes de imagen; se muestran como máximo %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GazerixContainer</name>
+    <message>
+        <source>Gazerix Container</source>
+        <translation>Contenedor Gazerix</translation>
+    </message>
+</context>
+<context>
+    <name>GazerixCtrl</name>
+    <message>
+        <source>&amp;Properties...</source>
+        <translation>&amp;Propiedades...</translation>
+    </message>
+</context>
+<context>
+    <name>KeplerUniverse</name>
+    <message>
+        <source>Kepler universe: planets on ellipses around the Sun</source>
+        <translation>Universo de Kepler: planetas en elipses alrededor del Sol</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Skyloom Simulator</source>
+        <translation>Simulador Skyloom</translation>
+    </message>
+    <message>
+        <source>&amp;Layout</source>
+        <translation>&amp;Disposición</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Cargar</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Recargar</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Prueba</translation>
+    </message>
+    <message>
+        <source>&amp;Start Pounding</source>
+        <translation>&amp;Iniciar la prueba de resistencia</translation>
+    </message>
+    <message>
+        <source>S&amp;top Pounding</source>
+        <translation>&amp;Detener la prueba de resistencia</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Guía del usuario</translation>
+    </message>
+    <message>
+        <source>&amp;About Skyloom</source>
+        <translation>&amp;Acerca de Skyloom</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>t = %1 years</source>
+        <translation>t = %1 años</translation>
+    </message>
+    <message>
+        <source>About Skyloom</source>
+        <translation>Acerca de Skyloom</translation>
+    </message>
+</context>
+<context>
+    <name>Observatory</name>
+    <message>
+        <source>Observatory, overhead view</source>
+        <translation>Observatorio, vista desde arriba</translation>
+    </message>
+    <message>
+        <source>Observatory, the sky projected</source>
+        <translation>Observatorio, el cielo proyectado</translation>
+    </message>
+    <message>
+        <source>Observatory, list of observations</source>
+        <translation>Observatorio, lista de observaciones</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>its picture claims %1 x %2 pixels; at most %3 pixels a side and %4 pixels in all are read</source>
+        <translation>su imagen declara %1 x %2 píxeles; se leen como máximo %3 píxeles por lado y %4 píxeles en total</translation>
+    </message>
+</context>
+<context>
+    <name>PtolemyUniverse</name>
+    <message>
+        <source>it is not a universe file (systems of cycles, .ptu)</source>
+        <translation>no es un archivo de universo (sistemas de círculos, .ptu)</translation>
+    </message>
+    <message>
+        <source>Couldn't load %1: %2</source>
+        <translation>No se pudo cargar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 systems; a universe holds %3: the first %3 were loaded.</source>
+        <translation>%1 contiene %2 sistemas; un universo admite %3: se cargaron los %3 primeros.</translation>
+    </message>
+    <message>
+        <source>The observation trail of "%1" could not be read; the system is not matched.</source>
+        <translation>No se pudo leer la traza de observaciones de «%1»; el sistema no se compara.</translation>
+    </message>
+    <message>
+        <source>The observation trails of %1 systems could not be read (the first of "%2"); they are not matched.</source>
+        <translation>No se pudieron leer las trazas de observaciones de %1 sistemas (la primera, de «%2»); no se comparan.</translation>
+    </message>
+    <message>
+        <source>Sky strip of ecliptic longitude</source>
+        <translation>Franja del cielo en longitud eclíptica</translation>
+    </message>
+    <message>
+        <source>Ptolemaic universe: %1</source>
+        <translation>Universo ptolemaico: %1</translation>
+    </message>
+    <message>
+        <source>moving backwards (retrograde)</source>
+        <translation>en movimiento hacia atrás (retrógrado)</translation>
+    </message>
+    <message>
+        <source>moving forwards</source>
+        <translation>en movimiento directo</translation>
+    </message>
+    <message>
+        <source>%1 at longitude %2°, %3</source>
+        <translation>%1 en longitud %2°, %3</translation>
+    </message>
+</context>
+<context>
+    <name>RawFile</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a device or a pipe, not a file</source>
+        <translation>es un dispositivo o una tubería, no un archivo</translation>
+    </message>
+</context>
+<context>
+    <name>SystemsDialog</name>
+    <message>
+        <source>The universe holds %1 systems; %2 were not added.</source>
+        <translation>El universo contiene %1 sistemas; %2 no se añadieron.</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideWindow</name>
+    <message>
+        <source>The user guide was not found at %1.</source>
+        <translation>No se encontró la guía del usuario en %1.</translation>
+    </message>
+    <message>
+        <source>Skyloom Simulator</source>
+        <translation>Simulador Skyloom</translation>
+    </message>
+    <message>
+        <source>Skyloom User Guide</source>
+        <translation>Guía del usuario de Skyloom</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,259 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutText</name>
+    <message>
+        <source>Skyloom Simulator %1
+
+A teaching simulator of the sky: build Ptolemy's systems of cycles (deferents, epicycles, eccentrics and equants), run them and fit them to observations.
+
+Licence: MIT (see LICENSE).
+Credits: the Skyloom developers; built with Qt and pugixml.</source>
+        <translation>Skyloom Simulator %1
+
+Un simulateur du ciel pour l'enseignement : construisez les systèmes de cercles de Ptolémée (déférents, épicycles, excentriques et équants), faites-les tourner et ajustez-les aux observations.
+
+Licence : MIT (voir LICENSE).
+Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</translation>
+    </message>
+</context>
+<context>
+    <name>Bitmap</name>
+    <message>
+        <source>The file was refused: %1.</source>
+        <translation>Le fichier a été refusé : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BitmapDisplayWindow</name>
+    <message>
+        <source>Picture: none loaded</source>
+        <translation>Image : aucune chargée</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Image : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CyclePropertiesDialog</name>
+    <message>
+        <source>Radius</source>
+        <translation>Rayon</translation>
+    </message>
+    <message>
+        <source>Omega</source>
+        <translation>Oméga</translation>
+    </message>
+    <message>
+        <source>Phi</source>
+        <translation>Phi</translation>
+    </message>
+    <message>
+        <source>Eccentric X</source>
+        <translation>Excentrique X</translation>
+    </message>
+    <message>
+        <source>Eccentric Y</source>
+        <translation>Excentrique Y</translation>
+    </message>
+    <message>
+        <source>Equant X</source>
+        <translation>Équant X</translation>
+    </message>
+    <message>
+        <source>Equant Y</source>
+        <translation>Équant Y</translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation>%1 doit être un nombre</translation>
+    </message>
+    <message>
+        <source>%1 must lie between -%2 and %2</source>
+        <translation>%1 doit être compris entre -%2 et %2</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayManager</name>
+    <message>
+        <source>The layout holds %1 image sources; at most %2 are shown.</source>
+        <translation>La disposition contient %1 sources d'image ; au plus %2 sont affichées.</translation>
+    </message>
+</context>
+<context>
+    <name>GazerixContainer</name>
+    <message>
+        <source>Gazerix Container</source>
+        <translation>Conteneur Gazerix</translation>
+    </message>
+</context>
+<context>
+    <name>GazerixCtrl</name>
+    <message>
+        <source>&amp;Properties...</source>
+        <translation>&amp;Propriétés...</translation>
+    </message>
+</context>
+<context>
+    <name>KeplerUniverse</name>
+    <message>
+        <source>Kepler universe: planets on ellipses around the Sun</source>
+        <translation>Univers de Kepler : des planètes sur des ellipses autour du Soleil</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Skyloom Simulator</source>
+        <translation>Simulateur Skyloom</translation>
+    </message>
+    <message>
+        <source>&amp;Layout</source>
+        <translation>&amp;Disposition</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Charger</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Recharger</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Test</translation>
+    </message>
+    <message>
+        <source>&amp;Start Pounding</source>
+        <translation>&amp;Démarrer le test d'endurance</translation>
+    </message>
+    <message>
+        <source>S&amp;top Pounding</source>
+        <translation>&amp;Arrêter le test d'endurance</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Guide de l'utilisateur</translation>
+    </message>
+    <message>
+        <source>&amp;About Skyloom</source>
+        <translation>À &amp;propos de Skyloom</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>t = %1 years</source>
+        <translation>t = %1 ans</translation>
+    </message>
+    <message>
+        <source>About Skyloom</source>
+        <translation>À propos de Skyloom</translation>
+    </message>
+</context>
+<context>
+    <name>Observatory</name>
+    <message>
+        <source>Observatory, overhead view</source>
+        <translation>Observatoire, vue de dessus</translation>
+    </message>
+    <message>
+        <source>Observatory, the sky projected</source>
+        <translation>Observatoire, le ciel projeté</translation>
+    </message>
+    <message>
+        <source>Observatory, list of observations</source>
+        <translation>Observatoire, liste des observations</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>its picture claims %1 x %2 pixels; at most %3 pixels a side and %4 pixels in all are read</source>
+        <translation>son image annonce %1 x %2 pixels ; au plus %3 pixels de côté et %4 pixels en tout sont lus</translation>
+    </message>
+</context>
+<context>
+    <name>PtolemyUniverse</name>
+    <message>
+        <source>it is not a universe file (systems of cycles, .ptu)</source>
+        <translation>ce n'est pas un fichier d'univers (systèmes de cercles, .ptu)</translation>
+    </message>
+    <message>
+        <source>Couldn't load %1: %2</source>
+        <translation>Impossible de charger %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 systems; a universe holds %3: the first %3 were loaded.</source>
+        <translation>%1 contient %2 systèmes ; un univers en contient %3 : les %3 premiers ont été chargés.</translation>
+    </message>
+    <message>
+        <source>The observation trail of "%1" could not be read; the system is not matched.</source>
+        <translation>La trace d'observations de « %1 » n'a pas pu être lue ; le système n'est pas comparé.</translation>
+    </message>
+    <message>
+        <source>The observation trails of %1 systems could not be read (the first of "%2"); they are not matched.</source>
+        <translation>Les traces d'observations de %1 systèmes n'ont pas pu être lues (la première : « %2 ») ; ils ne sont pas comparés.</translation>
+    </message>
+    <message>
+        <source>Sky strip of ecliptic longitude</source>
+        <translation>Bande du ciel en longitude écliptique</translation>
+    </message>
+    <message>
+        <source>Ptolemaic universe: %1</source>
+        <translation>Univers de Ptolémée : %1</translation>
+    </message>
+    <message>
+        <source>moving backwards (retrograde)</source>
+        <translation>en marche arrière (rétrograde)</translation>
+    </message>
+    <message>
+        <source>moving forwards</source>
+        <translation>en marche directe</translation>
+    </message>
+    <message>
+        <source>%1 at longitude %2°, %3</source>
+        <translation>%1 à la longitude %2°, %3</translation>
+    </message>
+</context>
+<context>
+    <name>RawFile</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c'est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a device or a pipe, not a file</source>
+        <translation>c'est un périphérique ou un tube, pas un fichier</translation>
+    </message>
+</context>
+<context>
+    <name>SystemsDialog</name>
+    <message>
+        <source>The universe holds %1 systems; %2 were not added.</source>
+        <translation>L'univers contient %1 systèmes ; %2 n'ont pas été ajoutés.</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideWindow</name>
+    <message>
+        <source>The user guide was not found at %1.</source>
+        <translation>Le guide de l'utilisateur est introuvable à l'emplacement %1.</translation>
+    </message>
+    <message>
+        <source>Skyloom Simulator</source>
+        <translation>Simulateur Skyloom</translation>
+    </message>
+    <message>
+        <source>Skyloom User Guide</source>
+        <translation>Guide de l'utilisateur de Skyloom</translation>
+    </message>
+</context>
+</TS>
