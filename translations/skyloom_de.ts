@@ -157,6 +157,10 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
         <source>About Skyloom</source>
         <translation>Über Skyloom</translation>
     </message>
+    <message>
+        <source>&amp;Lessons</source>
+        <translation>&amp;Lektionen</translation>
+    </message>
 </context>
 <context>
     <name>Observatory</name>

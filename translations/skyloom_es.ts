@@ -157,6 +157,10 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
         <source>About Skyloom</source>
         <translation>Acerca de Skyloom</translation>
     </message>
+    <message>
+        <source>&amp;Lessons</source>
+        <translation>&amp;Lecciones</translation>
+    </message>
 </context>
 <context>
     <name>Observatory</name>

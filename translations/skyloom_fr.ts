@@ -157,6 +157,10 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
         <source>About Skyloom</source>
         <translation>À propos de Skyloom</translation>
     </message>
+    <message>
+        <source>&amp;Lessons</source>
+        <translation>&amp;Leçons</translation>
+    </message>
 </context>
 <context>
     <name>Observatory</name>

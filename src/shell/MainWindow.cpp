@@ -111,6 +111,7 @@ void MainWindow::createMenus()
     createSpeedMenu();
     QMenu* const help = menuBar()->addMenu(tr("&Help"));
     addCommand(help, tr("&User Guide"), kUserGuideCommand, QKeySequence::HelpContents);
+    addCommand(help, tr("&Lessons"), kLessonsCommand);
     addCommand(help, tr("&About Skyloom"), kAboutCommand);
     // Quitting has a key but no menu item.
     auto* const quit = new QAction(this);
@@ -161,7 +162,10 @@ void MainWindow::onCommand(int id)
         pounding_ = false;
         break;
     case kUserGuideCommand:
-        showUserGuide();
+        showGuide(userGuide_, "user-guide.md");
+        break;
+    case kLessonsCommand:
+        showGuide(lessons_, "lessons.md");
         break;
     case kAboutCommand:
         showAbout();
@@ -215,14 +219,14 @@ QString MainWindow::modelTimeText() const
 
 void MainWindow::showModelTime() { timeDisplay_->setText(modelTimeText()); }
 
-void MainWindow::showUserGuide()
+void MainWindow::showGuide(QPointer<UserGuideWindow>& window, const char* name)
 {
-    if (!userGuide_)
-        userGuide_ = UserGuideWindow::open();
-    if (userGuide_) {
-        userGuide_->show();
-        userGuide_->raise();
-        userGuide_->activateWindow();
+    if (!window)
+        window = UserGuideWindow::open(name);
+    if (window) {
+        window->show();
+        window->raise();
+        window->activateWindow();
     }
 }
 

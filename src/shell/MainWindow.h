@@ -18,6 +18,7 @@
 
 class DisplayManager;
 class LayoutHost;
+class UserGuideWindow;
 class QAction;
 class QKeySequence;
 class QLabel;
@@ -31,6 +32,7 @@ constexpr int kStopPoundingCommand = 40004;
 // The Help menu's commands.
 constexpr int kUserGuideCommand = 40005;
 constexpr int kAboutCommand = 40006;
+constexpr int kLessonsCommand = 40007;
 // The View menu's speeds, x1/4 to x8, commands 40010 to 40015 (x1 is 40012).
 constexpr int kFirstSpeedCommand = 40010;
 constexpr int kNormalSpeedCommand = 40012;
@@ -92,7 +94,8 @@ private:
     void createMenus();
     void placeWithinTheScreen();
     QAction* addCommand(QMenu* menu, const QString& label, int id, const QKeySequence& shortcut = {});
-    void showUserGuide();
+    // Shows the guide of that name in `window`, opening it first when it is not open.
+    void showGuide(QPointer<UserGuideWindow>& window, const char* name);
     void showAbout();
     void createSpeedMenu();
     void setSpeed(int command);
@@ -101,7 +104,8 @@ private:
 
     LayoutHost* host_ = nullptr; // the central widget, owned by this window; owns the display manager
     std::map<int, QAction*> commands_; // owned by the menus
-    QPointer<QWidget> userGuide_; // the guide's window, while it is open
+    QPointer<UserGuideWindow> userGuide_; // the guide's window, while it is open
+    QPointer<UserGuideWindow> lessons_; // the lessons' window, while it is open
     QTimer demoTimer_;
     QTimer timeDisplayTimer_;
     QLabel* timeDisplay_ = nullptr; // owned by the menu bar

@@ -119,9 +119,22 @@ TEST(MainWindowTest, HelpShowsTheGuideAndTellsAboutTheProgram)
         if (widget->windowTitle() == QStringLiteral("Skyloom User Guide"))
             guide = widget;
     ASSERT_NE(guide, nullptr);
-    EXPECT_TRUE(qobject_cast<QTextBrowser*>(guide)->toPlainText().contains(QStringLiteral("Skyloom user guide")));
+    const QString text = qobject_cast<QTextBrowser*>(guide)->toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("Skyloom user guide")));
+    // Words in angle brackets are no tags: the text after them is all there.
+    EXPECT_TRUE(text.contains(QStringLiteral("Couldn't save <path>: <reason>")));
+    EXPECT_TRUE(text.contains(QStringLiteral("A read-only file is")));
     EXPECT_EQ(recorder.count(), 1u);
     guide->close();
+
+    window.onCommand(kLessonsCommand);
+    QTextBrowser* lessons = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* browser = qobject_cast<QTextBrowser*>(widget); browser && browser->isVisible())
+            lessons = browser;
+    ASSERT_NE(lessons, nullptr);
+    EXPECT_TRUE(lessons->toPlainText().contains(QStringLiteral("Lessons: Ptolemy's models and the real sky")));
+    lessons->close();
 }
 
 TEST(MainWindowTest, MenuActionsSendTheirCommands)
