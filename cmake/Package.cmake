@@ -28,4 +28,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # their text in is not linked, so it is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+# Qt's own translations of its dialogs, beside the program's built-in German, French and
+# Spanish; without them those dialogs speak English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
