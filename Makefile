@@ -4,6 +4,7 @@ ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
 BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
+DEB_BUILD  ?= build-deb
 FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 SCREENSHOT ?= $(abspath $(BUILD))/screenshot.png
@@ -14,7 +15,7 @@ CMAKE_COMMON = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYLOOM_WERROR=$(WER
 
 PREFIX     ?= /usr/local
 
-.PHONY: all bootstrap configure build run test install asan tsan bench fuzz clean
+.PHONY: all bootstrap configure build run test install deb asan tsan bench fuzz clean
 
 all: build
 
@@ -46,6 +47,16 @@ test: build
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
+# The Debian package skyloom_<version>_<arch>.deb, written to this folder: what install
+# installs, under /usr and stripped, from a build of its own without the tests
+# (cmake/Package.cmake).
+deb: bootstrap
+	cmake -S . -B $(DEB_BUILD) $(CMAKE_COMMON) -DSKYLOOM_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(DEB_BUILD) -j $(JOBS)
+	rm -f $(DEB_BUILD)/skyloom_*.deb
+	cd $(DEB_BUILD) && cpack -G DEB
+	cp $(DEB_BUILD)/skyloom_*.deb .
+
 asan: bootstrap
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSKYLOOM_SANITIZE=address,undefined -DSKYLOOM_WERROR=$(WERROR)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
@@ -73,4 +84,4 @@ fuzz:
 	fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(DEB_BUILD)
