@@ -5,6 +5,7 @@ TSAN_BUILD ?= build-tsan
 BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
 DEB_BUILD  ?= build-deb
+ANALYZE_BUILD ?= build-analyze
 FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 SCREENSHOT ?= $(abspath $(BUILD))/screenshot.png
@@ -15,7 +16,7 @@ CMAKE_COMMON = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYLOOM_WERROR=$(WER
 
 PREFIX     ?= /usr/local
 
-.PHONY: all bootstrap configure build run test install deb asan tsan bench fuzz clean
+.PHONY: all bootstrap configure build run test install deb asan tsan analyze bench fuzz clean
 
 all: build
 
@@ -67,6 +68,16 @@ tsan: bootstrap
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target documents_tests imagesource_core_tests ptolemy_model_tests demo_stress_tests
 	ctest --test-dir $(TSAN_BUILD) --output-on-failure -j $(JOBS)
 
+# Clang's thread-safety analysis of the lock annotations (ThreadSafety.h) over the
+# libraries that carry them; a wrong access to a guarded member fails the build.
+# Compiles without optimisation or debug information: only the diagnostics count.
+ANALYZED_LIBRARIES = skyloom_platform_core skyloom_documents skyloom_imagesource skyloom_observatory skyloom_ptolemy
+analyze:
+	@scripts/bootstrap --analyze
+	CC=clang CXX=clang++ cmake -S . -B $(ANALYZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE= \
+	  -DSKYLOOM_THREAD_SAFETY=ON -DSKYLOOM_WERROR=ON
+	cmake --build $(ANALYZE_BUILD) -j $(JOBS) --target $(ANALYZED_LIBRARIES)
+
 bench: bootstrap
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSKYLOOM_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
@@ -84,4 +95,4 @@ fuzz:
 	fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(DEB_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(ANALYZE_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(DEB_BUILD)

@@ -7,6 +7,11 @@
 // Locking: setWindowCount, setWindow, createWindows and destruction take the
 // collection's lock; setSource and getSource rely on the display manager's lock held by
 // their callers. Lock order: display manager, collection, window registry.
+//
+// Threading: window thread only. The collection's lock guards the window descriptions;
+// it is taken after the display manager's and before the window registry's. No worker
+// takes it; it stays so that a paint running inside a layout error message box, which
+// re-enters it, sees the descriptions whole (docs/threads.md, rule 3).
 // See docs/threads.md.
 #include "imagesource/WindowSpec.h"
 #include "platform/CriticalSection.h"

@@ -179,9 +179,9 @@ ObservationTrail::ObservationTrail(const ObservationTrail& other)
     restarted();
 }
 
-void ObservationTrail::Lock() { lock_.enter(); }
+void ObservationTrail::Lock() const { lock_.enter(); }
 
-void ObservationTrail::Unlock() { lock_.leave(); }
+void ObservationTrail::Unlock() const { lock_.leave(); }
 
 void ObservationTrail::Append(double x, double y, double az, double el, double t)
 {

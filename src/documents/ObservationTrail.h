@@ -7,6 +7,12 @@
 // on its clock's ticks); owners that need a consistent walk hold their own lock around
 // it. Since a worker takes it, the lock counts as shared with worker threads: nothing
 // may show a message or open a dialog while holding it.
+//
+// Threading: any thread. The trail's lock guards every field below; it is the last in
+// the lock order (after a clock's), and a clock's worker takes it (WithWorkerThreads) to
+// append to a running trail. Lock() and Unlock() hold it across a walk (storage(),
+// heldLogical()); the other accessors take it themselves, re-entrantly. Save and Load
+// read or write a file and may show messages, so they are never called with it held.
 // See docs/threads.md.
 #include "platform/CriticalSection.h"
 #include "platform/Result.h"
@@ -41,8 +47,10 @@ public:
     ObservationTrail& operator=(const ObservationTrail&) = delete;
     virtual ~ObservationTrail() = default;
 
-    void Lock();
-    void Unlock();
+    void Lock() const ACQUIRE(lock_);
+    void Unlock() const RELEASE(lock_);
+    // The trail's lock, as lock annotations name it (REQUIRES(trail.Mutex())).
+    const platform::CriticalSection& Mutex() const RETURN_CAPABILITY(lock_) { return lock_; }
 
     void Append(double x, double y, double az, double el, double t);
     void Clear();
@@ -57,13 +65,13 @@ public:
 
     // Writes the trail file; 0 on success, a failure code when the file cannot be written
     // (an existing file is then left as it was).
-    virtual HRESULT Save(const std::string& path) const;
+    virtual HRESULT Save(const std::string& path) const EXCLUDES(lock_);
     // As above; on failure `error` says why.
-    HRESULT Save(const std::string& path, std::error_code& error) const;
+    HRESULT Save(const std::string& path, std::error_code& error) const EXCLUDES(lock_);
     // The text Save writes, for writers that send it elsewhere (standard output).
     std::string FileText() const;
     // Reads a parsed trail file; replaces the contents only on success.
-    HRESULT Load(XmlDocument& document, std::int32_t showErrors);
+    HRESULT Load(XmlDocument& document, std::int32_t showErrors) EXCLUDES(lock_);
 
     // Storage-index accessors; 0 for an index outside the storage.
     double x(std::int32_t index) const;
@@ -74,12 +82,12 @@ public:
     Observation record(std::int32_t index) const;
     // All capacity() records in storage order, for walks that hold the lock throughout
     // (Lock() first; the pointer is good until Unlock()).
-    const Observation* storage() const { return storage_.data(); }
+    const Observation* storage() const REQUIRES(lock_) { return storage_.data(); }
     // The record at logical position i (0 = oldest); zeros outside 0 ... count - 1.
     Observation logical(std::int32_t i) const;
     // As logical, for walks that hold the lock: i must lie in 0 ... count - 1 (so that the
     // slot wraps at most once, without a division).
-    const Observation& heldLogical(std::int32_t i) const
+    const Observation& heldLogical(std::int32_t i) const REQUIRES(lock_)
     {
         const std::int32_t slot = start_ + i;
         return storage_[static_cast<std::size_t>(slot < capacity_ ? slot : slot - capacity_)];
@@ -105,18 +113,18 @@ public:
 
 private:
     // With the lock held: any change; a change other than an Append.
-    void changed();
-    void restarted();
+    void changed() REQUIRES(lock_);
+    void restarted() REQUIRES(lock_);
 
     mutable platform::CriticalSection lock_ { platform::LockSharing::WithWorkerThreads };
-    std::int32_t capacity_ = 0;
-    std::int32_t start_ = 0;
-    std::int32_t count_ = 0;
-    std::int32_t startYear_ = 0;
-    std::int32_t endYear_ = 0;
-    std::vector<Observation> storage_;
-    double scale_ = 0;
-    std::uint64_t revision_ = 0;
-    std::uint64_t appendEpoch_ = 0;
-    std::int64_t appended_ = 0; // records appended since the epoch began, plus those it began with
+    std::int32_t capacity_ GUARDED_BY(lock_) = 0;
+    std::int32_t start_ GUARDED_BY(lock_) = 0;
+    std::int32_t count_ GUARDED_BY(lock_) = 0;
+    std::int32_t startYear_ GUARDED_BY(lock_) = 0;
+    std::int32_t endYear_ GUARDED_BY(lock_) = 0;
+    std::vector<Observation> storage_ GUARDED_BY(lock_);
+    double scale_ GUARDED_BY(lock_) = 0;
+    std::uint64_t revision_ GUARDED_BY(lock_) = 0;
+    std::uint64_t appendEpoch_ GUARDED_BY(lock_) = 0;
+    std::int64_t appended_ GUARDED_BY(lock_) = 0; // records appended since the epoch began, plus those it began with
 };

@@ -44,7 +44,7 @@ protected:
     explicit ClockDrivenSource(std::unique_ptr<SimulationClock> clock);
 
     // The source's clock; derived types and tests take its lock inside the source's lock.
-    SimulationClock& clock() { return *clock_; }
+    SimulationClock& clock() RETURN_CAPABILITY(*clock_) { return *clock_; }
     // Waits for a tick in progress and ends the clock's thread; no tick follows. Idempotent.
     void stopClock();
 

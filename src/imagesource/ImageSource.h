@@ -43,8 +43,9 @@ public:
     ImageSource(const ImageSource&) = delete;
     ImageSource& operator=(const ImageSource&) = delete;
 
-    virtual void Lock();
-    virtual void Unlock();
+    // The source's lock; derived sources guard their members with it (GUARDED_BY(lock_)).
+    virtual void Lock() ACQUIRE(lock_);
+    virtual void Unlock() RELEASE(lock_);
     // Draws into a width x height area of the context (the window's back buffer).
     virtual HRESULT Draw(
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);

@@ -36,6 +36,12 @@
 //   while holding the clock's lock (the worker could not finish its tick). Called
 //   from OnTick it only requests the stop; the worker ends when OnTick returns.
 // - A stopped clock cannot be started again.
+//
+// Threading: the clock is itself the capability that its lock annotations name
+// (ThreadSafety.h): Lock() acquires it, OnTick requires it. Its accessors take the lock
+// themselves, re-entrantly, so they may be called with it held or not. A worker takes it,
+// so it is made WithWorkerThreads; it stands after its source's lock and before any
+// observation trail's in the lock order.
 // See docs/threads.md.
 #include "platform/CriticalSection.h"
 
@@ -53,7 +59,7 @@
 std::chrono::steady_clock::time_point nextTickDeadline(std::chrono::steady_clock::time_point previous,
     std::chrono::steady_clock::duration period, std::chrono::steady_clock::time_point now);
 
-class SimulationClock {
+class CAPABILITY("mutex") SimulationClock {
 public:
     SimulationClock();
     virtual ~SimulationClock();
@@ -62,10 +68,10 @@ public:
 
     // Called on the worker thread with the clock's lock held, after each step
     // that advanced the time. The base does nothing.
-    virtual void OnTick(double time);
+    virtual void OnTick(double time) REQUIRES(this);
 
-    void Lock();
-    void Unlock();
+    void Lock() ACQUIRE();
+    void Unlock() RELEASE();
 
     // Starts the worker thread; does nothing when already started or stopped.
     void start();
@@ -91,7 +97,8 @@ public:
     void setTickCount(std::int32_t count);
 
     // Requests the stop under the lock and waits for the worker thread to end.
-    // No OnTick follows; idempotent. Called by the destructor.
+    // No OnTick follows; idempotent. Called by the destructor. Not marked EXCLUDES: OnTick
+    // may call it with the lock held (it then only asks for the stop).
     void stop();
     // True once the worker has seen the stop request and ended.
     bool stopped() const;

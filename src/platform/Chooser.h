@@ -2,6 +2,9 @@
 // The seam in front of the Open, Save As and colour dialogs. The program installs
 // the interactive chooser; batch runs and tests install a ScriptedChooser whose
 // queued answers stand in for the user (an empty queue answers Cancel).
+//
+// Threading: the installed chooser is an atomic pointer; a ScriptedChooser guards its
+// queue and its requests with a mutex of its own, a leaf of the lock order.
 // See docs/threads.md.
 #include <cstdint>
 #include <deque>

@@ -5,6 +5,13 @@
 // LockSharing::WithWorkerThreads. Each thread counts how many of those it holds, so
 // that the window thread can check that it never enters a nested event loop (a modal
 // dialog, a message box) while a worker might be waiting for one (docs/threads.md).
+//
+// Both types carry clang's thread-safety annotations (ThreadSafety.h): a member
+// GUARDED_BY a critical section may be touched only inside a guard or between enter()
+// and leave(). The analysis does not model re-entry: a function that takes a section
+// its caller may already hold is not marked EXCLUDES.
+#include "platform/ThreadSafety.h"
+
 #include <mutex>
 
 namespace platform {
@@ -14,24 +21,24 @@ enum class LockSharing { WindowThreadOnly, WithWorkerThreads };
 // How many locks shared with worker threads the calling thread holds (each re-entry counts).
 int sharedLocksHeldByThisThread();
 
-class CriticalSection {
+class CAPABILITY("mutex") CriticalSection {
 public:
     explicit CriticalSection(LockSharing sharing = LockSharing::WindowThreadOnly)
         : shared_(sharing == LockSharing::WithWorkerThreads)
     {
     }
 
-    void enter()
+    void enter() ACQUIRE()
     {
         mutex_.lock();
         countHold(1);
     }
-    void leave()
+    void leave() RELEASE()
     {
         countHold(-1);
         mutex_.unlock();
     }
-    bool tryEnter()
+    bool tryEnter() TRY_ACQUIRE(true)
     {
         if (!mutex_.try_lock())
             return false;
@@ -40,9 +47,9 @@ public:
     }
 
     // Lockable names so that std::lock_guard / std::unique_lock work too.
-    void lock() { enter(); }
-    void unlock() { leave(); }
-    bool try_lock() { return tryEnter(); }
+    void lock() ACQUIRE() { enter(); }
+    void unlock() RELEASE() { leave(); }
+    bool try_lock() TRY_ACQUIRE(true) { return tryEnter(); }
 
 private:
     void countHold(int change)
@@ -66,14 +73,14 @@ inline int& CriticalSection::sharedHolds()
 inline int sharedLocksHeldByThisThread() { return CriticalSection::sharedHolds(); }
 
 // Holds a critical section for the guard's scope.
-class CriticalSectionGuard {
+class SCOPED_CAPABILITY CriticalSectionGuard {
 public:
-    explicit CriticalSectionGuard(CriticalSection& section)
+    explicit CriticalSectionGuard(CriticalSection& section) ACQUIRE(section)
         : section_(section)
     {
-        section_.enter();
+        section.enter();
     }
-    ~CriticalSectionGuard() { section_.leave(); }
+    ~CriticalSectionGuard() RELEASE() { section_.leave(); }
     CriticalSectionGuard(const CriticalSectionGuard&) = delete;
     CriticalSectionGuard& operator=(const CriticalSectionGuard&) = delete;
 

@@ -2,6 +2,11 @@
 // Message boxes. Every message the system shows goes through showMessage,
 // which hands it to the one installed sink: interactive (a dialog box),
 // batch (one line on standard error) or a recorder (tests read what was shown).
+//
+// Threading: the installed sink is an atomic pointer; a MessageRecorder guards what it
+// recorded with a mutex of its own, a leaf of the lock order. showMessage runs a nested
+// event loop, so it is never called with a lock held that a worker takes (checked in
+// debug builds).
 // See docs/threads.md.
 #include <mutex>
 #include <string>

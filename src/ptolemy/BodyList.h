@@ -1,6 +1,10 @@
 #pragma once
 // The systems of a universe in drawing order: at most kMaxBodies bodies, owned.
-// The list has no lock: the universe changes it with both of its locks held.
+// The list has no lock.
+//
+// Threading: the universe's lock guards its list (GUARDED_BY in PtolemyUniverse); the
+// universe changes it with both of its locks held, so the clock thread may walk it under
+// the clock lock alone and the window thread under the universe lock alone.
 // See docs/threads.md.
 #include "platform/Result.h"
 

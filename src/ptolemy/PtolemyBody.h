@@ -4,11 +4,14 @@
 // the observation trail it is matched against (the MatchTrailHolder base).
 //
 // Threading: the owner (PtolemyUniverse) supplies two locks. Operations marked
-// "locked" take the universe lock for their whole run; SetChain and SetTrailLength
-// then also take the clock lock (always universe first, clock second). The clock
-// thread calls AppendPosition with only the clock lock held, so the chain and the
-// running trail change only under both locks. The unmarked setters take no lock:
-// they are called on the window thread by code that holds the universe lock.
+// "(takes the universe lock)" take it for their whole run, re-entrantly (the universe
+// calls them with it held); SetChain and SetTrailLength then also take the clock lock
+// (always universe first, clock second). The clock thread calls AppendPosition with
+// only the clock lock held, so the chain and the running trail change only under both
+// locks. The unmarked setters take no lock: they are called on the window thread by
+// code that holds the universe lock. The full trace is guarded by the universe lock
+// (GUARDED_BY); the analysis cannot match a lock held through the universe with the
+// one named through a body's owner, so the public operations carry no REQUIRES.
 // A body without an owner takes no locks (tests and the file reader before merging).
 // See docs/threads.md.
 #include "documents/FileDialogHelper.h"
@@ -17,6 +20,7 @@
 #include "platform/Result.h"
 #include "ptolemy/MatchTrailHolder.h"
 #include "ptolemy/PtolemyOrbit.h"
+#include "ptolemy/PtolemyUniverse.h"
 #include "ptolemy/TraceLayer.h"
 #include "ptolemy/TrailPieces.h"
 #include "raster/DeviceContext.h"
@@ -59,20 +63,20 @@ public:
 
     PtolemyUniverse* Owner() const { return owner_; }
 
-    // A deep copy of the chain (the caller owns it), or null. (locked)
+    // A deep copy of the chain (the caller owns it), or null. (takes the universe lock)
     std::unique_ptr<PtolemyOrbit> CopyChain();
     // Keeps a deep copy of `chain` (null removes the chain) and clears the running trail;
-    // the full trace follows the new chain (see FullTrace). (locked, then the clock lock)
+    // the full trace follows the new chain (see FullTrace). (takes the universe lock, then the clock lock)
     void SetChain(const PtolemyOrbit* chain);
-    // (locked)
+    // (takes the universe lock)
     int OrbCount();
-    // A new chain of 4 to 7 random orbs. (locked)
+    // A new chain of 4 to 7 random orbs. (takes the universe lock)
     void Randomize();
-    // One period of the motion into the full trace, now. (locked)
+    // One period of the motion into the full trace, now. (takes the universe lock)
     void RecomputeFullTrace();
     // Called on the clock thread with the clock lock held; takes no lock of its own.
     void AppendPosition(double t);
-    // The radius that must fit into the view for these draw flags. (locked)
+    // The radius that must fit into the view for these draw flags. (takes the universe lock)
     double ViewExtent(std::int32_t flags);
 
     // The planet's model position at t (the origin without a chain). (takes the universe lock)
@@ -85,35 +89,35 @@ public:
     HRESULT SetBitmap(const char* name);
 
     // Draws the match trail, the trail, the circles and the planet. cx, cy: the view's
-    // half-width and half-height in pixels; scale: pixels per unit. (locked)
+    // half-width and half-height in pixels; scale: pixels per unit. (takes the universe lock)
     // `layer` picks the traces drawn (see TraceLayer).
     HRESULT DrawSystem(raster::DeviceContext& device, std::int32_t flags, std::int32_t cx, std::int32_t cy, double t,
         double scale, TraceLayer layer = TraceLayer::Both);
     // What this system's part of a still layer (see TraceLayer) looks like under these flags
     // at model time t: 0 when it has none, else a value that changes when its picture may.
     // It also fixes which pieces of the running trail the next still and moving layers
-    // split between them (see TrailPieces). (locked)
+    // split between them (see TrailPieces). (takes the universe lock)
     std::uint64_t StillLayerKey(std::int32_t flags, double t);
     // Draws the system on the sky strip: its matched trail's points, its running trail and
-    // its planet as seen from the centre, and with kLabels in `flags` its name. (locked)
+    // its planet as seen from the centre, and with kLabels in `flags` its name. (takes the universe lock)
     // `layer`: the matched trail's points stay (their colours change only as time passes
     // an observation), and, with `trailPiecesStay` (a strip whose span of time is fixed),
     // the whole pieces of the running trail; the rest of the trail and the planet move.
     HRESULT DrawOnSky(raster::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t,
         TraceLayer layer = TraceLayer::Both, bool trailPiecesStay = false);
     // What this system's points on the sky strip look like at model time t: 0 without
-    // any, else a value that changes when their picture may. (locked)
+    // any, else a value that changes when their picture may. (takes the universe lock)
     std::uint64_t SkyObservationsKey(std::int32_t flags, double t);
     // What the whole pieces of the running trail on a strip of fixed span look like: 0 for
-    // none; fixes the pieces as StillLayerKey does. (locked)
+    // none; fixes the pieces as StillLayerKey does. (takes the universe lock)
     std::uint64_t SkyTrailPiecesKey();
-    // The span of model time of the matched trail; false without one. (locked)
+    // The span of model time of the matched trail; false without one. (takes the universe lock)
     bool MatchedTimeSpan(double& first, double& last);
-    // The time of the oldest record of the running trail, or `t` when it is empty. (locked)
+    // The time of the oldest record of the running trail, or `t` when it is empty. (takes the universe lock)
     double OldestTrailTime(double t);
     // Draws `trail` as lines, animated bands and dots in the selected pen and brush; `part`
     // picks the pieces of unanimated lines, split as in `pieces` (the kept ones get no
-    // dots). (locked)
+    // dots). (takes the universe lock)
     void DrawTrace(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx, std::int32_t cy,
         double scale, std::int32_t flags, TrailPart part = TrailPart::All, const KeptTrailPieces& pieces = {});
 
@@ -129,7 +133,7 @@ public:
     void SetTraceColour(ColourRef colour);
 
     std::int32_t GetTrailLength() const;
-    // n >= 0 resizes the running trail; n < 0 is ignored. (locked, then the clock lock)
+    // n >= 0 resizes the running trail; n < 0 is ignored. (takes the universe lock, then the clock lock)
     void SetTrailLength(std::int32_t length);
     std::int32_t GetDotInterval() const { return dotInterval_; }
     void SetDotInterval(std::int32_t interval);
@@ -152,11 +156,11 @@ public:
 
     // Records `path` as the match file, then loads it as the observation trail to
     // match (the XML layer's own messages shown when reportXmlErrors is 1); the previous
-    // trail stays on failure. (locked)
+    // trail stays on failure. (takes the universe lock)
     HRESULT LoadMatchTrail(const std::string& path, std::int32_t reportXmlErrors = 0);
     // Lets the user choose a trail file, then loads it with every message shown;
     // cancelling changes nothing, and a file that does not load keeps the previous trail
-    // and match file. (locked)
+    // and match file. (takes the universe lock)
     HRESULT ChooseMatchTrail(QWidget* parent);
     // The path of the trail last loaded successfully (or as set by the editing dialog).
     std::string GetMatchPath() const { return matchPath(); }
@@ -176,16 +180,17 @@ public:
     // changed: a system replaced before anything reads its trace (the random system a new
     // universe starts with, when its "src" argument then loads a file) costs none, and only
     // systems drawn with their full trace compute one. Read it on the window thread; the
-    // clock thread never does. (locked)
+    // clock thread never does. (takes the universe lock)
     const ObservationTrail& FullTrace() const;
     const Sprite& PlanetSprite() const { return planetSprite_; }
     const Sprite& MatchedSprite() const { return matchedSprite_; }
     std::int32_t AnimationPhase() const { return animationPhase_; }
 
 private:
-    // With the universe lock held: attaches `device` once; the flags that rule this system
-    // (the window's when formatted, else its own), or nothing while it is hidden.
-    std::optional<std::int32_t> FlagsToDraw(raster::DeviceContext& device, std::int32_t flags);
+    // Attaches `device` once; the flags that rule this system (the window's when formatted,
+    // else its own), or nothing while it is hidden. (caller holds the universe lock)
+    std::optional<std::int32_t> FlagsToDraw(raster::DeviceContext& device, std::int32_t flags)
+        REQUIRES(owner_->UniverseMutex());
     // The flags that rule this system: the window's when formatted, else its own.
     std::int32_t EffectiveFlags(std::int32_t flags) const;
     // The trace shown under these effective flags stays from frame to frame.
@@ -204,8 +209,8 @@ private:
         std::int32_t flags, const KeptTrailPieces& pieces);
     void DrawChainCircles(
         raster::DeviceContext& device, double t, std::int32_t cx, std::int32_t cy, double scale, ChainCircles which);
-    // With the universe lock held: computes the full trace when the chain changed since.
-    void BringFullTraceUpToDate() const;
+    // Computes the full trace when the chain changed since. (caller holds the universe lock)
+    void BringFullTraceUpToDate() const REQUIRES(owner_->UniverseMutex());
     // Text in `colour` without a background, for names drawn over the picture.
     static void UseLabelText(raster::DeviceContext& device, ColourRef colour);
     // The animated bands' phase at model time t: bands move with the model, not with the
@@ -216,16 +221,17 @@ private:
         std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces);
     // One polyline through the records at logical positions first ... last.
     // Fixes the running trail's pieces for the layers to come; 0 without whole pieces, else
-    // a value naming them. (locked)
+    // a value naming them. (takes the universe lock)
     std::uint64_t KeepTrailPieces();
+    // The caller holds the trail's lock, as for the two below.
     static void DrawTracePiece(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
-        std::int32_t cy, double scale, std::int32_t first, std::int32_t last);
+        std::int32_t cy, double scale, std::int32_t first, std::int32_t last) REQUIRES(trail.Mutex());
     // The whole trail in bands of the universe's animation pens.
-    void DrawBandedTraceLines(
-        const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale);
+    void DrawBandedTraceLines(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
+        std::int32_t cy, double scale) REQUIRES(trail.Mutex());
     // The dots of the records at logical positions first ... end - 1.
     void DrawTraceDots(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx, std::int32_t cy,
-        double scale, bool drag, std::int32_t first, std::int32_t end);
+        double scale, bool drag, std::int32_t first, std::int32_t end) REQUIRES(trail.Mutex());
     // True when the planet at `planet` lies within 5 % of the view's half-sizes of
     // the observation `observed`, each axis by itself.
     static bool IsMatched(ModelPoint planet, ModelPoint observed, std::int32_t cx, std::int32_t cy, double scale);
@@ -245,9 +251,9 @@ private:
     bool deviceAttached_ = false;
     ObservationTrail runningTrail_ { 1 };
     // Written only by BringFullTraceUpToDate, under the universe lock.
-    mutable ObservationTrail fullTrace_ { 1 };
+    mutable ObservationTrail fullTrace_ GUARDED_BY(owner_->UniverseMutex()) { 1 };
     // The chain changed since the full trace was computed (a new body has computed none).
-    mutable bool fullTraceStale_ = true;
+    mutable bool fullTraceStale_ GUARDED_BY(owner_->UniverseMutex()) = true;
     FileDialogHelper matchFileDialog_;
     std::string bitmapName_ = "planet";
     Sprite planetSprite_;

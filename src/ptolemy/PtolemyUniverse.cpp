@@ -281,9 +281,15 @@ void PtolemyUniverse::OnTick(double t)
 {
     if (clock().paused())
         return;
-    for (std::int32_t i = 0; i < bodies_.Count(); ++i)
-        bodies_.Get(i)->AppendPosition(t);
+    const BodyList& bodies = BodiesOnTick();
+    for (std::int32_t i = 0; i < bodies.Count(); ++i)
+        bodies.Get(i)->AppendPosition(t);
 }
+
+// The list is guarded by the universe lock for the analysis, which cannot express "changed
+// under both locks, read under either"; this is where the clock's worker reads it under
+// the clock lock alone.
+const BodyList& PtolemyUniverse::BodiesOnTick() NO_THREAD_SAFETY_ANALYSIS { return bodies_; }
 
 HRESULT PtolemyUniverse::Reset()
 {

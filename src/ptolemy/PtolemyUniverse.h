@@ -4,10 +4,13 @@
 // six buttons (Restart, Pause/Resume, Load, Save, Random, Edit) for control windows.
 //
 // Threading: the window thread draws, handles buttons and parses arguments under
-// the universe lock (the ImageSource lock); the clock thread calls OnTick with the
-// clock lock held and walks the body list under that lock alone. Whoever takes
-// both takes the universe lock first; every change of the body list or of a chain
-// holds both. GetGeneration reads the clock's atomic tick count without a lock.
+// the universe lock (the ImageSource lock, UniverseMutex()); the clock thread calls
+// OnTick with the clock lock (Clock()) held and walks the body list under that lock
+// alone. Whoever takes both takes the universe lock first; every change of the body
+// list or of a chain holds both. GetGeneration reads the clock's atomic tick count
+// without a lock. The universe lock guards the members below (GUARDED_BY); functions
+// marked "(caller holds the universe lock)" require it (REQUIRES), and the button
+// commands, which open dialogs and message boxes, exclude it (EXCLUDES).
 //
 // Its clock is a PtolemyUniverseClock, whose ticks walk the body list: the destructor
 // stops the clock before the bodies go.
@@ -88,7 +91,7 @@ public:
     virtual HRESULT Reset();
 
     // Called by the clock thread with the clock lock held, after time advanced.
-    void OnTick(double t);
+    void OnTick(double t) REQUIRES(Clock());
 
     // Every body draws a new random chain; the shown file is cleared.
     void RandomizeAll();
@@ -113,53 +116,66 @@ public:
     static std::string LoadFailureText(const std::string& path, const UniverseFileReport& report);
 
     // The systems. Change the list only with both locks held (LockClock inside Lock).
-    BodyList& Bodies() { return bodies_; }
+    // (caller holds the universe lock)
+    BodyList& Bodies() REQUIRES(lock_) { return bodies_; }
     UniverseFileDialog& FileDialog() { return fileDialog_; }
-    SimulationClock& Clock();
-    void LockClock();
-    void UnlockClock();
+    // The universe lock, as lock annotations name it; Lock() and Unlock() take and release it.
+    const platform::CriticalSection& UniverseMutex() const RETURN_CAPABILITY(lock_) { return lock_; }
+    SimulationClock& Clock() RETURN_CAPABILITY(clock());
+    void LockClock() ACQUIRE(Clock());
+    void UnlockClock() RELEASE(Clock());
     // The model time (under the clock lock).
     double Time();
 
     // True once the universe has drawn; new bodies then attach at once.
-    bool DeviceReady() const { return deviceReady_; }
+    // (caller holds the universe lock)
+    bool DeviceReady() const REQUIRES(lock_) { return deviceReady_; }
     const raster::Pen& AnimationPen(std::int32_t index) const;
 
     static void setSystemsDialogRunner(SystemsDialogRunner runner);
 
 private:
-    HRESULT SetTrailLengthOfAll(std::int32_t length);
-    // The span of model time the sky strip shows. (universe and clock locked)
-    // True when the matched trails set it (it then stays as time runs).
-    bool SkyTimeSpan(double t, double& first, double& last);
+    // (caller holds the universe lock)
+    HRESULT SetTrailLengthOfAll(std::int32_t length) REQUIRES(lock_);
+    // The body list as OnTick walks it, under the clock lock alone.
+    const BodyList& BodiesOnTick() REQUIRES(Clock());
+    // The span of model time the sky strip shows at model time t. (caller holds the
+    // universe lock) True when the matched trails set it (it then stays as time runs).
+    bool SkyTimeSpan(double t, double& first, double& last) REQUIRES(lock_);
     void CreateAnimationPens();
-    void AttachDevice(raster::DeviceContext& context);
+    // (caller holds the universe lock)
+    void AttachDevice(raster::DeviceContext& context) REQUIRES(lock_);
     // Attaches the device on the first draw and makes a due automatic change.
     void PrepareToDraw(raster::DeviceContext& context);
-    void ChangeAutomaticallyWhenDue();
+    // (caller holds the universe lock)
+    void ChangeAutomaticallyWhenDue() REQUIRES(lock_);
     // The systems in the plane, with their traces in the layer asked for. (takes the locks)
     HRESULT DrawSystems(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
         std::int32_t height, TraceLayer layer);
-    // What the sky strip's still layer shows at model time t. (universe locked)
-    std::uint64_t SkyStillKey(std::int32_t drawRequest, double t);
-    // Pixels per unit that fit every system's extent into a view of these half-sizes. (universe locked)
-    double FittingScale(std::int32_t drawRequest, std::int32_t halfWidth, std::int32_t halfHeight);
-    void TogglePause(QWidget* window);
-    HRESULT LoadCommand(QWidget* window);
-    HRESULT SaveCommand(QWidget* window);
-    HRESULT EditCommand(QWidget* window);
+    // What the sky strip's still layer shows at model time t. (caller holds the universe lock)
+    std::uint64_t SkyStillKey(std::int32_t drawRequest, double t) REQUIRES(lock_);
+    // Pixels per unit that fit every system's extent into a view of these half-sizes.
+    // (caller holds the universe lock)
+    double FittingScale(std::int32_t drawRequest, std::int32_t halfWidth, std::int32_t halfHeight) REQUIRES(lock_);
+    // The commands that ask the windows for something or open a dialog or a message box:
+    // called with neither lock held (docs/threads.md, rules 1, 3 and 6).
+    void TogglePause(QWidget* window) EXCLUDES(lock_, Clock());
+    HRESULT LoadCommand(QWidget* window) EXCLUDES(lock_, Clock());
+    HRESULT SaveCommand(QWidget* window) EXCLUDES(lock_, Clock());
+    HRESULT EditCommand(QWidget* window) EXCLUDES(lock_, Clock());
     HRESULT ChooseLayoutCommand();
     static void ShowUnrecognizedArgument(const std::string& name, const std::string& value);
     HRESULT LoadSourceArgument(const std::string& path, std::int32_t reportErrors);
     static bool DrawFlagOf(const std::string& name, std::int32_t& flag);
 
     UniverseFileDialog fileDialog_;
-    BodyList bodies_;
-    std::string shownFile_;
-    bool autoChange_ = false;
-    std::int32_t changeCycle_ = 1000;
-    std::int64_t lastChange_ = 0;
-    bool deviceReady_ = false;
+    // Changed with both locks held; read under either (OnTick reads it under the clock's).
+    BodyList bodies_ GUARDED_BY(lock_);
+    std::string shownFile_ GUARDED_BY(lock_);
+    bool autoChange_ GUARDED_BY(lock_) = false;
+    std::int32_t changeCycle_ GUARDED_BY(lock_) = 1000;
+    std::int64_t lastChange_ GUARDED_BY(lock_) = 0;
+    bool deviceReady_ GUARDED_BY(lock_) = false;
     std::array<raster::Pen, kNumberOfPens> animationPens_;
     std::array<raster::Brush, kNumberOfPens> animationBrushes_;
 };

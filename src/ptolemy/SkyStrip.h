@@ -37,12 +37,12 @@ public:
     // The points of `trail` within the span, as seen from the centre, joined in the
     // selected pen; the line breaks where the longitude passes 0 degrees. Only the records
     // at logical positions first ... last; the caller holds the trail's lock.
-    void drawTrail(
-        raster::DeviceContext& context, const ObservationTrail& trail, std::int32_t first, std::int32_t last) const;
+    void drawTrail(raster::DeviceContext& context, const ObservationTrail& trail, std::int32_t first,
+        std::int32_t last) const REQUIRES(trail.Mutex());
     // The points of `trail` within the span as small discs: those before `now` in
     // `pastColour`, the others in `futureColour`; the caller holds the trail's lock.
     void drawObservations(raster::DeviceContext& context, const ObservationTrail& trail, double now,
-        ColourRef pastColour, ColourRef futureColour) const;
+        ColourRef pastColour, ColourRef futureColour) const REQUIRES(trail.Mutex());
 
 private:
     int width_;

@@ -3,6 +3,10 @@
 // the passes other parts run over it. Every operation takes the registry's lock
 // for its whole run. Lock order: display manager, collection, registry, window
 // record, image source, simulation clock. Used only on the window thread.
+//
+// Threading: window thread only (asserted in debug builds). The registry's lock guards
+// the list of records; no worker takes it. It is released before a paint takes a
+// record's lock and calls into a source.
 // See docs/threads.md.
 #include "imagesource/SourceViews.h"
 #include "platform/CriticalSection.h"
