@@ -37,6 +37,77 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     </message>
 </context>
 <context>
+    <name>ButtonTips</name>
+    <message>
+        <source>Start the model again from time 0</source>
+        <translation>Das Modell wieder bei Zeit 0 beginnen</translation>
+    </message>
+    <message>
+        <source>Stop the model's time</source>
+        <translation>Die Zeit des Modells anhalten</translation>
+    </message>
+    <message>
+        <source>Let the model's time run on</source>
+        <translation>Die Zeit des Modells weiterlaufen lassen</translation>
+    </message>
+    <message>
+        <source>Open a file in place of what this window shows</source>
+        <translation>Eine Datei anstelle dessen öffnen, was dieses Fenster zeigt</translation>
+    </message>
+    <message>
+        <source>Save the systems of cycles to a universe file (.ptu)</source>
+        <translation>Die Systeme von Kreisen in einer Universumsdatei (.ptu) speichern</translation>
+    </message>
+    <message>
+        <source>Replace every system by random cycles</source>
+        <translation>Jedes System durch zufällige Kreise ersetzen</translation>
+    </message>
+    <message>
+        <source>Edit the systems and their cycles</source>
+        <translation>Die Systeme und ihre Kreise bearbeiten</translation>
+    </message>
+    <message>
+        <source>Watch an object that moves like a star</source>
+        <translation>Ein Objekt beobachten, das sich wie ein Stern bewegt</translation>
+    </message>
+    <message>
+        <source>Watch an object that moves like the Sun</source>
+        <translation>Ein Objekt beobachten, das sich wie die Sonne bewegt</translation>
+    </message>
+    <message>
+        <source>Watch an object that moves like a planet</source>
+        <translation>Ein Objekt beobachten, das sich wie ein Planet bewegt</translation>
+    </message>
+    <message>
+        <source>Watch an object that moves like a comet</source>
+        <translation>Ein Objekt beobachten, das sich wie ein Komet bewegt</translation>
+    </message>
+    <message>
+        <source>Record where the object is now</source>
+        <translation>Festhalten, wo das Objekt jetzt steht</translation>
+    </message>
+    <message>
+        <source>Save the readings as a trail file (.obs) for the other windows</source>
+        <translation>Die Messungen als Spurdatei (.obs) für die anderen Fenster speichern</translation>
+    </message>
+    <message>
+        <source>Show the latest published readings</source>
+        <translation>Die zuletzt veröffentlichten Messungen zeigen</translation>
+    </message>
+    <message>
+        <source>Give every window of this picture the source's placement again</source>
+        <translation>Allen Fenstern dieses Bildes wieder die Anordnung der Quelle geben</translation>
+    </message>
+    <message>
+        <source>Change how the picture is placed across the window</source>
+        <translation>Ändern, wie das Bild in der Breite des Fensters liegt</translation>
+    </message>
+    <message>
+        <source>Change how the picture is placed up and down the window</source>
+        <translation>Ändern, wie das Bild in der Höhe des Fensters liegt</translation>
+    </message>
+</context>
+<context>
     <name>CyclePropertiesDialog</name>
     <message>
         <source>Radius</source>
@@ -73,6 +144,26 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     <message>
         <source>%1 must lie between -%2 and %2</source>
         <translation>%1 muss zwischen -%2 und %2 liegen</translation>
+    </message>
+    <message>
+        <source>The circle's radius in the model's units</source>
+        <translation>Der Radius des Kreises in den Einheiten des Modells</translation>
+    </message>
+    <message>
+        <source>Turns per year of model time; a negative number turns the other way</source>
+        <translation>Umläufe je Jahr Modellzeit; eine negative Zahl dreht andersherum</translation>
+    </message>
+    <message>
+        <source>The angle at time 0, in radians (0 to 2pi)</source>
+        <translation>Der Winkel zur Zeit 0, im Bogenmaß (0 bis 2pi)</translation>
+    </message>
+    <message>
+        <source>The equant's place, in the model's units</source>
+        <translation>Die Lage des Äquanten, in den Einheiten des Modells</translation>
+    </message>
+    <message>
+        <source>The circle's centre moved by this much, in the model's units</source>
+        <translation>Der Mittelpunkt des Kreises, um so viel verschoben, in den Einheiten des Modells</translation>
     </message>
 </context>
 <context>

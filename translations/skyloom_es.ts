@@ -37,6 +37,77 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     </message>
 </context>
 <context>
+    <name>ButtonTips</name>
+    <message>
+        <source>Start the model again from time 0</source>
+        <translation>Empezar el modelo de nuevo desde el tiempo 0</translation>
+    </message>
+    <message>
+        <source>Stop the model's time</source>
+        <translation>Detener el tiempo del modelo</translation>
+    </message>
+    <message>
+        <source>Let the model's time run on</source>
+        <translation>Dejar que el tiempo del modelo siga</translation>
+    </message>
+    <message>
+        <source>Open a file in place of what this window shows</source>
+        <translation>Abrir un archivo en lugar de lo que muestra esta ventana</translation>
+    </message>
+    <message>
+        <source>Save the systems of cycles to a universe file (.ptu)</source>
+        <translation>Guardar los sistemas de círculos en un archivo de universo (.ptu)</translation>
+    </message>
+    <message>
+        <source>Replace every system by random cycles</source>
+        <translation>Sustituir cada sistema por círculos al azar</translation>
+    </message>
+    <message>
+        <source>Edit the systems and their cycles</source>
+        <translation>Editar los sistemas y sus círculos</translation>
+    </message>
+    <message>
+        <source>Watch an object that moves like a star</source>
+        <translation>Observar un objeto que se mueve como una estrella</translation>
+    </message>
+    <message>
+        <source>Watch an object that moves like the Sun</source>
+        <translation>Observar un objeto que se mueve como el Sol</translation>
+    </message>
+    <message>
+        <source>Watch an object that moves like a planet</source>
+        <translation>Observar un objeto que se mueve como un planeta</translation>
+    </message>
+    <message>
+        <source>Watch an object that moves like a comet</source>
+        <translation>Observar un objeto que se mueve como un cometa</translation>
+    </message>
+    <message>
+        <source>Record where the object is now</source>
+        <translation>Anotar dónde está ahora el objeto</translation>
+    </message>
+    <message>
+        <source>Save the readings as a trail file (.obs) for the other windows</source>
+        <translation>Guardar las lecturas como archivo de traza (.obs) para las demás ventanas</translation>
+    </message>
+    <message>
+        <source>Show the latest published readings</source>
+        <translation>Mostrar las últimas lecturas publicadas</translation>
+    </message>
+    <message>
+        <source>Give every window of this picture the source's placement again</source>
+        <translation>Devolver a cada ventana de esta imagen la colocación de la fuente</translation>
+    </message>
+    <message>
+        <source>Change how the picture is placed across the window</source>
+        <translation>Cambiar cómo se coloca la imagen a lo ancho de la ventana</translation>
+    </message>
+    <message>
+        <source>Change how the picture is placed up and down the window</source>
+        <translation>Cambiar cómo se coloca la imagen a lo alto de la ventana</translation>
+    </message>
+</context>
+<context>
     <name>CyclePropertiesDialog</name>
     <message>
         <source>Radius</source>
@@ -73,6 +144,26 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     <message>
         <source>%1 must lie between -%2 and %2</source>
         <translation>%1 debe estar entre -%2 y %2</translation>
+    </message>
+    <message>
+        <source>The circle's radius in the model's units</source>
+        <translation>El radio del círculo en las unidades del modelo</translation>
+    </message>
+    <message>
+        <source>Turns per year of model time; a negative number turns the other way</source>
+        <translation>Vueltas por año de tiempo del modelo; un número negativo gira en sentido contrario</translation>
+    </message>
+    <message>
+        <source>The angle at time 0, in radians (0 to 2pi)</source>
+        <translation>El ángulo en el tiempo 0, en radianes (0 a 2pi)</translation>
+    </message>
+    <message>
+        <source>The equant's place, in the model's units</source>
+        <translation>La posición del ecuante, en las unidades del modelo</translation>
+    </message>
+    <message>
+        <source>The circle's centre moved by this much, in the model's units</source>
+        <translation>El centro del círculo desplazado tanto, en las unidades del modelo</translation>
     </message>
 </context>
 <context>

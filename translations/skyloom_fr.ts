@@ -37,6 +37,77 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     </message>
 </context>
 <context>
+    <name>ButtonTips</name>
+    <message>
+        <source>Start the model again from time 0</source>
+        <translation>Relancer le modèle depuis le temps 0</translation>
+    </message>
+    <message>
+        <source>Stop the model's time</source>
+        <translation>Arrêter le temps du modèle</translation>
+    </message>
+    <message>
+        <source>Let the model's time run on</source>
+        <translation>Laisser le temps du modèle reprendre</translation>
+    </message>
+    <message>
+        <source>Open a file in place of what this window shows</source>
+        <translation>Ouvrir un fichier à la place de ce que montre cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Save the systems of cycles to a universe file (.ptu)</source>
+        <translation>Enregistrer les systèmes de cercles dans un fichier d'univers (.ptu)</translation>
+    </message>
+    <message>
+        <source>Replace every system by random cycles</source>
+        <translation>Remplacer chaque système par des cercles au hasard</translation>
+    </message>
+    <message>
+        <source>Edit the systems and their cycles</source>
+        <translation>Modifier les systèmes et leurs cercles</translation>
+    </message>
+    <message>
+        <source>Watch an object that moves like a star</source>
+        <translation>Observer un objet qui se déplace comme une étoile</translation>
+    </message>
+    <message>
+        <source>Watch an object that moves like the Sun</source>
+        <translation>Observer un objet qui se déplace comme le Soleil</translation>
+    </message>
+    <message>
+        <source>Watch an object that moves like a planet</source>
+        <translation>Observer un objet qui se déplace comme une planète</translation>
+    </message>
+    <message>
+        <source>Watch an object that moves like a comet</source>
+        <translation>Observer un objet qui se déplace comme une comète</translation>
+    </message>
+    <message>
+        <source>Record where the object is now</source>
+        <translation>Noter où se trouve l'objet maintenant</translation>
+    </message>
+    <message>
+        <source>Save the readings as a trail file (.obs) for the other windows</source>
+        <translation>Enregistrer les relevés dans un fichier de trace (.obs) pour les autres fenêtres</translation>
+    </message>
+    <message>
+        <source>Show the latest published readings</source>
+        <translation>Afficher les derniers relevés publiés</translation>
+    </message>
+    <message>
+        <source>Give every window of this picture the source's placement again</source>
+        <translation>Redonner à chaque fenêtre de cette image la disposition de la source</translation>
+    </message>
+    <message>
+        <source>Change how the picture is placed across the window</source>
+        <translation>Changer la place de l'image dans la largeur de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Change how the picture is placed up and down the window</source>
+        <translation>Changer la place de l'image dans la hauteur de la fenêtre</translation>
+    </message>
+</context>
+<context>
     <name>CyclePropertiesDialog</name>
     <message>
         <source>Radius</source>
@@ -73,6 +144,26 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     <message>
         <source>%1 must lie between -%2 and %2</source>
         <translation>%1 doit être compris entre -%2 et %2</translation>
+    </message>
+    <message>
+        <source>The circle's radius in the model's units</source>
+        <translation>Le rayon du cercle dans les unités du modèle</translation>
+    </message>
+    <message>
+        <source>Turns per year of model time; a negative number turns the other way</source>
+        <translation>Tours par année de temps du modèle ; un nombre négatif tourne dans l'autre sens</translation>
+    </message>
+    <message>
+        <source>The angle at time 0, in radians (0 to 2pi)</source>
+        <translation>L'angle au temps 0, en radians (0 à 2pi)</translation>
+    </message>
+    <message>
+        <source>The equant's place, in the model's units</source>
+        <translation>La position de l'équant, dans les unités du modèle</translation>
+    </message>
+    <message>
+        <source>The circle's centre moved by this much, in the model's units</source>
+        <translation>Le centre du cercle déplacé d'autant, dans les unités du modèle</translation>
     </message>
 </context>
 <context>

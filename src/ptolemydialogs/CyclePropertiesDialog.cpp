@@ -130,6 +130,30 @@ void CyclePropertiesDialog::init(dialogs::TemplateDialog& dialog, QWidget*)
     dialog.setText(kEccentricY, shown("%.2lf", cycle->eccy));
     dialog.setChecked(kHasEquant, cycle->hasEquant);
     dialog.setChecked(kHasEccentric, cycle->hasEccentric);
+    explainFields(dialog);
+}
+
+// The fields' units as the model uses them, as tooltips: the template's own words stay.
+void CyclePropertiesDialog::explainFields(dialogs::TemplateDialog& dialog)
+{
+    const std::pair<int, const char*> tips[] = {
+        { kRadius, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "The circle's radius in the model's units") },
+        { kOmega,
+            QT_TRANSLATE_NOOP(
+                "CyclePropertiesDialog", "Turns per year of model time; a negative number turns the other way") },
+        { kPhi, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "The angle at time 0, in radians (0 to 2pi)") },
+        { kEquantX, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "The equant's place, in the model's units") },
+        { kEquantY, QT_TRANSLATE_NOOP("CyclePropertiesDialog", "The equant's place, in the model's units") },
+        { kEccentricX,
+            QT_TRANSLATE_NOOP(
+                "CyclePropertiesDialog", "The circle's centre moved by this much, in the model's units") },
+        { kEccentricY,
+            QT_TRANSLATE_NOOP(
+                "CyclePropertiesDialog", "The circle's centre moved by this much, in the model's units") },
+    };
+    for (const auto& [id, tip] : tips)
+        if (QWidget* const field = dialog.control(id))
+            field->setToolTip(QCoreApplication::translate("CyclePropertiesDialog", tip));
 }
 
 void CyclePropertiesDialog::command(dialogs::TemplateDialog& dialog, int id, int code)

@@ -25,6 +25,7 @@ public:
     void closeRequested(dialogs::TemplateDialog& dialog) override;
 
 private:
+    static void explainFields(dialogs::TemplateDialog& dialog);
     // The dialog's numbers, once every one is accepted.
     struct Numbers {
         double r = 0, om = 0, phi = 0, eccx = 0, eccy = 0, eqx = 0, eqy = 0;

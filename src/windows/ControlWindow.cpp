@@ -3,6 +3,7 @@
 #include "imagesource/ImageSource.h"
 #include "platform/DisplayText.h"
 #include "platform/HandlerScope.h"
+#include "windows/ButtonTips.h"
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
 
@@ -51,6 +52,7 @@ void ControlWindow::makeButtons(ImageSource* source)
         auto* button = new QPushButton(platform::displayText(table[index].label), this);
         button->setGeometry(units.x, units.y + 2 * units.y * index, 20 * units.x, (7 * units.y) / 4);
         connect(button, &QPushButton::clicked, this, [this, index] { onButtonPressed(index); });
+        describeButton(button, table[index].label);
         buttons_.push_back(button);
     }
 }
@@ -65,8 +67,17 @@ QPushButton* ControlWindow::button(int index) const
 void ControlWindow::setButtonText(int index, const char* text)
 {
     QPushButton* const target = button(index);
-    if (target && text)
+    if (target && text) {
         target->setText(platform::displayText(text));
+        describeButton(target, text);
+    }
+}
+
+void ControlWindow::describeButton(QPushButton* button, const std::string& label)
+{
+    const QString tip = buttonTip(label);
+    button->setToolTip(tip);
+    button->setAccessibleDescription(tip);
 }
 
 void ControlWindow::onButtonPressed(int index)

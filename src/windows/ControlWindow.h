@@ -36,6 +36,8 @@ public:
     void setButtonText(int index, const char* text);
 
 private:
+    // The button's tooltip and accessible description, from its label.
+    static void describeButton(QPushButton* button, const std::string& label);
     void makeButtons(ImageSource* source);
     void onButtonPressed(int index);
 

@@ -58,9 +58,12 @@ TEST_F(PtolemyUniverseCommand, ButtonsInTableOrder)
 
 TEST_F(PtolemyUniverseCommand, PauseTwiceRestoresTheLabelAndTimeGoesOn)
 {
+    EXPECT_EQ(control.button(1)->toolTip(), "Stop the model's time");
     EXPECT_EQ(press(1), S_OK);
     EXPECT_TRUE(paused());
     EXPECT_EQ(label(1), "Resume");
+    // The tip follows the label, for the mouse and for a screen reader.
+    EXPECT_EQ(control.button(1)->accessibleDescription(), "Let the model's time run on");
     // Restart while paused: time 0, still paused.
     EXPECT_EQ(press(0), S_OK);
     EXPECT_TRUE(paused());
