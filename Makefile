@@ -77,6 +77,7 @@ analyze:
 	CC=clang CXX=clang++ cmake -S . -B $(ANALYZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE= \
 	  -DSKYLOOM_THREAD_SAFETY=ON -DSKYLOOM_WERROR=ON
 	cmake --build $(ANALYZE_BUILD) -j $(JOBS) --target $(ANALYZED_LIBRARIES)
+	scripts/run-tidy $(ANALYZE_BUILD)
 
 bench: bootstrap
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSKYLOOM_BENCH=ON

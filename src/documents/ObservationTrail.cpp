@@ -238,7 +238,7 @@ TrailStep ObservationTrail::Step(std::int32_t index) const
         return TrailStep {};
     }
     const Observation& from = storage_[static_cast<std::size_t>(index)];
-    const Observation& to = storage_[static_cast<std::size_t>(index + 1)];
+    const Observation& to = storage_[static_cast<std::size_t>(index) + 1];
     return TrailStep { to.x - from.x, to.y - from.y };
 }
 

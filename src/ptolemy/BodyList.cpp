@@ -46,7 +46,7 @@ HRESULT BodyList::Remove(std::int32_t i)
         return E_FAIL;
     bodies_[static_cast<std::size_t>(i)].reset();
     for (std::int32_t k = i; k + 1 < count_; ++k)
-        bodies_[static_cast<std::size_t>(k)] = std::move(bodies_[static_cast<std::size_t>(k + 1)]);
+        bodies_[static_cast<std::size_t>(k)] = std::move(bodies_[static_cast<std::size_t>(k) + 1]);
     --count_;
     return S_OK;
 }

@@ -141,7 +141,7 @@ std::uint64_t MatchTrailHolder::MatchMarkersKey(double now) const
         key = platform::hashCombine(key, std::uint64_t { t > now - kCurrentWindow });
     }
     trail.Unlock();
-    return platform::hashCombine(key, static_cast<std::uint64_t>(currentSlot + 1)) | 1u;
+    return platform::hashCombine(key, static_cast<std::uint64_t>(currentSlot) + 1) | 1u;
 }
 
 std::int32_t MatchTrailHolder::DrawMatchTrail(
