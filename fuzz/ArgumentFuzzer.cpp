@@ -99,7 +99,7 @@ bool applyBackground(const std::string& text, BackgroundSpec& background)
     }
     fuzz::check(!xAlignName(background.xAlign).empty() && !yAlignName(background.yAlign).empty(),
         "a background keeps placements it can name");
-    fuzz::check(background.src.size() <= platform::kMaxPathLength, "a background path fits a path");
+    fuzz::checkCut(background.src, platform::kMaxPathLength, "a background path fits a path");
     return true;
 }
 

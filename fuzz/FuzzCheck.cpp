@@ -1,5 +1,7 @@
 #include "FuzzCheck.h"
 
+#include "platform/Text.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,6 +13,11 @@ void check(bool holds, const char* promise)
         return;
     std::fprintf(stderr, "fuzz check failed: %s\n", promise);
     std::abort();
+}
+
+void checkCut(const std::string& text, std::size_t limit, const char* promise)
+{
+    check(platform::cutText(text, limit) == text, promise);
 }
 
 } // namespace fuzz

@@ -39,26 +39,26 @@ void reportLoadError(const std::string& text)
     platform::showMessage(platform::cutText(text, kMessageLength), "ObserverWindow Error");
 }
 
-int fileErrorNumber(const std::string& path)
+int fileErrorNumber(const std::string& path, std::int64_t maxPixels)
 {
     struct stat status { };
     if (::stat(path.c_str(), &status) != 0)
         return kFileNotFound;
     if (!S_ISREG(status.st_mode) || ::access(path.c_str(), R_OK) != 0)
         return kAccessDenied;
-    if (drawing::pictureIsTooLarge(path))
+    if (drawing::pictureIsTooLarge(path, maxPixels))
         return kNotEnoughMemory;
     return kInvalidData;
 }
 
 // The message of a bitmap file that did not load; a file refused for what it is (a folder,
 // a device, a picture past the limits) says so on a line of its own.
-void reportFileLoadError(const char* path, const std::string& filePath)
+void reportFileLoadError(const char* path, const std::string& filePath, std::int64_t maxPixels)
 {
     std::string text = platform::cutText(
-        platform::formatText("Couldn't open bitmap file %s.  Error was %d", path, fileErrorNumber(filePath)),
+        platform::formatText("Couldn't open bitmap file %s.  Error was %d", path, fileErrorNumber(filePath, maxPixels)),
         kMessageLength);
-    const std::string refusal = drawing::pictureRefusal(filePath);
+    const std::string refusal = drawing::pictureRefusal(filePath, maxPixels);
     if (!refusal.empty())
         text += "\n"
             + QCoreApplication::translate("Bitmap", "The file was refused: %1.")
@@ -156,7 +156,7 @@ HRESULT Bitmap::loadFromResource(const platform::ResourceLibrary* module, const 
     return S_OK;
 }
 
-HRESULT Bitmap::loadFromFile(const char* path, std::int32_t reportErrors)
+HRESULT Bitmap::loadFromFile(const char* path, std::int32_t reportErrors, std::int64_t maxPixels)
 {
     if (path == nullptr)
         return E_INVALIDARG;
@@ -165,9 +165,9 @@ HRESULT Bitmap::loadFromFile(const char* path, std::int32_t reportErrors)
         return S_OK;
     // The path's bytes go to the file system as they are (see PictureReader.h).
     const std::string filePath = platform::resolveDataPath(path);
-    if (loadFromImage(drawing::readPicture(filePath)) != S_OK) {
+    if (loadFromImage(drawing::readPicture(filePath, maxPixels)) != S_OK) {
         if (reportErrors == 1)
-            reportFileLoadError(path, filePath);
+            reportFileLoadError(path, filePath, maxPixels);
         return E_FAIL;
     }
     return S_OK;

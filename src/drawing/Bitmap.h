@@ -1,6 +1,7 @@
 #pragma once
 // A loaded picture with its size, drawn placed, stretched, tiled or centred.
 // Valid when it holds an image with non-zero width and height.
+#include "drawing/PictureReader.h"
 #include "platform/Result.h"
 #include "raster/DeviceContext.h"
 
@@ -22,8 +23,11 @@ public:
     // per process and its pixels shared by every bitmap loaded from it. Messages only when
     // reportErrors is 1.
     HRESULT loadFromResource(const platform::ResourceLibrary* module, const char* name, std::int32_t reportErrors);
-    // From a .bmp (or any image Qt reads) file.
-    HRESULT loadFromFile(const char* path, std::int32_t reportErrors);
+    // From a .bmp (or any image Qt reads) file, refused past the picture reader's limits:
+    // kMaxPictureSide a side and `maxPixels` in all (see PictureReader.h; the program keeps
+    // the default).
+    HRESULT loadFromFile(
+        const char* path, std::int32_t reportErrors, std::int64_t maxPixels = drawing::kMaxPicturePixels);
     // From a picture already in memory (converted to Format_RGB32). A null image unloads
     // and gives E_INVALIDARG.
     HRESULT loadFromImage(const QImage& image);

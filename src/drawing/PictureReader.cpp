@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -14,8 +15,15 @@ namespace drawing {
 
 namespace {
 
-    // A picture of the most pixels, four bytes a pixel, in megabytes.
-    constexpr int kAllocationLimitMegabytes = static_cast<int>(kMaxPicturePixels * 4 / (1024 * 1024));
+    constexpr std::int64_t kBytesPerPixel = 4;
+    constexpr std::int64_t kMegabyte = 1024 * 1024;
+
+    // Qt's limit of what a reader allocates for a picture of `maxPixels`, in whole megabytes
+    // rounded up: at least one, as Qt reads 0 as no limit at all.
+    int allocationLimitMegabytes(std::int64_t maxPixels)
+    {
+        return static_cast<int>(std::max<std::int64_t>(1, (maxPixels * kBytesPerPixel + kMegabyte - 1) / kMegabyte));
+    }
 
     // The parts of a .bmp file's headers that fix the size of its pixel data.
     constexpr qint64 kBmpHeadersLength = 14 + 40; // file header and BITMAPINFOHEADER
@@ -35,7 +43,7 @@ namespace {
     // False for an uncompressed .bmp that claims too many pixels a side or whose rows, as its
     // header describes them, run past the end of the file. Other files, compressed bitmaps
     // and unknown pixel depths are left to the reader.
-    bool bmpPixelsFitTheFile(const std::string& path)
+    bool bmpPixelsFitTheFile(const std::string& path, std::int64_t maxPixels)
     {
         QFile file;
         if (!platform::openRawFile(path, QIODevice::ReadOnly, file))
@@ -50,7 +58,7 @@ namespace {
         const std::int64_t width = std::llabs(littleEndianAt<std::int32_t>(headers, 18));
         const std::int64_t height = std::llabs(littleEndianAt<std::int32_t>(headers, 22));
         const std::int64_t bitsPerPixel = littleEndianAt<std::uint16_t>(headers, 28);
-        if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels)
+        if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > maxPixels)
             return false;
         if (bitsPerPixel > kMaxBmpBitsPerPixel)
             return true;
@@ -88,11 +96,11 @@ namespace {
         return reader.size();
     }
 
-    bool sizeIsAcceptable(const QSize& size)
+    bool sizeIsAcceptable(const QSize& size, std::int64_t maxPixels)
     {
         return !size.isValid()
             || (size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide
-                && std::int64_t { size.width() } * size.height() <= kMaxPicturePixels);
+                && std::int64_t { size.width() } * size.height() <= maxPixels);
     }
 
 } // namespace
@@ -106,41 +114,44 @@ QSize claimedPictureSize(const std::string& path)
     return claimedSize(reader, path);
 }
 
-QImage readPicture(const std::string& path)
+QImage readPicture(const std::string& path, std::int64_t maxPixels)
 {
     QFile file;
     if (!platform::openRawFile(path, QIODevice::ReadOnly, file))
         return {};
     QImageReader reader(&file, suffixOf(path));
-    reader.setAllocationLimit(kAllocationLimitMegabytes);
-    if (!sizeIsAcceptable(claimedSize(reader, path)))
+    reader.setAllocationLimit(allocationLimitMegabytes(maxPixels));
+    if (!sizeIsAcceptable(claimedSize(reader, path), maxPixels))
         return {};
-    if (reader.format() == "bmp" && !bmpPixelsFitTheFile(path))
+    if (reader.format() == "bmp" && !bmpPixelsFitTheFile(path, maxPixels))
         return {};
     const QImage picture = reader.read();
     // A reader that cannot tell the size before decoding has only Qt's allocation limit to
     // stop it; the picture it gives still meets the limit on each side.
-    if (!sizeIsAcceptable(picture.size()))
+    if (!sizeIsAcceptable(picture.size(), maxPixels))
         return {};
     return picture;
 }
 
-bool pictureIsTooLarge(const std::string& path) { return !sizeIsAcceptable(claimedPictureSize(path)); }
+bool pictureIsTooLarge(const std::string& path, std::int64_t maxPixels)
+{
+    return !sizeIsAcceptable(claimedPictureSize(path), maxPixels);
+}
 
-std::string pictureRefusal(const std::string& path)
+std::string pictureRefusal(const std::string& path, std::int64_t maxPixels)
 {
     const std::string kind = platform::nonRegularFileKind(path);
     if (!kind.empty())
         return kind;
     const QSize size = claimedPictureSize(path);
-    if (sizeIsAcceptable(size))
+    if (sizeIsAcceptable(size, maxPixels))
         return {};
     return QCoreApplication::translate(
         "PictureReader", "its picture claims %1 x %2 pixels; at most %3 pixels a side and %4 pixels in all are read")
         .arg(size.width())
         .arg(size.height())
         .arg(kMaxPictureSide)
-        .arg(kMaxPicturePixels)
+        .arg(maxPixels)
         .toStdString();
 }
 

@@ -486,6 +486,37 @@ TEST(BitmapFiles, RefusesPicturesOfTooManyPixelsFromTheirHeaders)
     EXPECT_EQ(bitmap.loadFromFile(folder.write("square.bmp", bmpHeaderClaiming(16000, 16000)).c_str(), 1), E_FAIL);
     EXPECT_LT(peakResidentKilobytes() - before, 64 * 1024);
     EXPECT_EQ(bitmap.loadFromFile(folder.write("most.gif", gifWithScreen(4096, 4096)).c_str(), 1), S_OK);
+    EXPECT_EQ(recorder.count(), 2u);
+    const std::string past = folder.write("past.gif", gifWithScreen(4097, 4096));
+    EXPECT_EQ(bitmap.loadFromFile(past.c_str(), 1), E_FAIL);
+    EXPECT_EQ(recorder.last().text,
+        "Couldn't open bitmap file " + past
+            + ".  Error was 8\nThe file was refused: its picture claims 4097 x 4096 pixels; at most 16384 pixels a "
+              "side and 16777216 pixels in all are read.");
+}
+
+// A reader given fewer pixels in all than the program allows (as the bitmap fuzzer is)
+// refuses past that number, from the header and by name, and reads what it allows.
+TEST(BitmapFiles, ALowerLimitOfPixelsInAllRefusesPastIt)
+{
+    testing_support::TemporaryFolder folder;
+    platform::MessageRecorder recorder;
+    Bitmap bitmap;
+    constexpr std::int64_t kFewPixels = 64 * 64;
+    EXPECT_EQ(bitmap.loadFromFile(folder.write("most.gif", gifWithScreen(64, 64)).c_str(), 1, kFewPixels), S_OK);
+    const std::string past = folder.write("past.gif", gifWithScreen(65, 64));
+    EXPECT_EQ(bitmap.loadFromFile(past.c_str(), 1, kFewPixels), E_FAIL);
+    EXPECT_EQ(recorder.last().text,
+        "Couldn't open bitmap file " + past
+            + ".  Error was 8\nThe file was refused: its picture claims 65 x 64 pixels; at most 16384 pixels a side "
+              "and 4096 pixels in all are read.");
+    EXPECT_EQ(bitmap.loadFromFile(folder.write("wide.bmp", bmpHeaderClaiming(65, 64)).c_str(), 1, kFewPixels), E_FAIL);
+    EXPECT_EQ(recorder.last().text.substr(0, recorder.last().text.find('\n')),
+        "Couldn't open bitmap file " + folder.file("wide.bmp") + ".  Error was 8");
+    EXPECT_EQ(recorder.count(), 2u);
+    EXPECT_TRUE(drawing::pictureIsTooLarge(past, kFewPixels));
+    EXPECT_FALSE(drawing::pictureIsTooLarge(past));
+    EXPECT_EQ(bitmap.loadFromFile(past.c_str(), 1), S_OK);
 }
 
 // A path that names no regular file is refused at once, as a file that is not a picture:
