@@ -17,11 +17,7 @@ namespace {
 constexpr double kMotionStep = 0.002;
 
 // The change of longitude from `before` to `after`, in degrees from -180 to 180.
-double longitudeChange(double before, double after)
-{
-    const double change = std::fmod(after - before + 540.0, 360.0) - 180.0;
-    return change;
-}
+double longitudeChange(double before, double after) { return std::fmod(after - before + 540.0, 360.0) - 180.0; }
 
 QString spokenPlace(PtolemyBody& body, double t)
 {

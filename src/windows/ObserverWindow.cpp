@@ -5,6 +5,7 @@
 #include "windows/RefreshTicker.h"
 #include "windows/WindowRecord.h"
 
+#include <QAccessible>
 #include <QBackingStore>
 #include <QMouseEvent>
 #include <QPaintEngine>
@@ -57,7 +58,11 @@ ObserverWindow::ObserverWindow(QWidget* parent, std::int32_t refreshMilliseconds
     if (refreshMilliseconds > 0)
         RefreshTicker::subscribe(this, refreshMilliseconds, [this] { paintIfChanged(); });
     spokenTimer_.setInterval(kSpokenPeriodMilliseconds);
-    connect(&spokenTimer_, &QTimer::timeout, this, &ObserverWindow::updateSpokenTexts);
+    // Without a screen reader listening nothing asks for the texts: the tick does no work.
+    connect(&spokenTimer_, &QTimer::timeout, this, [this] {
+        if (QAccessible::isActive())
+            updateSpokenTexts();
+    });
     spokenTimer_.start();
 }
 

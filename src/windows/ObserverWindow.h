@@ -31,7 +31,8 @@ public:
     // The record that describes this window, set by the record while both live.
     void attachRecord(WindowRecord* record);
     // Names the window after what it shows and describes where things are (see
-    // ImageSource::AccessibleName); a timer does it once a second.
+    // ImageSource::AccessibleName); a timer does it once a second while a screen reader
+    // listens, and the record's attachment once.
     void updateSpokenTexts();
     bool hasRefreshTimer() const;
 
