@@ -88,6 +88,8 @@ bool ScriptRunner::runStep(const ScriptStep& step)
         return screenshot(step);
     case ScriptStep::Kind::LoadPage:
         return target_.loadPage(step.text) || report(step, programName_ + " has no loadpage step");
+    case ScriptStep::Kind::Program:
+        return runProgramStep(step);
     case ScriptStep::Kind::Quit:
         target_.quit();
         return true;
@@ -157,6 +159,14 @@ bool ScriptRunner::actOnControl(dialogs::DialogDriver& driver, const ScriptStep&
     if (step.text == "select")
         return driver.select(step.number, std::stoi(step.value));
     return driver.setEditText(step.number, step.value);
+}
+
+bool ScriptRunner::runProgramStep(const ScriptStep& step)
+{
+    std::string problem;
+    if (target_.runProgramStep(step.text, step.words, problem))
+        return true;
+    return report(step, problem.empty() ? programName_ + " has no " + step.text + " step" : problem);
 }
 
 bool ScriptRunner::screenshot(const ScriptStep& step)

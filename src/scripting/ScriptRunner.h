@@ -52,6 +52,7 @@ private:
     void finish();
     bool press(const ScriptStep& step);
     bool screenshot(const ScriptStep& step);
+    bool runProgramStep(const ScriptStep& step);
     // The dialog steps act on the innermost modal dialog that is running.
     bool workDialog(const ScriptStep& step);
     static bool actOnControl(dialogs::DialogDriver& driver, const ScriptStep& step);

@@ -125,6 +125,26 @@ bool parseBareStep(const std::string& keyword, const std::string& rest, std::str
     return false;
 }
 
+const ProgramStep* findProgramStep(const ScriptingProgram& program, const std::string& keyword)
+{
+    for (const ProgramStep& candidate : program.programSteps)
+        if (candidate.name == keyword)
+            return &candidate;
+    return nullptr;
+}
+
+bool parseProgramStep(ScriptStep& step, const ProgramStep& spec, std::string& rest, std::string& error)
+{
+    step.kind = ScriptStep::Kind::Program;
+    step.text = spec.name;
+    for (std::string word = takeWord(rest); !word.empty(); word = takeWord(rest))
+        step.words.push_back(word);
+    if (static_cast<int>(step.words.size()) == spec.argumentCount)
+        return true;
+    error = "use: " + spec.usage;
+    return false;
+}
+
 bool parseKeyword(const std::string& keyword, ScriptStep::Kind& kind)
 {
     static const std::pair<const char*, ScriptStep::Kind> keywords[] = {
@@ -172,6 +192,8 @@ bool parseArguments(ScriptStep& step, const std::string& keyword, std::string& r
     case ScriptStep::Kind::AnswerColourCancel:
     case ScriptStep::Kind::Quit:
         return parseBareStep(keyword, rest, error);
+    case ScriptStep::Kind::Program:
+        break;
     }
     return false;
 }
@@ -190,6 +212,15 @@ bool parseScriptLine(const std::string& line, int lineNumber, ScriptStep& step, 
         return true;
     step = ScriptStep {};
     step.lineNumber = lineNumber;
+    if (const ProgramStep* const spec = findProgramStep(program, keyword)) {
+        std::string problem;
+        if (!parseProgramStep(step, *spec, rest, problem)) {
+            error = lineError(program, lineNumber, problem);
+            return false;
+        }
+        isStep = true;
+        return true;
+    }
     if (!parseKeyword(keyword, step.kind) || (step.kind == ScriptStep::Kind::LoadPage && !program.hasLoadPageStep)) {
         error = lineError(program, lineNumber, "unknown step '" + keyword + "'");
         return false;
@@ -222,6 +253,18 @@ ParsedScript parseScript(const std::string& text, const ScriptingProgram& progra
     return script;
 }
 
+namespace {
+
+std::string programStepsHelp(const ScriptingProgram& program)
+{
+    std::string help;
+    for (const ProgramStep& step : program.programSteps)
+        help += "                       " + step.usage + "\n";
+    return help;
+}
+
+} // namespace
+
 std::string scriptStepsHelp(const ScriptingProgram& program)
 {
     return std::string("                       wait MS | menu ID | press WINDOW LABEL | answer-file PATH |\n"
@@ -230,5 +273,5 @@ std::string scriptStepsHelp(const ScriptingProgram& program)
                        "                       dialog ID text VALUE | dialog close | dialog-shot PATH |\n")
         + (program.hasLoadPageStep ? "                       screenshot PATH | loadpage PATH | quit\n"
                                    : "                       screenshot PATH | quit\n")
-        + "                     blank lines and lines starting with # are skipped\n";
+        + programStepsHelp(program) + "                     blank lines and lines starting with # are skipped\n";
 }

@@ -19,6 +19,7 @@ struct ScriptStep {
         DialogShot,
         Screenshot,
         LoadPage,
+        Program,
         Quit
     };
 
@@ -31,6 +32,7 @@ struct ScriptStep {
     // (click, dblclick, select, text).
     std::string text;
     std::string value; // Dialog: the row of select, the text of text
+    std::vector<std::string> words; // Program: the words after the step's name (in text)
 };
 
 struct ParsedScript {

@@ -3,6 +3,7 @@
 // main window and the control's container each implement it.
 // Threading: window thread only.
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -21,4 +22,13 @@ public:
     virtual bool loadPage(const std::string& path) = 0;
     // Ends the program.
     virtual void quit() = 0;
+    // Carries out one of the program's own steps (ScriptingProgram::programSteps) with the
+    // words that followed its name; false with `problem` set when it cannot be done.
+    virtual bool runProgramStep(
+        const std::string& name, const std::vector<std::string>& words, std::string& problem)
+    {
+        static_cast<void>(words);
+        problem = "no " + name + " step here";
+        return false;
+    }
 };

@@ -3,9 +3,19 @@
 // its name, which starts every line it reports, and the options and steps that only
 // some programs offer.
 #include <string>
+#include <vector>
+
+// A step that one program adds to the common ones: its word, the number of words that
+// follow it, and the line of the --help text that shows its use ("goto YYYY-MM-DD").
+struct ProgramStep {
+    std::string name;
+    int argumentCount = 0;
+    std::string usage;
+};
 
 struct ScriptingProgram {
     std::string name = "skyloom";
     bool hasDemoMode = true; // the --demo option
     bool hasLoadPageStep = false; // the loadpage PATH step
+    std::vector<ProgramStep> programSteps; // carried out by the ScriptTarget's runProgramStep
 };

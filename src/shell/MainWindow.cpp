@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -285,3 +286,18 @@ QWidget* MainWindow::screenshotWindow() const { return const_cast<MainWindow*>(t
 bool MainWindow::loadPage(const std::string&) { return false; }
 
 void MainWindow::quit() { close(); }
+
+void MainWindow::addProgramStep(const std::string& name, ProgramStepHandler handler)
+{
+    programSteps_[name] = std::move(handler);
+}
+
+bool MainWindow::runProgramStep(const std::string& name, const std::vector<std::string>& words, std::string& problem)
+{
+    const auto found = programSteps_.find(name);
+    if (found == programSteps_.end()) {
+        problem = "skyloom has no " + name + " step";
+        return false;
+    }
+    return found->second(words, problem);
+}

@@ -15,6 +15,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 class DisplayManager;
 class LayoutHost;
@@ -83,6 +85,8 @@ public:
     QWidget* screenshotWindow() const override;
     bool loadPage(const std::string& path) override;
     void quit() override;
+    // The steps of skyloomProgram(), each carried out by the handler added for its name.
+    bool runProgramStep(const std::string& name, const std::vector<std::string>& words, std::string& problem) override;
 
 protected:
     // Deletes the display manager (and with it every window of the layout) as the window
@@ -91,6 +95,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Carries out a program step with the words after its name; false with the problem set.
+    using ProgramStepHandler = std::function<bool(const std::vector<std::string>& words, std::string& problem)>;
+    void addProgramStep(const std::string& name, ProgramStepHandler handler);
     void createMenus();
     void placeWithinTheScreen();
     QAction* addCommand(QMenu* menu, const QString& label, int id, const QKeySequence& shortcut = {});
@@ -104,6 +111,7 @@ private:
 
     LayoutHost* host_ = nullptr; // the central widget, owned by this window; owns the display manager
     std::map<int, QAction*> commands_; // owned by the menus
+    std::map<std::string, ProgramStepHandler> programSteps_;
     QPointer<UserGuideWindow> userGuide_; // the guide's window, while it is open
     QPointer<UserGuideWindow> lessons_; // the lessons' window, while it is open
     QTimer demoTimer_;

@@ -12,6 +12,7 @@
 #include "scripting/UnattendedRun.h"
 #include "shell/InitialLayoutPath.h"
 #include "shell/MainWindow.h"
+#include "shell/SkyloomProgram.h"
 #include "windows/WindowRegistry.h"
 
 #include <QApplication>
@@ -41,7 +42,7 @@ std::string usageText()
            "Starts the Skyloom Simulator on the layout path (the words after the options,\n"
            "joined by single spaces), or on the shipped PtolemyUniverse layout.\n"
            "\n"
-        + optionsHelp(ScriptingProgram {}, "the main window");
+        + optionsHelp(skyloomProgram(), "the main window");
 }
 
 int run(const CommandLine& line, const std::optional<ParsedScript>& script)
@@ -85,12 +86,12 @@ int run(const CommandLine& line, const std::optional<ParsedScript>& script)
 
 int main(int argc, char** argv)
 {
-    const ProgramStart start = ProgramStart::read(argc, argv, ScriptingProgram {}, usageText(), SKYLOOM_VERSION);
+    const ProgramStart start = ProgramStart::read(argc, argv, skyloomProgram(), usageText(), SKYLOOM_VERSION);
     if (start.exitStatus)
         return *start.exitStatus;
     std::optional<ParsedScript> script;
     if (start.scriptText) {
-        script = parseScript(*start.scriptText);
+        script = parseScript(*start.scriptText, skyloomProgram());
         for (const std::string& error : script->errors)
             std::cerr << error << '\n';
     }

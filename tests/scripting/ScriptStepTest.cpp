@@ -133,3 +133,19 @@ TEST(ScriptStepTest, OnlyAProgramWithTheLoadPageStepReadsIt)
     ASSERT_EQ(empty.errors.size(), 1u);
     EXPECT_EQ(empty.errors[0], "gazerix-container: script line 1: loadpage needs a path");
 }
+
+TEST(ScriptStepTest, AProgramsOwnStepTakesExactlyItsWords)
+{
+    ScriptingProgram program;
+    program.programSteps = { { "live", 4, "live SYSTEM CYCLE FIELD VALUE" } };
+    const ParsedScript script = parseScript("live 0 1 r 33.5\nlive 0 1 r\n", program);
+
+    ASSERT_EQ(script.steps.size(), 1u);
+    EXPECT_EQ(script.steps[0].kind, ScriptStep::Kind::Program);
+    EXPECT_EQ(script.steps[0].text, "live");
+    EXPECT_EQ(script.steps[0].words, (std::vector<std::string> { "0", "1", "r", "33.5" }));
+    ASSERT_EQ(script.errors.size(), 1u);
+    EXPECT_EQ(script.errors[0], "skyloom: script line 2: use: live SYSTEM CYCLE FIELD VALUE");
+    EXPECT_TRUE(isRejected("live 0 1 r 33.5")) << "a program without the step does not read it";
+    EXPECT_NE(scriptStepsHelp(program).find("live SYSTEM CYCLE FIELD VALUE"), std::string::npos);
+}
