@@ -24,8 +24,7 @@ public:
     virtual void quit() = 0;
     // Carries out one of the program's own steps (ScriptingProgram::programSteps) with the
     // words that followed its name; false with `problem` set when it cannot be done.
-    virtual bool runProgramStep(
-        const std::string& name, const std::vector<std::string>& words, std::string& problem)
+    virtual bool runProgramStep(const std::string& name, const std::vector<std::string>& words, std::string& problem)
     {
         static_cast<void>(words);
         problem = "no " + name + " step here";
