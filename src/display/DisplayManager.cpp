@@ -216,7 +216,8 @@ HRESULT DisplayManager::commit()
         if (FAILED(result))
             return result;
     }
-    applyTimeRate();
+    held_ = false;
+    applyTimeSettings();
     ++totalCommits_;
     return S_OK;
 }

@@ -20,6 +20,7 @@
 #include "display/ImageSourceCollection.h"
 #include "documents/FileDialogHelper.h"
 #include "drawing/FractionalRect.h"
+#include "imagesource/ClockDrivenSource.h"
 #include "imagesource/ImageSource.h"
 #include "imagesource/SourceOwner.h"
 #include "imagesource/WindowSpec.h"
@@ -141,8 +142,30 @@ public:
     struct ModelTime {
         double time = 0;
         std::optional<std::int32_t> startYear;
+        // The span of the observations that source is matched against, when it is.
+        std::optional<ClockDrivenSource::TimeSpan> observed;
+        bool paused = false;
     };
     std::optional<ModelTime> modelTime();
+
+    // The time controls of the whole screen (DisplayManagerTime.cpp), on every animated
+    // source on screen. A new layout starts unheld, with the stop below applied.
+    // Holding pauses every running source; releasing resumes those that holding paused.
+    void holdAll(bool hold);
+    bool isHeld() const { return held_; }
+    // Holds the screen, then moves every source that can seek `frames` frames on (back
+    // when negative), not below time 0.
+    void stepAll(std::int32_t frames);
+    // Moves every source whose time is dated to the model time `timeOf` gives for the
+    // calendar year of its time 0; the number of sources moved.
+    std::int32_t seekDated(const std::function<double(std::int32_t startYear)>& timeOf);
+    // Sources matched against observations stop by themselves at the last one (on by default).
+    void setStopAtEndOfObservations(bool stop);
+    bool stopsAtEndOfObservations() const { return stopAtEnd_; }
+    // Gives every source its stop time again (its observations may have changed since).
+    void refreshStopTimes();
+    // The animated sources on screen, in layout order.
+    std::vector<ClockDrivenSource*> animatedSources();
 
 private:
     using CollectionList = std::vector<std::unique_ptr<ImageSourceCollection>>;
@@ -155,8 +178,8 @@ private:
     // Writes `text` into the message buffer and shows it with `caption` when reportErrors is 1.
     void reportLayoutError(const std::string& text, const char* caption, std::int32_t reportErrors);
     ImageSourceCollection* loadedAt(std::int32_t index);
-    // Gives the time rate to every animated source on screen.
-    void applyTimeRate();
+    // Gives the time rate and the stop time to every animated source on screen.
+    void applyTimeSettings();
 
     // The layout loader (DisplayManagerLayout.cpp). Each takes the lock for its whole run.
     HRESULT parseLayout(XmlNode& cursor, std::int32_t reportErrors);
@@ -187,4 +210,6 @@ private:
     ColourRef appliedColour_ = 0; // last colour given to the host's background
     ColourRef layoutColour_ = 0; // the loaded layout's colour, applied at commit
     double timeRate_ = 1.0;
+    bool held_ = false;
+    bool stopAtEnd_ = true;
 };

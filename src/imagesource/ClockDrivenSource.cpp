@@ -29,3 +29,36 @@ void ClockDrivenSource::setTimeRate(double rate) { clock_->setRate(rate); }
 double ClockDrivenSource::timeRate() { return clock_->rate(); }
 
 double ClockDrivenSource::modelTime() { return clock_->time(); }
+
+bool ClockDrivenSource::seekTo(double) { return false; }
+
+double ClockDrivenSource::frameStep()
+{
+    clock_->Lock();
+    const double step = clock_->increment() * clock_->rate();
+    clock_->Unlock();
+    return step;
+}
+
+bool ClockDrivenSource::paused() { return clock_->paused(); }
+
+void ClockDrivenSource::holdForScreen(bool hold)
+{
+    bool changed = false;
+    clock_->Lock();
+    if (hold && !clock_->paused()) {
+        clock_->setPaused(true);
+        heldByScreen_ = changed = true;
+    } else if (!hold && heldByScreen_) {
+        clock_->setPaused(false);
+        heldByScreen_ = false;
+        changed = true;
+    }
+    clock_->Unlock();
+    if (changed)
+        pauseChangedByScreen(hold);
+}
+
+void ClockDrivenSource::setStopTime(std::optional<double> time) { clock_->setStopTime(time); }
+
+void ClockDrivenSource::pauseChangedByScreen(bool) { }

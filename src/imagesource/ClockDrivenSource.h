@@ -37,6 +37,26 @@ public:
     // matched against a dated observation trail); nothing otherwise.
     virtual std::optional<std::int32_t> calendarStartYear() { return std::nullopt; }
 
+    // The time controls of the whole screen (window thread).
+    struct TimeSpan {
+        double first = 0;
+        double last = 0;
+    };
+    // The span of model time of the observations the source is matched against; nothing
+    // when it has none.
+    virtual std::optional<TimeSpan> observedTimeSpan() { return std::nullopt; }
+    // Moves the source to model time `time` as if it had run there; false, with nothing
+    // changed, when the source cannot (the base cannot) or the time is not finite or below 0.
+    virtual bool seekTo(double time);
+    // The model time one frame moves: the clock's increment times its rate.
+    double frameStep();
+    bool paused();
+    // Holding pauses a running clock and remembers that it did; releasing resumes only a
+    // clock that holding paused. The source is told (pauseChangedByScreen) when it changed.
+    void holdForScreen(bool hold);
+    // The clock stops by itself at `time` (nothing: it runs on); see SimulationClock.
+    void setStopTime(std::optional<double> time);
+
 protected:
     // A plain clock, whose ticks only advance its time and count.
     ClockDrivenSource();
@@ -47,7 +67,11 @@ protected:
     SimulationClock& clock() RETURN_CAPABILITY(*clock_) { return *clock_; }
     // Waits for a tick in progress and ends the clock's thread; no tick follows. Idempotent.
     void stopClock();
+    // Called with no lock held after holdForScreen paused (true) or resumed the clock;
+    // a source relabels its controls here. The base does nothing.
+    virtual void pauseChangedByScreen(bool paused);
 
 private:
     std::unique_ptr<SimulationClock> clock_;
+    bool heldByScreen_ = false; // window thread only
 };

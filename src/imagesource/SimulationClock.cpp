@@ -4,6 +4,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 // The record shared by the clock and its worker thread. Every field except
@@ -19,6 +20,7 @@ struct SimulationClock::State {
     double rate GUARDED_BY(lock) = 1.0; // the viewer's speed: each step advances increment x rate
     double time GUARDED_BY(lock) = 0.0;
     bool paused GUARDED_BY(lock) = false;
+    std::optional<double> stopTime GUARDED_BY(lock); // the clock does not run past it
     bool started GUARDED_BY(lock) = false;
     bool stopRequested GUARDED_BY(lock) = false;
     std::atomic<std::int32_t> tickCount { 0 };
@@ -55,6 +57,20 @@ template <typename State> void tickOwner(State& state) REQUIRES(state.lock) NO_T
     }
 }
 
+// Advances the time by one step and ticks the owner, unless the time has reached the stop
+// time: a step that would pass it ends there. The clock then waits, unpaused, until its
+// time is set back.
+template <typename State> void stepClock(State& state) REQUIRES(state.lock)
+{
+    if (state.stopTime && state.time >= *state.stopTime)
+        return;
+    state.time += state.increment * state.rate;
+    if (state.stopTime && state.time > *state.stopTime)
+        state.time = *state.stopTime;
+    tickOwner(state);
+    state.tickCount.fetch_add(1);
+}
+
 // One step at each deadline; the lock is held for the whole loop except while waiting.
 template <typename State> void runClock(const std::shared_ptr<State>& shared)
 {
@@ -68,9 +84,7 @@ template <typename State> void runClock(const std::shared_ptr<State>& shared)
                 break;
             }
             if (!state.paused) {
-                state.time += state.increment * state.rate;
-                tickOwner(state);
-                state.tickCount.fetch_add(1);
+                stepClock(state);
             }
             deadline = nextTickDeadline(deadline, periodOf(state), std::chrono::steady_clock::now());
         }
@@ -205,6 +219,18 @@ void SimulationClock::setPaused(bool paused)
 {
     platform::CriticalSectionGuard guard(state_->lock);
     state_->paused = paused;
+}
+
+std::optional<double> SimulationClock::stopTime() const
+{
+    platform::CriticalSectionGuard guard(state_->lock);
+    return state_->stopTime;
+}
+
+void SimulationClock::setStopTime(std::optional<double> time)
+{
+    platform::CriticalSectionGuard guard(state_->lock);
+    state_->stopTime = time;
 }
 
 void SimulationClock::TogglePause()

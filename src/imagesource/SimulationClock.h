@@ -49,6 +49,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 // When the tick after one due at `previous` is due, given the clock's period and the
 // time `now` at which that tick ended: the first of previous + period,
@@ -91,6 +92,11 @@ public:
     void setTime(double time);
     bool paused() const;
     void setPaused(bool paused);
+    // The time the clock does not run past (nothing: it runs on): the step that would pass
+    // it ends there; from then on its deadlines do nothing, as if paused, until the time is
+    // set back (a restart, a seek). It is not a pause: paused() stays as it was.
+    std::optional<double> stopTime() const;
+    void setStopTime(std::optional<double> time);
     void TogglePause();
     // The number of steps taken; atomic, may be read without the lock.
     std::int32_t tickCount() const;

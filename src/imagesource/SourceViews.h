@@ -22,6 +22,8 @@ public:
     // Sets the text of button `index` of `controlWindow`; nothing when it is no control
     // window or has no such button.
     virtual void setButtonText(QWidget* controlWindow, int index, const char* text) = 0;
+    // Sets the text of button `index` of every control window of `source`.
+    virtual void setButtonTextOfSource(const ImageSource* source, int index, const char* text) = 0;
 
     // The installed views, or null.
     static SourceViews* installed();

@@ -9,6 +9,7 @@
 #include "ptolemy/UniverseLocks.h"
 #include "xml/XmlDocument.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 
@@ -158,6 +159,19 @@ void PtolemyBody::AppendPosition(double t)
         return;
     const ModelPoint p = head_->Position(t);
     runningTrail_.Append(p.x, p.y, std::atan2(p.y, p.x), 0, t);
+}
+
+void PtolemyBody::RefillRunningTrail(double t, double step)
+{
+    runningTrail_.Clear();
+    if (step <= 0)
+        return AppendPosition(t);
+    // The small allowance keeps a time that is a whole number of steps from losing time 0.
+    const double stepsSinceStart = std::floor(t / step + 1e-9);
+    const auto count
+        = static_cast<std::int32_t>(std::min<double>(runningTrail_.capacity(), std::max(0.0, stepsSinceStart) + 1));
+    for (std::int32_t back = count - 1; back >= 0; --back)
+        AppendPosition(std::max(0.0, t - back * step));
 }
 
 double PtolemyBody::ViewExtent(std::int32_t flags)

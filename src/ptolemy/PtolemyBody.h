@@ -174,6 +174,10 @@ public:
     const PtolemyOrbit* Chain() const { return head_.get(); }
     // Empties the running trail; called by the universe's Reset with both locks held.
     void ClearRunningTrail() { runningTrail_.Clear(); }
+    // The running trail as if the model had run to `t` in steps of `step` from time 0:
+    // the positions at t, t - step, ... (not below 0) as far back as it holds. Called by
+    // the universe's seek with both locks held.
+    void RefillRunningTrail(double t, double step);
 
     const ObservationTrail& RunningTrail() const { return runningTrail_; }
     // One period of the chain's motion, computed when it is first asked for after the chain

@@ -38,8 +38,6 @@ const ButtonSpec kEarlierButtons[PtolemyUniverse::kButtonCount]
 
 enum Command { kRestart = 0, kPause = 1, kLoad = 2, kSave = 3, kRandom = 4, kEdit = 5, kChooseLayout = 6 };
 
-// Index of the Pause/Resume button in the control window.
-constexpr int kPauseButton = 1;
 // The Earth is drawn centred, cut to at most this many pixels square.
 constexpr int kEarthSize = 15;
 // The view keeps this many pixels free around the largest system.

@@ -46,6 +46,8 @@ public:
 
     static constexpr std::int32_t kButtonCount = 6;
     static constexpr std::int32_t kNumberOfPens = 5;
+    // Index of the Pause/Resume button in the control window.
+    static constexpr int kPauseButton = 1;
 
     PtolemyUniverse();
     ~PtolemyUniverse() override;
@@ -77,6 +79,12 @@ public:
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
     // The start year of the first system's matched trail: its time t is years after it.
     std::optional<std::int32_t> calendarStartYear() override;
+
+    // The screen's time controls (PtolemyUniverseTime.cpp): the span of the visible
+    // systems' matched observations; a seek sets the time and refills every running trail
+    // as if the model had run there with today's step.
+    std::optional<TimeSpan> observedTimeSpan() override;
+    bool seekTo(double time) override;
 
     // The operations shared with the other clock-driven sources.
     virtual HRESULT DrawStatistics(
@@ -133,6 +141,10 @@ public:
     const raster::Pen& AnimationPen(std::int32_t index) const;
 
     static void setSystemsDialogRunner(SystemsDialogRunner runner);
+
+protected:
+    // Every control window's Pause button tells the new state.
+    void pauseChangedByScreen(bool paused) override;
 
 private:
     // (caller holds the universe lock)

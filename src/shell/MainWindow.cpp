@@ -6,6 +6,8 @@
 #include "platform/Message.h"
 #include "shell/AboutText.h"
 #include "shell/InitialLayoutPath.h"
+#include "shell/ModelDates.h"
+#include "shell/TimeControls.h"
 #include "shell/UserGuideWindow.h"
 
 #include <QAction>
@@ -31,7 +33,6 @@ constexpr int kFrameAllowance = 16;
 constexpr int kTitleBarAllowance = 48;
 constexpr int kTimeDisplayPeriodMilliseconds = 250;
 constexpr int kTimeDisplayMargin = 8;
-constexpr double kDaysPerYear = 365.25;
 
 struct Speed {
     const char* label;
@@ -109,7 +110,7 @@ void MainWindow::createMenus()
     addCommand(test, tr("S&top Pounding"), kStopPoundingCommand);
     // The whole Test popup is greyed; its commands are reached through --demo and scripts.
     test->menuAction()->setEnabled(false);
-    createSpeedMenu();
+    createViewMenu();
     QMenu* const help = menuBar()->addMenu(tr("&Help"));
     addCommand(help, tr("&User Guide"), kUserGuideCommand, QKeySequence::HelpContents);
     addCommand(help, tr("&Lessons"), kLessonsCommand);
@@ -180,13 +181,71 @@ void MainWindow::onCommand(int id)
         setSpeed(id);
         break;
     default:
+        onTimeCommand(id);
         break;
     }
 }
 
-void MainWindow::createSpeedMenu()
+void MainWindow::createViewMenu()
 {
     QMenu* const view = menuBar()->addMenu(tr("&View"));
+    createSpeedCommands(view);
+    view->addSeparator();
+    createTimeCommands(view);
+}
+
+void MainWindow::createTimeCommands(QMenu* time)
+{
+    timeControls_ = new TimeControls(this, [this] { return displayManager(); });
+    QAction* const pause = addCommand(time, tr("&Pause All"), kPauseAllCommand, QKeySequence(Qt::CTRL | Qt::Key_Space));
+    QAction* const back
+        = addCommand(time, tr("Step &Backwards"), kStepBackwardsCommand, QKeySequence(Qt::CTRL | Qt::Key_Left));
+    QAction* const forwards
+        = addCommand(time, tr("Step &Forwards"), kStepForwardsCommand, QKeySequence(Qt::CTRL | Qt::Key_Right));
+    QAction* const goTo = addCommand(time, tr("&Go To Date..."), kGoToDateCommand, QKeySequence(Qt::CTRL | Qt::Key_G));
+    time->addSeparator();
+    QAction* const stop = addCommand(time, tr("&Stop at the end of the observations"), kStopAtEndCommand);
+    stop->setCheckable(true);
+    stop->setChecked(true);
+    timeControls_->setPauseAction(pause);
+    addToolBar(Qt::BottomToolBarArea, timeControls_->createBar({ pause, back, forwards, goTo }));
+    addProgramStep("goto", [this](const std::vector<std::string>& words, std::string& problem) {
+        QString why;
+        const QDate date = QDate::fromString(QString::fromStdString(words[0]), Qt::ISODate);
+        if (timeControls_->goToDate(date, why)) {
+            showModelTime();
+            return true;
+        }
+        problem = why.toStdString();
+        return false;
+    });
+}
+
+bool MainWindow::onTimeCommand(int id)
+{
+    switch (id) {
+    case kPauseAllCommand:
+        timeControls_->togglePauseAll();
+        return true;
+    case kStepForwardsCommand:
+    case kStepBackwardsCommand:
+        timeControls_->step(id == kStepForwardsCommand ? 1 : -1);
+        showModelTime();
+        return true;
+    case kGoToDateCommand:
+        timeControls_->chooseDate();
+        showModelTime();
+        return true;
+    case kStopAtEndCommand:
+        timeControls_->setStopAtEnd(commandAction(kStopAtEndCommand)->isChecked());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::createSpeedCommands(QMenu* view)
+{
     auto* const speeds = new QActionGroup(view);
     for (int index = 0; index < kSpeedCount; ++index) {
         QAction* const action = addCommand(view, QString::fromLatin1(kSpeeds[index].label), kFirstSpeedCommand + index);
@@ -211,14 +270,16 @@ QString MainWindow::modelTimeText() const
     if (!time)
         return {};
     QString text = tr("t = %1 years").arg(time->time, 0, 'f', 2);
-    if (time->startYear) {
-        const QDate date = QDate(*time->startYear, 1, 1).addDays(qRound64(time->time * kDaysPerYear));
-        text += QStringLiteral("  (%1)").arg(date.toString(Qt::ISODate));
-    }
+    if (time->startYear)
+        text += QStringLiteral("  (%1)").arg(dateOfModelTime(*time->startYear, time->time).toString(Qt::ISODate));
     return text;
 }
 
-void MainWindow::showModelTime() { timeDisplay_->setText(modelTimeText()); }
+void MainWindow::showModelTime()
+{
+    timeDisplay_->setText(modelTimeText());
+    timeControls_->refresh();
+}
 
 void MainWindow::showGuide(QPointer<UserGuideWindow>& window, const char* name)
 {

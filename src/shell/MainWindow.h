@@ -20,6 +20,7 @@
 
 class DisplayManager;
 class LayoutHost;
+class TimeControls;
 class UserGuideWindow;
 class QAction;
 class QKeySequence;
@@ -38,6 +39,12 @@ constexpr int kLessonsCommand = 40007;
 // The View menu's speeds, x1/4 to x8, commands 40010 to 40015 (x1 is 40012).
 constexpr int kFirstSpeedCommand = 40010;
 constexpr int kNormalSpeedCommand = 40012;
+// The time controls of the View menu.
+constexpr int kPauseAllCommand = 40021;
+constexpr int kStepForwardsCommand = 40022;
+constexpr int kGoToDateCommand = 40023;
+constexpr int kStopAtEndCommand = 40024;
+constexpr int kStepBackwardsCommand = 40026;
 
 class MainWindow : public QMainWindow, public ScriptTarget {
     Q_OBJECT
@@ -59,7 +66,8 @@ public:
     static const char* demoLayoutPath(std::int32_t index);
 
     // Load 40001, Reload 40002, Start Pounding 40003, Stop Pounding 40004, User Guide
-    // 40005, About Skyloom 40006, the speeds 40010 to 40015; others do nothing.
+    // 40005, About Skyloom 40006, Lessons 40007, the speeds 40010 to 40015, the time
+    // controls 40021 to 40026; others do nothing.
     void onCommand(int id);
     // The speed the View menu chose: the factor on every clock's step (1: as the layout's
     // sources set them).
@@ -78,6 +86,7 @@ public:
     std::int32_t demoIndex() const { return demoIndex_; }
     // The menu action that sends `id`, or null.
     QAction* commandAction(int id) const;
+    TimeControls* timeControls() const { return timeControls_; }
 
     // What scripts work on: the menu commands, the host, the whole window; no loadpage.
     bool sendMenuCommand(int id) override;
@@ -104,7 +113,12 @@ private:
     // Shows the guide of that name in `window`, opening it first when it is not open.
     void showGuide(QPointer<UserGuideWindow>& window, const char* name);
     void showAbout();
-    void createSpeedMenu();
+    // View: the speeds, then the time controls of the whole screen.
+    void createViewMenu();
+    void createSpeedCommands(QMenu* view);
+    void createTimeCommands(QMenu* view);
+    // Carries out the time control `id`; false for another command.
+    bool onTimeCommand(int id);
     void setSpeed(int command);
     void showModelTime();
     void createDisplayManager(const DisplayManagerFactory& makeDisplayManager);
@@ -117,6 +131,7 @@ private:
     QTimer demoTimer_;
     QTimer timeDisplayTimer_;
     QLabel* timeDisplay_ = nullptr; // owned by the menu bar
+    TimeControls* timeControls_ = nullptr; // owned by this window
     double timeRate_ = 1.0;
     bool pounding_ = false;
     std::int32_t demoIndex_ = 0;

@@ -128,6 +128,16 @@ void WindowRegistry::setButtonText(QWidget* controlWindow, int index, const char
     setControlButtonText(controlWindow, index, text);
 }
 
+void WindowRegistry::setButtonTextOfSource(const ImageSource* source, int index, const char* text)
+{
+    platform::assertWindowThread();
+    platform::CriticalSectionGuard guard(lock_);
+    for (const auto& record : records_) {
+        if (record->imageSource == source && !record->isObserver())
+            setControlButtonText(record->window(), index, text);
+    }
+}
+
 void WindowRegistry::shutdown() { removeAllWindows(); }
 
 int WindowRegistry::recordCount()

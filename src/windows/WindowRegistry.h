@@ -38,6 +38,7 @@ public:
     HRESULT applyDefaults(ImageSource* source) override;
     // Requests a redraw of each observer window that shows `source`.
     void redraw(const ImageSource* source) override;
+    void setButtonTextOfSource(const ImageSource* source, int index, const char* text) override;
     // Relabels a button of a control window (for example "Pause" -> "Resume").
     void setButtonText(QWidget* controlWindow, int index, const char* text) override;
     // Lays out again every window whose source's owner is `manager`.

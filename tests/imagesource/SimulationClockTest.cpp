@@ -386,3 +386,23 @@ TEST(SimulationClockStop, ManyClocksCreatedAndDestroyedUnderLoad)
         clock.reset();
     }
 }
+
+TEST(SimulationClockStop, RunsUpToTheStopTimeWithoutPassingItAndOnOnceTheTimeIsSetBack)
+{
+    RecordingClock clock(false);
+    clock.setIncrement(0.004);
+    clock.setStopTime(0.01);
+    clock.start();
+    ASSERT_TRUE(waitUntil([&] { return clock.time() >= 0.01; }));
+    letSeveralPeriodsPass();
+
+    // 0.004, 0.008, then the step that would pass 0.01 ends on it; no tick after that.
+    EXPECT_EQ(clock.recordedTimes(), (std::vector<double> { 0.004, 0.008, 0.01 }));
+    EXPECT_FALSE(clock.paused()) << "waiting at the end is no pause";
+
+    clock.setTime(0.0);
+    ASSERT_TRUE(waitUntil([&] { return clock.recordedTimes().size() >= 4; }));
+    EXPECT_DOUBLE_EQ(clock.recordedTimes()[3], 0.004);
+    clock.setStopTime(std::nullopt);
+    ASSERT_TRUE(waitUntil([&] { return clock.time() > 0.02; })) << "without a stop time it runs on";
+}

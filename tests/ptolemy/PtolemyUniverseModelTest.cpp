@@ -225,3 +225,33 @@ TEST(PtolemyUniverseLifetime, DestroyingWhileTickingWaitsForTheClock)
 }
 
 } // namespace
+
+TEST_F(PtolemyUniverseModel, SeekShowsTheModelAsIfItHadRunThereAndRefusesTimesBeforeTheStart)
+{
+    setPaused(universe, true);
+    universe.Lock();
+    PtolemyBody* const body = universe.Bodies().Get(0);
+    body->SetTrailLength(5);
+    universe.Unlock();
+    const double step = universe.frameStep();
+    const std::int32_t generation = universe.GetGeneration();
+
+    ASSERT_TRUE(universe.seekTo(100 * step));
+    EXPECT_NE(universe.GetGeneration(), generation) << "the windows draw the new moment";
+    EXPECT_DOUBLE_EQ(universe.Time(), 100 * step);
+    const ObservationTrail& trail = body->RunningTrail();
+    ASSERT_EQ(trail.count(), 5);
+    for (std::int32_t i = 0; i < 5; ++i) {
+        const double t = (96 + i) * step;
+        const ModelPoint expected = body->PlanetPosition(t);
+        EXPECT_NEAR(trail.logical(i).t, t, 1e-12);
+        EXPECT_NEAR(trail.logical(i).x, expected.x, 1e-9);
+        EXPECT_NEAR(trail.logical(i).y, expected.y, 1e-9);
+    }
+
+    ASSERT_TRUE(universe.seekTo(2 * step));
+    EXPECT_EQ(trail.count(), 3) << "nothing before time 0";
+    EXPECT_FALSE(universe.seekTo(-step));
+    EXPECT_FALSE(universe.seekTo(std::nan("")));
+    EXPECT_DOUBLE_EQ(universe.Time(), 2 * step);
+}

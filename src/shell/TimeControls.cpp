@@ -1,0 +1,140 @@
+#include "shell/TimeControls.h"
+
+#include "platform/ModalDialog.h"
+#include "shell/GoToDateDialog.h"
+#include "shell/ModelDates.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QSlider>
+#include <QToolBar>
+
+namespace {
+
+constexpr int kSliderPageDays = 30;
+
+} // namespace
+
+TimeControls::TimeControls(QWidget* window, ManagerAccess manager)
+    : QObject(window)
+    , window_(window)
+    , manager_(std::move(manager))
+{
+}
+
+QToolBar* TimeControls::createBar(const QList<QAction*>& commands)
+{
+    auto* const bar = new QToolBar(tr("Time"), window_);
+    bar->setObjectName(QStringLiteral("timeBar"));
+    bar->setAccessibleName(tr("Time"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    for (QAction* const command : commands)
+        bar->addAction(command);
+    auto* const label = new QLabel(tr("Time:"), bar);
+    slider_ = new QSlider(Qt::Horizontal, bar);
+    slider_->setAccessibleName(tr("Time slider"));
+    slider_->setPageStep(kSliderPageDays);
+    slider_->setFocusPolicy(Qt::StrongFocus);
+    slider_->setEnabled(false);
+    label->setBuddy(slider_);
+    bar->addWidget(label);
+    bar->addWidget(slider_);
+    connect(slider_, &QSlider::valueChanged, this, &TimeControls::onSliderMoved);
+    return bar;
+}
+
+void TimeControls::togglePauseAll()
+{
+    if (DisplayManager* const manager = manager_())
+        manager->holdAll(!manager->isHeld());
+    refresh();
+}
+
+void TimeControls::step(int frames)
+{
+    if (DisplayManager* const manager = manager_())
+        manager->stepAll(frames);
+    refresh();
+}
+
+std::optional<TimeControls::DateSpan> TimeControls::observedDates() const
+{
+    DisplayManager* const manager = manager_();
+    const std::optional<DisplayManager::ModelTime> time = manager ? manager->modelTime() : std::nullopt;
+    if (!time || !time->startYear || !time->observed)
+        return std::nullopt;
+    const std::int32_t year = *time->startYear;
+    return DateSpan { dateOfModelTime(year, time->observed->first), dateOfModelTime(year, time->observed->last),
+        dateOfModelTime(year, time->time) };
+}
+
+void TimeControls::chooseDate()
+{
+    const std::optional<DateSpan> span = observedDates();
+    if (!span)
+        return;
+    QPointer<QDialog> dialog = new GoToDateDialog(window_, span->first, span->last, span->shown);
+    const std::optional<int> result = platform::runModal(dialog);
+    if (result == QDialog::Accepted) {
+        QString problem;
+        goToDate(static_cast<GoToDateDialog*>(dialog.data())->chosenDate(), problem);
+    }
+    delete dialog.data();
+}
+
+bool TimeControls::goToDate(const QDate& date, QString& problem)
+{
+    const std::optional<DateSpan> span = observedDates();
+    DisplayManager* const manager = manager_();
+    if (!span || !manager) {
+        problem = tr("No dated observations are on screen.");
+        return false;
+    }
+    if (!date.isValid() || date < span->first || date > span->last) {
+        problem
+            = tr("%1 lies outside the observations, which run from %2 to %3.")
+                  .arg(date.toString(Qt::ISODate), span->first.toString(Qt::ISODate), span->last.toString(Qt::ISODate));
+        return false;
+    }
+    manager->seekDated([&date](std::int32_t startYear) { return modelTimeOfDate(startYear, date); });
+    refresh();
+    return true;
+}
+
+void TimeControls::setStopAtEnd(bool stop)
+{
+    if (DisplayManager* const manager = manager_())
+        manager->setStopAtEndOfObservations(stop);
+}
+
+void TimeControls::refresh()
+{
+    DisplayManager* const manager = manager_();
+    if (manager)
+        manager->refreshStopTimes();
+    if (pauseAction_)
+        pauseAction_->setText(manager && manager->isHeld() ? tr("&Resume All") : tr("&Pause All"));
+    if (!slider_ || slider_->isSliderDown())
+        return;
+    const std::optional<DateSpan> span = observedDates();
+    showingTime_ = true;
+    slider_->setEnabled(span.has_value());
+    if (span) {
+        sliderOrigin_ = span->first;
+        slider_->setRange(0, static_cast<int>(span->first.daysTo(span->last)));
+        slider_->setValue(static_cast<int>(span->first.daysTo(span->shown)));
+        slider_->setAccessibleDescription(span->shown.toString(Qt::ISODate));
+    }
+    showingTime_ = false;
+}
+
+QDate TimeControls::dateOfSliderDay(int day) const { return sliderOrigin_.addDays(day); }
+
+void TimeControls::onSliderMoved(int day)
+{
+    if (showingTime_)
+        return;
+    QString problem;
+    goToDate(dateOfSliderDay(day), problem);
+}
