@@ -1,5 +1,6 @@
 #include "imagesource/ClockDrivenSource.h"
 
+#include <algorithm>
 #include <utility>
 
 ClockDrivenSource::ClockDrivenSource()
@@ -38,6 +39,14 @@ double ClockDrivenSource::frameStep()
     const double step = clock_->increment() * clock_->rate();
     clock_->Unlock();
     return step;
+}
+
+double ClockDrivenSource::modelTimePerSecond()
+{
+    clock_->Lock();
+    const double perSecond = clock_->increment() * clock_->rate() * 1000.0 / std::max(1, clock_->period());
+    clock_->Unlock();
+    return perSecond;
 }
 
 bool ClockDrivenSource::paused() { return clock_->paused(); }

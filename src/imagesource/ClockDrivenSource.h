@@ -50,6 +50,8 @@ public:
     virtual bool seekTo(double time);
     // The model time one frame moves: the clock's increment times its rate.
     double frameStep();
+    // The model time that passes in a second of running: a frame step per period.
+    double modelTimePerSecond();
     bool paused();
     // Holding pauses a running clock and remembers that it did; releasing resumes only a
     // clock that holding paused. The source is told (pauseChangedByScreen) when it changed.
