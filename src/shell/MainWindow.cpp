@@ -208,7 +208,7 @@ void MainWindow::createTimeCommands(QMenu* time)
     stop->setCheckable(true);
     stop->setChecked(true);
     timeControls_->setPauseAction(pause);
-    addToolBar(Qt::BottomToolBarArea, timeControls_->createBar({ pause, back, forwards, goTo }));
+    addToolBar(Qt::TopToolBarArea, timeControls_->createBar({ pause, back, forwards, goTo }));
     addProgramStep("goto", [this](const std::vector<std::string>& words, std::string& problem) {
         QString why;
         const QDate date = QDate::fromString(QString::fromStdString(words[0]), Qt::ISODate);

@@ -1,6 +1,6 @@
 #pragma once
 // The time controls of the whole screen: Pause All / Resume All, a frame forwards or
-// backwards, Go To Date, "Stop at the end of the observations", and the time bar under
+// backwards, Go To Date, "Stop at the end of the observations", and the time bar above
 // the layout with its buttons and a slider over the span of the observations. They act
 // through the display manager on every animated source on screen. Window thread only.
 #include "display/DisplayManager.h"
@@ -30,7 +30,7 @@ public:
 
     TimeControls(QWidget* window, ManagerAccess manager);
 
-    // The bar under the layout: the given commands as buttons, then the time slider.
+    // The bar above the layout: the given commands as buttons, then the time slider.
     QToolBar* createBar(const QList<QAction*>& commands);
     // Keeps the Pause All command's text ("Pause All" or "Resume All") true.
     void setPauseAction(QAction* action) { pauseAction_ = action; }
