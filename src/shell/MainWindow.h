@@ -20,8 +20,10 @@
 
 class DisplayManager;
 class LayoutHost;
+class LiveCyclesPanel;
 class UserGuideWindow;
 class QAction;
+class QDockWidget;
 class QKeySequence;
 class QLabel;
 class QMenu;
@@ -38,6 +40,8 @@ constexpr int kLessonsCommand = 40007;
 // The View menu's speeds, x1/4 to x8, commands 40010 to 40015 (x1 is 40012).
 constexpr int kFirstSpeedCommand = 40010;
 constexpr int kNormalSpeedCommand = 40012;
+// View > Live Cycles: shows or hides the live cycles panel.
+constexpr int kLiveCyclesCommand = 40020;
 
 class MainWindow : public QMainWindow, public ScriptTarget {
     Q_OBJECT
@@ -59,7 +63,8 @@ public:
     static const char* demoLayoutPath(std::int32_t index);
 
     // Load 40001, Reload 40002, Start Pounding 40003, Stop Pounding 40004, User Guide
-    // 40005, About Skyloom 40006, the speeds 40010 to 40015; others do nothing.
+    // 40005, About Skyloom 40006, the speeds 40010 to 40015, Live Cycles 40020; others
+    // do nothing.
     void onCommand(int id);
     // The speed the View menu chose: the factor on every clock's step (1: as the layout's
     // sources set them).
@@ -78,6 +83,10 @@ public:
     std::int32_t demoIndex() const { return demoIndex_; }
     // The menu action that sends `id`, or null.
     QAction* commandAction(int id) const;
+    // The live cycles panel, beside the layout while it is shown.
+    LiveCyclesPanel* liveCyclesPanel() const { return liveCycles_; }
+    // Shows (with the keyboard focus in it) or hides the live cycles panel.
+    void showLiveCycles(bool shown);
 
     // What scripts work on: the menu commands, the host, the whole window; no loadpage.
     bool sendMenuCommand(int id) override;
@@ -105,6 +114,7 @@ private:
     void showGuide(QPointer<UserGuideWindow>& window, const char* name);
     void showAbout();
     void createSpeedMenu();
+    void createLiveCyclesPanel();
     void setSpeed(int command);
     void showModelTime();
     void createDisplayManager(const DisplayManagerFactory& makeDisplayManager);
@@ -117,6 +127,9 @@ private:
     QTimer demoTimer_;
     QTimer timeDisplayTimer_;
     QLabel* timeDisplay_ = nullptr; // owned by the menu bar
+    QMenu* viewMenu_ = nullptr; // owned by the menu bar
+    QDockWidget* liveCyclesDock_ = nullptr; // owned by this window
+    LiveCyclesPanel* liveCycles_ = nullptr; // owned by its dock
     double timeRate_ = 1.0;
     bool pounding_ = false;
     std::int32_t demoIndex_ = 0;
