@@ -6,13 +6,13 @@
     <message>
         <source>Skyloom Simulator %1
 
-A teaching simulator of the sky: build Ptolemy's systems of cycles (deferents, epicycles, eccentrics and equants), run them and fit them to observations.
+A teaching simulator of the sky: build Ptolemy&apos;s systems of cycles (deferents, epicycles, eccentrics and equants), run them and fit them to observations.
 
 Licence: MIT (see LICENSE).
 Credits: the Skyloom developers; built with Qt and pugixml.</source>
         <translation>Skyloom Simulator %1
 
-Ein Himmelssimulator für den Unterricht: Baue Ptolemäus' Systeme von Kreisen (Deferenten, Epizykel, Exzenter und Äquanten), lass sie laufen und passe sie an Beobachtungen an.
+Ein Himmelssimulator für den Unterricht: Baue Ptolemäus&apos; Systeme von Kreisen (Deferenten, Epizykel, Exzenter und Äquanten), lass sie laufen und passe sie an Beobachtungen an.
 
 Lizenz: MIT (siehe LICENSE).
 Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
@@ -43,11 +43,11 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
         <translation>Das Modell wieder bei Zeit 0 beginnen</translation>
     </message>
     <message>
-        <source>Stop the model's time</source>
+        <source>Stop the model&apos;s time</source>
         <translation>Die Zeit des Modells anhalten</translation>
     </message>
     <message>
-        <source>Let the model's time run on</source>
+        <source>Let the model&apos;s time run on</source>
         <translation>Die Zeit des Modells weiterlaufen lassen</translation>
     </message>
     <message>
@@ -95,7 +95,7 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
         <translation>Die zuletzt veröffentlichten Messungen zeigen</translation>
     </message>
     <message>
-        <source>Give every window of this picture the source's placement again</source>
+        <source>Give every window of this picture the source&apos;s placement again</source>
         <translation>Allen Fenstern dieses Bildes wieder die Anordnung der Quelle geben</translation>
     </message>
     <message>
@@ -105,6 +105,13 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     <message>
         <source>Change how the picture is placed up and down the window</source>
         <translation>Ändern, wie das Bild in der Höhe des Fensters liegt</translation>
+    </message>
+</context>
+<context>
+    <name>CycleChange</name>
+    <message>
+        <source>That cycle is gone: the universe has changed.</source>
+        <translation>Diesen Kreis gibt es nicht mehr: das Universum hat sich geändert.</translation>
     </message>
 </context>
 <context>
@@ -146,7 +153,7 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
         <translation>%1 muss zwischen -%2 und %2 liegen</translation>
     </message>
     <message>
-        <source>The circle's radius in the model's units</source>
+        <source>The circle&apos;s radius in the model&apos;s units</source>
         <translation>Der Radius des Kreises in den Einheiten des Modells</translation>
     </message>
     <message>
@@ -158,11 +165,11 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
         <translation>Der Winkel zur Zeit 0, im Bogenmaß (0 bis 2pi)</translation>
     </message>
     <message>
-        <source>The equant's place, in the model's units</source>
+        <source>The equant&apos;s place, in the model&apos;s units</source>
         <translation>Die Lage des Äquanten, in den Einheiten des Modells</translation>
     </message>
     <message>
-        <source>The circle's centre moved by this much, in the model's units</source>
+        <source>The circle&apos;s centre moved by this much, in the model&apos;s units</source>
         <translation>Der Mittelpunkt des Kreises, um so viel verschoben, in den Einheiten des Modells</translation>
     </message>
 </context>
@@ -192,6 +199,73 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     <message>
         <source>Kepler universe: planets on ellipses around the Sun</source>
         <translation>Kepler-Universum: Planeten auf Ellipsen um die Sonne</translation>
+    </message>
+</context>
+<context>
+    <name>LiveCyclesPanel</name>
+    <message>
+        <source>Live cycles</source>
+        <translation>Kreise live</translation>
+    </message>
+    <message>
+        <source>Universe</source>
+        <translation>Universum</translation>
+    </message>
+    <message>
+        <source>&amp;Universe</source>
+        <translation>&amp;Universum</translation>
+    </message>
+    <message>
+        <source>Systems</source>
+        <translation>Systeme</translation>
+    </message>
+    <message>
+        <source>&amp;Systems</source>
+        <translation>&amp;Systeme</translation>
+    </message>
+    <message>
+        <source>Cycles, the deferent first</source>
+        <translation>Kreise, der Deferent zuerst</translation>
+    </message>
+    <message>
+        <source>C&amp;ycles</source>
+        <translation>&amp;Kreise</translation>
+    </message>
+    <message>
+        <source>Has &amp;eccentric</source>
+        <translation>Hat &amp;Exzenter</translation>
+    </message>
+    <message>
+        <source>Has e&amp;quant</source>
+        <translation>Hat Ä&amp;quant</translation>
+    </message>
+    <message>
+        <source>The layout on screen shows no Ptolemy universe.</source>
+        <translation>Das Layout auf dem Bildschirm zeigt kein Ptolemäus-Universum.</translation>
+    </message>
+    <message>
+        <source>Universe %1</source>
+        <translation>Universum %1</translation>
+    </message>
+    <message>
+        <source>System %1</source>
+        <translation>System %1</translation>
+    </message>
+    <message>
+        <source>Unnamed</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>No message</source>
+        <translation>Keine Meldung</translation>
+    </message>
+    <message>
+        <source>%1 slider</source>
+        <translation>%1, Schieberegler</translation>
+    </message>
+    <message>
+        <source>%1 number</source>
+        <translation>%1, Zahl</translation>
     </message>
 </context>
 <context>
@@ -252,6 +326,14 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
         <source>&amp;Lessons</source>
         <translation>&amp;Lektionen</translation>
     </message>
+    <message>
+        <source>Live Cycles</source>
+        <translation>Kreise live</translation>
+    </message>
+    <message>
+        <source>&amp;Live Cycles</source>
+        <translation>&amp;Kreise live</translation>
+    </message>
 </context>
 <context>
     <name>Observatory</name>
@@ -282,7 +364,7 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
         <translation>sie ist keine Universumsdatei (Systeme von Kreisen, .ptu)</translation>
     </message>
     <message>
-        <source>Couldn't load %1: %2</source>
+        <source>Couldn&apos;t load %1: %2</source>
         <translation>%1 konnte nicht geladen werden: %2</translation>
     </message>
     <message>
@@ -290,11 +372,11 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
         <translation>%1 enthält %2 Systeme; ein Universum fasst %3: die ersten %3 wurden geladen.</translation>
     </message>
     <message>
-        <source>The observation trail of "%1" could not be read; the system is not matched.</source>
+        <source>The observation trail of &quot;%1&quot; could not be read; the system is not matched.</source>
         <translation>Die Beobachtungsspur von „%1“ konnte nicht gelesen werden; das System wird nicht verglichen.</translation>
     </message>
     <message>
-        <source>The observation trails of %1 systems could not be read (the first of "%2"); they are not matched.</source>
+        <source>The observation trails of %1 systems could not be read (the first of &quot;%2&quot;); they are not matched.</source>
         <translation>Die Beobachtungsspuren von %1 Systemen konnten nicht gelesen werden (die erste von „%2“); sie werden nicht verglichen.</translation>
     </message>
     <message>

@@ -6,7 +6,7 @@
     <message>
         <source>Skyloom Simulator %1
 
-A teaching simulator of the sky: build Ptolemy's systems of cycles (deferents, epicycles, eccentrics and equants), run them and fit them to observations.
+A teaching simulator of the sky: build Ptolemy&apos;s systems of cycles (deferents, epicycles, eccentrics and equants), run them and fit them to observations.
 
 Licence: MIT (see LICENSE).
 Credits: the Skyloom developers; built with Qt and pugixml.</source>
@@ -43,11 +43,11 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
         <translation>Empezar el modelo de nuevo desde el tiempo 0</translation>
     </message>
     <message>
-        <source>Stop the model's time</source>
+        <source>Stop the model&apos;s time</source>
         <translation>Detener el tiempo del modelo</translation>
     </message>
     <message>
-        <source>Let the model's time run on</source>
+        <source>Let the model&apos;s time run on</source>
         <translation>Dejar que el tiempo del modelo siga</translation>
     </message>
     <message>
@@ -95,7 +95,7 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
         <translation>Mostrar las últimas lecturas publicadas</translation>
     </message>
     <message>
-        <source>Give every window of this picture the source's placement again</source>
+        <source>Give every window of this picture the source&apos;s placement again</source>
         <translation>Devolver a cada ventana de esta imagen la colocación de la fuente</translation>
     </message>
     <message>
@@ -105,6 +105,13 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     <message>
         <source>Change how the picture is placed up and down the window</source>
         <translation>Cambiar cómo se coloca la imagen a lo alto de la ventana</translation>
+    </message>
+</context>
+<context>
+    <name>CycleChange</name>
+    <message>
+        <source>That cycle is gone: the universe has changed.</source>
+        <translation>Ese círculo ya no existe: el universo ha cambiado.</translation>
     </message>
 </context>
 <context>
@@ -146,7 +153,7 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
         <translation>%1 debe estar entre -%2 y %2</translation>
     </message>
     <message>
-        <source>The circle's radius in the model's units</source>
+        <source>The circle&apos;s radius in the model&apos;s units</source>
         <translation>El radio del círculo en las unidades del modelo</translation>
     </message>
     <message>
@@ -158,11 +165,11 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
         <translation>El ángulo en el tiempo 0, en radianes (0 a 2pi)</translation>
     </message>
     <message>
-        <source>The equant's place, in the model's units</source>
+        <source>The equant&apos;s place, in the model&apos;s units</source>
         <translation>La posición del ecuante, en las unidades del modelo</translation>
     </message>
     <message>
-        <source>The circle's centre moved by this much, in the model's units</source>
+        <source>The circle&apos;s centre moved by this much, in the model&apos;s units</source>
         <translation>El centro del círculo desplazado tanto, en las unidades del modelo</translation>
     </message>
 </context>
@@ -192,6 +199,73 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     <message>
         <source>Kepler universe: planets on ellipses around the Sun</source>
         <translation>Universo de Kepler: planetas en elipses alrededor del Sol</translation>
+    </message>
+</context>
+<context>
+    <name>LiveCyclesPanel</name>
+    <message>
+        <source>Live cycles</source>
+        <translation>Círculos en vivo</translation>
+    </message>
+    <message>
+        <source>Universe</source>
+        <translation>Universo</translation>
+    </message>
+    <message>
+        <source>&amp;Universe</source>
+        <translation>&amp;Universo</translation>
+    </message>
+    <message>
+        <source>Systems</source>
+        <translation>Sistemas</translation>
+    </message>
+    <message>
+        <source>&amp;Systems</source>
+        <translation>&amp;Sistemas</translation>
+    </message>
+    <message>
+        <source>Cycles, the deferent first</source>
+        <translation>Círculos, el deferente primero</translation>
+    </message>
+    <message>
+        <source>C&amp;ycles</source>
+        <translation>&amp;Círculos</translation>
+    </message>
+    <message>
+        <source>Has &amp;eccentric</source>
+        <translation>Tiene &amp;excéntrica</translation>
+    </message>
+    <message>
+        <source>Has e&amp;quant</source>
+        <translation>Tiene ecuan&amp;te</translation>
+    </message>
+    <message>
+        <source>The layout on screen shows no Ptolemy universe.</source>
+        <translation>La disposición en pantalla no muestra ningún universo de Ptolomeo.</translation>
+    </message>
+    <message>
+        <source>Universe %1</source>
+        <translation>Universo %1</translation>
+    </message>
+    <message>
+        <source>System %1</source>
+        <translation>Sistema %1</translation>
+    </message>
+    <message>
+        <source>Unnamed</source>
+        <translation>Sin nombre</translation>
+    </message>
+    <message>
+        <source>No message</source>
+        <translation>Ningún mensaje</translation>
+    </message>
+    <message>
+        <source>%1 slider</source>
+        <translation>%1, deslizador</translation>
+    </message>
+    <message>
+        <source>%1 number</source>
+        <translation>%1, número</translation>
     </message>
 </context>
 <context>
@@ -252,6 +326,14 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
         <source>&amp;Lessons</source>
         <translation>&amp;Lecciones</translation>
     </message>
+    <message>
+        <source>Live Cycles</source>
+        <translation>Círculos en vivo</translation>
+    </message>
+    <message>
+        <source>&amp;Live Cycles</source>
+        <translation>Círculos en &amp;vivo</translation>
+    </message>
 </context>
 <context>
     <name>Observatory</name>
@@ -282,7 +364,7 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
         <translation>no es un archivo de universo (sistemas de círculos, .ptu)</translation>
     </message>
     <message>
-        <source>Couldn't load %1: %2</source>
+        <source>Couldn&apos;t load %1: %2</source>
         <translation>No se pudo cargar %1: %2</translation>
     </message>
     <message>
@@ -290,11 +372,11 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
         <translation>%1 contiene %2 sistemas; un universo admite %3: se cargaron los %3 primeros.</translation>
     </message>
     <message>
-        <source>The observation trail of "%1" could not be read; the system is not matched.</source>
+        <source>The observation trail of &quot;%1&quot; could not be read; the system is not matched.</source>
         <translation>No se pudo leer la traza de observaciones de «%1»; el sistema no se compara.</translation>
     </message>
     <message>
-        <source>The observation trails of %1 systems could not be read (the first of "%2"); they are not matched.</source>
+        <source>The observation trails of %1 systems could not be read (the first of &quot;%2&quot;); they are not matched.</source>
         <translation>No se pudieron leer las trazas de observaciones de %1 sistemas (la primera, de «%2»); no se comparan.</translation>
     </message>
     <message>

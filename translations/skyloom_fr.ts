@@ -6,13 +6,13 @@
     <message>
         <source>Skyloom Simulator %1
 
-A teaching simulator of the sky: build Ptolemy's systems of cycles (deferents, epicycles, eccentrics and equants), run them and fit them to observations.
+A teaching simulator of the sky: build Ptolemy&apos;s systems of cycles (deferents, epicycles, eccentrics and equants), run them and fit them to observations.
 
 Licence: MIT (see LICENSE).
 Credits: the Skyloom developers; built with Qt and pugixml.</source>
         <translation>Skyloom Simulator %1
 
-Un simulateur du ciel pour l'enseignement : construisez les systèmes de cercles de Ptolémée (déférents, épicycles, excentriques et équants), faites-les tourner et ajustez-les aux observations.
+Un simulateur du ciel pour l&apos;enseignement : construisez les systèmes de cercles de Ptolémée (déférents, épicycles, excentriques et équants), faites-les tourner et ajustez-les aux observations.
 
 Licence : MIT (voir LICENSE).
 Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</translation>
@@ -43,11 +43,11 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
         <translation>Relancer le modèle depuis le temps 0</translation>
     </message>
     <message>
-        <source>Stop the model's time</source>
+        <source>Stop the model&apos;s time</source>
         <translation>Arrêter le temps du modèle</translation>
     </message>
     <message>
-        <source>Let the model's time run on</source>
+        <source>Let the model&apos;s time run on</source>
         <translation>Laisser le temps du modèle reprendre</translation>
     </message>
     <message>
@@ -56,7 +56,7 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     </message>
     <message>
         <source>Save the systems of cycles to a universe file (.ptu)</source>
-        <translation>Enregistrer les systèmes de cercles dans un fichier d'univers (.ptu)</translation>
+        <translation>Enregistrer les systèmes de cercles dans un fichier d&apos;univers (.ptu)</translation>
     </message>
     <message>
         <source>Replace every system by random cycles</source>
@@ -84,7 +84,7 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     </message>
     <message>
         <source>Record where the object is now</source>
-        <translation>Noter où se trouve l'objet maintenant</translation>
+        <translation>Noter où se trouve l&apos;objet maintenant</translation>
     </message>
     <message>
         <source>Save the readings as a trail file (.obs) for the other windows</source>
@@ -95,16 +95,23 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
         <translation>Afficher les derniers relevés publiés</translation>
     </message>
     <message>
-        <source>Give every window of this picture the source's placement again</source>
+        <source>Give every window of this picture the source&apos;s placement again</source>
         <translation>Redonner à chaque fenêtre de cette image la disposition de la source</translation>
     </message>
     <message>
         <source>Change how the picture is placed across the window</source>
-        <translation>Changer la place de l'image dans la largeur de la fenêtre</translation>
+        <translation>Changer la place de l&apos;image dans la largeur de la fenêtre</translation>
     </message>
     <message>
         <source>Change how the picture is placed up and down the window</source>
-        <translation>Changer la place de l'image dans la hauteur de la fenêtre</translation>
+        <translation>Changer la place de l&apos;image dans la hauteur de la fenêtre</translation>
+    </message>
+</context>
+<context>
+    <name>CycleChange</name>
+    <message>
+        <source>That cycle is gone: the universe has changed.</source>
+        <translation>Ce cercle n&apos;existe plus : l&apos;univers a changé.</translation>
     </message>
 </context>
 <context>
@@ -146,31 +153,31 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
         <translation>%1 doit être compris entre -%2 et %2</translation>
     </message>
     <message>
-        <source>The circle's radius in the model's units</source>
+        <source>The circle&apos;s radius in the model&apos;s units</source>
         <translation>Le rayon du cercle dans les unités du modèle</translation>
     </message>
     <message>
         <source>Turns per year of model time; a negative number turns the other way</source>
-        <translation>Tours par année de temps du modèle ; un nombre négatif tourne dans l'autre sens</translation>
+        <translation>Tours par année de temps du modèle ; un nombre négatif tourne dans l&apos;autre sens</translation>
     </message>
     <message>
         <source>The angle at time 0, in radians (0 to 2pi)</source>
-        <translation>L'angle au temps 0, en radians (0 à 2pi)</translation>
+        <translation>L&apos;angle au temps 0, en radians (0 à 2pi)</translation>
     </message>
     <message>
-        <source>The equant's place, in the model's units</source>
-        <translation>La position de l'équant, dans les unités du modèle</translation>
+        <source>The equant&apos;s place, in the model&apos;s units</source>
+        <translation>La position de l&apos;équant, dans les unités du modèle</translation>
     </message>
     <message>
-        <source>The circle's centre moved by this much, in the model's units</source>
-        <translation>Le centre du cercle déplacé d'autant, dans les unités du modèle</translation>
+        <source>The circle&apos;s centre moved by this much, in the model&apos;s units</source>
+        <translation>Le centre du cercle déplacé d&apos;autant, dans les unités du modèle</translation>
     </message>
 </context>
 <context>
     <name>DisplayManager</name>
     <message>
         <source>The layout holds %1 image sources; at most %2 are shown.</source>
-        <translation>La disposition contient %1 sources d'image ; au plus %2 sont affichées.</translation>
+        <translation>La disposition contient %1 sources d&apos;image ; au plus %2 sont affichées.</translation>
     </message>
 </context>
 <context>
@@ -192,6 +199,73 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     <message>
         <source>Kepler universe: planets on ellipses around the Sun</source>
         <translation>Univers de Kepler : des planètes sur des ellipses autour du Soleil</translation>
+    </message>
+</context>
+<context>
+    <name>LiveCyclesPanel</name>
+    <message>
+        <source>Live cycles</source>
+        <translation>Cercles en direct</translation>
+    </message>
+    <message>
+        <source>Universe</source>
+        <translation>Univers</translation>
+    </message>
+    <message>
+        <source>&amp;Universe</source>
+        <translation>&amp;Univers</translation>
+    </message>
+    <message>
+        <source>Systems</source>
+        <translation>Systèmes</translation>
+    </message>
+    <message>
+        <source>&amp;Systems</source>
+        <translation>&amp;Systèmes</translation>
+    </message>
+    <message>
+        <source>Cycles, the deferent first</source>
+        <translation>Cercles, le déférent d&apos;abord</translation>
+    </message>
+    <message>
+        <source>C&amp;ycles</source>
+        <translation>&amp;Cercles</translation>
+    </message>
+    <message>
+        <source>Has &amp;eccentric</source>
+        <translation>A un &amp;excentrique</translation>
+    </message>
+    <message>
+        <source>Has e&amp;quant</source>
+        <translation>A un é&amp;quant</translation>
+    </message>
+    <message>
+        <source>The layout on screen shows no Ptolemy universe.</source>
+        <translation>La disposition à l&apos;écran ne montre aucun univers de Ptolémée.</translation>
+    </message>
+    <message>
+        <source>Universe %1</source>
+        <translation>Univers %1</translation>
+    </message>
+    <message>
+        <source>System %1</source>
+        <translation>Système %1</translation>
+    </message>
+    <message>
+        <source>Unnamed</source>
+        <translation>Sans nom</translation>
+    </message>
+    <message>
+        <source>No message</source>
+        <translation>Aucun message</translation>
+    </message>
+    <message>
+        <source>%1 slider</source>
+        <translation>%1, curseur</translation>
+    </message>
+    <message>
+        <source>%1 number</source>
+        <translation>%1, nombre</translation>
     </message>
 </context>
 <context>
@@ -218,11 +292,11 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     </message>
     <message>
         <source>&amp;Start Pounding</source>
-        <translation>&amp;Démarrer le test d'endurance</translation>
+        <translation>&amp;Démarrer le test d&apos;endurance</translation>
     </message>
     <message>
         <source>S&amp;top Pounding</source>
-        <translation>&amp;Arrêter le test d'endurance</translation>
+        <translation>&amp;Arrêter le test d&apos;endurance</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -230,7 +304,7 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation>&amp;Guide de l'utilisateur</translation>
+        <translation>&amp;Guide de l&apos;utilisateur</translation>
     </message>
     <message>
         <source>&amp;About Skyloom</source>
@@ -251,6 +325,14 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     <message>
         <source>&amp;Lessons</source>
         <translation>&amp;Leçons</translation>
+    </message>
+    <message>
+        <source>Live Cycles</source>
+        <translation>Cercles en direct</translation>
+    </message>
+    <message>
+        <source>&amp;Live Cycles</source>
+        <translation>&amp;Cercles en direct</translation>
     </message>
 </context>
 <context>
@@ -279,10 +361,10 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     <name>PtolemyUniverse</name>
     <message>
         <source>it is not a universe file (systems of cycles, .ptu)</source>
-        <translation>ce n'est pas un fichier d'univers (systèmes de cercles, .ptu)</translation>
+        <translation>ce n&apos;est pas un fichier d&apos;univers (systèmes de cercles, .ptu)</translation>
     </message>
     <message>
-        <source>Couldn't load %1: %2</source>
+        <source>Couldn&apos;t load %1: %2</source>
         <translation>Impossible de charger %1 : %2</translation>
     </message>
     <message>
@@ -290,12 +372,12 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
         <translation>%1 contient %2 systèmes ; un univers en contient %3 : les %3 premiers ont été chargés.</translation>
     </message>
     <message>
-        <source>The observation trail of "%1" could not be read; the system is not matched.</source>
-        <translation>La trace d'observations de « %1 » n'a pas pu être lue ; le système n'est pas comparé.</translation>
+        <source>The observation trail of &quot;%1&quot; could not be read; the system is not matched.</source>
+        <translation>La trace d&apos;observations de « %1 » n&apos;a pas pu être lue ; le système n&apos;est pas comparé.</translation>
     </message>
     <message>
-        <source>The observation trails of %1 systems could not be read (the first of "%2"); they are not matched.</source>
-        <translation>Les traces d'observations de %1 systèmes n'ont pas pu être lues (la première : « %2 ») ; ils ne sont pas comparés.</translation>
+        <source>The observation trails of %1 systems could not be read (the first of &quot;%2&quot;); they are not matched.</source>
+        <translation>Les traces d&apos;observations de %1 systèmes n&apos;ont pas pu être lues (la première : « %2 ») ; ils ne sont pas comparés.</translation>
     </message>
     <message>
         <source>Sky strip of ecliptic longitude</source>
@@ -322,25 +404,25 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     <name>RawFile</name>
     <message>
         <source>it is a folder, not a file</source>
-        <translation>c'est un dossier, pas un fichier</translation>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>it is a device or a pipe, not a file</source>
-        <translation>c'est un périphérique ou un tube, pas un fichier</translation>
+        <translation>c&apos;est un périphérique ou un tube, pas un fichier</translation>
     </message>
 </context>
 <context>
     <name>SystemsDialog</name>
     <message>
         <source>The universe holds %1 systems; %2 were not added.</source>
-        <translation>L'univers contient %1 systèmes ; %2 n'ont pas été ajoutés.</translation>
+        <translation>L&apos;univers contient %1 systèmes ; %2 n&apos;ont pas été ajoutés.</translation>
     </message>
 </context>
 <context>
     <name>UserGuideWindow</name>
     <message>
         <source>The user guide was not found at %1.</source>
-        <translation>Le guide de l'utilisateur est introuvable à l'emplacement %1.</translation>
+        <translation>Le guide de l&apos;utilisateur est introuvable à l&apos;emplacement %1.</translation>
     </message>
     <message>
         <source>Skyloom Simulator</source>
@@ -348,7 +430,7 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     </message>
     <message>
         <source>Skyloom User Guide</source>
-        <translation>Guide de l'utilisateur de Skyloom</translation>
+        <translation>Guide de l&apos;utilisateur de Skyloom</translation>
     </message>
 </context>
 </TS>

@@ -2,13 +2,13 @@
 // The procedure of "PTORBITDIALOG", the properties of one cycle of the working chain
 // (the editing state's cycle index, counted from the head): name, radius, rate, phase,
 // equant and eccentric. OK and Apply check the numbers first and change nothing when
-// one is refused ("Bad Parameter": a field that holds no number, or one beyond its bounds,
-// is refused by name; a decimal comma reads as the point); accepted values go into the
-// working chain, which is then applied to the system at once.
+// one is refused ("Bad Parameter", with the first refusal of CycleNumbersCheck); accepted
+// values go into the working chain, which is then applied to the system at once.
 //
 // Threading: window thread only, run with no lock held; applying takes the universe's
 // locks. See docs/threads.md.
 #include "dialogs/DialogProcedure.h"
+#include "ptolemydialogs/CycleNumbers.h"
 
 #include <optional>
 
@@ -26,15 +26,10 @@ public:
 
 private:
     static void explainFields(dialogs::TemplateDialog& dialog);
-    // The dialog's numbers, once every one is accepted.
-    struct Numbers {
-        double r = 0, om = 0, phi = 0, eccx = 0, eccy = 0, eqx = 0, eqy = 0;
-    };
-
     static PtolemyOrbit* editedCycle();
     // Shows the first refusal ("Bad Parameter"); nothing when one is refused.
-    static std::optional<Numbers> readNumbers(const dialogs::TemplateDialog& dialog);
-    static void store(const dialogs::TemplateDialog& dialog, const Numbers& numbers, PtolemyOrbit& cycle);
+    static std::optional<CycleNumbers> readNumbers(const dialogs::TemplateDialog& dialog);
+    static void store(const dialogs::TemplateDialog& dialog, const CycleNumbers& numbers, PtolemyOrbit& cycle);
     // Validates, then stores and applies; false when refused.
     static bool apply(const dialogs::TemplateDialog& dialog);
 };

@@ -2,6 +2,8 @@
 
 #include "display/DisplayManager.h"
 #include "host/LayoutHost.h"
+#include "host/LiveCyclesPanel.h"
+#include "host/LiveCyclesStep.h"
 #include "platform/HandlerScope.h"
 #include "platform/Message.h"
 #include "shell/AboutText.h"
@@ -15,9 +17,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <iterator>
@@ -63,6 +68,7 @@ MainWindow::MainWindow(const DisplayManagerFactory& makeDisplayManager)
     host_->setObjectName(QStringLiteral("host"));
     setCentralWidget(host_);
     createDisplayManager(makeDisplayManager);
+    createLiveCyclesPanel();
     connect(&demoTimer_, &QTimer::timeout, this, &MainWindow::onDemoTimer);
     demoTimer_.start(kDemoPeriodMilliseconds);
     // The model time at the menu bar's right: no room is taken from the layout.
@@ -172,6 +178,9 @@ void MainWindow::onCommand(int id)
     case kAboutCommand:
         showAbout();
         break;
+    case kLiveCyclesCommand:
+        showLiveCycles(liveCyclesDock_->isHidden());
+        break;
     case kFirstSpeedCommand:
     case kFirstSpeedCommand + 1:
     case kFirstSpeedCommand + 2:
@@ -188,7 +197,7 @@ void MainWindow::onCommand(int id)
 
 void MainWindow::createViewMenu()
 {
-    QMenu* const view = menuBar()->addMenu(tr("&View"));
+    QMenu* const view = viewMenu_ = menuBar()->addMenu(tr("&View"));
     createSpeedCommands(view);
     view->addSeparator();
     createTimeCommands(view);
@@ -252,6 +261,47 @@ void MainWindow::createSpeedCommands(QMenu* view)
         action->setCheckable(true);
         action->setChecked(kFirstSpeedCommand + index == kNormalSpeedCommand);
         speeds->addAction(action);
+    }
+}
+
+// The panel sits in a dock at the right, inside a scroll area so that it fits any screen;
+// the layout keeps the rest of the window and scales to it.
+void MainWindow::createLiveCyclesPanel()
+{
+    liveCyclesDock_ = new QDockWidget(tr("Live Cycles"), this);
+    liveCyclesDock_->setObjectName(QStringLiteral("liveCyclesDock"));
+    liveCyclesDock_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    auto* const scroller = new QScrollArea(liveCyclesDock_);
+    scroller->setWidgetResizable(true);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    liveCycles_ = new LiveCyclesPanel(*host_, scroller);
+    scroller->setWidget(liveCycles_);
+    scroller->setMinimumWidth(
+        liveCycles_->minimumSizeHint().width() + scroller->verticalScrollBar()->sizeHint().width());
+    liveCyclesDock_->setWidget(scroller);
+    addDockWidget(Qt::RightDockWidgetArea, liveCyclesDock_);
+    liveCyclesDock_->hide();
+    QAction* const command
+        = addCommand(viewMenu_, tr("&Live Cycles"), kLiveCyclesCommand, QKeySequence(Qt::CTRL | Qt::Key_L));
+    command->setCheckable(true);
+    connect(liveCyclesDock_, &QDockWidget::visibilityChanged, command,
+        [this, command] { command->setChecked(!liveCyclesDock_->isHidden()); });
+    addProgramStep(LiveCyclesStep::kName, [this](const std::vector<std::string>& words, std::string& problem) {
+        showLiveCycles(true);
+        return LiveCyclesStep::run(*liveCycles_, words, problem);
+    });
+}
+
+void MainWindow::showLiveCycles(bool shown)
+{
+    liveCyclesDock_->setVisible(shown);
+    commandAction(kLiveCyclesCommand)->setChecked(shown);
+    if (shown) {
+        liveCyclesDock_->raise();
+        liveCycles_->focusFirstControl();
+    } else {
+        host_->setFocus(Qt::ShortcutFocusReason);
     }
 }
 

@@ -21,8 +21,10 @@
 class DisplayManager;
 class LayoutHost;
 class TimeControls;
+class LiveCyclesPanel;
 class UserGuideWindow;
 class QAction;
+class QDockWidget;
 class QKeySequence;
 class QLabel;
 class QMenu;
@@ -45,6 +47,8 @@ constexpr int kStepForwardsCommand = 40022;
 constexpr int kGoToDateCommand = 40023;
 constexpr int kStopAtEndCommand = 40024;
 constexpr int kStepBackwardsCommand = 40026;
+// View > Live Cycles: shows or hides the live cycles panel.
+constexpr int kLiveCyclesCommand = 40020;
 
 class MainWindow : public QMainWindow, public ScriptTarget {
     Q_OBJECT
@@ -66,8 +70,8 @@ public:
     static const char* demoLayoutPath(std::int32_t index);
 
     // Load 40001, Reload 40002, Start Pounding 40003, Stop Pounding 40004, User Guide
-    // 40005, About Skyloom 40006, Lessons 40007, the speeds 40010 to 40015, the time
-    // controls 40021 to 40026; others do nothing.
+    // 40005, About Skyloom 40006, Lessons 40007, the speeds 40010 to 40015, Live Cycles
+    // 40020, the time controls 40021 to 40026; others do nothing.
     void onCommand(int id);
     // The speed the View menu chose: the factor on every clock's step (1: as the layout's
     // sources set them).
@@ -87,6 +91,10 @@ public:
     // The menu action that sends `id`, or null.
     QAction* commandAction(int id) const;
     TimeControls* timeControls() const { return timeControls_; }
+    // The live cycles panel, beside the layout while it is shown.
+    LiveCyclesPanel* liveCyclesPanel() const { return liveCycles_; }
+    // Shows (with the keyboard focus in it) or hides the live cycles panel.
+    void showLiveCycles(bool shown);
 
     // What scripts work on: the menu commands, the host, the whole window; no loadpage.
     bool sendMenuCommand(int id) override;
@@ -119,6 +127,7 @@ private:
     void createTimeCommands(QMenu* view);
     // Carries out the time control `id`; false for another command.
     bool onTimeCommand(int id);
+    void createLiveCyclesPanel();
     void setSpeed(int command);
     void showModelTime();
     void createDisplayManager(const DisplayManagerFactory& makeDisplayManager);
@@ -132,6 +141,9 @@ private:
     QTimer timeDisplayTimer_;
     QLabel* timeDisplay_ = nullptr; // owned by the menu bar
     TimeControls* timeControls_ = nullptr; // owned by this window
+    QMenu* viewMenu_ = nullptr; // owned by the menu bar
+    QDockWidget* liveCyclesDock_ = nullptr; // owned by this window
+    LiveCyclesPanel* liveCycles_ = nullptr; // owned by its dock
     double timeRate_ = 1.0;
     bool pounding_ = false;
     std::int32_t demoIndex_ = 0;

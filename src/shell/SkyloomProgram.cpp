@@ -1,11 +1,14 @@
 #include "shell/SkyloomProgram.h"
 
+#include "host/LiveCyclesStep.h"
+
 const ScriptingProgram& skyloomProgram()
 {
     static const ScriptingProgram program = [] {
         ScriptingProgram made;
         made.programSteps = {
             { "goto", 1, "goto YYYY-MM-DD" },
+            { LiveCyclesStep::kName, LiveCyclesStep::kWordCount, LiveCyclesStep::kUsage },
         };
         return made;
     }();
