@@ -1,5 +1,6 @@
 #include "dialogs/ControlFactory.h"
 
+#include "dialogs/GroupFrameStyle.h"
 #include "platform/DisplayText.h"
 
 #include <QCheckBox>
@@ -59,6 +60,13 @@ namespace {
         return list;
     }
 
+    QWidget* makeGroupBox(const ControlTemplate& control, QWidget* parent)
+    {
+        auto* box = new QGroupBox(platform::displayText(control.text), parent);
+        box->setStyle(GroupFrameStyle::instance());
+        return box;
+    }
+
     QWidget* makeWidget(const ControlTemplate& control, QWidget* parent)
     {
         switch (control.kind) {
@@ -70,7 +78,7 @@ namespace {
         case ControlKind::RadioButton:
             return new QRadioButton(platform::displayText(control.text), parent);
         case ControlKind::GroupBox:
-            return new QGroupBox(platform::displayText(control.text), parent);
+            return makeGroupBox(control, parent);
         case ControlKind::Label:
             return makeLabel(control, parent);
         case ControlKind::Edit:

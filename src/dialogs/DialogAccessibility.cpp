@@ -12,9 +12,11 @@ namespace dialogs {
 
 namespace {
 
-    // Dialog units: half a line of text (8 units a line), and the farthest a label stands
-    // from what it labels; a row's label may head several fields of its row.
+    // Dialog units: half a line of text (8 units a line), the height of a one-line field or
+    // button, and the farthest a label stands from what it labels; a row's label may head
+    // several fields of its row.
     constexpr int kHalfLine = 4;
+    constexpr int kFieldHeight = 14;
     constexpr int kLabelReach = 40;
     constexpr int kRowLabelReach = 100;
 
@@ -25,9 +27,12 @@ namespace {
 
     bool labels(ControlKind kind) { return kind == ControlKind::Label || kind == ControlKind::CheckBox; }
 
-    int middleY(const QRect& rect) { return rect.top() + rect.height() / 2; }
+    // Where a control stands in the reading order: the middle of its first line. A list's or
+    // a drop-down's rectangle reaches far below that line (over its rows, or the rows it
+    // drops down), and is read where it starts, beside the controls of its first row.
+    int rowY(const QRect& rect) { return rect.top() + std::min(rect.height(), kFieldHeight) / 2; }
 
-    bool sameRow(const QRect& one, const QRect& other) { return std::abs(middleY(one) - middleY(other)) <= kHalfLine; }
+    bool sameRow(const QRect& one, const QRect& other) { return std::abs(rowY(one) - rowY(other)) <= kHalfLine; }
 
     // A label's text as a name: without mnemonic marks and a closing colon.
     QString nameText(const std::string& text)
@@ -113,7 +118,7 @@ void orderTabsByReading(const std::vector<ControlTemplate>& controls, const std:
     std::vector<std::size_t> order(controls.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
-        [&](std::size_t a, std::size_t b) { return middleY(controls[a].rect) < middleY(controls[b].rect); });
+        [&](std::size_t a, std::size_t b) { return rowY(controls[a].rect) < rowY(controls[b].rect); });
     // Rows from the top; each row left to right.
     for (auto rowStart = order.begin(); rowStart != order.end();) {
         auto rowEnd = rowStart + 1;

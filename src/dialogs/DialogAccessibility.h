@@ -10,8 +10,9 @@
 namespace dialogs {
 
 // Sets the Tab order of `widgets` (built from `controls`, one for one) to reading order: row
-// by row from the top, left to right within a row; controls whose middles lie within half a
-// text line of each other share a row. Tab goes round: the first control to take the focus
+// by row from the top, left to right within a row; controls whose first lines' middles lie
+// within half a text line of each other share a row (a list is read beside the controls of
+// its first row, so the buttons beside it follow it). Tab goes round: the first control to take the focus
 // stays the template's first, as it was, and Tab from there follows reading order.
 void orderTabsByReading(const std::vector<ControlTemplate>& controls, const std::vector<QWidget*>& widgets);
 

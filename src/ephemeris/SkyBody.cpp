@@ -5,10 +5,10 @@
 namespace {
 
 // Distances and periods are the mean elements of the planets (J2000) and of the
-// Moon; the colours are those of the shipped Almagest universes.
+// Moon; the colours are those of the shipped Almagest universes, each at least 3:1 on white.
 const std::array<SkyBody, 7> kBodies { {
     { SkyBodyId::Mercury, "mercury", "Mercury", SkyBodyKind::InnerPlanet, 1.0, 0.387098, 0.240846, "mercury",
-        makeColour(150, 150, 150) },
+        makeColour(130, 130, 130) },
     { SkyBodyId::Venus, "venus", "Venus", SkyBodyKind::InnerPlanet, 1.0, 0.723332, 0.615198, "venus",
         makeColour(30, 120, 200) },
     { SkyBodyId::Mars, "mars", "Mars", SkyBodyKind::OuterPlanet, 1.523679, 1.523679, 1.880848, "mars",
@@ -17,8 +17,8 @@ const std::array<SkyBody, 7> kBodies { {
         makeColour(200, 110, 20) },
     { SkyBodyId::Saturn, "saturn", "Saturn", SkyBodyKind::OuterPlanet, 9.554909, 9.554909, 29.447498, "saturn",
         makeColour(120, 90, 30) },
-    { SkyBodyId::Sun, "sun", "Sun", SkyBodyKind::Sun, 1.0, 1.0, 1.000017, "sun", makeColour(220, 150, 0) },
-    { SkyBodyId::Moon, "moon", "Moon", SkyBodyKind::Moon, 384400.0, 0.0, 0.074803, "moon", makeColour(200, 200, 200) },
+    { SkyBodyId::Sun, "sun", "Sun", SkyBodyKind::Sun, 1.0, 1.0, 1.000017, "sun", makeColour(190, 110, 0) },
+    { SkyBodyId::Moon, "moon", "Moon", SkyBodyKind::Moon, 384400.0, 0.0, 0.074803, "moon", makeColour(110, 110, 110) },
 } };
 
 } // namespace

@@ -4,15 +4,16 @@
 
 #include "drawing/ScreenMapping.h"
 #include "drawing/SharedSprites.h"
+#include "ptolemy/ObservationColours.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr ColourRef kFutureColour = makeColour(0, 185, 255);
-constexpr ColourRef kCurrentColour = makeColour(255, 150, 0);
-constexpr ColourRef kPastColour = makeColour(0, 0, 0);
+using observation_colours::kCurrent;
+using observation_colours::kFuture;
+using observation_colours::kPast;
 // Half the width of the window of model time around "now" that makes an observation current.
 constexpr double kCurrentWindow = 0.01;
 // Half-sizes in pixels of the plain marks drawn when the shared pictures are not loaded.
@@ -78,12 +79,12 @@ void MatchTrailHolder::CreateMatchPens(raster::DeviceContext&)
 {
     if (pensCreated_)
         return;
-    futurePen_ = raster::Pen { kFutureColour };
-    futureBrush_ = raster::Brush { kFutureColour, false };
-    currentPen_ = raster::Pen { kCurrentColour };
-    currentBrush_ = raster::Brush { kCurrentColour, false };
-    pastPen_ = raster::Pen { kPastColour };
-    pastBrush_ = raster::Brush { kPastColour, false };
+    futurePen_ = raster::Pen { kFuture };
+    futureBrush_ = raster::Brush { kFuture, false };
+    currentPen_ = raster::Pen { kCurrent };
+    currentBrush_ = raster::Brush { kCurrent, false };
+    pastPen_ = raster::Pen { kPast };
+    pastBrush_ = raster::Brush { kPast, false };
     pensCreated_ = true;
 }
 

@@ -3,6 +3,7 @@
 
 #include "platform/HashCombine.h"
 #include "ptolemy/LabelPlacement.h"
+#include "ptolemy/ObservationColours.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/SkyStrip.h"
 #include "ptolemy/UniverseLocks.h"
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr ColourRef kPastObservation = makeColour(0, 0, 0);
-constexpr ColourRef kFutureObservation = makeColour(0, 185, 255);
 // Names are written this many pixels from the planet.
 constexpr int kLabelOffset = 6;
 
@@ -61,7 +60,7 @@ HRESULT PtolemyBody::DrawOnSky(raster::DeviceContext& device, const SkyStrip& st
     const std::int32_t f = *shown;
     if ((f & kMatch) && matchTrail_ && layer != TraceLayer::MovingOnly) {
         matchTrail_->Lock();
-        strip.drawObservations(device, *matchTrail_, t, kPastObservation, kFutureObservation);
+        strip.drawObservations(device, *matchTrail_, t, observation_colours::kPast, observation_colours::kFuture);
         matchTrail_->Unlock();
     }
     TrailPart part = TrailPart::All;

@@ -49,9 +49,10 @@ constexpr const char* kMissingTemplateText = "The specified resource name cannot
 constexpr const char* kMissingProcedureText = "The specified procedure could not be found.";
 constexpr const char* kSystemsDialogName = "PTSYSTEMSDIALOG";
 
-// The five animation colours, in pen order.
-const ColourRef kAnimationColours[PtolemyUniverse::kNumberOfPens] = { makeColour(200, 200, 0), makeColour(0, 0, 0),
-    makeColour(0, 200, 200), makeColour(37, 150, 230), makeColour(255, 0, 0) };
+// The five animation colours, in pen order; the yellow and the cyan are darkened to stand
+// 3:1 from the white ground.
+const ColourRef kAnimationColours[PtolemyUniverse::kNumberOfPens] = { makeColour(150, 130, 0), makeColour(0, 0, 0),
+    makeColour(0, 140, 140), makeColour(37, 150, 230), makeColour(255, 0, 0) };
 
 struct DrawFlagName {
     const char* name;

@@ -6,6 +6,7 @@
 #include "platform/ResourceLibrary.h"
 #include "scripting/CommandLine.h"
 #include "scripting/DialogSeams.h"
+#include "scripting/FocusRing.h"
 #include "scripting/ProgramStart.h"
 #include "scripting/ScriptRunner.h"
 #include "scripting/Translations.h"
@@ -53,6 +54,7 @@ int run(const CommandLine& line, const std::optional<ParsedScript>& script)
     unattended::prepareApplication(line);
     QApplication application(argc, argv);
     installTranslations(application);
+    FocusRing::install(application);
     static platform::ScriptedChooser scriptedChooser;
     installDialogSeams(line.usesBatchMode(), scriptedChooser);
 

@@ -3,6 +3,7 @@
 #include "imagesource/ImageSource.h"
 #include "platform/DisplayText.h"
 #include "platform/HandlerScope.h"
+#include "windows/ButtonColumn.h"
 #include "windows/ButtonTips.h"
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
@@ -11,14 +12,26 @@
 #include <QFontMetrics>
 #include <QPixmapCache>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 
 ControlWindow::ControlWindow(QWidget* parent, ImageSource* source)
     : QWidget(parent)
+    , scroller_(new QScrollArea(this))
+    , column_(new QWidget)
 {
     setWindowTitle(QStringLiteral("Control Window"));
-    // The background is the host's colour: the palette is inherited from the host, filled here.
+    // The background is the host's colour: the palette is inherited from the host, filled here;
+    // the scrolled area and the column over it are clear.
     setAutoFillBackground(true);
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setFocusPolicy(Qt::NoFocus);
+    scroller_->viewport()->setAutoFillBackground(false);
+    scroller_->setWidget(column_);
+    column_->setAutoFillBackground(false);
     makeButtons(source);
+    // Until the window is given its size.
+    placeButtons(std::nullopt);
 }
 
 ControlWindow::~ControlWindow()
@@ -46,15 +59,49 @@ void ControlWindow::makeButtons(ImageSource* source)
     const ButtonSpec* const table = source->GetButtons();
     if (count <= 0 || !table)
         return;
-    const DialogBaseUnits units = dialogBaseUnits();
     buttons_.reserve(static_cast<std::size_t>(count));
     for (int index = 0; index < count; ++index) {
-        auto* button = new QPushButton(platform::displayText(table[index].label), this);
-        button->setGeometry(units.x, units.y + 2 * units.y * index, 20 * units.x, (7 * units.y) / 4);
+        auto* button = new QPushButton(platform::displayText(table[index].label), column_);
         connect(button, &QPushButton::clicked, this, [this, index] { onButtonPressed(index); });
         describeButton(button, table[index].label);
         buttons_.push_back(button);
     }
+}
+
+QSize ControlWindow::smallestButton() const
+{
+    // A line of text and the button's frame round it; the widest label and a character's
+    // width either side.
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (const QPushButton* button : buttons_)
+        widest = std::max(widest, metrics.horizontalAdvance(button->text()));
+    return QSize(widest + 2 * metrics.averageCharWidth() + 4, metrics.height() + 6);
+}
+
+void ControlWindow::placeButtons(std::optional<QSize> room)
+{
+    scroller_->setGeometry(rect());
+    ButtonColumn column(dialogBaseUnits(), buttonCount(), smallestButton());
+    if (!room)
+        room = column.describedSize();
+    column.fit(*room);
+    // A scroll bar takes room from the other direction.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller_);
+    if (column.contentSize().height() > room->height())
+        room->rwidth() -= bar;
+    if (column.contentSize().width() > room->width())
+        room->rheight() -= bar;
+    column.fit(*room);
+    column_->resize(column.contentSize());
+    for (int index = 0; index < buttonCount(); ++index)
+        buttons_[static_cast<std::size_t>(index)]->setGeometry(column.button(index));
+}
+
+void ControlWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeButtons(size());
 }
 
 QPushButton* ControlWindow::button(int index) const
@@ -70,6 +117,7 @@ void ControlWindow::setButtonText(int index, const char* text)
     if (target && text) {
         target->setText(platform::displayText(text));
         describeButton(target, text);
+        placeButtons(size());
     }
 }
 

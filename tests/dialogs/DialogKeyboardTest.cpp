@@ -4,13 +4,17 @@
 #include "dialogs/DialogTestSupport.h"
 #include "dialogs/Notification.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QGroupBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QListWidget>
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -53,6 +57,27 @@ TEST(DialogKeyboard, TabReachesEveryCycleFieldByNameInReadingOrder)
     EXPECT_EQ(radius->text(QAccessible::Description), "radius in dimensionless units");
 }
 
+// A list is read beside the buttons of its first row, so that Tab from a list reaches the
+// button that acts on its chosen row, never one that throws every row away.
+TEST(DialogKeyboard, TabFromAListNeverLandsOnAButtonThatEmptiesIt)
+{
+    const std::map<std::string, std::string> afterList
+        = { { "PTSYSTEMSDIALOG", "Delete Selected" }, { "PTEDITDIALOG", "Edit Selected" } };
+    for (const auto& [name, expected] : afterList) {
+        const auto listTemplate = shippedTemplate(name);
+        if (!listTemplate)
+            GTEST_SKIP() << "the resource library is not beside the test program";
+        RecordingProcedure procedure;
+        dialogs::TemplateDialog dialog(*listTemplate, procedure, nullptr);
+        QWidget* next = dialog.control(1014)->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        const auto* button = qobject_cast<QAbstractButton*>(next);
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_EQ(button->text().toStdString(), expected) << name;
+    }
+}
+
 TEST(DialogKeyboard, EnterInAListOpensItsRowWithoutClosingTheDialog)
 {
     const auto systemsTemplate = shippedTemplate("PTSYSTEMSDIALOG");
@@ -69,6 +94,30 @@ TEST(DialogKeyboard, EnterInAListOpensItsRowWithoutClosingTheDialog)
     ASSERT_EQ(procedure.commands.size(), 1u);
     EXPECT_EQ(procedure.commands.front(), std::make_pair(1014, dialogs::notification::kListDoubleClick));
     EXPECT_FALSE(dialog.hasEnded());
+}
+
+// A group box's frame runs through the middle of its title, above the first field the
+// template puts inside it, not through that field.
+TEST(DialogLook, AGroupsFrameRunsThroughItsTitleAboveItsFirstField)
+{
+    const auto editTemplate = shippedTemplate("PTEDITDIALOG");
+    if (!editTemplate)
+        GTEST_SKIP() << "the resource library is not beside the test program";
+    RecordingProcedure procedure;
+    dialogs::TemplateDialog dialog(*editTemplate, procedure, nullptr);
+    QGroupBox* name = nullptr;
+    for (QGroupBox* box : dialog.findChildren<QGroupBox*>())
+        if (box->title() == QStringLiteral("Name"))
+            name = box;
+    ASSERT_NE(name, nullptr);
+    const QImage shown = name->grab().toImage();
+    const QColor frame = name->palette().color(QPalette::Dark);
+    const int x = shown.width() - 4;
+    int top = 0;
+    while (top < shown.height() && shown.pixelColor(x, top).rgb() != frame.rgb())
+        ++top;
+    EXPECT_EQ(top, name->fontMetrics().height() / 2);
+    EXPECT_LT(name->y() + top, dialog.control(1004)->y()) << "above the name field";
 }
 
 } // namespace

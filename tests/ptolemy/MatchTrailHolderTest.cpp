@@ -1,6 +1,7 @@
 #include "ptolemy/MatchTrailHolder.h"
 
 #include "drawing/SharedSprites.h"
+#include "ptolemy/ObservationColours.h"
 #include "support/TestFiles.h"
 
 #include <QImage>
@@ -14,9 +15,9 @@
 namespace {
 
 constexpr ColourRef kWhite = makeColour(255, 255, 255);
-constexpr ColourRef kFuture = makeColour(0, 185, 255);
-constexpr ColourRef kCurrent = makeColour(255, 150, 0);
-constexpr ColourRef kPast = makeColour(0, 0, 0);
+using observation_colours::kCurrent;
+using observation_colours::kFuture;
+using observation_colours::kPast;
 constexpr int kCx = 100;
 constexpr int kCy = 80;
 constexpr double kScale = 4.0;

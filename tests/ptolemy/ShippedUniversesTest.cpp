@@ -2,7 +2,9 @@
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyUniverse.h"
 
+#include "platform/ColourContrast.h"
 #include "platform/Message.h"
+#include "ptolemy/ObservationColours.h"
 #include "sources/ImageSourceBuilder.h"
 #include "support/TestFiles.h"
 #include "xml/XmlDocument.h"
@@ -100,6 +102,25 @@ TEST_F(ShippedUniverses, PtolemysPlanetsMakeRetrogradeLoops)
     }
     load("AstreonFiles/Planets.ptu", 4);
     EXPECT_EQ(recorder.count(), 0u);
+}
+
+// Trails, circles and labels of the universes shown on the white plane, and the observations
+// matched against them, stand at least 3:1 from the white (the candy universes are shown on
+// their dark frame, against which their pale colours stand).
+TEST_F(ShippedUniverses, TheirColoursStandOutOnTheWhitePlane)
+{
+    constexpr ColourRef kWhite = makeColour(255, 255, 255);
+    for (const ColourRef observation :
+        { observation_colours::kPast, observation_colours::kFuture, observation_colours::kCurrent })
+        EXPECT_GE(platform::contrastRatio(observation, kWhite), 3.0);
+    for (const char* path : { "AstreonFiles/Epicycle.ptu", "AstreonFiles/Mars.ptu", "AstreonFiles/Mars Fitted.ptu",
+             "AstreonFiles/Jupiter.ptu", "AstreonFiles/Jupiter Fitted.ptu", "AstreonFiles/Saturn.ptu",
+             "AstreonFiles/Saturn Fitted.ptu", "AstreonFiles/Venus.ptu", "AstreonFiles/Venus Fitted.ptu",
+             "AstreonFiles/Sun.ptu", "AstreonFiles/Sun Fitted.ptu" }) {
+        const PtolemyBody& body = load(path);
+        EXPECT_GE(platform::contrastRatio(body.GetOrbitColour(), kWhite), 3.0) << path;
+        EXPECT_GE(platform::contrastRatio(body.GetTraceColour(), kWhite), 3.0) << path;
+    }
 }
 
 TEST(ShippedLayouts, UniverseLayoutsBuildWithTheirArguments)

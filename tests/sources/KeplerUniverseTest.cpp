@@ -2,6 +2,7 @@
 
 #include "documents/SharedTrail.h"
 #include "platform/Message.h"
+#include "ptolemy/ObservationColours.h"
 #include "raster/DeviceContext.h"
 #include "support/Deadline.h"
 
@@ -17,9 +18,9 @@ namespace {
 
 constexpr ColourRef kWhite = makeColour(255, 255, 255);
 constexpr ColourRef kGrey = makeColour(90, 90, 90);
-constexpr ColourRef kFuture = makeColour(0, 185, 255);
-constexpr ColourRef kCurrent = makeColour(255, 150, 0);
-constexpr ColourRef kPast = makeColour(0, 0, 0);
+using observation_colours::kCurrent;
+using observation_colours::kFuture;
+using observation_colours::kPast;
 constexpr std::uintptr_t kInitButton = 0;
 constexpr std::uintptr_t kUpdateObsButton = 1;
 

@@ -5,7 +5,10 @@
 #include "windows/WindowFactory.h"
 #include "windows/WindowTestSupport.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollArea>
 
 #include <gtest/gtest.h>
 
@@ -142,4 +145,50 @@ TEST(HostWindowTest, ClientRectangleIsTheHostsSizeAndANullHostIsRefused)
     EXPECT_EQ(hostClientRect(host.widget()), (PixelRect { 0, 0, TestHost::kWidth, TestHost::kHeight }));
     EXPECT_EQ(hostClientRect(nullptr), PixelRect {});
     EXPECT_FALSE(setHostBackgroundColour(nullptr, 0));
+}
+
+// A window too small for its buttons shrinks the column, each button no smaller than its
+// label needs, and scrolls what still does not fit: no button is cut or overlaps another, and
+// Tab scrolls to the button it reaches. With room again the buttons stand where they stood.
+TEST(ControlWindowTest, ATooSmallWindowShrinksAndScrollsItsButtonsAndNeverCutsOne)
+{
+    TestHost host(true);
+    RecordingImageSource source;
+    source.setButtons({ { 0, "Restart" }, { 0, "Pause" }, { 0, "Load" }, { 0, "Save" }, { 0, "Randomize" },
+        { 0, "Edit" }, { 0, "View" } });
+    ControlWindow* const window = createControl(host.widget(), &source, { 0, 0, 0.5, 1 });
+    const DialogBaseUnits units = ControlWindow::dialogBaseUnits();
+    const QRect described(units.x, units.y, 20 * units.x, (7 * units.y) / 4);
+    const int count = window->buttonCount();
+
+    for (const QSize small : { QSize(8 * units.x, 14 * units.y), QSize(3 * units.x, 3 * units.y) }) {
+        window->resize(small);
+        const QWidget* column = window->scroller()->widget();
+        for (int index = 0; index < count; ++index) {
+            const QPushButton* button = window->button(index);
+            EXPECT_TRUE(column->rect().contains(button->geometry().adjusted(-4, -4, 4, 4))) << index;
+            EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text())) << index;
+            EXPECT_GE(button->height(), button->fontMetrics().height()) << index;
+            if (index > 0) {
+                EXPECT_GE(button->y(), window->button(index - 1)->geometry().bottom() + 4) << "no overlap";
+            }
+        }
+        EXPECT_LT(window->button(count - 1)->geometry().bottom(), described.bottom() + 2 * units.y * (count - 1))
+            << "the column shrank";
+    }
+
+    window->button(0)->setFocus();
+    for (int step = 1; step < count; ++step) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(window->focusWidget(), &tab);
+    }
+    ASSERT_EQ(window->focusWidget(), window->button(count - 1));
+    const QRect reached(window->button(count - 1)->mapTo(window, QPoint(0, 0)), window->button(count - 1)->size());
+    const QRect viewport = window->scroller()->viewport()->geometry();
+    EXPECT_GE(reached.top(), viewport.top()) << "Tab scrolls to the button";
+    EXPECT_LE(reached.bottom(), viewport.bottom()) << "Tab scrolls to the button";
+
+    window->resize(TestHost::kWidth / 2, TestHost::kHeight);
+    EXPECT_EQ(window->button(0)->geometry(), described);
+    EXPECT_EQ(window->button(1)->geometry(), described.translated(0, 2 * units.y));
 }
