@@ -51,7 +51,8 @@ ResidualPlot::ResidualPlot(const raster::DeviceContext& context, int width, int 
     , firstTime_(firstTime)
     , lastTime_(lastTime > firstTime ? lastTime : firstTime + 1e-9)
     , limit_(roundLimit(std::isfinite(largestDegrees) ? largestDegrees : kRoundLimits.back()))
-    , top_(context.lineHeight() + kLabelGap)
+    // Room for the title and, below it, the upper half of the top label of the scale.
+    , top_(context.lineHeight() + context.lineHeight() / 2 + kLabelGap)
     , left_(std::max(context.textWidth(scaleLabel(limit_)), context.textWidth(scaleLabel(-limit_))) + 2 * kLabelGap)
     , bottom_(std::max(top_ + 1, height_ - context.lineHeight() - kBottomMargin))
 {
