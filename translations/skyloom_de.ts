@@ -336,6 +336,21 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     </message>
 </context>
 <context>
+    <name>MatchError</name>
+    <message>
+        <source>%1: no observation yet</source>
+        <translation>%1: noch keine Beobachtung</translation>
+    </message>
+    <message>
+        <source>%1: past the observations, RMS %2°</source>
+        <translation>%1: nach den Beobachtungen, RMS %2°</translation>
+    </message>
+    <message>
+        <source>%1: model − observed %2°, RMS %3°</source>
+        <translation>%1: Modell − Beobachtung %2°, RMS %3°</translation>
+    </message>
+</context>
+<context>
     <name>Observatory</name>
     <message>
         <source>Observatory, overhead view</source>
@@ -398,6 +413,14 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     <message>
         <source>%1 at longitude %2°, %3</source>
         <translation>%1 bei Länge %2°, %3</translation>
+    </message>
+    <message>
+        <source>model − observed longitude</source>
+        <translation>Länge: Modell − Beobachtung</translation>
+    </message>
+    <message>
+        <source>Plot of model minus observed longitude against time</source>
+        <translation>Diagramm der Länge im Modell minus der beobachteten Länge über der Zeit</translation>
     </message>
 </context>
 <context>

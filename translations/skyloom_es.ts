@@ -336,6 +336,21 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     </message>
 </context>
 <context>
+    <name>MatchError</name>
+    <message>
+        <source>%1: no observation yet</source>
+        <translation>%1: todavía ninguna observación</translation>
+    </message>
+    <message>
+        <source>%1: past the observations, RMS %2°</source>
+        <translation>%1: después de las observaciones, RMS %2°</translation>
+    </message>
+    <message>
+        <source>%1: model − observed %2°, RMS %3°</source>
+        <translation>%1: modelo − observado %2°, RMS %3°</translation>
+    </message>
+</context>
+<context>
     <name>Observatory</name>
     <message>
         <source>Observatory, overhead view</source>
@@ -398,6 +413,14 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     <message>
         <source>%1 at longitude %2°, %3</source>
         <translation>%1 en longitud %2°, %3</translation>
+    </message>
+    <message>
+        <source>model − observed longitude</source>
+        <translation>longitud: modelo − observada</translation>
+    </message>
+    <message>
+        <source>Plot of model minus observed longitude against time</source>
+        <translation>Gráfica de la longitud del modelo menos la observada frente al tiempo</translation>
     </message>
 </context>
 <context>

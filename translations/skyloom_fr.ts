@@ -336,6 +336,21 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     </message>
 </context>
 <context>
+    <name>MatchError</name>
+    <message>
+        <source>%1: no observation yet</source>
+        <translation>%1 : pas encore d'observation</translation>
+    </message>
+    <message>
+        <source>%1: past the observations, RMS %2°</source>
+        <translation>%1 : après les observations, RMS %2°</translation>
+    </message>
+    <message>
+        <source>%1: model − observed %2°, RMS %3°</source>
+        <translation>%1 : modèle − observé %2°, RMS %3°</translation>
+    </message>
+</context>
+<context>
     <name>Observatory</name>
     <message>
         <source>Observatory, overhead view</source>
@@ -398,6 +413,14 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     <message>
         <source>%1 at longitude %2°, %3</source>
         <translation>%1 à la longitude %2°, %3</translation>
+    </message>
+    <message>
+        <source>model − observed longitude</source>
+        <translation>longitude : modèle − observée</translation>
+    </message>
+    <message>
+        <source>Plot of model minus observed longitude against time</source>
+        <translation>Courbe de la longitude du modèle moins la longitude observée en fonction du temps</translation>
     </message>
 </context>
 <context>

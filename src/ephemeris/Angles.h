@@ -8,6 +8,7 @@ namespace angles {
 constexpr double kFullTurn = 2 * std::numbers::pi;
 
 inline double degrees(double radians) { return radians * 180 / std::numbers::pi; }
+inline double radians(double degrees) { return degrees * std::numbers::pi / 180; }
 
 // The angle in -pi ... pi: the difference of two longitudes on either side of 0 is small.
 inline double withinHalfTurn(double angle) { return std::remainder(angle, kFullTurn); }

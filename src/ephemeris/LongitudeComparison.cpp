@@ -6,25 +6,21 @@
 #include <cmath>
 
 LongitudeComparison::LongitudeComparison(const ObservationTrail& trail)
+    : longitudes_(trail)
 {
-    for (std::int32_t i = 0; i < trail.count(); ++i)
-        observations_.push_back(trail.logical(i));
 }
 
 std::vector<double> LongitudeComparison::residuals(const PtolemyOrbit& chain) const
 {
-    std::vector<double> differences;
-    differences.reserve(observations_.size());
-    for (const Observation& observation : observations_) {
-        const ModelPoint planet = chain.Position(observation.t);
-        differences.push_back(angles::withinHalfTurn(std::atan2(planet.y, planet.x) - observation.az));
-    }
+    std::vector<double> differences = longitudes_.residuals(chain);
+    for (double& difference : differences)
+        difference = angles::radians(difference);
     return differences;
 }
 
 LongitudeError LongitudeComparison::error(const PtolemyOrbit& chain) const
 {
-    const std::vector<double> differences = residuals(chain);
+    const std::vector<double> differences = longitudes_.residuals(chain);
     if (differences.empty())
         return {};
     double sumOfSquares = 0;
@@ -33,6 +29,5 @@ LongitudeError LongitudeComparison::error(const PtolemyOrbit& chain) const
         sumOfSquares += difference * difference;
         largest = std::max(largest, std::fabs(difference));
     }
-    return { angles::degrees(std::sqrt(sumOfSquares / static_cast<double>(differences.size()))),
-        angles::degrees(largest) };
+    return { std::sqrt(sumOfSquares / static_cast<double>(differences.size())), largest };
 }

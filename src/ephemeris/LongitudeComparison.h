@@ -1,9 +1,10 @@
 #pragma once
 // How far the longitudes of a system of cycles lie from those of an observation trail:
 // the model is run at each observation's t (model time = trail time, as a universe runs
-// a matched trail) and its planet seen from the Earth as the engine's own trails see
-// it (atan2 of the planet's model position).
+// a matched trail) and its planet seen from the Earth as the engine's own sky strip and
+// error readout see it (LongitudeResiduals).
 #include "documents/ObservationTrail.h"
+#include "ptolemy/LongitudeResiduals.h"
 #include "ptolemy/PtolemyOrbit.h"
 
 #include <vector>
@@ -21,8 +22,8 @@ public:
     // Model longitude less observed longitude for each observation, radians in -pi ... pi.
     std::vector<double> residuals(const PtolemyOrbit& chain) const;
     LongitudeError error(const PtolemyOrbit& chain) const;
-    std::size_t count() const { return observations_.size(); }
+    std::size_t count() const { return longitudes_.observations().size(); }
 
 private:
-    std::vector<Observation> observations_;
+    LongitudeResiduals longitudes_;
 };

@@ -142,6 +142,9 @@ public:
     std::int32_t GetBandWidth() const { return bandWidth_; }
     void SetBandWidth(std::int32_t width);
 
+    // The flags that rule this system in a window of draw request `flags`: the window's when
+    // formatted, else its own.
+    std::int32_t EffectiveFlags(std::int32_t flags) const;
     std::int32_t GetDisplayFlags() const { return displayFlags_; }
     void SetDisplayFlags(std::int32_t flags) { displayFlags_ = flags; }
     // Sets or clears one flag of the display flags.
@@ -195,8 +198,6 @@ private:
     // else its own), or nothing while it is hidden. (caller holds the universe lock)
     std::optional<std::int32_t> FlagsToDraw(raster::DeviceContext& device, std::int32_t flags)
         REQUIRES(owner_->UniverseMutex());
-    // The flags that rule this system: the window's when formatted, else its own.
-    std::int32_t EffectiveFlags(std::int32_t flags) const;
     // The trace shown under these effective flags stays from frame to frame.
     static bool TraceStays(std::int32_t effectiveFlags);
     // The running trail's whole pieces stay from frame to frame under these effective flags.

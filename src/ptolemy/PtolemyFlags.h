@@ -16,9 +16,11 @@ constexpr std::int32_t kDrag = 0x400000; // count dots from the oldest shown rec
 constexpr std::int32_t kEarth = 0x800000; // the Earth sprite at the origin (drawn by the universe)
 constexpr std::int32_t kFormatted = 0x1000000; // the draw request's flags rule every body
 constexpr std::int32_t kPlanet = 0x2000000; // the planet sprite at the body's position
-// Of the window's draw request only (draw arguments "sky" and "labels"):
+// Of the window's draw request only (draw arguments "sky", "labels" and "residuals"):
 constexpr std::int32_t kSky = 0x4000000; // the sky seen from the centre instead of the plane
 constexpr std::int32_t kLabels = 0x8000000; // each system's name by its planet, each cycle's by its centre
+// model minus observed longitude against time instead of the plane or the sky (see ResidualPlot)
+constexpr std::int32_t kResiduals = 0x10000000;
 
 // What a new system shows, and a universe's default draw request.
 constexpr std::int32_t kDefaultFlags = kLines | kCircles | kMatch | kPlanet;

@@ -66,6 +66,8 @@ public:
         ChainCircles which = ChainCircles::All) const;
     // What the deferent's circle and markers look like: changes with its size and offsets.
     std::uint64_t DeferentKey() const;
+    // What the motion of the whole chain depends on: changes with any orb's numbers or flags.
+    std::uint64_t ChainKey() const;
     // Each orb's name by its circle's centre at time t, in the selected text colour.
     // Returns where the names were written.
     std::vector<QRect> DrawNames(raster::DeviceContext& device, double t, int cx, int cy, double scale) const;

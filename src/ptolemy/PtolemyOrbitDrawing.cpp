@@ -83,6 +83,17 @@ std::uint64_t PtolemyOrbit::DeferentKey() const
     return platform::hashCombine(key, static_cast<std::uint64_t>(deferent->hasEccentric) * 2u + deferent->hasEquant);
 }
 
+std::uint64_t PtolemyOrbit::ChainKey() const
+{
+    std::uint64_t key = 0;
+    for (const PtolemyOrbit* orb = this; orb; orb = orb->next.get()) {
+        for (const double value : { orb->phi, orb->om, orb->r, orb->eccx, orb->eccy, orb->eqx, orb->eqy })
+            key = platform::hashCombine(key, value);
+        key = platform::hashCombine(key, static_cast<std::uint64_t>(orb->hasEccentric) * 2u + orb->hasEquant);
+    }
+    return key;
+}
+
 std::vector<QRect> PtolemyOrbit::DrawNames(raster::DeviceContext& device, double t, int cx, int cy, double scale) const
 {
     using screen_mapping::screenX;

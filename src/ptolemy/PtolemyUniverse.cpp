@@ -72,6 +72,7 @@ const DrawFlagName kDrawFlagNames[] = {
     { "draw_full_trace", ptolemy_flags::kFullTrace },
     { "sky", ptolemy_flags::kSky },
     { "labels", ptolemy_flags::kLabels },
+    { "residuals", ptolemy_flags::kResiduals },
 };
 
 // Used until the editing dialogs install their runner: the dialog cannot be created.

@@ -17,6 +17,8 @@
 // See docs/threads.md.
 #include "imagesource/ClockDrivenSource.h"
 #include "ptolemy/BodyList.h"
+#include "ptolemy/MatchError.h"
+#include "ptolemy/ResidualPlot.h"
 #include "ptolemy/TraceLayer.h"
 #include "ptolemy/UniverseFileDialog.h"
 #include "raster/DeviceContext.h"
@@ -24,7 +26,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 class XmlDocument;
 struct UniverseFileReport;
@@ -95,6 +99,18 @@ public:
     // `layer`: the grid stays, the systems move.
     HRESULT DrawSky(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height,
         TraceLayer layer = TraceLayer::Both);
+    // The residual plot (draw argument "residuals"): each matched system's model minus
+    // observed longitude against time (see ResidualPlot). `layer`: the plot stays, the
+    // marker of the time shown moves.
+    HRESULT DrawResiduals(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+        std::int32_t height, TraceLayer layer = TraceLayer::Both);
+    // The error readout at model time t: one MatchError for each visible system with a chain
+    // matched to a trail, in list order; with a window's draw request, only those whose match
+    // that window shows (a residual plot shows all). (takes the universe lock)
+    std::vector<MatchError> MatchErrors(double t, std::optional<std::int32_t> drawRequest = std::nullopt);
+    // The readout's lines (MatchError::text) at the model time now, for a time bar to show:
+    // cheap enough to ask a few times a second. (takes the universe lock)
+    std::vector<std::string> MatchErrorTexts();
     // Time and tick count back to 0, every running trail cleared; the pause stays.
     virtual HRESULT Reset();
 
@@ -166,6 +182,12 @@ private:
         std::int32_t height, TraceLayer layer);
     // What the sky strip's still layer shows at model time t. (caller holds the universe lock)
     std::uint64_t SkyStillKey(std::int32_t drawRequest, double t) REQUIRES(lock_);
+    // What the residual plot shows: changes with each matched system's chain, trail and colour.
+    // (caller holds the universe lock)
+    std::uint64_t ResidualsKey() REQUIRES(lock_);
+    // The residual plot's contents, computed again only when ResidualsKey changed.
+    // (caller holds the universe lock)
+    const ResidualPlot::Contents& ResidualContents() REQUIRES(lock_);
     // Pixels per unit that fit every system's extent into a view of these half-sizes.
     // (caller holds the universe lock)
     double FittingScale(std::int32_t drawRequest, std::int32_t halfWidth, std::int32_t halfHeight) REQUIRES(lock_);
@@ -188,6 +210,8 @@ private:
     std::int32_t changeCycle_ GUARDED_BY(lock_) = 1000;
     std::int64_t lastChange_ GUARDED_BY(lock_) = 0;
     bool deviceReady_ GUARDED_BY(lock_) = false;
+    std::uint64_t residualsKey_ GUARDED_BY(lock_) = 0;
+    ResidualPlot::Contents residuals_ GUARDED_BY(lock_);
     std::array<raster::Pen, kNumberOfPens> animationPens_;
     std::array<raster::Brush, kNumberOfPens> animationBrushes_;
 };

@@ -11,6 +11,7 @@ namespace {
 
 bool showsStatistics(std::int32_t drawRequest) { return (drawRequest & kDrawStatistics) != 0; }
 bool showsSky(std::int32_t drawRequest) { return (drawRequest & ptolemy_flags::kSky) != 0; }
+bool showsResiduals(std::int32_t drawRequest) { return (drawRequest & ptolemy_flags::kResiduals) != 0; }
 
 std::uint64_t sizeAndRequestKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
@@ -28,11 +29,13 @@ std::uint64_t PtolemyUniverse::StillLayerKey(std::int32_t width, std::int32_t he
     if (showsStatistics(drawRequest))
         return kNoStillLayer;
     UniverseLock guard(this);
-    if (showsSky(drawRequest))
+    if (showsSky(drawRequest) && !showsResiduals(drawRequest))
         return platform::hashCombine(sizeAndRequestKey(width, height, drawRequest), SkyStillKey(drawRequest, Time()))
             | 1u;
     // A change due now would otherwise show first in the moving layer only.
     ChangeAutomaticallyWhenDue();
+    if (showsResiduals(drawRequest))
+        return platform::hashCombine(sizeAndRequestKey(width, height, drawRequest), ResidualsKey()) | 1u;
     bool anyStays = false;
     std::uint64_t key = platform::hashCombine(
         sizeAndRequestKey(width, height, drawRequest), FittingScale(drawRequest, width / 2, height / 2));
@@ -67,6 +70,8 @@ HRESULT PtolemyUniverse::DrawStillLayer(
     if (showsStatistics(drawRequest))
         return S_OK;
     PrepareToDraw(context);
+    if (showsResiduals(drawRequest))
+        return DrawResiduals(context, drawRequest, width, height, TraceLayer::StillOnly);
     if (showsSky(drawRequest))
         return DrawSky(context, drawRequest, width, height, TraceLayer::StillOnly);
     return DrawSystems(context, drawRequest, width, height, TraceLayer::StillOnly);
@@ -78,6 +83,8 @@ HRESULT PtolemyUniverse::DrawMovingLayer(
     if (showsStatistics(drawRequest))
         return Draw(context, width, height, drawRequest);
     PrepareToDraw(context);
+    if (showsResiduals(drawRequest))
+        return DrawResiduals(context, drawRequest, width, height, TraceLayer::MovingOnly);
     if (showsSky(drawRequest))
         return DrawSky(context, drawRequest, width, height, TraceLayer::MovingOnly);
     return DrawSystems(context, drawRequest, width, height, TraceLayer::MovingOnly);

@@ -1,5 +1,6 @@
-// What a screen reader says of a universe's windows: which systems they show, and where each
-// planet stands in the sky seen from the Earth and which way it moves.
+// What a screen reader says of a universe's windows: which systems they show, where each
+// planet stands in the sky seen from the Earth and which way it moves, and how far the matched
+// systems lie from their observations.
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyUniverse.h"
@@ -37,6 +38,9 @@ QString spokenPlace(PtolemyBody& body, double t)
 
 std::string PtolemyUniverse::AccessibleName(std::int32_t drawRequest)
 {
+    if (drawRequest & ptolemy_flags::kResiduals)
+        return QCoreApplication::translate("PtolemyUniverse", "Plot of model minus observed longitude against time")
+            .toStdString();
     if (drawRequest & ptolemy_flags::kSky)
         return QCoreApplication::translate("PtolemyUniverse", "Sky strip of ecliptic longitude").toStdString();
     UniverseLock guard(this);
@@ -49,7 +53,8 @@ std::string PtolemyUniverse::AccessibleName(std::int32_t drawRequest)
         .toStdString();
 }
 
-std::string PtolemyUniverse::AccessibleDescription(std::int32_t)
+// Where each planet stands, then the error readout of the systems whose match the window shows.
+std::string PtolemyUniverse::AccessibleDescription(std::int32_t drawRequest)
 {
     UniverseLock guard(this);
     const double t = Time();
@@ -57,5 +62,7 @@ std::string PtolemyUniverse::AccessibleDescription(std::int32_t)
     for (std::int32_t i = 0; i < bodies_.Count(); ++i)
         if (bodies_.Get(i)->IsVisible())
             places << spokenPlace(*bodies_.Get(i), t);
+    for (const MatchError& error : MatchErrors(t, drawRequest))
+        places << QString::fromStdString(error.text());
     return places.join(QStringLiteral("; ")).toStdString();
 }
