@@ -195,6 +195,29 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     </message>
 </context>
 <context>
+    <name>GoToDateDialog</name>
+    <message>
+        <source>Go To Date</source>
+        <translation>Gehe zu Datum</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>A day from %1 to %2</source>
+        <translation>Ein Tag von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>The observations run from %1 to %2.</source>
+        <translation>Die Beobachtungen reichen von %1 bis %2.</translation>
+    </message>
+</context>
+<context>
     <name>KeplerUniverse</name>
     <message>
         <source>Kepler universe: planets on ellipses around the Sun</source>
@@ -334,6 +357,26 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
         <source>&amp;Live Cycles</source>
         <translation>&amp;Kreise live</translation>
     </message>
+    <message>
+        <source>&amp;Pause All</source>
+        <translation>Alle an&amp;halten</translation>
+    </message>
+    <message>
+        <source>Step &amp;Backwards</source>
+        <translation>Schritt &amp;zurück</translation>
+    </message>
+    <message>
+        <source>Step &amp;Forwards</source>
+        <translation>Schritt &amp;vorwärts</translation>
+    </message>
+    <message>
+        <source>&amp;Go To Date...</source>
+        <translation>&amp;Gehe zu Datum...</translation>
+    </message>
+    <message>
+        <source>&amp;Stop at the end of the observations</source>
+        <translation>Am Ende der Beobachtungen &amp;stehen bleiben</translation>
+    </message>
 </context>
 <context>
     <name>MatchError</name>
@@ -439,6 +482,45 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     <message>
         <source>The universe holds %1 systems; %2 were not added.</source>
         <translation>Das Universum enthält %1 Systeme; %2 wurden nicht hinzugefügt.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeControls</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Zeit:</translation>
+    </message>
+    <message>
+        <source>Time slider</source>
+        <translation>Zeitregler</translation>
+    </message>
+    <message>
+        <source>Error readout</source>
+        <translation>Fehleranzeige</translation>
+    </message>
+    <message>
+        <source>How far each model is from its observations</source>
+        <translation>Wie weit jedes Modell von seinen Beobachtungen abweicht</translation>
+    </message>
+    <message>
+        <source>No dated observations are on screen.</source>
+        <translation>Es sind keine datierten Beobachtungen zu sehen.</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the observations, which run from %2 to %3.</source>
+        <translation>%1 liegt außerhalb der Beobachtungen, die von %2 bis %3 reichen.</translation>
+    </message>
+    <message>
+        <source>&amp;Resume All</source>
+        <translation>Alle &amp;fortsetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Pause All</source>
+        <translation>Alle an&amp;halten</translation>
     </message>
 </context>
 <context>

@@ -195,6 +195,29 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     </message>
 </context>
 <context>
+    <name>GoToDateDialog</name>
+    <message>
+        <source>Go To Date</source>
+        <translation>Ir a la fecha</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>A day from %1 to %2</source>
+        <translation>Un día del %1 al %2</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Fecha:</translation>
+    </message>
+    <message>
+        <source>The observations run from %1 to %2.</source>
+        <translation>Las observaciones van del %1 al %2.</translation>
+    </message>
+</context>
+<context>
     <name>KeplerUniverse</name>
     <message>
         <source>Kepler universe: planets on ellipses around the Sun</source>
@@ -334,6 +357,26 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
         <source>&amp;Live Cycles</source>
         <translation>Círculos en &amp;vivo</translation>
     </message>
+    <message>
+        <source>&amp;Pause All</source>
+        <translation>&amp;Pausar todo</translation>
+    </message>
+    <message>
+        <source>Step &amp;Backwards</source>
+        <translation>Paso &amp;atrás</translation>
+    </message>
+    <message>
+        <source>Step &amp;Forwards</source>
+        <translation>Paso a&amp;delante</translation>
+    </message>
+    <message>
+        <source>&amp;Go To Date...</source>
+        <translation>&amp;Ir a la fecha...</translation>
+    </message>
+    <message>
+        <source>&amp;Stop at the end of the observations</source>
+        <translation>&amp;Detenerse al final de las observaciones</translation>
+    </message>
 </context>
 <context>
     <name>MatchError</name>
@@ -439,6 +482,45 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     <message>
         <source>The universe holds %1 systems; %2 were not added.</source>
         <translation>El universo contiene %1 sistemas; %2 no se añadieron.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeControls</name>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Tiempo:</translation>
+    </message>
+    <message>
+        <source>Time slider</source>
+        <translation>Control deslizante del tiempo</translation>
+    </message>
+    <message>
+        <source>Error readout</source>
+        <translation>Indicador del error</translation>
+    </message>
+    <message>
+        <source>How far each model is from its observations</source>
+        <translation>Cuánto se aparta cada modelo de sus observaciones</translation>
+    </message>
+    <message>
+        <source>No dated observations are on screen.</source>
+        <translation>No hay observaciones fechadas en pantalla.</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the observations, which run from %2 to %3.</source>
+        <translation>%1 queda fuera de las observaciones, que van del %2 al %3.</translation>
+    </message>
+    <message>
+        <source>&amp;Resume All</source>
+        <translation>&amp;Reanudar todo</translation>
+    </message>
+    <message>
+        <source>&amp;Pause All</source>
+        <translation>&amp;Pausar todo</translation>
     </message>
 </context>
 <context>

@@ -195,6 +195,29 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     </message>
 </context>
 <context>
+    <name>GoToDateDialog</name>
+    <message>
+        <source>Go To Date</source>
+        <translation>Aller à la date</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>A day from %1 to %2</source>
+        <translation>Un jour du %1 au %2</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Date :</translation>
+    </message>
+    <message>
+        <source>The observations run from %1 to %2.</source>
+        <translation>Les observations vont du %1 au %2.</translation>
+    </message>
+</context>
+<context>
     <name>KeplerUniverse</name>
     <message>
         <source>Kepler universe: planets on ellipses around the Sun</source>
@@ -334,12 +357,32 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
         <source>&amp;Live Cycles</source>
         <translation>&amp;Cercles en direct</translation>
     </message>
+    <message>
+        <source>&amp;Pause All</source>
+        <translation>Tout mettre en &amp;pause</translation>
+    </message>
+    <message>
+        <source>Step &amp;Backwards</source>
+        <translation>Pas en &amp;arrière</translation>
+    </message>
+    <message>
+        <source>Step &amp;Forwards</source>
+        <translation>Pas en a&amp;vant</translation>
+    </message>
+    <message>
+        <source>&amp;Go To Date...</source>
+        <translation>&amp;Aller à la date...</translation>
+    </message>
+    <message>
+        <source>&amp;Stop at the end of the observations</source>
+        <translation>&amp;S'arrêter à la fin des observations</translation>
+    </message>
 </context>
 <context>
     <name>MatchError</name>
     <message>
         <source>%1: no observation yet</source>
-        <translation>%1 : pas encore d'observation</translation>
+        <translation>%1 : pas encore d&apos;observation</translation>
     </message>
     <message>
         <source>%1: past the observations, RMS %2°</source>
@@ -439,6 +482,45 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     <message>
         <source>The universe holds %1 systems; %2 were not added.</source>
         <translation>L&apos;univers contient %1 systèmes ; %2 n&apos;ont pas été ajoutés.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeControls</name>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Temps :</translation>
+    </message>
+    <message>
+        <source>Time slider</source>
+        <translation>Curseur du temps</translation>
+    </message>
+    <message>
+        <source>Error readout</source>
+        <translation>Affichage de l'écart</translation>
+    </message>
+    <message>
+        <source>How far each model is from its observations</source>
+        <translation>L'écart de chaque modèle à ses observations</translation>
+    </message>
+    <message>
+        <source>No dated observations are on screen.</source>
+        <translation>Aucune observation datée n'est affichée.</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the observations, which run from %2 to %3.</source>
+        <translation>%1 est en dehors des observations, qui vont du %2 au %3.</translation>
+    </message>
+    <message>
+        <source>&amp;Resume All</source>
+        <translation>Tout &amp;reprendre</translation>
+    </message>
+    <message>
+        <source>&amp;Pause All</source>
+        <translation>Tout mettre en &amp;pause</translation>
     </message>
 </context>
 <context>

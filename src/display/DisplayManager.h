@@ -166,6 +166,8 @@ public:
     void refreshStopTimes();
     // The animated sources on screen, in layout order.
     std::vector<ClockDrivenSource*> animatedSources();
+    // Every animated source's readout lines, in layout order.
+    std::vector<std::string> readoutLines();
 
 private:
     using CollectionList = std::vector<std::unique_ptr<ImageSourceCollection>>;

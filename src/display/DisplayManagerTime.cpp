@@ -6,6 +6,7 @@
 #include "imagesource/ClockDrivenSource.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -95,4 +96,14 @@ void DisplayManager::refreshStopTimes()
         const std::optional<ClockDrivenSource::TimeSpan> span = stopAtEnd_ ? source->observedTimeSpan() : std::nullopt;
         source->setStopTime(span ? std::optional<double>(span->last) : std::nullopt);
     }
+}
+
+std::vector<std::string> DisplayManager::readoutLines()
+{
+    platform::CriticalSectionGuard guard(lock_);
+    std::vector<std::string> lines;
+    for (ClockDrivenSource* const source : animatedSources())
+        for (std::string& line : source->readoutLines())
+            lines.push_back(std::move(line));
+    return lines;
 }

@@ -20,6 +20,8 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 class ClockDrivenSource : public ImageSource {
 public:
@@ -58,6 +60,8 @@ public:
     void holdForScreen(bool hold);
     // The clock stops by itself at `time` (nothing: it runs on); see SimulationClock.
     void setStopTime(std::optional<double> time);
+    // How well the source follows its observations now, a line each (none: the base).
+    virtual std::vector<std::string> readoutLines() { return {}; }
 
 protected:
     // A plain clock, whose ticks only advance its time and count.

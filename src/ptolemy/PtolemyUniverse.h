@@ -111,6 +111,7 @@ public:
     // The readout's lines (MatchError::text) at the model time now, for a time bar to show:
     // cheap enough to ask a few times a second. (takes the universe lock)
     std::vector<std::string> MatchErrorTexts();
+    std::vector<std::string> readoutLines() override { return MatchErrorTexts(); }
     // Time and tick count back to 0, every running trail cleared; the pause stays.
     virtual HRESULT Reset();
 

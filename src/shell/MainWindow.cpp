@@ -218,6 +218,8 @@ void MainWindow::createTimeCommands(QMenu* time)
     stop->setChecked(true);
     timeControls_->setPauseAction(pause);
     addToolBar(Qt::TopToolBarArea, timeControls_->createBar({ pause, back, forwards, goTo }));
+    addToolBarBreak(Qt::TopToolBarArea);
+    addToolBar(Qt::TopToolBarArea, timeControls_->createReadoutBar());
     addProgramStep("goto", [this](const std::vector<std::string>& words, std::string& problem) {
         QString why;
         const QDate date = QDate::fromString(QString::fromStdString(words[0]), Qt::ISODate);

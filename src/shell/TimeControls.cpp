@@ -9,6 +9,8 @@
 #include <QSlider>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kSliderPageDays = 30;
@@ -44,6 +46,40 @@ QToolBar* TimeControls::createBar(const QList<QAction*>& commands)
     return bar;
 }
 
+QToolBar* TimeControls::createReadoutBar()
+{
+    readoutBar_ = new QToolBar(tr("Error readout"), window_);
+    readoutBar_->setObjectName(QStringLiteral("readoutBar"));
+    readoutBar_->setMovable(false);
+    readoutBar_->setFloatable(false);
+    readout_ = new QLabel(readoutBar_);
+    readout_->setObjectName(QStringLiteral("readout"));
+    readout_->setWordWrap(true);
+    readout_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    readout_->setAccessibleDescription(tr("How far each model is from its observations"));
+    readoutBar_->addWidget(readout_);
+    readoutBar_->setVisible(false);
+    return readoutBar_;
+}
+
+QString TimeControls::readoutText() const { return readout_ ? readout_->text() : QString(); }
+
+void TimeControls::showReadout(DisplayManager* manager)
+{
+    if (!readout_)
+        return;
+    QStringList lines;
+    if (manager)
+        for (const std::string& line : manager->readoutLines())
+            lines << QString::fromStdString(line);
+    const QString text = lines.join(QStringLiteral("    "));
+    if (text != readout_->text()) {
+        readout_->setText(text);
+        readout_->setAccessibleName(text);
+    }
+    readoutBar_->setVisible(!lines.isEmpty());
+}
+
 void TimeControls::togglePauseAll()
 {
     if (DisplayManager* const manager = manager_())
@@ -65,8 +101,9 @@ std::optional<TimeControls::DateSpan> TimeControls::observedDates() const
     if (!time || !time->startYear || !time->observed)
         return std::nullopt;
     const std::int32_t year = *time->startYear;
-    return DateSpan { dateOfModelTime(year, time->observed->first), dateOfModelTime(year, time->observed->last),
-        dateOfModelTime(year, time->time) };
+    // From the model's time 0 (the start of the observations' first year) on.
+    return DateSpan { dateOfModelTime(year, std::min(0.0, time->observed->first)),
+        dateOfModelTime(year, time->observed->last), dateOfModelTime(year, time->time) };
 }
 
 void TimeControls::chooseDate()
@@ -113,6 +150,7 @@ void TimeControls::refresh()
     DisplayManager* const manager = manager_();
     if (manager)
         manager->refreshStopTimes();
+    showReadout(manager);
     if (pauseAction_)
         pauseAction_->setText(manager && manager->isHeld() ? tr("&Resume All") : tr("&Pause All"));
     if (!slider_ || slider_->isSliderDown())

@@ -62,6 +62,8 @@ TEST_F(TimeControlsTest, GoToDateShowsThatDayInTheTimeLabelAndRefusesDaysOutside
     ASSERT_TRUE(span);
     EXPECT_EQ(span->shown, QDate(2020, 10, 13));
     EXPECT_EQ(window.timeControls()->slider()->value(), span->first.daysTo(span->shown));
+    EXPECT_TRUE(window.timeControls()->readoutText().startsWith(QStringLiteral("Mars: model \u2212 observed ")))
+        << window.timeControls()->readoutText().toStdString();
 
     const double time = firstSource().modelTime();
     EXPECT_FALSE(runStep("goto", "1900-01-01", problem));
