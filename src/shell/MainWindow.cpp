@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <iterator>
@@ -64,9 +65,16 @@ MainWindow::MainWindow(const DisplayManagerFactory& makeDisplayManager)
     setWindowTitle(tr("Skyloom Simulator"));
     placeWithinTheScreen();
     createMenus();
-    host_ = new LayoutHost(this);
+    // The error readout above the layout's host, which keeps the window's bottom edge.
+    auto* const central = new QWidget(this);
+    auto* const column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(timeControls_->createReadout(central));
+    host_ = new LayoutHost(central);
     host_->setObjectName(QStringLiteral("host"));
-    setCentralWidget(host_);
+    column->addWidget(host_, 1);
+    setCentralWidget(central);
     createDisplayManager(makeDisplayManager);
     createLiveCyclesPanel();
     connect(&demoTimer_, &QTimer::timeout, this, &MainWindow::onDemoTimer);
@@ -218,8 +226,6 @@ void MainWindow::createTimeCommands(QMenu* time)
     stop->setChecked(true);
     timeControls_->setPauseAction(pause);
     addToolBar(Qt::TopToolBarArea, timeControls_->createBar({ pause, back, forwards, goTo }));
-    addToolBarBreak(Qt::TopToolBarArea);
-    addToolBar(Qt::TopToolBarArea, timeControls_->createReadoutBar());
     addProgramStep("goto", [this](const std::vector<std::string>& words, std::string& problem) {
         QString why;
         const QDate date = QDate::fromString(QString::fromStdString(words[0]), Qt::ISODate);

@@ -14,6 +14,7 @@
 namespace {
 
 constexpr int kSliderPageDays = 30;
+constexpr int kReadoutMargin = 4;
 
 } // namespace
 
@@ -46,23 +47,19 @@ QToolBar* TimeControls::createBar(const QList<QAction*>& commands)
     return bar;
 }
 
-QToolBar* TimeControls::createReadoutBar()
+QLabel* TimeControls::createReadout(QWidget* parent)
 {
-    readoutBar_ = new QToolBar(tr("Error readout"), window_);
-    readoutBar_->setObjectName(QStringLiteral("readoutBar"));
-    readoutBar_->setMovable(false);
-    readoutBar_->setFloatable(false);
-    readout_ = new QLabel(readoutBar_);
+    readout_ = new QLabel(parent);
     readout_->setObjectName(QStringLiteral("readout"));
     readout_->setWordWrap(true);
+    readout_->setContentsMargins(kReadoutMargin, kReadoutMargin, kReadoutMargin, kReadoutMargin);
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     readout_->setAccessibleDescription(tr("How far each model is from its observations"));
-    readoutBar_->addWidget(readout_);
-    readoutBar_->setVisible(false);
-    return readoutBar_;
+    readout_->setVisible(false);
+    return readout_;
 }
 
-QString TimeControls::readoutText() const { return readout_ ? readout_->text() : QString(); }
+QString TimeControls::readoutText() const { return readout_ ? readout_->accessibleName() : QString(); }
 
 void TimeControls::showReadout(DisplayManager* manager)
 {
@@ -72,12 +69,16 @@ void TimeControls::showReadout(DisplayManager* manager)
     if (manager)
         for (const std::string& line : manager->readoutLines())
             lines << QString::fromStdString(line);
-    const QString text = lines.join(QStringLiteral("    "));
-    if (text != readout_->text()) {
-        readout_->setText(text);
-        readout_->setAccessibleName(text);
+    const QString spoken = lines.join(QStringLiteral("; "));
+    if (spoken != readout_->accessibleName()) {
+        // Each system's line wraps as a whole: its own spaces do not break.
+        QStringList shown;
+        for (const QString& line : lines)
+            shown << QString(line).replace(QLatin1Char(' '), QChar::Nbsp);
+        readout_->setText(shown.join(QStringLiteral("    ")));
+        readout_->setAccessibleName(spoken);
     }
-    readoutBar_->setVisible(!lines.isEmpty());
+    readout_->setVisible(!lines.isEmpty());
 }
 
 void TimeControls::togglePauseAll()

@@ -33,9 +33,10 @@ public:
 
     // The bar above the layout: the given commands as buttons, then the time slider.
     QToolBar* createBar(const QList<QAction*>& commands);
-    // The row under it that reads out each matched system's error ("Mars: model − observed
-    // +0.42°, RMS 0.31°"); hidden while no system on screen is matched.
-    QToolBar* createReadoutBar();
+    // The lines above the layout that read out each matched system's error ("Mars: model −
+    // observed +0.42°, RMS 0.31°"); hidden while no system on screen is matched.
+    QLabel* createReadout(QWidget* parent);
+    // The readout as screen readers hear it: the lines joined by "; ".
     QString readoutText() const;
     // Keeps the Pause All command's text ("Pause All" or "Resume All") true.
     void setPauseAction(QAction* action) { pauseAction_ = action; }
@@ -63,7 +64,6 @@ private:
     ManagerAccess manager_;
     QAction* pauseAction_ = nullptr;
     QSlider* slider_ = nullptr;
-    QToolBar* readoutBar_ = nullptr;
     QLabel* readout_ = nullptr;
     QDate sliderOrigin_; // the day that slider value 0 stands for
     bool showingTime_ = false; // the slider is being set from the model, not by the user
