@@ -27,7 +27,7 @@
 
 namespace {
 
-const ScriptingProgram kProgram { "gazerix-container", false, true };
+const ScriptingProgram kProgram { "gazerix-container", false, true, {} };
 constexpr int kFailureExitCode = 1;
 // A tail this short (a stray character) is not taken for a path.
 constexpr std::size_t kShortestTail = 2;

@@ -22,7 +22,7 @@ void ControlAutomation::useBatchMode() { installDialogSeams(true, chooser_); }
 void ControlAutomation::runScript(
     const std::string& scriptText, QWidget& container, QWidget& control, const std::string& programName)
 {
-    const ParsedScript script = parseScript(scriptText, ScriptingProgram { programName, false, true });
+    const ParsedScript script = parseScript(scriptText, ScriptingProgram { programName, false, true, {} });
     for (const std::string& error : script.errors)
         std::cerr << error << '\n';
     runner_.reset();

@@ -72,7 +72,7 @@ TEST(CommandLineTest, AScriptImpliesBatchModeAndAScreenshotAloneStillFinishes)
 
 TEST(CommandLineTest, AProgramWithoutADemonstrationModeRefusesDemoAndNamesItselfInErrors)
 {
-    const ScriptingProgram container { "gazerix-container", false, true };
+    const ScriptingProgram container { "gazerix-container", false, true, {} };
     const CommandLine line = CommandLine::parse({ "--demo", "a.lay" }, container);
     EXPECT_FALSE(line.isValid());
     EXPECT_EQ(line.error.rfind("gazerix-container: unknown option '--demo'", 0), 0u) << line.error;

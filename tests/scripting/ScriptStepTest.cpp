@@ -122,7 +122,7 @@ TEST(ScriptStepTest, AnyBytesGiveStepsOrErrorsButNeverACrash)
 
 TEST(ScriptStepTest, OnlyAProgramWithTheLoadPageStepReadsIt)
 {
-    const ScriptingProgram container { "gazerix-container", false, true };
+    const ScriptingProgram container { "gazerix-container", false, true, {} };
     const ParsedScript script = parseScript("loadpage AstreonLayouts/One Universe.lay\n", container);
     ASSERT_EQ(script.steps.size(), 1u);
     EXPECT_EQ(script.steps[0].kind, ScriptStep::Kind::LoadPage);
