@@ -36,7 +36,7 @@ struct SystemsDialogOutcome {
     std::string errorText;
 };
 
-class PtolemyUniverse : public ClockDrivenSource {
+class PtolemyUniverse final : public ClockDrivenSource {
 public:
     // Runs the systems dialog modally over `parent` (the control window, also its
     // initialisation value). The editing dialogs install theirs; until then the
@@ -79,16 +79,16 @@ public:
     std::optional<std::int32_t> calendarStartYear() override;
 
     // The operations shared with the other clock-driven sources.
-    virtual HRESULT DrawStatistics(
+    HRESULT DrawStatistics(
         raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height);
-    virtual HRESULT DrawModel(
+    HRESULT DrawModel(
         raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height);
     // The sky seen from the centre (draw argument "sky"): see SkyStrip.
     // `layer`: the grid stays, the systems move.
     HRESULT DrawSky(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height,
         TraceLayer layer = TraceLayer::Both);
     // Time and tick count back to 0, every running trail cleared; the pause stays.
-    virtual HRESULT Reset();
+    HRESULT Reset();
 
     // Called by the clock thread with the clock lock held, after time advanced.
     void OnTick(double t) REQUIRES(Clock());
