@@ -152,12 +152,21 @@ void PtolemyBody::BringFullTraceUpToDate() const
     }
 }
 
-void PtolemyBody::AppendPosition(double t)
+// The chain and the running trail are guarded by the universe lock for the analysis, which
+// cannot express "changed under both locks, read under either"; this is where the clock's
+// worker reads the chain and appends to the trail under the clock lock alone.
+void PtolemyBody::AppendPosition(double t) NO_THREAD_SAFETY_ANALYSIS
 {
     if (!head_ || runningTrail_.capacity() <= 0)
         return;
     const ModelPoint p = head_->Position(t);
     runningTrail_.Append(p.x, p.y, std::atan2(p.y, p.x), 0, t);
+}
+
+void PtolemyBody::ClearRunningTrail()
+{
+    UniverseAndClockLock lock(owner_);
+    runningTrail_.Clear();
 }
 
 double PtolemyBody::ViewExtent(std::int32_t flags)
@@ -220,7 +229,11 @@ void PtolemyBody::SetTraceColour(ColourRef colour)
     traceBrush_ = solidBrush(colour);
 }
 
-std::int32_t PtolemyBody::GetTrailLength() const { return runningTrail_.capacity(); }
+std::int32_t PtolemyBody::GetTrailLength() const
+{
+    UniverseLock lock(owner_);
+    return runningTrail_.capacity();
+}
 
 void PtolemyBody::SetTrailLength(std::int32_t length)
 {
