@@ -235,9 +235,9 @@ private:
     // The caller holds the trail's lock, as for the two below.
     static void DrawTracePiece(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
         std::int32_t cy, double scale, std::int32_t first, std::int32_t last) REQUIRES(trail.Mutex());
-    // The whole trail in bands of the universe's animation pens.
+    // The whole trail in bands of the universe's animation pens. (caller holds the universe lock)
     void DrawBandedTraceLines(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
-        std::int32_t cy, double scale) REQUIRES(trail.Mutex());
+        std::int32_t cy, double scale) REQUIRES(trail.Mutex(), owner_->UniverseMutex());
     // The dots of the records at logical positions first ... end - 1.
     void DrawTraceDots(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx, std::int32_t cy,
         double scale, bool drag, std::int32_t first, std::int32_t end) REQUIRES(trail.Mutex());

@@ -130,7 +130,8 @@ public:
     // True once the universe has drawn; new bodies then attach at once.
     // (caller holds the universe lock)
     bool DeviceReady() const REQUIRES(lock_) { return deviceReady_; }
-    const raster::Pen& AnimationPen(std::int32_t index) const;
+    // (caller holds the universe lock)
+    const raster::Pen& AnimationPen(std::int32_t index) const REQUIRES(lock_);
 
     static void setSystemsDialogRunner(SystemsDialogRunner runner);
 
@@ -142,7 +143,7 @@ private:
     // The span of model time the sky strip shows at model time t. (caller holds the
     // universe lock) True when the matched trails set it (it then stays as time runs).
     bool SkyTimeSpan(double t, double& first, double& last) REQUIRES(lock_);
-    void CreateAnimationPens();
+    void CreateAnimationPens() REQUIRES(lock_);
     // (caller holds the universe lock)
     void AttachDevice(raster::DeviceContext& context) REQUIRES(lock_);
     // Attaches the device on the first draw and makes a due automatic change.
@@ -176,6 +177,6 @@ private:
     std::int32_t changeCycle_ GUARDED_BY(lock_) = 1000;
     std::int64_t lastChange_ GUARDED_BY(lock_) = 0;
     bool deviceReady_ GUARDED_BY(lock_) = false;
-    std::array<raster::Pen, kNumberOfPens> animationPens_;
+    std::array<raster::Pen, kNumberOfPens> animationPens_ GUARDED_BY(lock_);
     std::array<raster::Brush, kNumberOfPens> animationBrushes_;
 };
