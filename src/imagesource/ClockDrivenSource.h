@@ -5,7 +5,8 @@
 // Life cycle (the clock calls OnTick from its own thread, see SimulationClock.h): the
 // clock is built before the derived source and goes after it. It runs only once the
 // derived constructor has called clock().start() as its last statement, so no tick
-// meets a source still being built. A derived source whose clock's OnTick reaches into
+// meets a source still being built; the derived source is final, so that no constructor
+// of a class derived from it runs after that statement. A derived source whose clock's OnTick reaches into
 // the source's members calls stopClock() first thing in its destructor, so that no tick
 // meets a member already destroyed. A plain SimulationClock (the default) touches
 // nothing but its own time and count; the destructor here stops it before it goes.
@@ -71,6 +72,9 @@ protected:
 
     // The source's clock; derived types and tests take its lock inside the source's lock.
     SimulationClock& clock() RETURN_CAPABILITY(*clock_) { return *clock_; }
+    // Tests hold the clock still through HeldClock (tests/support), since they cannot
+    // derive from the final sources to reach it.
+    friend class HeldClock;
     // Waits for a tick in progress and ends the clock's thread; no tick follows. Idempotent.
     void stopClock();
     // Called with no lock held after holdForScreen paused (true) or resumed the clock;

@@ -47,7 +47,7 @@ struct HorizonAngles {
     double el = 0;
 };
 
-class Observatory : public ClockDrivenSource {
+class Observatory final : public ClockDrivenSource {
 public:
     // Kind StarLike with its period, an empty trail of capacity 10, no published trail;
     // the clock runs (15 ms period, 0.001 year per tick).
@@ -94,16 +94,16 @@ public:
 
 protected:
     bool DrawsOnWhiteGround() const override { return true; }
-    virtual void DrawProjection(raster::DeviceContext& context, std::int32_t width, std::int32_t height);
-    virtual void DrawOverhead(raster::DeviceContext& context, std::int32_t width, std::int32_t height);
-    virtual void DrawObservations(
+
+private:
+    void DrawProjection(raster::DeviceContext& context, std::int32_t width, std::int32_t height);
+    void DrawOverhead(raster::DeviceContext& context, std::int32_t width, std::int32_t height);
+    void DrawObservations(
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
-    virtual void DrawPublished(
+    void DrawPublished(
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
     // The shared sprite of the current kind.
     const Sprite& CurrentSprite();
-
-private:
     // The view of the first bit of the request that names one; none draws nothing.
     void DrawChosenView(
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);

@@ -153,7 +153,10 @@ void PtolemyBody::BringFullTraceUpToDate() const
     }
 }
 
-void PtolemyBody::AppendPosition(double t)
+// The chain and the running trail are guarded by the universe lock for the analysis, which
+// cannot express "changed under both locks, read under either"; this is where the clock's
+// worker reads the chain and appends to the trail under the clock lock alone.
+void PtolemyBody::AppendPosition(double t) NO_THREAD_SAFETY_ANALYSIS
 {
     if (!head_ || runningTrail_.capacity() <= 0)
         return;
@@ -163,6 +166,7 @@ void PtolemyBody::AppendPosition(double t)
 
 void PtolemyBody::RefillRunningTrail(double t, double step)
 {
+    UniverseAndClockLock lock(owner_);
     runningTrail_.Clear();
     if (step <= 0)
         return AppendPosition(t);
@@ -172,6 +176,12 @@ void PtolemyBody::RefillRunningTrail(double t, double step)
         = static_cast<std::int32_t>(std::min<double>(runningTrail_.capacity(), std::max(0.0, stepsSinceStart) + 1));
     for (std::int32_t back = count - 1; back >= 0; --back)
         AppendPosition(std::max(0.0, t - back * step));
+}
+
+void PtolemyBody::ClearRunningTrail()
+{
+    UniverseAndClockLock lock(owner_);
+    runningTrail_.Clear();
 }
 
 double PtolemyBody::ViewExtent(std::int32_t flags)
@@ -234,7 +244,11 @@ void PtolemyBody::SetTraceColour(ColourRef colour)
     traceBrush_ = solidBrush(colour);
 }
 
-std::int32_t PtolemyBody::GetTrailLength() const { return runningTrail_.capacity(); }
+std::int32_t PtolemyBody::GetTrailLength() const
+{
+    UniverseLock lock(owner_);
+    return runningTrail_.capacity();
+}
 
 void PtolemyBody::SetTrailLength(std::int32_t length)
 {

@@ -5,13 +5,16 @@
 //
 // Threading: the owner (PtolemyUniverse) supplies two locks. Operations marked
 // "(takes the universe lock)" take it for their whole run, re-entrantly (the universe
-// calls them with it held); SetChain and SetTrailLength then also take the clock lock
-// (always universe first, clock second). The clock thread calls AppendPosition with
+// calls them with it held); SetChain, SetTrailLength and ClearRunningTrail then also take
+// the clock lock (always universe first, clock second). The clock thread calls AppendPosition with
 // only the clock lock held, so the chain and the running trail change only under both
 // locks. The unmarked setters take no lock: they are called on the window thread by
-// code that holds the universe lock. The full trace is guarded by the universe lock
-// (GUARDED_BY); the analysis cannot match a lock held through the universe with the
-// one named through a body's owner, so the public operations carry no REQUIRES.
+// code that holds the universe lock. The chain, the running trail, its kept pieces and the
+// full trace are guarded by the universe lock (GUARDED_BY), which the analysis checks on
+// the window thread; it cannot follow AppendPosition's reads under the clock lock alone.
+// It cannot match a lock held through the universe with the one named through a body's
+// owner either, so the public operations carry no REQUIRES; the private helpers that run
+// under the lock do.
 // A body without an owner takes no locks (tests and the file reader before merging).
 // See docs/threads.md.
 #include "documents/FileDialogHelper.h"
@@ -132,6 +135,7 @@ public:
     ColourRef GetTraceColour() const { return traceColour_; }
     void SetTraceColour(ColourRef colour);
 
+    // (takes the universe lock)
     std::int32_t GetTrailLength() const;
     // n >= 0 resizes the running trail; n < 0 is ignored. (takes the universe lock, then the clock lock)
     void SetTrailLength(std::int32_t length);
@@ -173,15 +177,18 @@ public:
     // The trail file last asked for, written to the universe file.
     const std::string& MatchFile() const { return matchFileDialog_.getPath(); }
 
-    // The chain itself, for the file writer; read it under the universe lock.
-    const PtolemyOrbit* Chain() const { return head_.get(); }
+    // The chain itself, for the file writer; read it under the universe lock (held through
+    // the universe, which the analysis cannot match with the owner's).
+    const PtolemyOrbit* Chain() const NO_THREAD_SAFETY_ANALYSIS { return head_.get(); }
     // Empties the running trail; called by the universe's Reset with both locks held.
-    void ClearRunningTrail() { runningTrail_.Clear(); }
+    // (takes the universe lock, then the clock lock)
+    void ClearRunningTrail();
     // The running trail as if the model had run to `t` in steps of `step` from time 0:
     // the positions at t, t - step, ... (not below 0) as far back as it holds. Called by
-    // the universe's seek with both locks held.
+    // the universe's seek. (takes the universe lock, then the clock lock)
     void RefillRunningTrail(double t, double step);
 
+    // Read it under the universe lock, and walk it under its own (a tick may append).
     const ObservationTrail& RunningTrail() const { return runningTrail_; }
     // One period of the chain's motion, computed when it is first asked for after the chain
     // changed: a system replaced before anything reads its trace (the random system a new
@@ -203,17 +210,18 @@ private:
     // The running trail's whole pieces stay from frame to frame under these effective flags.
     static bool TrailPiecesStay(std::int32_t effectiveFlags);
     // The deferent's circle stays, and is drawn before the moving parts of the trace.
-    bool DeferentStays(std::int32_t effectiveFlags) const;
-    // The running trail's whole pieces now.
-    KeptTrailPieces WholeTrailPieces();
+    bool DeferentStays(std::int32_t effectiveFlags) const REQUIRES(owner_->UniverseMutex());
+    // The running trail's whole pieces now. (caller holds the universe lock)
+    KeptTrailPieces WholeTrailPieces() REQUIRES(owner_->UniverseMutex());
     // The part of the trace that stays (the whole one-period trace, or the running trail's
     // kept pieces) and the part that moves.
+    // (caller holds the universe lock, as for the two below)
     void DrawStillTrace(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-        std::int32_t flags, const KeptTrailPieces& pieces);
+        std::int32_t flags, const KeptTrailPieces& pieces) REQUIRES(owner_->UniverseMutex());
     void DrawMovingTrace(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale, double t,
-        std::int32_t flags, const KeptTrailPieces& pieces);
-    void DrawChainCircles(
-        raster::DeviceContext& device, double t, std::int32_t cx, std::int32_t cy, double scale, ChainCircles which);
+        std::int32_t flags, const KeptTrailPieces& pieces) REQUIRES(owner_->UniverseMutex());
+    void DrawChainCircles(raster::DeviceContext& device, double t, std::int32_t cx, std::int32_t cy, double scale,
+        ChainCircles which) REQUIRES(owner_->UniverseMutex());
     // Computes the full trace when the chain changed since. (caller holds the universe lock)
     void BringFullTraceUpToDate() const REQUIRES(owner_->UniverseMutex());
     // Text in `colour` without a background, for names drawn over the picture.
@@ -222,18 +230,19 @@ private:
     // draws, so a paused universe's bands stand still and its windows show them alike.
     void SetAnimationTime(double t);
     // The running trail or (with kFullTrace) the full trace, in the trace's pen and brush.
+    // (caller holds the universe lock)
     void DrawTraceInPen(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-        std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces);
-    // One polyline through the records at logical positions first ... last.
+        std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces) REQUIRES(owner_->UniverseMutex());
     // Fixes the running trail's pieces for the layers to come; 0 without whole pieces, else
-    // a value naming them. (takes the universe lock)
-    std::uint64_t KeepTrailPieces();
+    // a value naming them. (caller holds the universe lock)
+    std::uint64_t KeepTrailPieces() REQUIRES(owner_->UniverseMutex());
+    // One polyline through the records at logical positions first ... last.
     // The caller holds the trail's lock, as for the two below.
     static void DrawTracePiece(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
         std::int32_t cy, double scale, std::int32_t first, std::int32_t last) REQUIRES(trail.Mutex());
-    // The whole trail in bands of the universe's animation pens.
+    // The whole trail in bands of the universe's animation pens. (caller holds the universe lock)
     void DrawBandedTraceLines(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
-        std::int32_t cy, double scale) REQUIRES(trail.Mutex());
+        std::int32_t cy, double scale) REQUIRES(trail.Mutex(), owner_->UniverseMutex());
     // The dots of the records at logical positions first ... end - 1.
     void DrawTraceDots(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx, std::int32_t cy,
         double scale, bool drag, std::int32_t first, std::int32_t end) REQUIRES(trail.Mutex());
@@ -243,7 +252,9 @@ private:
 
     PtolemyUniverse* owner_;
     std::string name_ = "Orbit System";
-    std::unique_ptr<PtolemyOrbit> head_;
+    // The chain and the running trail: changed under both locks, read under either (the
+    // clock thread reads the chain and appends to the trail under the clock lock alone).
+    std::unique_ptr<PtolemyOrbit> head_ GUARDED_BY(owner_->UniverseMutex());
     double extent_ = 0;
     double matchExtent_ = 0; // MatchExtent() of the current match trail
     std::int32_t displayFlags_;
@@ -254,7 +265,7 @@ private:
     raster::Pen tracePen_;
     raster::Brush traceBrush_;
     bool deviceAttached_ = false;
-    ObservationTrail runningTrail_ { 1 };
+    ObservationTrail runningTrail_ GUARDED_BY(owner_->UniverseMutex()) { 1 };
     // Written only by BringFullTraceUpToDate, under the universe lock.
     mutable ObservationTrail fullTrace_ GUARDED_BY(owner_->UniverseMutex()) { 1 };
     // The chain changed since the full trace was computed (a new body has computed none).
@@ -271,5 +282,5 @@ private:
     std::int32_t currentPen_ = 0;
     // The running trail's pieces in the still layer, as StillLayerKey last fixed them
     // (window thread).
-    KeptTrailPieces keptPieces_;
+    KeptTrailPieces keptPieces_ GUARDED_BY(owner_->UniverseMutex());
 };

@@ -40,7 +40,7 @@ struct SystemsDialogOutcome {
     std::string errorText;
 };
 
-class PtolemyUniverse : public ClockDrivenSource {
+class PtolemyUniverse final : public ClockDrivenSource {
 public:
     // Runs the systems dialog modally over `parent` (the control window, also its
     // initialisation value). The editing dialogs install theirs; until then the
@@ -91,9 +91,9 @@ public:
     bool seekTo(double time) override;
 
     // The operations shared with the other clock-driven sources.
-    virtual HRESULT DrawStatistics(
+    HRESULT DrawStatistics(
         raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height);
-    virtual HRESULT DrawModel(
+    HRESULT DrawModel(
         raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height);
     // The sky seen from the centre (draw argument "sky"): see SkyStrip.
     // `layer`: the grid stays, the systems move.
@@ -113,7 +113,7 @@ public:
     std::vector<std::string> MatchErrorTexts();
     std::vector<std::string> readoutLines() override { return MatchErrorTexts(); }
     // Time and tick count back to 0, every running trail cleared; the pause stays.
-    virtual HRESULT Reset();
+    HRESULT Reset();
 
     // Called by the clock thread with the clock lock held, after time advanced.
     void OnTick(double t) REQUIRES(Clock());
@@ -155,7 +155,8 @@ public:
     // True once the universe has drawn; new bodies then attach at once.
     // (caller holds the universe lock)
     bool DeviceReady() const REQUIRES(lock_) { return deviceReady_; }
-    const raster::Pen& AnimationPen(std::int32_t index) const;
+    // (caller holds the universe lock)
+    const raster::Pen& AnimationPen(std::int32_t index) const REQUIRES(lock_);
 
     static void setSystemsDialogRunner(SystemsDialogRunner runner);
 
@@ -171,7 +172,7 @@ private:
     // The span of model time the sky strip shows at model time t. (caller holds the
     // universe lock) True when the matched trails set it (it then stays as time runs).
     bool SkyTimeSpan(double t, double& first, double& last) REQUIRES(lock_);
-    void CreateAnimationPens();
+    void CreateAnimationPens() REQUIRES(lock_);
     // (caller holds the universe lock)
     void AttachDevice(raster::DeviceContext& context) REQUIRES(lock_);
     // Attaches the device on the first draw and makes a due automatic change.
@@ -213,6 +214,6 @@ private:
     bool deviceReady_ GUARDED_BY(lock_) = false;
     std::uint64_t residualsKey_ GUARDED_BY(lock_) = 0;
     ResidualPlot::Contents residuals_ GUARDED_BY(lock_);
-    std::array<raster::Pen, kNumberOfPens> animationPens_;
+    std::array<raster::Pen, kNumberOfPens> animationPens_ GUARDED_BY(lock_);
     std::array<raster::Brush, kNumberOfPens> animationBrushes_;
 };

@@ -12,7 +12,7 @@
 #include "imagesource/ClockDrivenSource.h"
 #include "ptolemy/MatchTrailHolder.h"
 
-class KeplerUniverse : public ClockDrivenSource {
+class KeplerUniverse final : public ClockDrivenSource {
 public:
     // Starts the clock (15 ms period, 0.001 per step).
     KeplerUniverse();
@@ -27,13 +27,12 @@ public:
     HRESULT OnCommand(QWidget* window, std::uintptr_t wparam, std::intptr_t lparam) override;
 
     // "Unnamed model" and "Randomly Generated Display" on two lines at the top left.
-    virtual void DrawStatistics(
+    void DrawStatistics(
         raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height);
     // The trail centred in the area, scaled so that its farthest point fits.
-    virtual void DrawModel(
-        raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height);
+    void DrawModel(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height);
     // Puts the clock's time and tick count back to 0.
-    virtual void Restart();
+    void Restart();
 
     // The trail being shown; for inspection.
     const MatchTrailHolder& plot() const { return plot_; }

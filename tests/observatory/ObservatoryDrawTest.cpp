@@ -1,6 +1,6 @@
 #include "observatory/Observatory.h"
 
-#include "HeldObservatory.h"
+#include "ObservatoryTestSupport.h"
 #include "drawing/SharedSprites.h"
 #include "observatory/ObservationDate.h"
 #include "platform/Text.h"
@@ -34,12 +34,13 @@ protected:
         EXPECT_FALSE(blackNear(image, x, y - 6)) << x << "," << y;
     }
 
-    HeldObservatory observatory;
+    Observatory observatory;
+    HeldClock held { observatory };
 };
 
 TEST_F(ObservatoryDrawTest, WithoutAViewTheAreaIsPlainWhite)
 {
-    observatory.selectAndHold(ObservatoryKind::SunLike, 0.25);
+    selectAndHold(observatory, ObservatoryKind::SunLike, 0.25);
     const QImage image = drawnImage(observatory, kWidth, kHeight, 0);
     EXPECT_EQ(countNotWhite(image), 0);
     EXPECT_EQ(countNotWhite(drawnImage(observatory, kWidth, kHeight, kDrawStatistics)), 0);
@@ -47,7 +48,7 @@ TEST_F(ObservatoryDrawTest, WithoutAViewTheAreaIsPlainWhite)
 
 TEST_F(ObservatoryDrawTest, ProjectionPlacesTheObjectByAzimuthAndElevation)
 {
-    observatory.selectAndHold(ObservatoryKind::SunLike, 0.25);
+    selectAndHold(observatory, ObservatoryKind::SunLike, 0.25);
     const QImage image = drawnImage(observatory, kWidth, kHeight, kDrawProjection);
     // Frame and horizon.
     EXPECT_TRUE(blackNear(image, 0, 20));
@@ -62,13 +63,13 @@ TEST_F(ObservatoryDrawTest, ProjectionPlacesTheObjectByAzimuthAndElevation)
 
 TEST_F(ObservatoryDrawTest, StillObjectsSitAtTheCentreOfBothViews)
 {
-    observatory.selectAndHold(ObservatoryKind::CometLike, 4.0);
+    selectAndHold(observatory, ObservatoryKind::CometLike, 4.0);
     const QImage projection = drawnImage(observatory, kWidth, kHeight, kDrawProjection);
     EXPECT_TRUE(blackNear(projection, kWidth / 2, kHeight / 2 - 3));
     EXPECT_TRUE(blackNear(projection, kWidth / 2, kHeight / 2 + 3));
     EXPECT_FALSE(blackNear(projection, kWidth / 2, kHeight / 2 - 6));
 
-    observatory.selectAndHold(ObservatoryKind::PlanetLike, 2.5);
+    selectAndHold(observatory, ObservatoryKind::PlanetLike, 2.5);
     const QImage overhead = drawnImage(observatory, kWidth, kHeight, kDrawOverhead);
     expectCircleAt(overhead, kWidth / 2, kHeight / 2);
     EXPECT_LT(countNotWhite(overhead), 40); // no orbit, only the small circle
@@ -76,18 +77,18 @@ TEST_F(ObservatoryDrawTest, StillObjectsSitAtTheCentreOfBothViews)
 
 TEST_F(ObservatoryDrawTest, OverheadViewDrawsTheOrbitAndTheObjectOnIt)
 {
-    observatory.selectAndHold(ObservatoryKind::StarLike, 0.0);
+    selectAndHold(observatory, ObservatoryKind::StarLike, 0.0);
     const QImage star = drawnImage(observatory, 200, 160, kDrawOverhead);
     // Orbit radius min(100, 80) - 10 = 70 around (100, 80); the object at its right end.
     EXPECT_TRUE(blackNear(star, 30, 80));
     EXPECT_TRUE(blackNear(star, 100, 10));
     EXPECT_TRUE(blackNear(star, 173, 80));
-    observatory.holdAt(0.5);
+    held.holdAt(0.5);
     const QImage starLater = drawnImage(observatory, 200, 160, kDrawOverhead);
     EXPECT_FALSE(blackNear(starLater, 174, 80));
     EXPECT_TRUE(blackNear(starLater, 27, 80));
 
-    observatory.selectAndHold(ObservatoryKind::SunLike, 0.0);
+    selectAndHold(observatory, ObservatoryKind::SunLike, 0.0);
     const QImage sun = drawnImage(observatory, 210, 310, kDrawOverhead);
     // Scale min(200 / 100, 300 / 150) = 2: the ellipse 200 x 300 around (105, 155).
     EXPECT_TRUE(blackNear(sun, 5, 155));
@@ -98,7 +99,7 @@ TEST_F(ObservatoryDrawTest, OverheadViewDrawsTheOrbitAndTheObjectOnIt)
 
 TEST_F(ObservatoryDrawTest, TheFirstViewSetWins)
 {
-    observatory.selectAndHold(ObservatoryKind::SunLike, 0.4);
+    selectAndHold(observatory, ObservatoryKind::SunLike, 0.4);
     observatory.TakeReading();
     const QImage projection = drawnImage(observatory, kWidth, kHeight, kDrawProjection);
     EXPECT_EQ(drawnImage(observatory, kWidth, kHeight, kDrawProjection | kDrawObservations), projection);
@@ -112,7 +113,7 @@ TEST_F(ObservatoryDrawTest, TheFirstViewSetWins)
 TEST_F(ObservatoryDrawTest, TinyAreasDrawWithinThemselves)
 {
     for (ObservatoryKind kind : { ObservatoryKind::StarLike, ObservatoryKind::SunLike }) {
-        observatory.selectAndHold(kind, 0.3);
+        selectAndHold(observatory, kind, 0.3);
         for (std::int32_t view : { kDrawProjection, kDrawOverhead, kDrawObservations, kDrawPublished }) {
             const QImage image = drawnImage(observatory, 6, 4, view);
             EXPECT_EQ(image.size(), QSize(6, 4));
@@ -127,7 +128,7 @@ TEST_F(ObservatoryDrawTest, TinyAreasDrawWithinThemselves)
 
 TEST_F(ObservatoryDrawTest, ObservationLinesOfASunLikeReading)
 {
-    observatory.selectAndHold(ObservatoryKind::SunLike, 0.25);
+    selectAndHold(observatory, ObservatoryKind::SunLike, 0.25);
     observatory.TakeReading();
     const QImage drawn = drawnImage(observatory, 400, 80, kDrawObservations);
     EXPECT_EQ(drawn,
@@ -140,9 +141,9 @@ TEST_F(ObservatoryDrawTest, ObservationLinesOfASunLikeReading)
 
 TEST_F(ObservatoryDrawTest, ObservationLinesOfAStarLikeReadingWrapTheAzimuth)
 {
-    observatory.selectAndHold(ObservatoryKind::StarLike, 0.0);
+    selectAndHold(observatory, ObservatoryKind::StarLike, 0.0);
     observatory.TakeReading();
-    observatory.holdAt(0.75);
+    held.holdAt(0.75);
     observatory.TakeReading();
     EXPECT_EQ(drawnImage(observatory, 400, 80, kDrawObservations),
         listImage({ "Observations:", "_____________", "0:   az = 0deg  el = 0deg  date = January 1, 100",
@@ -155,7 +156,7 @@ TEST_F(ObservatoryDrawTest, AfterTheEleventhReadingTheListNumbersTenFromZero)
     observatory.SelectKind(ObservatoryKind::PlanetLike);
     std::vector<std::string> lines { "Observations:", "_____________" };
     for (int i = 0; i < 11; ++i) {
-        observatory.holdAt(0.4 * i);
+        held.holdAt(0.4 * i);
         observatory.TakeReading();
         if (i > 0)
             lines.push_back(platform::formatText(
@@ -166,7 +167,7 @@ TEST_F(ObservatoryDrawTest, AfterTheEleventhReadingTheListNumbersTenFromZero)
 
 TEST_F(ObservatoryDrawTest, PublishedListShowsOnlyItsHeadingBeforeAnyPublish)
 {
-    observatory.selectAndHold(ObservatoryKind::SunLike, 0.25);
+    selectAndHold(observatory, ObservatoryKind::SunLike, 0.25);
     observatory.TakeReading();
     EXPECT_EQ(drawnImage(observatory, 300, 60, kDrawPublished),
         listImage({ "Published Observations:", "_______________________" }, 300, 60));

@@ -1,6 +1,6 @@
 #include "observatory/Observatory.h"
 
-#include "HeldObservatory.h"
+#include "ObservatoryTestSupport.h"
 #include "documents/SharedTrail.h"
 #include "platform/Chooser.h"
 #include "platform/Message.h"
@@ -29,7 +29,7 @@ protected:
     {
         observatory.SelectKind(ObservatoryKind::SunLike);
         for (double t : { 0.25, 0.5, 1.5 }) {
-            observatory.holdAt(t);
+            held.holdAt(t);
             observatory.TakeReading();
         }
     }
@@ -52,7 +52,8 @@ protected:
     platform::ScriptedChooser chooser;
     platform::ScopedChooser chooserScope { chooser };
     TemporaryFolder folder;
-    HeldObservatory observatory;
+    Observatory observatory;
+    HeldClock held { observatory };
 };
 
 TEST_F(ObservatoryPublishTest, PublishWritesATrailFileThatLoadsBack)
@@ -93,7 +94,7 @@ TEST_F(ObservatoryPublishTest, APublishedTrailIsKeptAndShared)
     expectSameReadings(*shared, observatory.trail());
 
     // Later readings change neither copy.
-    observatory.holdAt(1.75);
+    held.holdAt(1.75);
     observatory.TakeReading();
     EXPECT_EQ(observatory.publishedTrailCopy()->count(), 3);
     EXPECT_EQ(sharedTrailCopy()->count(), 3);
@@ -126,7 +127,7 @@ TEST_F(ObservatoryPublishTest, ACancelledOrFailedSaveKeepsTheEarlierPublication)
     ASSERT_EQ(observatory.Publish(nullptr), S_OK);
 
     observatory.SelectKind(ObservatoryKind::CometLike);
-    observatory.holdAt(2.0);
+    held.holdAt(2.0);
     observatory.TakeReading();
     const std::string unwritable = (folder.path() / "no such folder" / "second.obs").string();
     chooser.answerFile(unwritable);
@@ -144,7 +145,7 @@ TEST_F(ObservatoryPublishTest, ACancelledOrFailedSaveKeepsTheEarlierPublication)
 
 TEST_F(ObservatoryPublishTest, PublishedListKeepsItsReadingsAfterAKindChange)
 {
-    observatory.selectAndHold(ObservatoryKind::SunLike, 0.25);
+    selectAndHold(observatory, ObservatoryKind::SunLike, 0.25);
     observatory.TakeReading();
     chooser.answerFile(folder.file("list.obs"));
     ASSERT_EQ(observatory.Publish(nullptr), S_OK);
@@ -152,7 +153,7 @@ TEST_F(ObservatoryPublishTest, PublishedListKeepsItsReadingsAfterAKindChange)
         "0:   az = 89deg  el = 21deg  date = April 1, 400" };
     EXPECT_EQ(drawnImage(observatory, 400, 80, kDrawPublished), listImage(published, 400, 80));
 
-    observatory.selectAndHold(ObservatoryKind::StarLike, 0.0);
+    selectAndHold(observatory, ObservatoryKind::StarLike, 0.0);
     EXPECT_EQ(drawnImage(observatory, 400, 80, kDrawPublished), listImage(published, 400, 80));
 }
 

@@ -1,6 +1,6 @@
 #include "observatory/Observatory.h"
 
-#include "HeldObservatory.h"
+#include "ObservatoryTestSupport.h"
 #include "platform/Message.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,8 @@ constexpr std::uintptr_t kTakeReadingButton = 4;
 class ObservatoryTest : public testing::Test {
 protected:
     platform::MessageRecorder recorder;
-    HeldObservatory observatory;
+    Observatory observatory;
+    HeldClock held { observatory };
 };
 
 TEST_F(ObservatoryTest, StartsAsStarLikeWithItsPeriodSixButtonsAndNoView)
@@ -30,10 +31,10 @@ TEST_F(ObservatoryTest, StartsAsStarLikeWithItsPeriodSixButtonsAndNoView)
     EXPECT_EQ(observatory.trail().capacity(), 10);
     EXPECT_EQ(observatory.trail().count(), 0);
     EXPECT_EQ(observatory.publishedTrailCopy(), nullptr);
-    observatory.clock().Lock();
-    EXPECT_DOUBLE_EQ(observatory.clock().increment(), 0.001);
-    EXPECT_FALSE(observatory.clock().paused());
-    observatory.clock().Unlock();
+    held.clock().Lock();
+    EXPECT_DOUBLE_EQ(held.clock().increment(), 0.001);
+    EXPECT_FALSE(held.clock().paused());
+    held.clock().Unlock();
 
     std::int32_t request = -1;
     EXPECT_EQ(observatory.GetDefaultDrawRequest(&request), S_OK);
@@ -74,7 +75,7 @@ TEST_F(ObservatoryTest, ViewWordsAddTheirBitsAndOtherTextGoesToTheBase)
 
 TEST_F(ObservatoryTest, EachKindMovesAsItsTableSays)
 {
-    observatory.selectAndHold(ObservatoryKind::StarLike, 0.125);
+    selectAndHold(observatory, ObservatoryKind::StarLike, 0.125);
     SkyPosition star = observatory.ComputePosition();
     EXPECT_DOUBLE_EQ(star.t, 0.125);
     EXPECT_DOUBLE_EQ(star.x, std::cos(0.125 * 6.2831854));
@@ -83,7 +84,7 @@ TEST_F(ObservatoryTest, EachKindMovesAsItsTableSays)
     EXPECT_NEAR(starAngles.az, std::numbers::pi / 4, 1e-6);
     EXPECT_EQ(starAngles.el, 0.0);
 
-    observatory.selectAndHold(ObservatoryKind::SunLike, 0.25);
+    selectAndHold(observatory, ObservatoryKind::SunLike, 0.25);
     const SkyPosition sun = observatory.ComputePosition();
     EXPECT_LT(sun.x, 0.0);
     EXPECT_GT(sun.x, -1e-5);
@@ -93,7 +94,7 @@ TEST_F(ObservatoryTest, EachKindMovesAsItsTableSays)
     EXPECT_DOUBLE_EQ(sunAngles.el, std::sin(sunAngles.az) * 0.3837777777777778);
 
     for (ObservatoryKind still : { ObservatoryKind::PlanetLike, ObservatoryKind::CometLike }) {
-        observatory.selectAndHold(still, 0.3);
+        selectAndHold(observatory, still, 0.3);
         const SkyPosition position = observatory.ComputePosition();
         EXPECT_EQ(position.x, 0.0);
         EXPECT_EQ(position.y, 0.0);
@@ -106,7 +107,7 @@ TEST_F(ObservatoryTest, EachKindMovesAsItsTableSays)
 
 TEST_F(ObservatoryTest, KindButtonsRestartThePeriodWithTheKindsYears)
 {
-    observatory.holdAt(7.0);
+    held.holdAt(7.0);
     observatory.TakeReading();
     ASSERT_EQ(observatory.trail().count(), 1);
 
@@ -118,42 +119,42 @@ TEST_F(ObservatoryTest, KindButtonsRestartThePeriodWithTheKindsYears)
     } kinds[] = { { 1, ObservatoryKind::SunLike, 400, 402 }, { 2, ObservatoryKind::PlanetLike, 1200, 1205 },
         { 3, ObservatoryKind::CometLike, 1500, 1515 }, { 0, ObservatoryKind::StarLike, 100, 300 } };
     for (const auto& expected : kinds) {
-        observatory.holdAt(1.0);
+        held.holdAt(1.0);
         EXPECT_EQ(observatory.OnCommand(nullptr, expected.button, 0), S_OK);
         EXPECT_EQ(observatory.kind(), expected.kind);
         EXPECT_EQ(observatory.trail().count(), 0);
         EXPECT_EQ(observatory.trail().startYear(), expected.startYear);
         EXPECT_EQ(observatory.trail().endYear(), expected.endYear);
-        observatory.clock().Lock();
-        EXPECT_FALSE(observatory.clock().paused());
-        EXPECT_DOUBLE_EQ(observatory.clock().increment(), 0.003);
+        held.clock().Lock();
+        EXPECT_FALSE(held.clock().paused());
+        EXPECT_DOUBLE_EQ(held.clock().increment(), 0.003);
         // Time restarted from 0: whatever ticks ran since the button added 0.003 each.
-        EXPECT_NEAR(observatory.clock().time(), observatory.clock().tickCount() * 0.003, 1e-9);
-        observatory.clock().Unlock();
+        EXPECT_NEAR(held.clock().time(), held.clock().tickCount() * 0.003, 1e-9);
+        held.clock().Unlock();
     }
     EXPECT_EQ(recorder.count(), 0u);
 }
 
 TEST_F(ObservatoryTest, ResetClockZeroesTimeAndGenerationAndPauses)
 {
-    observatory.holdAt(3.0);
-    observatory.clock().Lock();
-    observatory.clock().setTickCount(42);
-    observatory.clock().Unlock();
+    held.holdAt(3.0);
+    held.clock().Lock();
+    held.clock().setTickCount(42);
+    held.clock().Unlock();
     EXPECT_EQ(observatory.GetGeneration(), 42);
 
     observatory.ResetClock();
     EXPECT_EQ(observatory.GetGeneration(), 0);
-    EXPECT_EQ(observatory.heldTime(), 0.0);
-    EXPECT_TRUE(observatory.clockPaused());
-    observatory.clock().Lock();
-    EXPECT_DOUBLE_EQ(observatory.clock().increment(), 0.003);
-    observatory.clock().Unlock();
+    EXPECT_EQ(held.time(), 0.0);
+    EXPECT_TRUE(held.paused());
+    held.clock().Lock();
+    EXPECT_DOUBLE_EQ(held.clock().increment(), 0.003);
+    held.clock().Unlock();
 }
 
 TEST_F(ObservatoryTest, ReadingsStoreThePositionAnglesAndTime)
 {
-    observatory.selectAndHold(ObservatoryKind::SunLike, 0.25);
+    selectAndHold(observatory, ObservatoryKind::SunLike, 0.25);
     EXPECT_EQ(observatory.OnCommand(nullptr, kTakeReadingButton, 0), S_OK);
     ASSERT_EQ(observatory.trail().count(), 1);
     const Observation reading = observatory.trail().logical(0);
@@ -170,7 +171,7 @@ TEST_F(ObservatoryTest, TheEleventhReadingDropsTheFirst)
 {
     observatory.OnCommand(nullptr, kCometLikeButton, 0);
     for (int i = 0; i < 11; ++i) {
-        observatory.holdAt(0.1 * (i + 1));
+        held.holdAt(0.1 * (i + 1));
         observatory.TakeReading();
     }
     ASSERT_EQ(observatory.trail().count(), 10);
@@ -181,39 +182,39 @@ TEST_F(ObservatoryTest, TheEleventhReadingDropsTheFirst)
 TEST_F(ObservatoryTest, DrawingPastThePeriodFreezesTimeAtItsEnd)
 {
     observatory.OnCommand(nullptr, kStarLikeButton, 0);
-    observatory.runFrom(250.0);
+    held.runFrom(250.0);
     drawnImage(observatory, 40, 40, 0);
-    EXPECT_TRUE(observatory.clockPaused());
-    EXPECT_EQ(observatory.heldTime(), 200.0);
+    EXPECT_TRUE(held.paused());
+    EXPECT_EQ(held.time(), 200.0);
 
     observatory.TakeReading();
     EXPECT_EQ(observatory.trail().logical(0).t, 200.0);
 
     // Within the period a repaint leaves the clock running.
     observatory.OnCommand(nullptr, kStarLikeButton, 0);
-    observatory.runFrom(100.0);
+    held.runFrom(100.0);
     drawnImage(observatory, 40, 40, 0);
-    EXPECT_FALSE(observatory.clockPaused());
+    EXPECT_FALSE(held.paused());
 }
 
 TEST_F(ObservatoryTest, AReadingPastThePeriodIsHeldAtItsEndEvenWithoutARepaint)
 {
     observatory.OnCommand(nullptr, kSunLikeButton, 0);
-    observatory.runFrom(5.0);
+    held.runFrom(5.0);
     observatory.TakeReading();
     ASSERT_EQ(observatory.trail().count(), 1);
     EXPECT_EQ(observatory.trail().logical(0).t, 2.0);
-    EXPECT_TRUE(observatory.clockPaused());
+    EXPECT_TRUE(held.paused());
 }
 
 TEST_F(ObservatoryTest, UnknownButtonsDoNothing)
 {
-    observatory.selectAndHold(ObservatoryKind::SunLike, 0.5);
+    selectAndHold(observatory, ObservatoryKind::SunLike, 0.5);
     EXPECT_EQ(observatory.OnCommand(nullptr, 6, 0), S_OK);
     EXPECT_EQ(observatory.OnCommand(nullptr, 0xffff, 0), S_OK);
     EXPECT_EQ(observatory.kind(), ObservatoryKind::SunLike);
     EXPECT_EQ(observatory.trail().count(), 0);
-    EXPECT_EQ(observatory.heldTime(), 0.5);
+    EXPECT_EQ(held.time(), 0.5);
     EXPECT_EQ(recorder.count(), 0u);
     // Only the low 16 bits name the button.
     EXPECT_EQ(observatory.OnCommand(nullptr, 0x10000 | kTakeReadingButton, 0), S_OK);

@@ -5,6 +5,7 @@
 #include "ptolemy/ObservationColours.h"
 #include "raster/DeviceContext.h"
 #include "support/Deadline.h"
+#include "support/HeldClock.h"
 
 #include <QImage>
 
@@ -23,12 +24,6 @@ using observation_colours::kFuture;
 using observation_colours::kPast;
 constexpr std::uintptr_t kInitButton = 0;
 constexpr std::uintptr_t kUpdateObsButton = 1;
-
-// Gives tests the clock, so that they can hold it still while they look.
-class HeldKeplerUniverse : public KeplerUniverse {
-public:
-    using KeplerUniverse::clock;
-};
 
 int countNotWhite(const QImage& image, int top, int bottom)
 {
@@ -132,9 +127,9 @@ TEST(KeplerUniverse, ZeroSizeDrawsNothing)
 
 TEST(KeplerUniverse, InitPutsTheGenerationBackToZero)
 {
-    HeldKeplerUniverse source;
+    KeplerUniverse source;
     ASSERT_TRUE(waitForGeneration(source, 3));
-    SimulationClock& clock = source.clock();
+    SimulationClock& clock = HeldClock(source).clock();
     source.Lock(); // the source's lock first, then the clock's: no tick can run until released
     clock.Lock();
     // Only the low 16 bits of wparam name the button.
@@ -187,7 +182,7 @@ TEST(KeplerUniverse, PlotsEachPointAtItsScaledPlace)
     trail.Append(0, -20, 0, 0, 0.5); // current while the clock is held at 0.5
     trail.Append(-7, 9, 0, 0, 90); // far future
     PublishedTrail published(trail);
-    HeldKeplerUniverse source;
+    KeplerUniverse source;
     ASSERT_EQ(source.OnCommand(nullptr, kUpdateObsButton, 0), S_OK);
 
     const int cx = width / 2, cy = height / 2;
@@ -195,7 +190,7 @@ TEST(KeplerUniverse, PlotsEachPointAtItsScaledPlace)
     const auto screenX = [&](double x) { return cx + static_cast<int>(std::trunc(x * scale)); };
     const auto screenY = [&](double y) { return cy - static_cast<int>(std::trunc(y * scale)); };
 
-    SimulationClock& clock = source.clock();
+    SimulationClock& clock = HeldClock(source).clock();
     const std::int32_t request = modelRequest(source);
     source.Lock();
     clock.Lock();

@@ -3,6 +3,7 @@
 // and the changed region must hold every pixel that differs from the frame before.
 #include "windows/LayeredFrame.h"
 
+#include "imagesource/ImageSource.h"
 #include "imagesource/SimulationClock.h"
 #include "ptolemy/BodyList.h"
 #include "ptolemy/PtolemyBody.h"
@@ -33,18 +34,37 @@ void paintWhite(raster::DeviceContext& context, int width, int height)
     context.fillRect(0, 0, width, height, makeColour(255, 255, 255));
 }
 
-// A universe whose clock may tick just after a window has fixed what its still layer keeps.
-class TickingUniverse : public PtolemyUniverse {
+// Shows a universe, whose clock may tick just after a window has fixed what the still
+// layer keeps: the window's frames go through it, the checks look at the universe.
+class TickingAfterKey : public ImageSource {
 public:
+    explicit TickingAfterKey(PtolemyUniverse& universe)
+        : universe_(universe)
+    {
+    }
+
     std::uint64_t StillLayerKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest) override
     {
-        const std::uint64_t key = PtolemyUniverse::StillLayerKey(width, height, drawRequest);
+        const std::uint64_t key = universe_.StillLayerKey(width, height, drawRequest);
         if (afterKey)
             afterKey();
         return key;
     }
+    HRESULT DrawStillLayer(
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override
+    {
+        return universe_.DrawStillLayer(context, width, height, drawRequest);
+    }
+    HRESULT DrawMovingLayer(
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override
+    {
+        return universe_.DrawMovingLayer(context, width, height, drawRequest);
+    }
 
     std::function<void()> afterKey;
+
+private:
+    PtolemyUniverse& universe_;
 };
 
 // Ptolemy's Mars, paused, its clock stepped by hand.
@@ -98,7 +118,7 @@ protected:
         QImage shown = buffer;
         for (int k = 0; k < kFrames; ++k) {
             change(k);
-            const QRegion changed = frame.render(buffer, kWidth, kHeight, universe_, request, paintWhite, font_);
+            const QRegion changed = frame.render(buffer, kWidth, kHeight, source_, request, paintWhite, font_);
             ASSERT_EQ(buffer, wholeDrawing(request)) << "frame " << k;
             expectChangesWithin(shown, buffer, changed, k);
             shown = buffer.copy();
@@ -114,7 +134,8 @@ protected:
                 }
     }
 
-    TickingUniverse universe_;
+    PtolemyUniverse universe_;
+    TickingAfterKey source_ { universe_ };
     QFont font_ = raster::DeviceContext::defaultFont(raster::Rendering::Smooth);
 };
 
@@ -137,7 +158,7 @@ TEST_F(LayeredFrameTest, TrailGrownBetweenTheLayersLosesNothing)
     universe_.Lock();
     universe_.Bodies().Get(0)->SetTrailLength(2000);
     universe_.Unlock();
-    universe_.afterKey = [&] { step(7); };
+    source_.afterKey = [&] { step(7); };
     // (Without circles: a piece completed meanwhile lies over the deferent for that frame.)
     expectWholeDrawings(kFormatted | kEarth | kLines | kPlanet, [&](int) { step(2); });
 }

@@ -1,4 +1,4 @@
-#include "HeldObservatory.h"
+#include "ObservatoryTestSupport.h"
 
 #include "raster/DeviceContext.h"
 #include "support/PixelCounts.h"
@@ -14,6 +14,12 @@ constexpr ColourRef kGrey = makeColour(90, 90, 90);
 ColourRef colourAt(const QImage& image, int x, int y) { return raster::fromQColor(QColor(image.pixel(x, y))); }
 
 } // namespace
+
+void selectAndHold(Observatory& observatory, ObservatoryKind kind, double t)
+{
+    observatory.SelectKind(kind);
+    HeldClock(observatory).holdAt(t);
+}
 
 QImage drawnImage(Observatory& observatory, int width, int height, std::int32_t drawRequest)
 {
