@@ -138,10 +138,8 @@ const raster::Pen& PtolemyUniverse::AnimationPen(std::int32_t index) const
 
 void PtolemyUniverse::CreateAnimationPens()
 {
-    for (std::size_t k = 0; k < animationPens_.size(); ++k) {
+    for (std::size_t k = 0; k < animationPens_.size(); ++k)
         animationPens_[k] = raster::Pen { kAnimationColours[k], 1, raster::Pen::Style::Solid };
-        animationBrushes_[k] = raster::Brush { kAnimationColours[k], false };
-    }
 }
 
 void PtolemyUniverse::AttachDevice(raster::DeviceContext& context)

@@ -215,5 +215,4 @@ private:
     std::uint64_t residualsKey_ GUARDED_BY(lock_) = 0;
     ResidualPlot::Contents residuals_ GUARDED_BY(lock_);
     std::array<raster::Pen, kNumberOfPens> animationPens_ GUARDED_BY(lock_);
-    std::array<raster::Brush, kNumberOfPens> animationBrushes_;
 };
