@@ -65,11 +65,13 @@ MainWindow::MainWindow(const DisplayManagerFactory& makeDisplayManager)
     setWindowTitle(tr("Skyloom Simulator"));
     placeWithinTheScreen();
     createMenus();
-    // The error readout above the layout's host, which keeps the window's bottom edge.
+    // The time bar and the error readout above the layout's host, which keeps the window's
+    // bottom edge.
     auto* const central = new QWidget(this);
     auto* const column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    column->addWidget(timeControls_->createBar(central, timeBarCommands_));
     column->addWidget(timeControls_->createReadout(central));
     host_ = new LayoutHost(central);
     host_->setObjectName(QStringLiteral("host"));
@@ -225,7 +227,7 @@ void MainWindow::createTimeCommands(QMenu* time)
     stop->setCheckable(true);
     stop->setChecked(true);
     timeControls_->setPauseAction(pause);
-    addToolBar(Qt::TopToolBarArea, timeControls_->createBar({ pause, back, forwards, goTo }));
+    timeBarCommands_ = { pause, back, forwards, goTo };
     addProgramStep("goto", [this](const std::vector<std::string>& words, std::string& problem) {
         QString why;
         const QDate date = QDate::fromString(QString::fromStdString(words[0]), Qt::ISODate);

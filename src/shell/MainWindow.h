@@ -7,6 +7,7 @@
 // See docs/threads.md.
 #include "scripting/ScriptTarget.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
@@ -141,6 +142,7 @@ private:
     QTimer timeDisplayTimer_;
     QLabel* timeDisplay_ = nullptr; // owned by the menu bar
     TimeControls* timeControls_ = nullptr; // owned by this window
+    QList<QAction*> timeBarCommands_; // the time commands the time bar shows as buttons
     QMenu* viewMenu_ = nullptr; // owned by the menu bar
     QDockWidget* liveCyclesDock_ = nullptr; // owned by this window
     LiveCyclesPanel* liveCycles_ = nullptr; // owned by its dock

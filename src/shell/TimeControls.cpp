@@ -5,9 +5,10 @@
 #include "shell/ModelDates.h"
 
 #include <QAction>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QSlider>
-#include <QToolBar>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -15,6 +16,8 @@ namespace {
 
 constexpr int kSliderPageDays = 30;
 constexpr int kReadoutMargin = 4;
+// Room for the focus ring around the slider inside the bar, off the layout below.
+constexpr int kBarMargin = 4;
 
 } // namespace
 
@@ -25,15 +28,22 @@ TimeControls::TimeControls(QWidget* window, ManagerAccess manager)
 {
 }
 
-QToolBar* TimeControls::createBar(const QList<QAction*>& commands)
+QWidget* TimeControls::createBar(QWidget* parent, const QList<QAction*>& commands)
 {
-    auto* const bar = new QToolBar(tr("Time"), window_);
+    // Plain buttons in a row: a tool bar's own frame would cost a large fill on every repaint.
+    auto* const bar = new QWidget(parent);
     bar->setObjectName(QStringLiteral("timeBar"));
     bar->setAccessibleName(tr("Time"));
-    bar->setMovable(false);
-    bar->setFloatable(false);
-    for (QAction* const command : commands)
-        bar->addAction(command);
+    auto* const row = new QHBoxLayout(bar);
+    row->setContentsMargins(kBarMargin, kBarMargin, kBarMargin, kBarMargin);
+    for (QAction* const command : commands) {
+        auto* const button = new QToolButton(bar);
+        button->setDefaultAction(command);
+        button->setAutoRaise(true);
+        // As on a tool bar: the View menu and its keys reach these commands from the keyboard.
+        button->setFocusPolicy(Qt::NoFocus);
+        row->addWidget(button);
+    }
     auto* const label = new QLabel(tr("Time:"), bar);
     slider_ = new QSlider(Qt::Horizontal, bar);
     slider_->setAccessibleName(tr("Time slider"));
@@ -41,8 +51,8 @@ QToolBar* TimeControls::createBar(const QList<QAction*>& commands)
     slider_->setFocusPolicy(Qt::StrongFocus);
     slider_->setEnabled(false);
     label->setBuddy(slider_);
-    bar->addWidget(label);
-    bar->addWidget(slider_);
+    row->addWidget(label);
+    row->addWidget(slider_, 1);
     connect(slider_, &QSlider::valueChanged, this, &TimeControls::onSliderMoved);
     return bar;
 }

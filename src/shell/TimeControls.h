@@ -14,7 +14,6 @@
 class QAction;
 class QLabel;
 class QSlider;
-class QToolBar;
 class QWidget;
 
 class TimeControls : public QObject {
@@ -32,7 +31,7 @@ public:
     TimeControls(QWidget* window, ManagerAccess manager);
 
     // The bar above the layout: the given commands as buttons, then the time slider.
-    QToolBar* createBar(const QList<QAction*>& commands);
+    QWidget* createBar(QWidget* parent, const QList<QAction*>& commands);
     // The lines above the layout that read out each matched system's error ("Mars: model −
     // observed +0.42°, RMS 0.31°"); hidden while no system on screen is matched.
     QLabel* createReadout(QWidget* parent);
