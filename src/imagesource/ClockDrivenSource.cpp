@@ -43,10 +43,7 @@ double ClockDrivenSource::frameStep()
 
 double ClockDrivenSource::modelTimePerSecond()
 {
-    clock_->Lock();
-    const double perSecond = clock_->increment() * clock_->rate() * 1000.0 / std::max(1, clock_->period());
-    clock_->Unlock();
-    return perSecond;
+    return frameStep() * 1000.0 / std::max(1, clock_->period());
 }
 
 bool ClockDrivenSource::paused() { return clock_->paused(); }

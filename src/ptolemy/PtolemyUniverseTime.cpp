@@ -21,7 +21,7 @@ bool PtolemyUniverse::seekTo(double time)
     if (!std::isfinite(time) || time < 0)
         return false;
     UniverseAndClockLock guard(this);
-    const double step = clock().increment() * clock().rate();
+    const double step = frameStep();
     clock().setTime(time);
     for (std::int32_t i = 0; i < bodies_.Count(); ++i)
         bodies_.Get(i)->RefillRunningTrail(time, step);
