@@ -41,10 +41,7 @@ double ClockDrivenSource::frameStep()
     return step;
 }
 
-double ClockDrivenSource::modelTimePerSecond()
-{
-    return frameStep() * 1000.0 / std::max(1, clock_->period());
-}
+double ClockDrivenSource::modelTimePerSecond() { return frameStep() * 1000.0 / std::max(1, clock_->period()); }
 
 bool ClockDrivenSource::paused() { return clock_->paused(); }
 
