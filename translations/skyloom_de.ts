@@ -465,6 +465,18 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
         <source>Plot of model minus observed longitude against time</source>
         <translation>Diagramm der Länge im Modell minus der beobachteten Länge über der Zeit</translation>
     </message>
+    <message>
+        <source>Ptolemaic universe seen from the Sun: %1</source>
+        <translation>Ptolemäisches Universum von der Sonne aus gesehen: %1</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Erde</translation>
+    </message>
+    <message>
+        <source>Sun-centred view: no system named &quot;%1&quot; with cycles</source>
+        <translation>Sonnenzentrierte Ansicht: kein System namens „%1“ mit Zyklen</translation>
+    </message>
 </context>
 <context>
     <name>RawFile</name>

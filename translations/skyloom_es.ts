@@ -465,6 +465,18 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
         <source>Plot of model minus observed longitude against time</source>
         <translation>Gráfica de la longitud del modelo menos la observada frente al tiempo</translation>
     </message>
+    <message>
+        <source>Ptolemaic universe seen from the Sun: %1</source>
+        <translation>Universo ptolemaico visto desde el Sol: %1</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Tierra</translation>
+    </message>
+    <message>
+        <source>Sun-centred view: no system named &quot;%1&quot; with cycles</source>
+        <translation>Vista centrada en el Sol: ningún sistema llamado «%1» con ciclos</translation>
+    </message>
 </context>
 <context>
     <name>RawFile</name>

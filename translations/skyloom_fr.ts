@@ -465,6 +465,18 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
         <source>Plot of model minus observed longitude against time</source>
         <translation>Courbe de la longitude du modèle moins la longitude observée en fonction du temps</translation>
     </message>
+    <message>
+        <source>Ptolemaic universe seen from the Sun: %1</source>
+        <translation>Univers ptoléméen vu du Soleil : %1</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Terre</translation>
+    </message>
+    <message>
+        <source>Sun-centred view: no system named &quot;%1&quot; with cycles</source>
+        <translation>Vue centrée sur le Soleil : aucun système nommé « %1 » avec des cycles</translation>
+    </message>
 </context>
 <context>
     <name>RawFile</name>

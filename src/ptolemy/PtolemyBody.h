@@ -24,9 +24,13 @@
 #include "ptolemy/MatchTrailHolder.h"
 #include "ptolemy/PtolemyOrbit.h"
 #include "ptolemy/PtolemyUniverse.h"
+#include "ptolemy/RecordPlacement.h"
+#include "ptolemy/SunFrame.h"
 #include "ptolemy/TraceLayer.h"
 #include "ptolemy/TrailPieces.h"
 #include "raster/DeviceContext.h"
+
+#include <QPoint>
 
 #include <cstdint>
 #include <memory>
@@ -93,14 +97,23 @@ public:
 
     // Draws the match trail, the trail, the circles and the planet. cx, cy: the view's
     // half-width and half-height in pixels; scale: pixels per unit. (takes the universe lock)
-    // `layer` picks the traces drawn (see TraceLayer).
+    // `layer` picks the traces drawn (see TraceLayer). With a `sunFrame` (see SunFrame), the
+    // system as seen from the Sun at the view's centre: each trail record less the Sun at its
+    // time (the Sun system's own trail becomes the Earth's path), the circles turning about
+    // the Earth where it is now, the planet less the Sun; not the observations of a matched
+    // trail, which were seen from the Earth, nor the cycles' names without their circles.
     HRESULT DrawSystem(raster::DeviceContext& device, std::int32_t flags, std::int32_t cx, std::int32_t cy, double t,
-        double scale, TraceLayer layer = TraceLayer::Both);
+        double scale, TraceLayer layer = TraceLayer::Both, const SunFrame* sunFrame = nullptr);
     // What this system's part of a still layer (see TraceLayer) looks like under these flags
     // at model time t: 0 when it has none, else a value that changes when its picture may.
     // It also fixes which pieces of the running trail the next still and moving layers
-    // split between them (see TrailPieces). (takes the universe lock)
-    std::uint64_t StillLayerKey(std::int32_t flags, double t);
+    // split between them (see TrailPieces). `sunFrame` as for DrawSystem. (takes the universe lock)
+    std::uint64_t StillLayerKey(std::int32_t flags, double t, const SunFrame* sunFrame = nullptr);
+    // The radius that must fit into a Sun-centred view for these draw flags: the farthest
+    // point of the full trace from the Sun (for the Sun system, the Earth's path) with the room
+    // a chain's extent leaves, and with circles the chain's extent carried with the Earth.
+    // Measured again only when the trace or the Sun changed. (takes the universe lock)
+    double SunFrameExtent(std::int32_t flags, const SunFrame& frame);
     // Draws the system on the sky strip: its matched trail's points, its running trail and
     // its planet as seen from the centre, and with kLabels in `flags` its name. (takes the universe lock)
     // `layer`: the matched trail's points stay (their colours change only as time passes
@@ -121,8 +134,10 @@ public:
     // Draws `trail` as lines, animated bands and dots in the selected pen and brush; `part`
     // picks the pieces of unanimated lines, split as in `pieces` (the kept ones get no
     // dots). (takes the universe lock)
+    // `placement` puts each record where the frame of the drawing has it.
     void DrawTrace(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx, std::int32_t cy,
-        double scale, std::int32_t flags, TrailPart part = TrailPart::All, const KeptTrailPieces& pieces = {});
+        double scale, std::int32_t flags, TrailPart part = TrailPart::All, const KeptTrailPieces& pieces = {},
+        const RecordPlacement& placement = {});
 
     const std::string& GetName() const { return name_; }
     // Null leaves an empty name.
@@ -207,6 +222,20 @@ private:
         REQUIRES(owner_->UniverseMutex());
     // The trace shown under these effective flags stays from frame to frame.
     static bool TraceStays(std::int32_t effectiveFlags);
+    // The effective flags in the frame of a drawing: in a Sun-centred one, no matched observations.
+    static std::int32_t FlagsInFrame(std::int32_t effectiveFlags, const SunFrame* sunFrame);
+    // What the trace's part of a still layer looks like under these effective flags: 0 for
+    // none. (caller holds the universe lock)
+    std::uint64_t TraceStillKey(std::int32_t effectiveFlags) REQUIRES(owner_->UniverseMutex());
+    // The farthest record of the full trace from the origin of `placement`.
+    // (caller holds the universe lock)
+    double FarthestTraceRecord(const RecordPlacement& placement) REQUIRES(owner_->UniverseMutex());
+    // The planet's sprite at `planet` and, with kLabels in the window's `flags`, the system's
+    // name by the planet and, with `cycleNames`, the cycles' by their centres (the chain
+    // turning about `chainCentre`). (caller holds the universe lock)
+    void DrawPlanetAndNames(raster::DeviceContext& device, std::int32_t effectiveFlags, std::int32_t flags, double t,
+        QPoint chainCentre, double scale, QPoint planet, const Sprite& sprite, bool cycleNames)
+        REQUIRES(owner_->UniverseMutex());
     // The running trail's whole pieces stay from frame to frame under these effective flags.
     static bool TrailPiecesStay(std::int32_t effectiveFlags);
     // The deferent's circle stays, and is drawn before the moving parts of the trace.
@@ -217,9 +246,11 @@ private:
     // kept pieces) and the part that moves.
     // (caller holds the universe lock, as for the two below)
     void DrawStillTrace(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-        std::int32_t flags, const KeptTrailPieces& pieces) REQUIRES(owner_->UniverseMutex());
+        std::int32_t flags, const KeptTrailPieces& pieces, const RecordPlacement& placement = {})
+        REQUIRES(owner_->UniverseMutex());
     void DrawMovingTrace(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale, double t,
-        std::int32_t flags, const KeptTrailPieces& pieces) REQUIRES(owner_->UniverseMutex());
+        std::int32_t flags, const KeptTrailPieces& pieces, const RecordPlacement& placement = {})
+        REQUIRES(owner_->UniverseMutex());
     void DrawChainCircles(raster::DeviceContext& device, double t, std::int32_t cx, std::int32_t cy, double scale,
         ChainCircles which) REQUIRES(owner_->UniverseMutex());
     // Computes the full trace when the chain changed since. (caller holds the universe lock)
@@ -232,20 +263,24 @@ private:
     // The running trail or (with kFullTrace) the full trace, in the trace's pen and brush.
     // (caller holds the universe lock)
     void DrawTraceInPen(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-        std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces) REQUIRES(owner_->UniverseMutex());
+        std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces, const RecordPlacement& placement)
+        REQUIRES(owner_->UniverseMutex());
     // Fixes the running trail's pieces for the layers to come; 0 without whole pieces, else
     // a value naming them. (caller holds the universe lock)
     std::uint64_t KeepTrailPieces() REQUIRES(owner_->UniverseMutex());
     // One polyline through the records at logical positions first ... last.
     // The caller holds the trail's lock, as for the two below.
     static void DrawTracePiece(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
-        std::int32_t cy, double scale, std::int32_t first, std::int32_t last) REQUIRES(trail.Mutex());
+        std::int32_t cy, double scale, std::int32_t first, std::int32_t last, const RecordPlacement& placement)
+        REQUIRES(trail.Mutex());
     // The whole trail in bands of the universe's animation pens. (caller holds the universe lock)
     void DrawBandedTraceLines(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
-        std::int32_t cy, double scale) REQUIRES(trail.Mutex(), owner_->UniverseMutex());
+        std::int32_t cy, double scale, const RecordPlacement& placement)
+        REQUIRES(trail.Mutex(), owner_->UniverseMutex());
     // The dots of the records at logical positions first ... end - 1.
     void DrawTraceDots(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx, std::int32_t cy,
-        double scale, bool drag, std::int32_t first, std::int32_t end) REQUIRES(trail.Mutex());
+        double scale, bool drag, std::int32_t first, std::int32_t end, const RecordPlacement& placement)
+        REQUIRES(trail.Mutex());
     // True when the planet at `planet` lies within 5 % of the view's half-sizes of
     // the observation `observed`, each axis by itself.
     static bool IsMatched(ModelPoint planet, ModelPoint observed, std::int32_t cx, std::int32_t cy, double scale);
@@ -283,4 +318,7 @@ private:
     // The running trail's pieces in the still layer, as StillLayerKey last fixed them
     // (window thread).
     KeptTrailPieces keptPieces_ GUARDED_BY(owner_->UniverseMutex());
+    // FarthestTraceRecord in the Sun-centred frame last asked for, and what it was measured for.
+    double sunFrameFarthest_ GUARDED_BY(owner_->UniverseMutex()) = 0;
+    std::uint64_t sunFrameFarthestKey_ GUARDED_BY(owner_->UniverseMutex()) = 0;
 };

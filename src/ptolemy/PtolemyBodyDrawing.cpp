@@ -35,16 +35,19 @@ constexpr double kMatchTolerance = 0.05;
 } // namespace
 
 HRESULT PtolemyBody::DrawSystem(raster::DeviceContext& device, std::int32_t flags, std::int32_t cx, std::int32_t cy,
-    double t, double scale, TraceLayer layer)
+    double t, double scale, TraceLayer layer, const SunFrame* sunFrame)
 {
     using namespace ptolemy_flags;
+    using screen_mapping::screenX;
+    using screen_mapping::screenY;
     if (!owner_)
         return E_FAIL;
     UniverseLock lock(owner_);
     const std::optional<std::int32_t> shown = FlagsToDraw(device, flags);
     if (!shown)
         return S_OK;
-    const std::int32_t f = *shown;
+    const std::int32_t f = FlagsInFrame(*shown, sunFrame);
+    const RecordPlacement placement = sunFrame ? RecordPlacement(*sunFrame, *this) : RecordPlacement();
     // A whole drawing splits the running trail as it is now; layers as their key fixed it.
     const KeptTrailPieces pieces = layer == TraceLayer::Both ? WholeTrailPieces() : keptPieces_;
     std::int32_t nowIndex = -1;
@@ -55,57 +58,68 @@ HRESULT PtolemyBody::DrawSystem(raster::DeviceContext& device, std::int32_t flag
             observed = { matchTrail_->x(nowIndex), matchTrail_->y(nowIndex) };
         }
     }
-    // What stays comes first: the trace's part that stays, then the deferent.
-    const bool deferentStays = DeferentStays(f);
+    // What stays comes first: the trace's part that stays, then the deferent (which moves with
+    // the Earth in a Sun-centred frame).
+    const bool deferentStays = !sunFrame && DeferentStays(f);
     if (layer != TraceLayer::MovingOnly) {
-        DrawStillTrace(device, cx, cy, scale, f, pieces);
+        DrawStillTrace(device, cx, cy, scale, f, pieces, placement);
         if (deferentStays)
             DrawChainCircles(device, t, cx, cy, scale, ChainCircles::DeferentOnly);
     }
     if (layer == TraceLayer::StillOnly)
         return S_OK;
-    DrawMovingTrace(device, cx, cy, scale, t, f, pieces);
+    DrawMovingTrace(device, cx, cy, scale, t, f, pieces, placement);
     if (!head_)
         return S_OK;
-    if (f & kCircles)
-        DrawChainCircles(device, t, cx, cy, scale, deferentStays ? ChainCircles::AllButDeferent : ChainCircles::All);
+    // The chain turns about the Earth, wherever the frame has it now.
+    const ModelPoint earth = sunFrame ? sunFrame->earthAt(t) : ModelPoint {};
+    const QPoint centre(screenX(cx, earth.x, scale), screenY(cy, earth.y, scale));
+    if (f & kCircles) {
+        DrawChainCircles(
+            device, t, centre.x(), centre.y(), scale, deferentStays ? ChainCircles::AllButDeferent : ChainCircles::All);
+    }
     const ModelPoint planet = head_->Position(t);
     const bool matched = nowIndex >= 0 && IsMatched(planet, observed, cx, cy, scale);
-    const Sprite& sprite = matched ? matchedSprite_ : planetSprite_;
-    const int planetX = screen_mapping::screenX(cx, planet.x, scale);
-    const int planetY = screen_mapping::screenY(cy, planet.y, scale);
-    if ((f & kPlanet) && SUCCEEDED(sprite.isValid()))
-        sprite.drawAt(device, planetX, planetY);
-    if (flags & kLabels) {
-        UseLabelText(device, orbitColour_);
-        const LabelPlacement placement(
-            QRect(0, 0, device.width(), device.height()), head_->DrawNames(device, t, cx, cy, scale));
-        UseLabelText(device, traceColour_);
-        const QPoint corner
-            = placement.place({ planetX, planetY }, { device.textWidth(name_), device.lineHeight() }, kLabelOffset);
-        device.textOut(corner.x(), corner.y(), name_);
-    }
+    const ModelPoint shownPlanet = sunFrame ? sunFrame->fromSun(planet, t) : planet;
+    DrawPlanetAndNames(device, f, flags, t, centre, scale,
+        QPoint(screenX(cx, shownPlanet.x, scale), screenY(cy, shownPlanet.y, scale)),
+        matched ? matchedSprite_ : planetSprite_, !sunFrame || (f & kCircles));
     return S_OK;
 }
 
+void PtolemyBody::DrawPlanetAndNames(raster::DeviceContext& device, std::int32_t effectiveFlags, std::int32_t flags,
+    double t, QPoint chainCentre, double scale, QPoint planet, const Sprite& sprite, bool cycleNames)
+{
+    if ((effectiveFlags & ptolemy_flags::kPlanet) && SUCCEEDED(sprite.isValid()))
+        sprite.drawAt(device, planet.x(), planet.y());
+    if (!(flags & ptolemy_flags::kLabels))
+        return;
+    UseLabelText(device, orbitColour_);
+    const LabelPlacement placement(QRect(0, 0, device.width(), device.height()),
+        cycleNames ? head_->DrawNames(device, t, chainCentre.x(), chainCentre.y(), scale) : std::vector<QRect> {});
+    UseLabelText(device, traceColour_);
+    const QPoint corner = placement.place(planet, { device.textWidth(name_), device.lineHeight() }, kLabelOffset);
+    device.textOut(corner.x(), corner.y(), name_);
+}
+
 void PtolemyBody::DrawStillTrace(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-    std::int32_t flags, const KeptTrailPieces& pieces)
+    std::int32_t flags, const KeptTrailPieces& pieces, const RecordPlacement& placement)
 {
     if (TraceStays(flags))
-        DrawTraceInPen(device, cx, cy, scale, flags, TrailPart::All, pieces);
+        DrawTraceInPen(device, cx, cy, scale, flags, TrailPart::All, pieces, placement);
     else if (TrailPiecesStay(flags))
-        DrawTraceInPen(device, cx, cy, scale, flags, TrailPart::Kept, pieces);
+        DrawTraceInPen(device, cx, cy, scale, flags, TrailPart::Kept, pieces, placement);
 }
 
 void PtolemyBody::DrawMovingTrace(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-    double t, std::int32_t flags, const KeptTrailPieces& pieces)
+    double t, std::int32_t flags, const KeptTrailPieces& pieces, const RecordPlacement& placement)
 {
     if (TraceStays(flags))
         return;
     if (flags & ptolemy_flags::kAnimated)
         SetAnimationTime(t);
     const TrailPart part = TrailPiecesStay(flags) ? TrailPart::AllButKept : TrailPart::All;
-    DrawTraceInPen(device, cx, cy, scale, flags, part, pieces);
+    DrawTraceInPen(device, cx, cy, scale, flags, part, pieces, placement);
 }
 
 void PtolemyBody::DrawChainCircles(
@@ -125,12 +139,12 @@ KeptTrailPieces PtolemyBody::WholeTrailPieces()
 }
 
 void PtolemyBody::DrawTraceInPen(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,
-    std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces)
+    std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces, const RecordPlacement& placement)
 {
     device.selectBrush(traceBrush_);
     device.selectPen(tracePen_);
-    DrawTrace(
-        (flags & ptolemy_flags::kFullTrace) ? FullTrace() : runningTrail_, device, cx, cy, scale, flags, part, pieces);
+    DrawTrace((flags & ptolemy_flags::kFullTrace) ? FullTrace() : runningTrail_, device, cx, cy, scale, flags, part,
+        pieces, placement);
 }
 
 std::optional<std::int32_t> PtolemyBody::FlagsToDraw(raster::DeviceContext& device, std::int32_t flags)
@@ -169,21 +183,29 @@ bool PtolemyBody::DeferentStays(std::int32_t effectiveFlags) const
     return head_ && (effectiveFlags & kCircles) && !(effectiveFlags & kMatch);
 }
 
-std::uint64_t PtolemyBody::StillLayerKey(std::int32_t flags, double t)
+std::uint64_t PtolemyBody::TraceStillKey(std::int32_t effectiveFlags)
+{
+    const auto flagsKey = static_cast<std::uint64_t>(static_cast<std::uint32_t>(effectiveFlags));
+    if (TrailPiecesStay(effectiveFlags))
+        return platform::hashCombine(KeepTrailPieces(), flagsKey);
+    if (!TraceStays(effectiveFlags))
+        return 0;
+    std::uint64_t key = platform::hashCombine(0, flagsKey);
+    key = platform::hashCombine(key, std::uint64_t { traceColour_ });
+    key = platform::hashCombine(key, static_cast<std::uint64_t>(dotInterval_));
+    return platform::hashCombine(key, FullTrace().revision());
+}
+
+std::uint64_t PtolemyBody::StillLayerKey(std::int32_t flags, double t, const SunFrame* sunFrame)
 {
     UniverseLock lock(owner_);
-    const std::int32_t f = EffectiveFlags(flags);
+    const std::int32_t f = FlagsInFrame(EffectiveFlags(flags), sunFrame);
     if (!visible_)
         return 0;
-    std::uint64_t key = 0;
-    if (TraceStays(f)) {
-        key = platform::hashCombine(key, static_cast<std::uint64_t>(static_cast<std::uint32_t>(f)));
-        key = platform::hashCombine(key, std::uint64_t { traceColour_ });
-        key = platform::hashCombine(key, static_cast<std::uint64_t>(dotInterval_));
-        key = platform::hashCombine(key, FullTrace().revision());
-    } else if (TrailPiecesStay(f)) {
-        key = platform::hashCombine(KeepTrailPieces(), static_cast<std::uint64_t>(static_cast<std::uint32_t>(f)));
-    }
+    std::uint64_t key = TraceStillKey(f);
+    // Seen from the Sun only the trace stays, its records placed anew when the Sun changes.
+    if (sunFrame)
+        return key == 0 ? 0 : (platform::hashCombine(key, RecordPlacement(*sunFrame, *this).key()) | 1u);
     if (DeferentStays(f))
         key = platform::hashCombine(platform::hashCombine(key, head_->DeferentKey()), std::uint64_t { orbitColour_ });
     if (f & ptolemy_flags::kMatch)
@@ -218,7 +240,8 @@ bool PtolemyBody::IsMatched(ModelPoint planet, ModelPoint observed, std::int32_t
 }
 
 void PtolemyBody::DrawTrace(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
-    std::int32_t cy, double scale, std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces)
+    std::int32_t cy, double scale, std::int32_t flags, TrailPart part, const KeptTrailPieces& pieces,
+    const RecordPlacement& placement)
 {
     using namespace ptolemy_flags;
     UniverseLock lock(owner_);
@@ -229,24 +252,24 @@ void PtolemyBody::DrawTrace(const ObservationTrail& trail, raster::DeviceContext
     trail.Lock();
     const bool banded = (flags & kLines) && animated && owner_;
     if (banded)
-        DrawBandedTraceLines(trail, device, cx, cy, scale);
+        DrawBandedTraceLines(trail, device, cx, cy, scale, placement);
     // Dotted every few records of the storage, a piece's dots stay with it; dragged ones
     // (every few records from the oldest) move along the trail with every record appended.
     const bool draggedDots = (flags & kDots) && (flags & kDrag);
     const bool piecesDots = (flags & kDots) && !draggedDots;
     if ((flags & kLines) && !banded) {
         TrailPieces::forEach(trail, part, pieces, [&](std::int32_t first, std::int32_t last) NO_THREAD_SAFETY_ANALYSIS {
-            DrawTracePiece(trail, device, cx, cy, scale, first, last);
+            DrawTracePiece(trail, device, cx, cy, scale, first, last, placement);
         });
     }
     if (piecesDots) {
         TrailPieces::forEach(trail, part, pieces, [&](std::int32_t first, std::int32_t last) NO_THREAD_SAFETY_ANALYSIS {
             DrawTraceDots(trail, device, cx, cy, scale, false, first,
-                TrailPieces::endsAtCut(trail, first, last) ? last : last + 1);
+                TrailPieces::endsAtCut(trail, first, last) ? last : last + 1, placement);
         });
     }
     if (draggedDots && part != TrailPart::Kept)
-        DrawTraceDots(trail, device, cx, cy, scale, true, 0, trail.count());
+        DrawTraceDots(trail, device, cx, cy, scale, true, 0, trail.count(), placement);
     trail.Unlock();
 }
 
@@ -271,7 +294,7 @@ void PtolemyBody::SetAnimationTime(double t)
 }
 
 void PtolemyBody::DrawTracePiece(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
-    std::int32_t cy, double scale, std::int32_t first, std::int32_t last)
+    std::int32_t cy, double scale, std::int32_t first, std::int32_t last, const RecordPlacement& placement)
 {
     using screen_mapping::screenX;
     using screen_mapping::screenY;
@@ -281,8 +304,8 @@ void PtolemyBody::DrawTracePiece(const ObservationTrail& trail, raster::DeviceCo
     run.clear();
     // The caller holds the trail's lock.
     for (std::int32_t k = first; k <= last; ++k) {
-        const Observation& record = trail.heldLogical(k);
-        const raster::Point point { screenX(cx, record.x, scale), screenY(cy, record.y, scale) };
+        const ModelPoint place = placement.at(trail.heldLogical(k));
+        const raster::Point point { screenX(cx, place.x, scale), screenY(cy, place.y, scale) };
         // A segment that stays on its pixel adds nothing to the picture: records
         // closer than a pixel cost no drawing.
         if (run.empty() || point != run.back())
@@ -291,8 +314,8 @@ void PtolemyBody::DrawTracePiece(const ObservationTrail& trail, raster::DeviceCo
     device.polyline(run.data(), run.size());
 }
 
-void PtolemyBody::DrawBandedTraceLines(
-    const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale)
+void PtolemyBody::DrawBandedTraceLines(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
+    std::int32_t cy, double scale, const RecordPlacement& placement)
 {
     using screen_mapping::screenX;
     using screen_mapping::screenY;
@@ -308,7 +331,7 @@ void PtolemyBody::DrawBandedTraceLines(
     currentPen_ = -1; // the first band takes pen 0
     const Observation* const records = trail.storage();
     std::int32_t j = start % capacity;
-    const Observation first = records[j];
+    const ModelPoint first = placement.at(records[j]);
     run.push_back({ screenX(cx, first.x, scale), screenY(cy, first.y, scale) });
     for (std::int32_t k = 1; k < count; ++k) {
         bool penChanged = false;
@@ -324,7 +347,7 @@ void PtolemyBody::DrawBandedTraceLines(
             penChanged = true;
         }
         j = j + 1 == capacity ? 0 : j + 1;
-        const Observation& next = records[j];
+        const ModelPoint next = placement.at(records[j]);
         const raster::Point point { screenX(cx, next.x, scale), screenY(cy, next.y, scale) };
         if (point != run.back() || penChanged)
             run.push_back(point);
@@ -333,7 +356,7 @@ void PtolemyBody::DrawBandedTraceLines(
 }
 
 void PtolemyBody::DrawTraceDots(const ObservationTrail& trail, raster::DeviceContext& device, std::int32_t cx,
-    std::int32_t cy, double scale, bool drag, std::int32_t first, std::int32_t end)
+    std::int32_t cy, double scale, bool drag, std::int32_t first, std::int32_t end, const RecordPlacement& placement)
 {
     using screen_mapping::screenX;
     using screen_mapping::screenY;
@@ -349,9 +372,9 @@ void PtolemyBody::DrawTraceDots(const ObservationTrail& trail, raster::DeviceCon
         const bool shown = drag ? (k + 1) % dotInterval_ == 0 : j % dotInterval_ == 0;
         if (!shown)
             continue;
-        const Observation& record = trail.storage()[j];
-        const int x = screenX(cx, record.x, scale);
-        const int y = screenY(cy, record.y, scale);
+        const ModelPoint place = placement.at(trail.storage()[j]);
+        const int x = screenX(cx, place.x, scale);
+        const int y = screenY(cy, place.y, scale);
         if (dotLoaded)
             dot.drawCentred(device, x, y, kDotSize, kDotSize);
         else

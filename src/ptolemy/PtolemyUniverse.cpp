@@ -38,8 +38,6 @@ const ButtonSpec kEarlierButtons[PtolemyUniverse::kButtonCount]
 
 enum Command { kRestart = 0, kPause = 1, kLoad = 2, kSave = 3, kRandom = 4, kEdit = 5, kChooseLayout = 6 };
 
-// The Earth is drawn centred, cut to at most this many pixels square.
-constexpr int kEarthSize = 15;
 // The view keeps this many pixels free around the largest system.
 constexpr int kViewMargin = 3;
 
@@ -195,6 +193,8 @@ HRESULT PtolemyUniverse::DrawModel(
 HRESULT PtolemyUniverse::DrawSystems(
     raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height, TraceLayer layer)
 {
+    if (drawRequest & ptolemy_flags::kSunFrame)
+        return DrawSunCentred(context, drawRequest, width, height, layer);
     // The universe lock keeps the chains still; the clock's lock is taken only to read the time.
     UniverseLock guard(this);
     const std::int32_t halfWidth = width / 2;
@@ -216,6 +216,11 @@ double PtolemyUniverse::FittingScale(std::int32_t drawRequest, std::int32_t half
     double extent = 1.0;
     for (std::int32_t i = 0; i < bodies_.Count(); ++i)
         extent = std::max(extent, bodies_.Get(i)->ViewExtent(drawRequest));
+    return ScaleToFit(extent, halfWidth, halfHeight);
+}
+
+double PtolemyUniverse::ScaleToFit(double extent, std::int32_t halfWidth, std::int32_t halfHeight)
+{
     // An unbounded system (numbers too large to add up) shrinks to the centre.
     return std::isfinite(extent) ? (std::min(halfWidth, halfHeight) - kViewMargin) / extent : 0.0;
 }
@@ -551,7 +556,11 @@ HRESULT PtolemyUniverse::SetDrawArgument(
     UniverseLock guard(this);
     HRESULT result = E_FAIL;
     std::int32_t flag = 0;
-    if (DrawFlagOf(name, flag)) {
+    if (name == "frame") {
+        result = SetFrame(value, drawRequest);
+    } else if (name == "sun") {
+        result = SetSunName(value, drawRequest);
+    } else if (DrawFlagOf(name, flag)) {
         bool on = false;
         result = parseBoolean(value, on);
         if (SUCCEEDED(result))

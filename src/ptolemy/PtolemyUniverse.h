@@ -19,6 +19,8 @@
 #include "ptolemy/BodyList.h"
 #include "ptolemy/MatchError.h"
 #include "ptolemy/ResidualPlot.h"
+#include "ptolemy/SunCentredPlaces.h"
+#include "ptolemy/SunFrame.h"
 #include "ptolemy/TraceLayer.h"
 #include "ptolemy/UniverseFileDialog.h"
 #include "raster/DeviceContext.h"
@@ -50,6 +52,10 @@ public:
 
     static constexpr std::int32_t kButtonCount = 6;
     static constexpr std::int32_t kNumberOfPens = 5;
+    // The Earth is drawn centred on its place, cut to at most this many pixels square.
+    static constexpr int kEarthSize = 15;
+    // The name a Sun-centred view looks for when no "sun" draw argument names another.
+    static constexpr const char* kSunName = "Sun";
     // Index of the Pause/Resume button in the control window.
     static constexpr int kPauseButton = 1;
 
@@ -104,6 +110,15 @@ public:
     // marker of the time shown moves.
     HRESULT DrawResiduals(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
         std::int32_t height, TraceLayer layer = TraceLayer::Both);
+    // The Sun-centred view (draw argument "frame=sun", see SunFrame) at model time t for a
+    // window's draw request: the Earth and each visible system's planet relative to the
+    // planet of the Sun system, the first system with cycles named as the request's "sun"
+    // argument says ("Sun" without one); nothing when the universe has no such system.
+    // (takes the universe lock)
+    std::optional<SunCentredPlaces> SunCentredPlacesAt(double t, std::int32_t drawRequest);
+    // What a Sun-centred window says when the universe has no Sun system for its request.
+    // (takes the universe lock)
+    std::string MissingSunText(std::int32_t drawRequest);
     // The error readout at model time t: one MatchError for each visible system with a chain
     // matched to a trail, in list order; with a window's draw request, only those whose match
     // that window shows (a residual plot shows all). (takes the universe lock)
@@ -193,6 +208,25 @@ private:
     // Pixels per unit that fit every system's extent into a view of these half-sizes.
     // (caller holds the universe lock)
     double FittingScale(std::int32_t drawRequest, std::int32_t halfWidth, std::int32_t halfHeight) REQUIRES(lock_);
+    // Pixels per unit that fit a radius of `extent` into a view of these half-sizes.
+    static double ScaleToFit(double extent, std::int32_t halfWidth, std::int32_t halfHeight);
+    // The Sun-centred view (PtolemyUniverseSunFrame.cpp). Each takes or needs the universe lock.
+    // The "frame" and "sun" draw arguments.
+    static HRESULT SetFrame(const std::string& value, std::int32_t& drawRequest);
+    HRESULT SetSunName(const std::string& name, std::int32_t& drawRequest) REQUIRES(lock_);
+    std::string SunNameOf(std::int32_t drawRequest) REQUIRES(lock_);
+    // The frame of the request's Sun system, or nothing without one.
+    std::optional<SunFrame> SunFrameOf(std::int32_t drawRequest) REQUIRES(lock_);
+    SunCentredPlaces PlacesIn(const SunFrame& frame, double t) REQUIRES(lock_);
+    double SunFittingScale(std::int32_t drawRequest, const SunFrame& frame, std::int32_t halfWidth,
+        std::int32_t halfHeight) REQUIRES(lock_);
+    // What the still layer of a Sun-centred view shows; `sizeAndRequest` names the view.
+    std::uint64_t SunCentredStillKey(std::uint64_t sizeAndRequest, std::int32_t width, std::int32_t height,
+        std::int32_t drawRequest) REQUIRES(lock_);
+    // The systems seen from the Sun, the lines of sight from the Earth and the Earth, or the
+    // text that says there is no Sun. (takes the locks)
+    HRESULT DrawSunCentred(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+        std::int32_t height, TraceLayer layer);
     // The commands that ask the windows for something or open a dialog or a message box:
     // called with neither lock held (docs/threads.md, rules 1, 3 and 6).
     void TogglePause(QWidget* window) EXCLUDES(lock_, Clock());
@@ -215,4 +249,7 @@ private:
     std::uint64_t residualsKey_ GUARDED_BY(lock_) = 0;
     ResidualPlot::Contents residuals_ GUARDED_BY(lock_);
     std::array<raster::Pen, kNumberOfPens> animationPens_ GUARDED_BY(lock_);
+    // The names of the "sun" draw arguments given so far; a draw request names one by its
+    // number (ptolemy_flags::kSunNameMask), the first being "Sun".
+    std::vector<std::string> sunNames_ GUARDED_BY(lock_) { kSunName };
 };

@@ -36,6 +36,8 @@ std::uint64_t PtolemyUniverse::StillLayerKey(std::int32_t width, std::int32_t he
     ChangeAutomaticallyWhenDue();
     if (showsResiduals(drawRequest))
         return platform::hashCombine(sizeAndRequestKey(width, height, drawRequest), ResidualsKey()) | 1u;
+    if (drawRequest & ptolemy_flags::kSunFrame)
+        return SunCentredStillKey(sizeAndRequestKey(width, height, drawRequest), width, height, drawRequest);
     bool anyStays = false;
     std::uint64_t key = platform::hashCombine(
         sizeAndRequestKey(width, height, drawRequest), FittingScale(drawRequest, width / 2, height / 2));

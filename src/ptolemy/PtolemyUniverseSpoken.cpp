@@ -48,9 +48,10 @@ std::string PtolemyUniverse::AccessibleName(std::int32_t drawRequest)
     for (std::int32_t i = 0; i < bodies_.Count(); ++i)
         if (bodies_.Get(i)->IsVisible())
             names << QString::fromStdString(bodies_.Get(i)->GetName());
-    return QCoreApplication::translate("PtolemyUniverse", "Ptolemaic universe: %1")
-        .arg(names.join(QStringLiteral(", ")))
-        .toStdString();
+    const QString view = (drawRequest & ptolemy_flags::kSunFrame)
+        ? QCoreApplication::translate("PtolemyUniverse", "Ptolemaic universe seen from the Sun: %1")
+        : QCoreApplication::translate("PtolemyUniverse", "Ptolemaic universe: %1");
+    return view.arg(names.join(QStringLiteral(", "))).toStdString();
 }
 
 // Where each planet stands, then the error readout of the systems whose match the window shows.
@@ -59,6 +60,10 @@ std::string PtolemyUniverse::AccessibleDescription(std::int32_t drawRequest)
     UniverseLock guard(this);
     const double t = Time();
     QStringList places;
+    // A Sun-centred plane without a Sun says so first.
+    const bool plane = !(drawRequest & (ptolemy_flags::kSky | ptolemy_flags::kResiduals));
+    if (plane && (drawRequest & ptolemy_flags::kSunFrame) && !MissingSunText(drawRequest).empty())
+        places << QString::fromStdString(MissingSunText(drawRequest));
     for (std::int32_t i = 0; i < bodies_.Count(); ++i)
         if (bodies_.Get(i)->IsVisible())
             places << spokenPlace(*bodies_.Get(i), t);

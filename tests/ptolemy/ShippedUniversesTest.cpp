@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 namespace {
@@ -123,12 +124,36 @@ TEST_F(ShippedUniverses, TheirColoursStandOutOnTheWhitePlane)
     }
 }
 
+// The universe of the Sun-centred view holds the fitted Mars, matched, and the fitted Sun
+// scaled to the radius of Mars' epicycle (which changes none of its longitudes), not matched.
+TEST_F(ShippedUniverses, MarsAndTheSunAreTheFittedOnesWithTheSunScaledToTheEpicycle)
+{
+    load("AstreonFiles/Mars Fitted.ptu");
+    const std::uint64_t mars = universe.Bodies().Get(0)->Chain()->ChainKey();
+    const std::unique_ptr<PtolemyOrbit> sun = load("AstreonFiles/Sun Fitted.ptu").Chain()->Copy();
+    load("AstreonFiles/Mars And The Sun.ptu", 2);
+    const PtolemyBody& shownSun = *universe.Bodies().Get(1);
+    EXPECT_EQ(universe.Bodies().Get(0)->Chain()->ChainKey(), mars);
+    EXPECT_NE(universe.Bodies().Get(0)->matchTrail(), nullptr);
+    EXPECT_EQ(shownSun.GetName(), PtolemyUniverse::kSunName);
+    EXPECT_EQ(shownSun.matchTrail(), nullptr);
+    const double scale = universe.Bodies().Get(0)->Chain()->r / sun->r;
+    const PtolemyOrbit& scaled = *shownSun.Chain();
+    EXPECT_EQ(scaled.next, nullptr);
+    EXPECT_EQ(scaled.phi, sun->phi);
+    EXPECT_EQ(scaled.om, sun->om);
+    EXPECT_NEAR(scaled.r, sun->r * scale, 1e-6);
+    EXPECT_NEAR(scaled.eccx, sun->eccx * scale, 1e-6);
+    EXPECT_NEAR(scaled.eccy, sun->eccy * scale, 1e-6);
+    EXPECT_EQ(recorder.count(), 0u);
+}
+
 TEST(ShippedLayouts, UniverseLayoutsBuildWithTheirArguments)
 {
     platform::MessageRecorder recorder;
     testing_support::CurrentDirectoryScope inData { SKYLOOM_DATA_DIR };
-    for (const char* path :
-        { "AstreonLayouts/PtolemyUniverse.lay", "AstreonLayouts/One Universe.lay", "AstreonLayouts/4 Universes.lay" }) {
+    for (const char* path : { "AstreonLayouts/PtolemyUniverse.lay", "AstreonLayouts/One Universe.lay",
+             "AstreonLayouts/4 Universes.lay", "AstreonLayouts/Ptolemy And The Sun.lay" }) {
         XmlDocument document;
         ASSERT_EQ(document.loadFile(path, 1), S_OK) << path;
         XmlNode collections(document.getCurrent());

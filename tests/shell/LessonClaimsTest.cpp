@@ -7,6 +7,7 @@
 #include "platform/Message.h"
 #include "ptolemy/MatchError.h"
 #include "ptolemy/PtolemyBody.h"
+#include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyOrbit.h"
 #include "ptolemy/PtolemyUniverse.h"
 #include "scripting/ScriptRunner.h"
@@ -21,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <numbers>
 #include <sstream>
 
@@ -205,6 +207,61 @@ TEST_F(LessonClaims, LessonThreeTheFittedModelsFollowThePlanets)
         EXPECT_EQ(errors[row.name].count, row.observations) << row.name;
         expectClaim(row.phrase, row.rms, errors[row.name].rmsDegrees, row.rms < 0.01 ? 0.0005 : 0.005);
     }
+}
+
+// Seen from the Sun (the middle window's view) Mars keeps near a circle while the epicycle's
+// radius keeps parallel to the line from the Earth to the Sun; out of step, it does not.
+TEST_F(LessonClaims, LessonFourSeenFromTheSunMarsGoesRoundOnANearCircle)
+{
+    ASSERT_EQ(window.displayManager()->load("AstreonLayouts/Ptolemy And The Sun.lay", 1), S_OK);
+    const std::int32_t fromTheSun = ptolemy_flags::kSunFrame;
+    struct Extremes {
+        double nearest = 1e9;
+        double farthest = 0;
+        void take(double distance)
+        {
+            nearest = std::min(nearest, distance);
+            farthest = std::max(farthest, distance);
+        }
+    };
+    const auto overTheYears = [&](Extremes& fromEarth, Extremes& fromSun, double& turnedMost) {
+        const std::unique_ptr<PtolemyOrbit> chain = mars().CopyChain();
+        for (double t = span().first; t <= span().last; t += 1.0 / 365.25) {
+            const ModelPoint planet = chain->Position(t);
+            const SunCentredPlaces places = *universe().SunCentredPlacesAt(t, fromTheSun);
+            fromEarth.take(std::hypot(planet.x, planet.y));
+            fromSun.take(std::hypot(places.planets.front().place.x, places.planets.front().place.y));
+            // The epicycle's radius, from its centre to Mars, against the Earth to the Sun.
+            const ModelPoint centre = chain->CarrierPosition(t);
+            const double radius = degreesOf(planet.x - centre.x, planet.y - centre.y);
+            const double sun = degreesOf(-places.earth.x, -places.earth.y);
+            turnedMost = std::max(turnedMost, std::fabs(std::remainder(radius - sun, 360.0)));
+        }
+    };
+    Extremes fromEarth;
+    Extremes fromSun;
+    double turnedMost = 0;
+    overTheYears(fromEarth, fromSun, turnedMost);
+    expectClaim("within about two degrees", 2, turnedMost, 0.25);
+    expectClaim("between 55 and 65", 55, fromSun.nearest, 0.5);
+    expectClaim("between 55 and 65", 65, fromSun.farthest, 0.5);
+    expectClaim("from 15 to 105", 15, fromEarth.nearest, 0.5);
+    expectClaim("from 15 to 105", 105, fromEarth.farthest, 0.5);
+    const SunCentredPlaces opposition = *universe().SunCentredPlacesAt(
+        modelTimeOfDate(*universe().calendarStartYear(), QDate(2020, 10, 13)), fromTheSun);
+    const ModelPoint earth = opposition.earth;
+    const ModelPoint planet = opposition.planets.front().place;
+    EXPECT_LT(std::fabs(std::remainder(degreesOf(earth.x, earth.y) - degreesOf(planet.x, planet.y), 360.0)), 2);
+    EXPECT_TRUE(lessons.find("2020-10-13, the opposition") != std::string::npos);
+
+    runLesson("4-ptolemy-and-the-sun.txt");
+    Extremes outOfStep;
+    Extremes ignored;
+    turnedMost = 0;
+    overTheYears(ignored, outOfStep, turnedMost);
+    expectClaim("between 31 and 92", 31, outOfStep.nearest, 0.5);
+    expectClaim("between 31 and 92", 92, outOfStep.farthest, 0.5);
+    EXPECT_EQ(recorder.count(), 0u);
 }
 
 } // namespace

@@ -200,6 +200,31 @@ TEST_F(LayeredFrameTest, KeptObservationsInThePlaneMatchWholeDrawings)
     expectWholeDrawings(kFormatted | kMatch | kLines | kCircles | kPlanet | kEarth | kLabels, [&](int) { step(3); });
 }
 
+// Seen from the Sun the trails' whole pieces stay, each record less the Sun at its time (the
+// Sun's own trail the Earth's path), while the planets, the circles carried with the Earth,
+// the lines of sight and the Earth move. The Sun changing its course moves what stays, even
+// while the Sun itself is hidden and the scale stays.
+TEST_F(LayeredFrameTest, SunCentredViewKeepsItsTrailsAndMatchesWholeDrawings)
+{
+    testing_support::CurrentDirectoryScope inData { SKYLOOM_DATA_DIR };
+    load("AstreonFiles/Mars And The Sun.ptu");
+    const std::int32_t request = kFormatted | kSunFrame | kMatch | kLines | kCircles | kPlanet | kEarth | kLabels;
+    EXPECT_NE(universe_.StillLayerKey(kWidth, kHeight, request), kNoStillLayer);
+    expectWholeDrawings(request, [&](int k) {
+        step(3);
+        universe_.Lock();
+        PtolemyBody& sun = *universe_.Bodies().Get(1);
+        if (k == 10)
+            sun.SetVisible(false);
+        if (k == 20) {
+            std::unique_ptr<PtolemyOrbit> turned = sun.CopyChain();
+            turned->phi += 0.5;
+            sun.SetChain(turned.get());
+        }
+        universe_.Unlock();
+    });
+}
+
 // A new chain, a new colour or a hidden system redraws the still picture at once.
 TEST_F(LayeredFrameTest, StillPictureFollowsChangesToTheSystem)
 {
