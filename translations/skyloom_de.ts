@@ -19,6 +19,33 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     </message>
 </context>
 <context>
+    <name>AnimationRecorder</name>
+    <message>
+        <source>%1 names no file.</source>
+        <translation>%1 nennt keine Datei.</translation>
+    </message>
+    <message>
+        <source>Could not write the animation %1: the folder %2 does not exist.</source>
+        <translation>Die Animation %1 konnte nicht geschrieben werden: Den Ordner %2 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The window closed before the recording of %1 ended.</source>
+        <translation>Das Fenster wurde geschlossen, bevor die Aufnahme von %1 endete.</translation>
+    </message>
+    <message>
+        <source>Could not take a frame of the window for %1.</source>
+        <translation>Für %1 konnte kein Bild des Fensters aufgenommen werden.</translation>
+    </message>
+    <message>
+        <source>Could not write the animation %1: %2</source>
+        <translation>Die Animation %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not make the animation %1.</source>
+        <translation>Die Animation %1 konnte nicht erstellt werden.</translation>
+    </message>
+</context>
+<context>
     <name>Bitmap</name>
     <message>
         <source>The file was refused: %1.</source>
@@ -225,6 +252,21 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     </message>
 </context>
 <context>
+    <name>LayoutWindows</name>
+    <message>
+        <source>Buttons</source>
+        <translation>Schaltflächen</translation>
+    </message>
+    <message>
+        <source>Buttons: %1</source>
+        <translation>Schaltflächen: %1</translation>
+    </message>
+    <message>
+        <source>Observer window</source>
+        <translation>Beobachtungsfenster</translation>
+    </message>
+</context>
+<context>
     <name>LiveCyclesPanel</name>
     <message>
         <source>Live cycles</source>
@@ -377,6 +419,14 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
         <source>&amp;Stop at the end of the observations</source>
         <translation>Am Ende der Beobachtungen &amp;stehen bleiben</translation>
     </message>
+    <message>
+        <source>&amp;Export Picture...</source>
+        <translation>Bild &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Record &amp;Animation...</source>
+        <translation>&amp;Animation aufnehmen...</translation>
+    </message>
 </context>
 <context>
     <name>MatchError</name>
@@ -394,6 +444,136 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     </message>
 </context>
 <context>
+    <name>MediaCommands</name>
+    <message>
+        <source>A window is named by its number, or -1 for the whole layout, not &apos;%1&apos;.</source>
+        <translation>Ein Fenster wird mit seiner Nummer angegeben, oder -1 für das ganze Layout, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>There is no %1 step.</source>
+        <translation>Es gibt keinen Schritt %1.</translation>
+    </message>
+    <message>
+        <source>A recording lasts a number of seconds above 0 and at most %1, not &apos;%2&apos;.</source>
+        <translation>Eine Aufnahme dauert eine Anzahl Sekunden über 0 und höchstens %1, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>Pictures are written as .png or .svg files, not as %1.</source>
+        <translation>Bilder werden als .png- oder .svg-Dateien geschrieben, nicht als %1.</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>Record Animation</source>
+        <translation>Animation aufnehmen</translation>
+    </message>
+    <message>
+        <source>There is no window %1 in the layout on screen.</source>
+        <translation>Im angezeigten Layout gibt es kein Fenster %1.</translation>
+    </message>
+    <message>
+        <source>Skyloom layout</source>
+        <translation>Skyloom-Layout</translation>
+    </message>
+    <message>
+        <source>A recording is running already.</source>
+        <translation>Es läuft bereits eine Aufnahme.</translation>
+    </message>
+    <message>
+        <source>Recording the animation...</source>
+        <translation>Die Animation wird aufgenommen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Recording progress</source>
+        <translation>Fortschritt der Aufnahme</translation>
+    </message>
+</context>
+<context>
+    <name>MediaDialog</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>Record Animation</source>
+        <translation>Animation aufnehmen</translation>
+    </message>
+    <message>
+        <source>Whole layout</source>
+        <translation>Ganzes Layout</translation>
+    </message>
+    <message>
+        <source>Window %1: %2</source>
+        <translation>Fenster %1: %2</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Window:</source>
+        <translation>&amp;Fenster:</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>A .png file holds the pixels, an .svg file the figures</source>
+        <translation>Eine .png-Datei enthält die Pixel, eine .svg-Datei die Figuren</translation>
+    </message>
+    <message>
+        <source>An animated .gif file</source>
+        <translation>Eine animierte .gif-Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Choose the file</source>
+        <translation>Datei wählen</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>D&amp;atei:</translation>
+    </message>
+    <message>
+        <source>The extension chooses the format: .png for pixels, .svg for figures.</source>
+        <translation>Die Endung wählt das Format: .png für Pixel, .svg für Figuren.</translation>
+    </message>
+    <message>
+        <source>The animation is written as an animated GIF (.gif).</source>
+        <translation>Die Animation wird als animiertes GIF (.gif) geschrieben.</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>&amp;Seconds:</source>
+        <translation>&amp;Sekunden:</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.svg)</source>
+        <translation>Bilder (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>Animiertes GIF (*.gif)</translation>
+    </message>
+</context>
+<context>
     <name>Observatory</name>
     <message>
         <source>Observatory, overhead view</source>
@@ -406,6 +586,21 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     <message>
         <source>Observatory, list of observations</source>
         <translation>Observatorium, Liste der Beobachtungen</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>Could not draw the picture for %1.</source>
+        <translation>Das Bild für %1 konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>Could not write the picture %1: %2</source>
+        <translation>Das Bild %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Drawn by the Skyloom Simulator</source>
+        <translation>Gezeichnet vom Skyloom-Simulator</translation>
     </message>
 </context>
 <context>
@@ -509,10 +704,6 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     <message>
         <source>Time slider</source>
         <translation>Zeitregler</translation>
-    </message>
-    <message>
-        <source>Error readout</source>
-        <translation>Fehleranzeige</translation>
     </message>
     <message>
         <source>How far each model is from its observations</source>

@@ -19,6 +19,33 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     </message>
 </context>
 <context>
+    <name>AnimationRecorder</name>
+    <message>
+        <source>%1 names no file.</source>
+        <translation>%1 no nombra ningún archivo.</translation>
+    </message>
+    <message>
+        <source>Could not write the animation %1: the folder %2 does not exist.</source>
+        <translation>No se pudo escribir la animación %1: la carpeta %2 no existe.</translation>
+    </message>
+    <message>
+        <source>The window closed before the recording of %1 ended.</source>
+        <translation>La ventana se cerró antes de que terminara la grabación de %1.</translation>
+    </message>
+    <message>
+        <source>Could not take a frame of the window for %1.</source>
+        <translation>No se pudo tomar un fotograma de la ventana para %1.</translation>
+    </message>
+    <message>
+        <source>Could not write the animation %1: %2</source>
+        <translation>No se pudo escribir la animación %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not make the animation %1.</source>
+        <translation>No se pudo crear la animación %1.</translation>
+    </message>
+</context>
+<context>
     <name>Bitmap</name>
     <message>
         <source>The file was refused: %1.</source>
@@ -225,6 +252,21 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     </message>
 </context>
 <context>
+    <name>LayoutWindows</name>
+    <message>
+        <source>Buttons</source>
+        <translation>Botones</translation>
+    </message>
+    <message>
+        <source>Buttons: %1</source>
+        <translation>Botones: %1</translation>
+    </message>
+    <message>
+        <source>Observer window</source>
+        <translation>Ventana de observación</translation>
+    </message>
+</context>
+<context>
     <name>LiveCyclesPanel</name>
     <message>
         <source>Live cycles</source>
@@ -377,6 +419,14 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
         <source>&amp;Stop at the end of the observations</source>
         <translation>&amp;Detenerse al final de las observaciones</translation>
     </message>
+    <message>
+        <source>&amp;Export Picture...</source>
+        <translation>&amp;Exportar imagen...</translation>
+    </message>
+    <message>
+        <source>Record &amp;Animation...</source>
+        <translation>Grabar &amp;animación...</translation>
+    </message>
 </context>
 <context>
     <name>MatchError</name>
@@ -394,6 +444,136 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     </message>
 </context>
 <context>
+    <name>MediaCommands</name>
+    <message>
+        <source>A window is named by its number, or -1 for the whole layout, not &apos;%1&apos;.</source>
+        <translation>Una ventana se indica con su número, o -1 para toda la disposición, no «%1».</translation>
+    </message>
+    <message>
+        <source>There is no %1 step.</source>
+        <translation>No hay ningún paso %1.</translation>
+    </message>
+    <message>
+        <source>A recording lasts a number of seconds above 0 and at most %1, not &apos;%2&apos;.</source>
+        <translation>Una grabación dura un número de segundos mayor que 0 y como mucho %1, no «%2».</translation>
+    </message>
+    <message>
+        <source>Pictures are written as .png or .svg files, not as %1.</source>
+        <translation>Las imágenes se escriben como archivos .png o .svg, no como %1.</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagen</translation>
+    </message>
+    <message>
+        <source>Record Animation</source>
+        <translation>Grabar animación</translation>
+    </message>
+    <message>
+        <source>There is no window %1 in the layout on screen.</source>
+        <translation>La disposición en pantalla no tiene ninguna ventana %1.</translation>
+    </message>
+    <message>
+        <source>Skyloom layout</source>
+        <translation>Disposición de Skyloom</translation>
+    </message>
+    <message>
+        <source>A recording is running already.</source>
+        <translation>Ya hay una grabación en curso.</translation>
+    </message>
+    <message>
+        <source>Recording the animation...</source>
+        <translation>Grabando la animación...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Recording progress</source>
+        <translation>Progreso de la grabación</translation>
+    </message>
+</context>
+<context>
+    <name>MediaDialog</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagen</translation>
+    </message>
+    <message>
+        <source>Record Animation</source>
+        <translation>Grabar animación</translation>
+    </message>
+    <message>
+        <source>Whole layout</source>
+        <translation>Toda la disposición</translation>
+    </message>
+    <message>
+        <source>Window %1: %2</source>
+        <translation>Ventana %1: %2</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Window:</source>
+        <translation>&amp;Ventana:</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>A .png file holds the pixels, an .svg file the figures</source>
+        <translation>Un archivo .png contiene los píxeles, un archivo .svg las figuras</translation>
+    </message>
+    <message>
+        <source>An animated .gif file</source>
+        <translation>Un archivo .gif animado</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>E&amp;xaminar...</translation>
+    </message>
+    <message>
+        <source>Choose the file</source>
+        <translation>Elegir el archivo</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Archivo:</translation>
+    </message>
+    <message>
+        <source>The extension chooses the format: .png for pixels, .svg for figures.</source>
+        <translation>La extensión elige el formato: .png para píxeles, .svg para figuras.</translation>
+    </message>
+    <message>
+        <source>The animation is written as an animated GIF (.gif).</source>
+        <translation>La animación se escribe como GIF animado (.gif).</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>&amp;Seconds:</source>
+        <translation>&amp;Segundos:</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.svg)</source>
+        <translation>Imágenes (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>GIF animado (*.gif)</translation>
+    </message>
+</context>
+<context>
     <name>Observatory</name>
     <message>
         <source>Observatory, overhead view</source>
@@ -406,6 +586,21 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     <message>
         <source>Observatory, list of observations</source>
         <translation>Observatorio, lista de observaciones</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>Could not draw the picture for %1.</source>
+        <translation>No se pudo dibujar la imagen para %1.</translation>
+    </message>
+    <message>
+        <source>Could not write the picture %1: %2</source>
+        <translation>No se pudo escribir la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>Drawn by the Skyloom Simulator</source>
+        <translation>Dibujado por el simulador Skyloom</translation>
     </message>
 </context>
 <context>
@@ -509,10 +704,6 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     <message>
         <source>Time slider</source>
         <translation>Control deslizante del tiempo</translation>
-    </message>
-    <message>
-        <source>Error readout</source>
-        <translation>Indicador del error</translation>
     </message>
     <message>
         <source>How far each model is from its observations</source>

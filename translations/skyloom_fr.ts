@@ -19,6 +19,33 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     </message>
 </context>
 <context>
+    <name>AnimationRecorder</name>
+    <message>
+        <source>%1 names no file.</source>
+        <translation>%1 ne désigne aucun fichier.</translation>
+    </message>
+    <message>
+        <source>Could not write the animation %1: the folder %2 does not exist.</source>
+        <translation>Impossible d&apos;écrire l&apos;animation %1 : le dossier %2 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The window closed before the recording of %1 ended.</source>
+        <translation>La fenêtre s&apos;est fermée avant la fin de l&apos;enregistrement de %1.</translation>
+    </message>
+    <message>
+        <source>Could not take a frame of the window for %1.</source>
+        <translation>Impossible de prendre une image de la fenêtre pour %1.</translation>
+    </message>
+    <message>
+        <source>Could not write the animation %1: %2</source>
+        <translation>Impossible d&apos;écrire l&apos;animation %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not make the animation %1.</source>
+        <translation>Impossible de créer l&apos;animation %1.</translation>
+    </message>
+</context>
+<context>
     <name>Bitmap</name>
     <message>
         <source>The file was refused: %1.</source>
@@ -225,6 +252,21 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     </message>
 </context>
 <context>
+    <name>LayoutWindows</name>
+    <message>
+        <source>Buttons</source>
+        <translation>Boutons</translation>
+    </message>
+    <message>
+        <source>Buttons: %1</source>
+        <translation>Boutons : %1</translation>
+    </message>
+    <message>
+        <source>Observer window</source>
+        <translation>Fenêtre d&apos;observation</translation>
+    </message>
+</context>
+<context>
     <name>LiveCyclesPanel</name>
     <message>
         <source>Live cycles</source>
@@ -375,7 +417,15 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     </message>
     <message>
         <source>&amp;Stop at the end of the observations</source>
-        <translation>&amp;S'arrêter à la fin des observations</translation>
+        <translation>&amp;S&apos;arrêter à la fin des observations</translation>
+    </message>
+    <message>
+        <source>&amp;Export Picture...</source>
+        <translation>&amp;Exporter une image...</translation>
+    </message>
+    <message>
+        <source>Record &amp;Animation...</source>
+        <translation>Enregistrer une &amp;animation...</translation>
     </message>
 </context>
 <context>
@@ -394,6 +444,136 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     </message>
 </context>
 <context>
+    <name>MediaCommands</name>
+    <message>
+        <source>A window is named by its number, or -1 for the whole layout, not &apos;%1&apos;.</source>
+        <translation>Une fenêtre se désigne par son numéro, ou -1 pour toute la disposition, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>There is no %1 step.</source>
+        <translation>Il n&apos;y a pas d&apos;étape %1.</translation>
+    </message>
+    <message>
+        <source>A recording lasts a number of seconds above 0 and at most %1, not &apos;%2&apos;.</source>
+        <translation>Un enregistrement dure un nombre de secondes supérieur à 0 et d&apos;au plus %1, pas « %2 ».</translation>
+    </message>
+    <message>
+        <source>Pictures are written as .png or .svg files, not as %1.</source>
+        <translation>Les images s&apos;écrivent en fichiers .png ou .svg, pas en %1.</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exporter une image</translation>
+    </message>
+    <message>
+        <source>Record Animation</source>
+        <translation>Enregistrer une animation</translation>
+    </message>
+    <message>
+        <source>There is no window %1 in the layout on screen.</source>
+        <translation>La disposition affichée n&apos;a pas de fenêtre %1.</translation>
+    </message>
+    <message>
+        <source>Skyloom layout</source>
+        <translation>Disposition Skyloom</translation>
+    </message>
+    <message>
+        <source>A recording is running already.</source>
+        <translation>Un enregistrement est déjà en cours.</translation>
+    </message>
+    <message>
+        <source>Recording the animation...</source>
+        <translation>Enregistrement de l&apos;animation...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Recording progress</source>
+        <translation>Progression de l&apos;enregistrement</translation>
+    </message>
+</context>
+<context>
+    <name>MediaDialog</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exporter une image</translation>
+    </message>
+    <message>
+        <source>Record Animation</source>
+        <translation>Enregistrer une animation</translation>
+    </message>
+    <message>
+        <source>Whole layout</source>
+        <translation>Toute la disposition</translation>
+    </message>
+    <message>
+        <source>Window %1: %2</source>
+        <translation>Fenêtre %1 : %2</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Window:</source>
+        <translation>&amp;Fenêtre :</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>A .png file holds the pixels, an .svg file the figures</source>
+        <translation>Un fichier .png contient les pixels, un fichier .svg les figures</translation>
+    </message>
+    <message>
+        <source>An animated .gif file</source>
+        <translation>Un fichier .gif animé</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Choose the file</source>
+        <translation>Choisir le fichier</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>F&amp;ichier :</translation>
+    </message>
+    <message>
+        <source>The extension chooses the format: .png for pixels, .svg for figures.</source>
+        <translation>L&apos;extension choisit le format : .png pour les pixels, .svg pour les figures.</translation>
+    </message>
+    <message>
+        <source>The animation is written as an animated GIF (.gif).</source>
+        <translation>L&apos;animation s&apos;écrit en GIF animé (.gif).</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source>&amp;Seconds:</source>
+        <translation>&amp;Secondes :</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.svg)</source>
+        <translation>Images (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>GIF animé (*.gif)</translation>
+    </message>
+</context>
+<context>
     <name>Observatory</name>
     <message>
         <source>Observatory, overhead view</source>
@@ -406,6 +586,21 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     <message>
         <source>Observatory, list of observations</source>
         <translation>Observatoire, liste des observations</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>Could not draw the picture for %1.</source>
+        <translation>Impossible de dessiner l&apos;image pour %1.</translation>
+    </message>
+    <message>
+        <source>Could not write the picture %1: %2</source>
+        <translation>Impossible d&apos;écrire l&apos;image %1 : %2</translation>
+    </message>
+    <message>
+        <source>Drawn by the Skyloom Simulator</source>
+        <translation>Dessiné par le simulateur Skyloom</translation>
     </message>
 </context>
 <context>
@@ -511,16 +706,12 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
         <translation>Curseur du temps</translation>
     </message>
     <message>
-        <source>Error readout</source>
-        <translation>Affichage de l'écart</translation>
-    </message>
-    <message>
         <source>How far each model is from its observations</source>
-        <translation>L'écart de chaque modèle à ses observations</translation>
+        <translation>L&apos;écart de chaque modèle à ses observations</translation>
     </message>
     <message>
         <source>No dated observations are on screen.</source>
-        <translation>Aucune observation datée n'est affichée.</translation>
+        <translation>Aucune observation datée n&apos;est affichée.</translation>
     </message>
     <message>
         <source>%1 lies outside the observations, which run from %2 to %3.</source>

@@ -1,6 +1,7 @@
 #include "raster/DeviceContext.h"
 
 #include "platform/DisplayText.h"
+#include "raster/ClippedFigures.h"
 #include "raster/OutlineStamp.h"
 #include "raster/PixelBlend.h"
 #include "raster/SmoothRaster.h"
@@ -30,6 +31,26 @@ namespace {
 
     int logicalExtent(int devicePixels, qreal ratio) { return static_cast<int>(std::lround(devicePixels / ratio)); }
 
+    // What a raster operation leaves, as a picture laid over what lies below: a copy ANDed
+    // in (a sprite's mask, white where transparent) darkens as its pixels are dark and keeps
+    // the rest; a copy ORed in (the sprite's image, black where transparent) paints its
+    // pixels that are not black.
+    QImage pictureOfRasterOp(const QImage& part, RasterOp op)
+    {
+        QImage picture = part.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < picture.height(); ++y) {
+            auto* const row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb pixel = row[x];
+                if (op == RasterOp::SourceAnd)
+                    row[x] = qRgba(0, 0, 0, 255 - qGray(pixel));
+                else
+                    row[x] = (pixel & RGB_MASK) == 0 ? 0u : (pixel | ~RGB_MASK);
+            }
+        }
+        return picture;
+    }
+
 } // namespace
 
 QFont DeviceContext::defaultFont(Rendering rendering)
@@ -58,20 +79,107 @@ DeviceContext::DeviceContext(QImage& target, Rendering rendering, const QFont* f
 {
 }
 
+DeviceContext::DeviceContext(QPainter& painter, int width, int height, const QFont* font)
+    : target_(noPixels_)
+    , rendering_(Rendering::Smooth)
+    , width_(width)
+    , height_(height)
+    , font_(font ? *font : defaultFont(Rendering::Smooth))
+    , outside_(&painter)
+{
+    painter.save();
+    figures_ = std::make_unique<ClippedFigures>(painter, QRectF(0, 0, width, height));
+}
+
+DeviceContext::~DeviceContext()
+{
+    if (outside_)
+        outside_->restore();
+}
+
 // The painter starts on the first drawing that needs it: a frame drawn wholly by the
 // context's own paths (lines, outlines, discs, text, copies) never starts one.
 QPainter& DeviceContext::painter()
 {
-    if (painter_)
-        return *painter_;
-    painter_.emplace(&target_);
+    if (active_)
+        return *active_;
+    if (outside_) {
+        active_ = outside_;
+    } else {
+        painter_.emplace(&target_);
+        active_ = &*painter_;
+    }
     const bool smooth = rendering_ == Rendering::Smooth;
-    painter_->setRenderHint(QPainter::Antialiasing, smooth);
-    painter_->setRenderHint(QPainter::TextAntialiasing, smooth);
-    painter_->setFont(font_);
+    active_->setRenderHint(QPainter::Antialiasing, smooth);
+    active_->setRenderHint(QPainter::TextAntialiasing, smooth);
+    active_->setFont(font_);
     applyPen();
     applyBrush();
-    return *painter_;
+    return *active_;
+}
+
+// Each starts the painter first: figures handed to a painter need its pen, brush and font.
+void DeviceContext::paintLines(const QLine* lines, int count)
+{
+    QPainter& used = painter();
+    if (figures_)
+        figures_->lines(lines, count);
+    else
+        used.drawLines(lines, count);
+}
+
+void DeviceContext::paintEllipse(const QRect& box)
+{
+    QPainter& used = painter();
+    if (figures_)
+        figures_->ellipse(box);
+    else
+        used.drawEllipse(box);
+}
+
+void DeviceContext::paintRectangle(const QRect& box)
+{
+    QPainter& used = painter();
+    if (figures_)
+        figures_->rectangle(box);
+    else
+        used.drawRect(box);
+}
+
+void DeviceContext::paintArc(const QRect& box, int startAngle, int spanAngle)
+{
+    QPainter& used = painter();
+    if (figures_)
+        figures_->arc(box, startAngle, spanAngle);
+    else
+        used.drawArc(box, startAngle, spanAngle);
+}
+
+void DeviceContext::paintFill(const QRect& box, ColourRef colour)
+{
+    QPainter& used = painter();
+    if (figures_)
+        figures_->fill(box, toQColor(colour));
+    else
+        used.fillRect(box, toQColor(colour));
+}
+
+// In the text colour, which the caller has made the pen's.
+void DeviceContext::paintText(int x, int y, int advance, const QString& text)
+{
+    const QPoint baseline(x, y + metrics().ascent());
+    if (figures_)
+        figures_->text(QRectF(x, y, advance, lineHeight()), baseline, text);
+    else
+        painter().drawText(baseline, text);
+}
+
+void DeviceContext::copyAsPicture(const QRect& target, const QImage& source, const QRect& from, RasterOp op)
+{
+    if (op == RasterOp::SourceCopy)
+        figures_->picture(target, source, from);
+    else
+        figures_->picture(target, pictureOfRasterOp(source.copy(from), op), QRect(QPoint(0, 0), from.size()));
 }
 
 template <typename Draw> void DeviceContext::strokeThroughPixelCentres(Draw draw)
@@ -115,10 +223,10 @@ Brush DeviceContext::selectBrush(const Brush& brush)
 
 void DeviceContext::applyPen()
 {
-    if (!painter_)
+    if (!active_)
         return;
     if (pen_.style == Pen::Style::Null) {
-        painter_->setPen(Qt::NoPen);
+        active_->setPen(Qt::NoPen);
         return;
     }
     QPen qpen(toQColor(pen_.colour));
@@ -128,17 +236,17 @@ void DeviceContext::applyPen()
     const bool scaled = target_.devicePixelRatio() > 1.25;
     const int thinnest = rendering_ == Rendering::Smooth && scaled ? 1 : 0;
     qpen.setWidth(pen_.width <= 1 ? thinnest : pen_.width);
-    painter_->setPen(qpen);
+    active_->setPen(qpen);
 }
 
 void DeviceContext::applyBrush()
 {
-    if (!painter_)
+    if (!active_)
         return;
     if (brush_.hollow)
-        painter_->setBrush(Qt::NoBrush);
+        active_->setBrush(Qt::NoBrush);
     else
-        painter_->setBrush(QBrush(toQColor(brush_.colour)));
+        active_->setBrush(QBrush(toQColor(brush_.colour)));
 }
 
 void DeviceContext::moveTo(int x, int y)
@@ -189,7 +297,8 @@ void DeviceContext::lineTo(int x, int y)
     if (pen_.style != Pen::Style::Null && drawsThinLinesItself()) {
         SmoothRaster(target_, toQColor(pen_.colour).rgb(), tiles_).line(currentX_, currentY_, x, y);
     } else if (pen_.style != Pen::Style::Null) {
-        strokeThroughPixelCentres([&] { painter().drawLine(currentX_, currentY_, x, y); });
+        const QLine line(currentX_, currentY_, x, y);
+        strokeThroughPixelCentres([&] { paintLines(&line, 1); });
         touchedByPen(currentX_, currentY_, x, y);
     }
     currentX_ = x;
@@ -215,7 +324,7 @@ void DeviceContext::polyline(const Point* points, std::size_t count)
             for (const QLine& line : lines_)
                 raster.line(line.x1(), line.y1(), line.x2(), line.y2());
         } else {
-            strokeThroughPixelCentres([&] { painter().drawLines(lines_.data(), static_cast<int>(lines_.size())); });
+            strokeThroughPixelCentres([&] { paintLines(lines_.data(), static_cast<int>(lines_.size())); });
             for (const QLine& line : lines_)
                 touchedByPen(line.x1(), line.y1(), line.x2(), line.y2());
         }
@@ -255,7 +364,7 @@ void DeviceContext::ellipse(int left, int top, int right, int bottom)
         return;
     if (stampDiscItself(left, top, right, bottom))
         return;
-    strokeThroughPixelCentres([&] { painter().drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1)); });
+    strokeThroughPixelCentres([&] { paintEllipse(QRect(left, top, right - left - 1, bottom - top - 1)); });
     touchedByPen(left, top, right, bottom);
 }
 
@@ -343,9 +452,9 @@ void DeviceContext::rectangle(int left, int top, int right, int bottom)
         return;
     const QRect box(left, top, right - left - 1, bottom - top - 1);
     if (pen_.style == Pen::Style::Null)
-        painter().drawRect(box);
+        paintRectangle(box);
     else
-        strokeThroughPixelCentres([&] { painter().drawRect(box); });
+        strokeThroughPixelCentres([&] { paintRectangle(box); });
     touchedByPen(left, top, right, bottom);
 }
 
@@ -360,7 +469,7 @@ void DeviceContext::arc(int left, int top, int right, int bottom, int xStart, in
         touchedByPen(left, top, right, bottom);
         // An outline only; the selected brush comes back at once (cheaper than saving the painter).
         painter().setBrush(Qt::NoBrush);
-        strokeThroughPixelCentres([&] { painter().drawEllipse(box); });
+        strokeThroughPixelCentres([&] { paintEllipse(box); });
         applyBrush();
         return;
     }
@@ -374,8 +483,7 @@ void DeviceContext::arc(int left, int top, int right, int bottom, int xStart, in
     if (span <= 0)
         span += 360.0;
     strokeThroughPixelCentres([&] {
-        painter().drawArc(
-            box, static_cast<int>(std::lround(startAngle * 16)), static_cast<int>(std::lround(span * 16)));
+        paintArc(box, static_cast<int>(std::lround(startAngle * 16)), static_cast<int>(std::lround(span * 16)));
     });
 }
 
@@ -384,7 +492,7 @@ void DeviceContext::fillRect(int left, int top, int right, int bottom, ColourRef
     if (right <= left || bottom <= top)
         return;
     if (!fillItself(left, top, right, bottom, colour))
-        painter().fillRect(QRect(left, top, right - left, bottom - top), toQColor(colour));
+        paintFill(QRect(left, top, right - left, bottom - top), colour);
     touched(left, top, right - 1, bottom - 1);
 }
 
@@ -410,7 +518,7 @@ bool DeviceContext::fillItself(int left, int top, int right, int bottom, ColourR
 void DeviceContext::setPixel(int x, int y, ColourRef colour)
 {
     if (x >= 0 && y >= 0 && x < width_ && y < height_) {
-        painter().fillRect(QRect(x, y, 1, 1), toQColor(colour));
+        paintFill(QRect(x, y, 1, 1), colour);
         touched(x, y, x, y);
     }
 }
@@ -430,11 +538,11 @@ void DeviceContext::textOut(int x, int y, const std::string& text)
     const QString qtext = platform::displayText(text);
     const int advance = metrics().horizontalAdvance(qtext);
     if (opaqueText_)
-        painter().fillRect(QRect(x, y, advance, lineHeight()), toQColor(textBackground_));
+        paintFill(QRect(x, y, advance, lineHeight()), textBackground_);
     // Glyphs may reach a little beyond their advance and line (italics, descenders).
     touched(x, y, x + advance, y + lineHeight(), metrics().height() / 2 + 2);
     painter().setPen(toQColor(textColour_));
-    painter().drawText(x, y + metrics().ascent(), qtext);
+    paintText(x, y, advance, qtext);
     applyPen();
 }
 
@@ -532,6 +640,8 @@ void DeviceContext::bitBlt(int x, int y, int w, int h, const QImage& source, int
         return;
     if (copyPixelsItself(x, y, w, h, source, sx, sy, op))
         return;
+    if (figures_)
+        return copyAsPicture(QRect(x, y, w, h), source, QRect(sx, sy, w, h), op);
     setRasterOp(op);
     painter().drawImage(QPoint(x, y), source, QRect(sx, sy, w, h));
     restoreAfterCopy();
@@ -602,6 +712,8 @@ void DeviceContext::stretchBlt(
         bitBlt(x, y, w, h, source, sx, sy, op);
         return;
     }
+    if (figures_)
+        return copyAsPicture(QRect(x, y, w, h), source, QRect(sx, sy, sw, sh), op);
     setRasterOp(op);
     painter().drawImage(QRect(x, y, w, h), source, QRect(sx, sy, sw, sh));
     restoreAfterCopy();

@@ -12,6 +12,11 @@
 // (pen lines run through pixel centres, so a one-pixel line stays one pixel wide) and
 // draws text in the desktop's own font. Bitmaps are copied exactly in both: the masked
 // sprites' AND and OR keep their result.
+//
+// Figures: a context made on a painter (of a vector device, an SVG drawing say) has no
+// pixels; it hands every figure to that painter, cut to its area (raster::ClippedFigures):
+// lines, circles, arcs, rectangles and text stay figures, and copies of bitmaps become
+// pictures (a masked sprite's AND and OR each the picture of what it leaves).
 #include "platform/Colour.h"
 #include "raster/DirtyTiles.h"
 
@@ -22,12 +27,14 @@
 #include <QPainter>
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace raster {
 
+class ClippedFigures;
 class TextStamp;
 
 struct Pen {
@@ -64,10 +71,15 @@ public:
     // `font`, when given, is the font to write with (a window keeps one rather than
     // making the default font again each paint).
     explicit DeviceContext(QImage& target, Rendering rendering = Rendering::Exact, const QFont* font = nullptr);
+    // Hands figures to `painter`, cut to the width x height area at its origin, in smooth
+    // rendering. The painter's state is saved here and given back when the context ends.
+    DeviceContext(QPainter& painter, int width, int height, const QFont* font = nullptr);
+    ~DeviceContext();
     DeviceContext(const DeviceContext&) = delete;
     DeviceContext& operator=(const DeviceContext&) = delete;
 
     // Direct access to the pixels: a tracked context counts the whole picture as drawn on.
+    // A context that hands figures to a painter has none (an empty image).
     QImage& image();
     // From now on every drawing call marks the tiles it may change in `tiles` (sized
     // to the context's width and height); null stops it.
@@ -120,6 +132,16 @@ public:
 
 private:
     QPainter& painter();
+    // Every figure the painter draws goes through these: to the painter as it is, or cut
+    // to the area for a painter that cannot clip.
+    void paintLines(const QLine* lines, int count);
+    void paintEllipse(const QRect& box);
+    void paintRectangle(const QRect& box);
+    void paintArc(const QRect& box, int startAngle, int spanAngle);
+    void paintFill(const QRect& box, ColourRef colour);
+    void paintText(int x, int y, int advance, const QString& text);
+    // A copy for a painter that cannot clip or combine pixels: the picture it leaves.
+    void copyAsPicture(const QRect& target, const QImage& source, const QRect& from, RasterOp op);
     // Give the painter, once started, the selected pen and brush.
     void applyPen();
     void applyBrush();
@@ -158,12 +180,16 @@ private:
     // The painter's font metrics, measured once per context (its font never changes).
     const QFontMetrics& metrics() const;
 
+    QImage noPixels_; // the target of a context that hands figures to a painter
     QImage& target_;
     Rendering rendering_;
     int width_;
     int height_;
     QFont font_;
     std::optional<QPainter> painter_; // started by painter()
+    QPainter* outside_ = nullptr; // the painter that figures go to, not owned
+    QPainter* active_ = nullptr; // painter_ or outside_, once painter() has set it up
+    std::unique_ptr<ClippedFigures> figures_; // with outside_
     Pen pen_;
     Brush brush_;
     int currentX_ = 0;

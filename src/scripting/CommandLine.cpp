@@ -4,6 +4,7 @@
 #include "scripting/ScriptStep.h"
 
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 
 namespace {
@@ -28,6 +29,26 @@ std::string joinWords(std::vector<std::string>::const_iterator first, std::vecto
 
 bool isOptionWord(const std::string& word) { return word.size() > 1 && word[0] == '-'; }
 
+// --record SECONDS PATH: its two values from the next arguments.
+bool applyRecordOption(CommandLine& line, const ScriptingProgram& program,
+    std::vector<std::string>::const_iterator& next, std::vector<std::string>::const_iterator end)
+{
+    if (end - next < 2) {
+        line.error = program.name + ": option '--record' needs a number of seconds and a path (try --help)";
+        return false;
+    }
+    const std::string seconds = *next++;
+    const std::optional<double> length = parseRecordingSeconds(seconds);
+    if (!length) {
+        line.error = program.name + ": --record needs a number of seconds above 0 and at most "
+            + std::to_string(static_cast<int>(kLongestRecordingSeconds)) + ", not '" + seconds + "'";
+        return false;
+    }
+    line.recordSeconds = *length;
+    line.recordPath = *next++;
+    return true;
+}
+
 // Applies option `word`, taking its value from the next argument when it needs one.
 // Returns false and sets the error when the option is unknown or its value is missing or bad.
 bool applyOption(CommandLine& line, const ScriptingProgram& program, const std::string& word,
@@ -42,6 +63,8 @@ bool applyOption(CommandLine& line, const ScriptingProgram& program, const std::
         *flag = true;
         return true;
     }
+    if (word == "--record" && program.hasRecordOption)
+        return applyRecordOption(line, program, next, end);
     const bool takesValue = word == "--script" || word == "--screenshot" || word == "--quit-after";
     if (!takesValue) {
         line.error = program.name + ": unknown option '" + word + "' (try --help)";
@@ -98,6 +121,22 @@ std::optional<int> CommandLine::finishAfterMilliseconds() const
     return std::nullopt;
 }
 
+bool CommandLine::isUnattended() const
+{
+    return usesBatchMode() || finishAfterMilliseconds().has_value() || !recordPath.empty();
+}
+
+std::optional<double> parseRecordingSeconds(const std::string& text)
+{
+    double seconds = 0.0;
+    const char* const end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, seconds);
+    if (text.empty() || error != std::errc() || stop != end || !std::isfinite(seconds) || seconds <= 0.0
+        || seconds > kLongestRecordingSeconds)
+        return std::nullopt;
+    return seconds;
+}
+
 std::string resolveLayoutArgument(const std::string& path)
 {
     std::error_code error;
@@ -117,5 +156,9 @@ std::string optionsHelp(const ScriptingProgram& program, const std::string& grab
         + "  --script FILE      run the steps of FILE, one a line (implies --batch):\n" + scriptStepsHelp(program)
         + "  --screenshot PATH  grab " + grabbed + " to a PNG file, then quit\n"
         + "                     (after --quit-after, else after 2000 ms)\n"
-          "  --quit-after MS    quit after MS milliseconds\n";
+        + (program.hasRecordOption ? "  --record SECONDS PATH\n"
+                                     "                     record the whole layout for SECONDS seconds as an\n"
+                                     "                     animated GIF, then quit (not before --quit-after)\n"
+                                   : "")
+        + "  --quit-after MS    quit after MS milliseconds\n";
 }

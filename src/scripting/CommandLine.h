@@ -15,6 +15,8 @@ struct CommandLine {
     bool demo = false; // start the demonstration mode (programs that have one)
     std::string scriptPath; // empty: no script
     std::string screenshotPath; // empty: no screenshot
+    std::string recordPath; // empty: no recording (programs with the --record option)
+    double recordSeconds = 0.0; // with recordPath
     std::optional<int> quitAfterMilliseconds;
     std::string tail;
     std::string error; // a one-line usage error; empty when the line is sound
@@ -29,7 +31,15 @@ struct CommandLine {
     static constexpr int kDefaultScreenshotDelayMilliseconds = 2000;
     // When to grab and quit, or nothing when neither was asked for.
     std::optional<int> finishAfterMilliseconds() const;
+    // Whether the run ends by itself without a person: batch, timed or recording.
+    bool isUnattended() const;
 };
+
+// The longest recording a command line or script asks for, in seconds.
+constexpr double kLongestRecordingSeconds = 3600.0;
+// The length of a recording as a command line or script gives it: a number of seconds
+// above 0 and at most kLongestRecordingSeconds ("3", "2.5"); nothing for anything else.
+std::optional<double> parseRecordingSeconds(const std::string& text);
 
 // A layout path given on the command line: a file of that name under the folder the
 // program was started in, made absolute; otherwise the path as it stands, which the

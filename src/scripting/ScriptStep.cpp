@@ -1,6 +1,7 @@
 #include "scripting/ScriptStep.h"
 
 #include <charconv>
+#include <climits>
 #include <sstream>
 
 namespace {
@@ -137,8 +138,16 @@ bool parseProgramStep(ScriptStep& step, const ProgramStep& spec, std::string& re
 {
     step.kind = ScriptStep::Kind::Program;
     step.text = spec.name;
-    for (std::string word = takeWord(rest); !word.empty(); word = takeWord(rest))
-        step.words.push_back(word);
+    // The words before a last one that takes the rest of the line, or every word.
+    const int separateWords = spec.lastTakesRest ? spec.argumentCount - 1 : INT_MAX;
+    while (static_cast<int>(step.words.size()) < separateWords) {
+        std::string word = takeWord(rest);
+        if (word.empty())
+            break;
+        step.words.push_back(std::move(word));
+    }
+    if (spec.lastTakesRest && !rest.empty())
+        step.words.push_back(rest);
     if (static_cast<int>(step.words.size()) == spec.argumentCount)
         return true;
     error = "use: " + spec.usage;

@@ -7,10 +7,13 @@
 
 // A step that one program adds to the common ones: its word, the number of words that
 // follow it, and the line of the --help text that shows its use ("goto YYYY-MM-DD").
+// A step whose last word takes the rest of the line (a path, which may hold blanks)
+// reads argumentCount - 1 words, then the rest of the line as its last.
 struct ProgramStep {
     std::string name;
     int argumentCount = 0;
     std::string usage;
+    bool lastTakesRest = false;
 };
 
 struct ScriptingProgram {
@@ -18,4 +21,5 @@ struct ScriptingProgram {
     bool hasDemoMode = true; // the --demo option
     bool hasLoadPageStep = false; // the loadpage PATH step
     std::vector<ProgramStep> programSteps; // carried out by the ScriptTarget's runProgramStep
+    bool hasRecordOption = false; // the --record SECONDS PATH option
 };

@@ -42,8 +42,7 @@ namespace {
 
 void prepareApplication(const CommandLine& line)
 {
-    const bool unattended = line.usesBatchMode() || line.finishAfterMilliseconds().has_value();
-    if (unattended && !hasEnvironment("QT_QPA_PLATFORM") && !hasEnvironment("DISPLAY")
+    if (line.isUnattended() && !hasEnvironment("QT_QPA_PLATFORM") && !hasEnvironment("DISPLAY")
         && !hasEnvironment("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Before the application is made: Qt gives some of its notices while it starts.

@@ -12,7 +12,7 @@ class QWidget;
 
 namespace unattended {
 
-// Call before the QApplication is made. A run that only scripts, grabs or times itself
+// Call before the QApplication is made. A run that only scripts, grabs, records or times itself
 // needs no screen: without a display it draws offscreen. A platform the user chose is
 // kept. In batch runs standard error carries one line per message box, so Qt's notices
 // that say nothing about the program are dropped.

@@ -6,13 +6,21 @@
 #include <QPixmap>
 #include <QWidget>
 
-// Through the one safe file replacement, as every save: a read-only file is never
-// replaced, and a failed write leaves the old picture whole.
-bool grabToPng(QWidget& window, const std::string& path)
+QByteArray grabPng(QWidget& window)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !window.grab().save(&buffer, "PNG"))
+        return {};
+    return bytes;
+}
+
+// Through the one safe file replacement, as every save: a read-only file is never
+// replaced, and a failed write leaves the old picture whole.
+bool grabToPng(QWidget& window, const std::string& path)
+{
+    const QByteArray bytes = grabPng(window);
+    if (bytes.isEmpty())
         return false;
     return platform::replaceFileContents(
         path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));

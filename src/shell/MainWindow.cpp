@@ -8,6 +8,7 @@
 #include "platform/Message.h"
 #include "shell/AboutText.h"
 #include "shell/InitialLayoutPath.h"
+#include "shell/MediaCommands.h"
 #include "shell/ModelDates.h"
 #include "shell/TimeControls.h"
 #include "shell/UserGuideWindow.h"
@@ -79,6 +80,7 @@ MainWindow::MainWindow(const DisplayManagerFactory& makeDisplayManager)
     setCentralWidget(central);
     createDisplayManager(makeDisplayManager);
     createLiveCyclesPanel();
+    createMediaCommands();
     connect(&demoTimer_, &QTimer::timeout, this, &MainWindow::onDemoTimer);
     demoTimer_.start(kDemoPeriodMilliseconds);
     // The model time at the menu bar's right: no room is taken from the layout.
@@ -121,6 +123,7 @@ void MainWindow::createMenus()
     QMenu* const layout = menuBar()->addMenu(tr("&Layout"));
     addCommand(layout, tr("&Load"), kLoadCommand, QKeySequence::Open);
     addCommand(layout, tr("&Reload"), kReloadCommand, QKeySequence(Qt::Key_F5));
+    addMediaMenuItems(layout);
     QMenu* const test = menuBar()->addMenu(tr("&Test"));
     addCommand(test, tr("&Start Pounding"), kStartPoundingCommand);
     addCommand(test, tr("S&top Pounding"), kStopPoundingCommand);
@@ -190,6 +193,12 @@ void MainWindow::onCommand(int id)
         break;
     case kLiveCyclesCommand:
         showLiveCycles(liveCyclesDock_->isHidden());
+        break;
+    case kExportPictureCommand:
+        media_->choosePicture();
+        break;
+    case kRecordAnimationCommand:
+        media_->chooseAnimation();
         break;
     case kFirstSpeedCommand:
     case kFirstSpeedCommand + 1:
@@ -303,6 +312,28 @@ void MainWindow::createLiveCyclesPanel()
     });
 }
 
+void MainWindow::addMediaMenuItems(QMenu* layout)
+{
+    layout->addSeparator();
+    addCommand(layout, tr("&Export Picture..."), kExportPictureCommand, QKeySequence(Qt::CTRL | Qt::Key_E));
+    addCommand(layout, tr("Record &Animation..."), kRecordAnimationCommand, QKeySequence(Qt::CTRL | Qt::Key_R));
+}
+
+// Made once the host exists; a close that waited for a recording comes when it has ended.
+void MainWindow::createMediaCommands()
+{
+    media_ = new MediaCommands(*host_, this);
+    for (const ProgramStep& step : MediaCommands::programSteps())
+        addProgramStep(
+            step.name, [this, name = step.name](const std::vector<std::string>& words, std::string& problem) {
+                return media_->runStep(name, words, problem);
+            });
+    connect(media_, &MediaCommands::recordingEnded, this, [this] {
+        if (closeWhenRecorded_)
+            close();
+    });
+}
+
 void MainWindow::showLiveCycles(bool shown)
 {
     liveCyclesDock_->setVisible(shown);
@@ -384,6 +415,11 @@ void MainWindow::onDemoTimer()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (media_ && media_->isRecording()) {
+        event->ignore();
+        closeWhenRecorded_ = true;
+        return;
+    }
     if (platform::HandlerScope::active()) {
         event->ignore();
         if (QWidget* const dialog = QApplication::activeModalWidget())

@@ -21,6 +21,7 @@
 
 class DisplayManager;
 class LayoutHost;
+class MediaCommands;
 class TimeControls;
 class LiveCyclesPanel;
 class UserGuideWindow;
@@ -50,6 +51,9 @@ constexpr int kStopAtEndCommand = 40024;
 constexpr int kStepBackwardsCommand = 40026;
 // View > Live Cycles: shows or hides the live cycles panel.
 constexpr int kLiveCyclesCommand = 40020;
+// Layout > Export Picture and Layout > Record Animation.
+constexpr int kExportPictureCommand = 40050;
+constexpr int kRecordAnimationCommand = 40051;
 
 class MainWindow : public QMainWindow, public ScriptTarget {
     Q_OBJECT
@@ -96,6 +100,8 @@ public:
     LiveCyclesPanel* liveCyclesPanel() const { return liveCycles_; }
     // Shows (with the keyboard focus in it) or hides the live cycles panel.
     void showLiveCycles(bool shown);
+    // Pictures and animations of the layout: Export Picture, Record Animation and their steps.
+    MediaCommands* media() const { return media_; }
 
     // What scripts work on: the menu commands, the host, the whole window; no loadpage.
     bool sendMenuCommand(int id) override;
@@ -109,7 +115,8 @@ public:
 protected:
     // Deletes the display manager (and with it every window of the layout) as the window
     // closes. While a handler or dialog is on the stack the close waits for it: the open
-    // dialog is asked to close, and the window closes once the stack has unwound.
+    // dialog is asked to close, and the window closes once the stack has unwound. While a
+    // recording runs the close waits for it to be written.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -129,6 +136,8 @@ private:
     // Carries out the time control `id`; false for another command.
     bool onTimeCommand(int id);
     void createLiveCyclesPanel();
+    void addMediaMenuItems(QMenu* layout);
+    void createMediaCommands();
     void setSpeed(int command);
     void showModelTime();
     void createDisplayManager(const DisplayManagerFactory& makeDisplayManager);
@@ -146,6 +155,8 @@ private:
     QMenu* viewMenu_ = nullptr; // owned by the menu bar
     QDockWidget* liveCyclesDock_ = nullptr; // owned by this window
     LiveCyclesPanel* liveCycles_ = nullptr; // owned by its dock
+    MediaCommands* media_ = nullptr; // owned by this window
+    bool closeWhenRecorded_ = false; // a close waits for the recording
     double timeRate_ = 1.0;
     bool pounding_ = false;
     std::int32_t demoIndex_ = 0;

@@ -1,6 +1,7 @@
 #include "shell/SkyloomProgram.h"
 
 #include "host/LiveCyclesStep.h"
+#include "shell/MediaCommands.h"
 
 const ScriptingProgram& skyloomProgram()
 {
@@ -10,6 +11,9 @@ const ScriptingProgram& skyloomProgram()
             { "goto", 1, "goto YYYY-MM-DD" },
             { LiveCyclesStep::kName, LiveCyclesStep::kWordCount, LiveCyclesStep::kUsage },
         };
+        const std::vector<ProgramStep> media = MediaCommands::programSteps();
+        made.programSteps.insert(made.programSteps.end(), media.begin(), media.end());
+        made.hasRecordOption = true;
         return made;
     }();
     return program;

@@ -12,11 +12,14 @@
 #include "scripting/Translations.h"
 #include "scripting/UnattendedRun.h"
 #include "shell/InitialLayoutPath.h"
+#include "shell/LayoutWindows.h"
 #include "shell/MainWindow.h"
+#include "shell/MediaCommands.h"
 #include "shell/SkyloomProgram.h"
 #include "windows/WindowRegistry.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <chrono>
 #include <cstdlib>
@@ -28,6 +31,8 @@
 namespace {
 
 const char* const kTitle = "Skyloom Simulator";
+// --record could not start or write its animation.
+constexpr int kRecordingFailedExitCode = 1;
 
 // Seeds rand with the millisecond field (0 to 999) of the current UTC time.
 void seedRandomGenerator()
@@ -44,6 +49,29 @@ std::string usageText()
            "joined by single spaces), or on the shipped PtolemyUniverse layout.\n"
            "\n"
         + optionsHelp(skyloomProgram(), "the main window");
+}
+
+// --record SECONDS PATH: records the whole layout from the start; the program quits once
+// the file is written (or, with --quit-after, then, but not before). `failed` becomes true
+// when the recording cannot start or its file was not written.
+void recordFromTheStart(MainWindow& window, const CommandLine& line, bool& failed)
+{
+    QString problem;
+    if (!window.media()->record(LayoutWindows::kWholeLayout, line.recordSeconds, line.recordPath, problem)) {
+        std::cerr << "skyloom: " << problem.toStdString() << '\n';
+        failed = true;
+        QTimer::singleShot(0, &window, &QWidget::close); // once the event loop runs, which it then ends
+        return;
+    }
+    const bool quitWhenRecorded = !line.finishAfterMilliseconds();
+    QObject::connect(
+        window.media(), &MediaCommands::recordingEnded, &window,
+        [&window, &failed, quitWhenRecorded](bool written) {
+            failed = !written;
+            if (quitWhenRecorded)
+                window.close();
+        },
+        Qt::SingleShotConnection);
 }
 
 int run(const CommandLine& line, const std::optional<ParsedScript>& script)
@@ -68,6 +96,7 @@ int run(const CommandLine& line, const std::optional<ParsedScript>& script)
     setInitialLayoutPath(chooseInitialLayout(line.tail).c_str());
 
     int exitCode = 0;
+    bool recordFailed = false;
     {
         MainWindow window;
         window.show();
@@ -76,10 +105,14 @@ int run(const CommandLine& line, const std::optional<ParsedScript>& script)
         ScriptRunner runner(window, scriptedChooser, std::cerr);
         if (script)
             runner.start(script->steps);
+        if (!line.recordPath.empty())
+            recordFromTheStart(window, line, recordFailed);
         if (const std::optional<int> delay = line.finishAfterMilliseconds())
             unattended::finishAfter(*delay, window, line.screenshotPath, "skyloom");
         exitCode = application.exec();
     }
+    if (recordFailed)
+        exitCode = kRecordingFailedExitCode;
     WindowRegistry::instance().shutdown();
     return exitCode;
 }

@@ -118,13 +118,18 @@ void ObserverWindow::paintIfChanged()
 
 // A paint into the backing store shows the back buffer. A paint elsewhere (the window
 // grabbed into a picture) draws the frame afresh, so that a grab shows what the frame
-// must be, not what the buffer holds.
+// must be, not what the buffer holds; into a drawing of figures, as figures.
 void ObserverWindow::paintEvent(QPaintEvent* event)
 {
     WindowRecord* const own = record();
     if (!own)
         return;
     QPainter painter(this);
+    if (drawsFigures(painter)) {
+        if (!own->drawFigures(painter))
+            painter.fillRect(rect(), Qt::white); // the class background, as on the screen
+        return;
+    }
     if (!paintsIntoBackingStore(painter)) {
         const QImage fresh = own->freshFrame();
         if (fresh.isNull())
@@ -200,6 +205,15 @@ QImage* ObserverWindow::plainBackingStoreImage(const QPainter& painter) const
         && (image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32_Premultiplied)
         && image->devicePixelRatio() == 1.0;
     return plain ? image : nullptr;
+}
+
+bool ObserverWindow::drawsFigures(const QPainter& painter)
+{
+    const QPaintEngine* const engine = painter.paintEngine();
+    if (!engine)
+        return false;
+    const QPaintEngine::Type type = engine->type();
+    return type == QPaintEngine::SVG || type == QPaintEngine::Pdf || type == QPaintEngine::Picture;
 }
 
 bool ObserverWindow::paintsIntoBackingStore(const QPainter& painter) const

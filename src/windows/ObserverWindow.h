@@ -53,6 +53,8 @@ private:
     QImage* plainBackingStoreImage(const QPainter& painter) const;
     // Whether the painter draws into the window's backing store (not a grab's picture).
     bool paintsIntoBackingStore(const QPainter& painter) const;
+    // Whether the painter draws figures rather than pixels (an SVG drawing, a PDF, a QPicture).
+    static bool drawsFigures(const QPainter& painter);
 
     QTimer redrawTimer_;
     QTimer spokenTimer_;

@@ -138,8 +138,11 @@ bool WindowRecord::renderBackBuffer(QRegion* changed)
 
 bool WindowRecord::keepsStillPicture() const
 {
-    if (backBuffer.devicePixelRatio() != 1.0)
-        return false;
+    return backBuffer.devicePixelRatio() == 1.0 && backgroundCoversWindow();
+}
+
+bool WindowRecord::backgroundCoversWindow() const
+{
     if (backgroundBitmap.isValid() != S_OK)
         return true;
     const bool coversAcross = backgroundXAlign == XAlignStretch || backgroundXAlign == XAlignTile;
@@ -173,6 +176,23 @@ QImage WindowRecord::freshFrame()
     fresh.fill(raster::toQColor(kBlack));
     drawWholeFrame(fresh, std::max(pixelRect.width(), 0), std::max(pixelRect.height(), 0));
     return fresh;
+}
+
+bool WindowRecord::drawFigures(QPainter& painter)
+{
+    platform::CriticalSectionGuard guard(recordLock());
+    if (!hasBuffer || !bufferDrawn)
+        return false;
+    const std::int32_t width = std::max(pixelRect.width(), 0);
+    const std::int32_t height = std::max(pixelRect.height(), 0);
+    if (!imageSource || !backgroundCoversWindow())
+        painter.drawImage(QRectF(0, 0, width, height), backBuffer);
+    if (!imageSource)
+        return true;
+    raster::DeviceContext context(painter, width, height, &font_);
+    paintBackground(context, width, height);
+    imageSource->Draw(context, width, height, drawFlags);
+    return true;
 }
 
 void WindowRecord::paintBackground(raster::DeviceContext& context, std::int32_t width, std::int32_t height) const

@@ -26,6 +26,7 @@
 #include <memory>
 
 class ImageSource;
+class QPainter;
 class QWidget;
 
 // Last drawn value that asks for a paint at the next chance.
@@ -66,6 +67,11 @@ public:
     // (what the back buffer must equal); the back buffer itself where frames keep what lies
     // outside a background that does not cover the window; null before the first render.
     QImage freshFrame();
+    // Observer windows: the frame drawn afresh as figures, through `painter` (a vector
+    // device's; see raster::DeviceContext), cut to the window; where frames keep what lies
+    // outside a background that does not cover the window, the back buffer lies under them
+    // as a picture. False (nothing drawn) before the first render.
+    bool drawFigures(QPainter& painter);
 
     bool isObserver() const { return kind == kObserverWindowKind; }
 
@@ -92,6 +98,8 @@ private:
     // Frames keep their still picture when the background covers the whole window at the
     // buffer's own scale; else every frame is drawn whole.
     bool keepsStillPicture() const;
+    // No background bitmap, or one stretched or tiled both ways.
+    bool backgroundCoversWindow() const;
     QRegion renderWholeFrame(std::int32_t width, std::int32_t height);
     // Background and source's whole drawing into `target`; the caller holds the record's lock.
     void drawWholeFrame(QImage& target, std::int32_t width, std::int32_t height);

@@ -78,3 +78,21 @@ TEST(CommandLineTest, AProgramWithoutADemonstrationModeRefusesDemoAndNamesItself
     EXPECT_EQ(line.error.rfind("gazerix-container: unknown option '--demo'", 0), 0u) << line.error;
     EXPECT_EQ(CommandLine::parse({ "--batch", "--", "a.lay" }, container).tail, "a.lay");
 }
+
+TEST(CommandLineTest, RecordTakesAFiniteNumberOfSecondsAndAPathInAProgramThatOffersIt)
+{
+    ScriptingProgram skyloom;
+    skyloom.hasRecordOption = true;
+    const CommandLine line = CommandLine::parse({ "--record", "2.5", "sky.gif", "--", "a.lay" }, skyloom);
+    ASSERT_TRUE(line.isValid()) << line.error;
+    EXPECT_EQ(line.recordSeconds, 2.5);
+    EXPECT_EQ(line.recordPath, "sky.gif");
+    EXPECT_EQ(line.tail, "a.lay");
+    EXPECT_TRUE(line.isUnattended());
+    EXPECT_FALSE(line.finishAfterMilliseconds()) << "the recording's end, not a time, ends the run";
+
+    for (const char* seconds : { "0", "-1", "nan", "inf", "3601", "1e400", "2s", "" })
+        EXPECT_FALSE(CommandLine::parse({ "--record", seconds, "sky.gif" }, skyloom).isValid()) << seconds;
+    EXPECT_FALSE(CommandLine::parse({ "--record", "2" }, skyloom).isValid()) << "no path";
+    EXPECT_FALSE(parse({ "--record", "2", "sky.gif" }).isValid()) << "a program without the option refuses it";
+}

@@ -149,3 +149,15 @@ TEST(ScriptStepTest, AProgramsOwnStepTakesExactlyItsWords)
     EXPECT_TRUE(isRejected("live 0 1 r 33.5")) << "a program without the step does not read it";
     EXPECT_NE(scriptStepsHelp(program).find("live SYSTEM CYCLE FIELD VALUE"), std::string::npos);
 }
+
+TEST(ScriptStepTest, AStepWhoseLastWordTakesTheRestOfTheLineKeepsBlanksInAPath)
+{
+    ScriptingProgram program;
+    program.programSteps = { { "record", 3, "record WINDOW SECONDS PATH", true } };
+    const ParsedScript script = parseScript("record -1 2.5 My Pictures/sky  show.gif\nrecord 0 3\n", program);
+
+    ASSERT_EQ(script.steps.size(), 1u);
+    EXPECT_EQ(script.steps[0].words, (std::vector<std::string> { "-1", "2.5", "My Pictures/sky  show.gif" }));
+    ASSERT_EQ(script.errors.size(), 1u);
+    EXPECT_EQ(script.errors[0], "skyloom: script line 2: use: record WINDOW SECONDS PATH");
+}
