@@ -181,6 +181,33 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     </message>
 </context>
 <context>
+    <name>EditingSteps</name>
+    <message>
+        <source>Edit Systems</source>
+        <translation>Systeme bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit Cycles</source>
+        <translation>Kreise bearbeiten</translation>
+    </message>
+    <message>
+        <source>Cycle Properties</source>
+        <translation>Kreiseigenschaften</translation>
+    </message>
+    <message>
+        <source>Display Settings</source>
+        <translation>Anzeigeeinstellungen</translation>
+    </message>
+    <message>
+        <source>Randomize</source>
+        <translation>Zufällig machen</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Alle löschen</translation>
+    </message>
+</context>
+<context>
     <name>GazerixContainer</name>
     <message>
         <source>Gazerix Container</source>
@@ -222,6 +249,103 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     <message>
         <source>Kepler universe: planets on ellipses around the Sun</source>
         <translation>Kepler-Universum: Planeten auf Ellipsen um die Sonne</translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>a source needs index (a whole number from 0), time (a number from 0) and paused (0 or 1)</source>
+        <translation>eine Quelle braucht index (eine ganze Zahl ab 0), time (eine Zahl ab 0) und paused (0 oder 1)</translation>
+    </message>
+    <message>
+        <source>its sources are not in layout order</source>
+        <translation>ihre Quellen stehen nicht in der Reihenfolge des Layouts</translation>
+    </message>
+    <message>
+        <source>it needs a Time with a speed above 0 and held (0 or 1)</source>
+        <translation>sie braucht ein Time mit speed über 0 und held (0 oder 1)</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML</source>
+        <translation>sie ist kein wohlgeformtes XML</translation>
+    </message>
+    <message>
+        <source>it is not a lesson of this version (SkyloomLesson version=&quot;1&quot;)</source>
+        <translation>sie ist keine Lektion dieser Version (SkyloomLesson version=&quot;1&quot;)</translation>
+    </message>
+    <message>
+        <source>it holds no layout</source>
+        <translation>sie enthält kein Layout</translation>
+    </message>
+</context>
+<context>
+    <name>LessonCommands</name>
+    <message>
+        <source>Save Lesson</source>
+        <translation>Lektion speichern</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Lektion öffnen</translation>
+    </message>
+    <message>
+        <source>no layout is on screen</source>
+        <translation>kein Layout wird angezeigt</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save the lesson %1: %2</source>
+        <translation>Die Lektion %1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open the lesson %1: %2</source>
+        <translation>Die Lektion %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>its speed is none of the View menu&apos;s</source>
+        <translation>ihre Geschwindigkeit bietet das Menü Ansicht nicht an</translation>
+    </message>
+    <message>
+        <source>no layout can be shown</source>
+        <translation>kein Layout kann angezeigt werden</translation>
+    </message>
+</context>
+<context>
+    <name>LessonScreen</name>
+    <message>
+        <source>no layout is on screen</source>
+        <translation>kein Layout wird angezeigt</translation>
+    </message>
+    <message>
+        <source>its layout %1 cannot be read</source>
+        <translation>ihr Layout %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>close the open dialog first</source>
+        <translation>schließen Sie zuerst den offenen Dialog</translation>
+    </message>
+    <message>
+        <source>its layout is not well-formed XML: %1</source>
+        <translation>ihr Layout ist kein wohlgeformtes XML: %1</translation>
+    </message>
+    <message>
+        <source>its layout has no source %1</source>
+        <translation>ihr Layout hat keine Quelle %1</translation>
+    </message>
+    <message>
+        <source>source %1 of its layout is no Ptolemy universe</source>
+        <translation>Quelle %1 ihres Layouts ist kein Universum des Ptolemäus</translation>
+    </message>
+    <message>
+        <source>the systems of source %1 are no universe file: %2</source>
+        <translation>die Systeme der Quelle %1 sind keine Universumsdatei: %2</translation>
+    </message>
+    <message>
+        <source>its layout did not load</source>
+        <translation>ihr Layout wurde nicht geladen</translation>
     </message>
 </context>
 <context>
@@ -289,6 +413,10 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     <message>
         <source>%1 number</source>
         <translation>%1, Zahl</translation>
+    </message>
+    <message>
+        <source>Cycle Change</source>
+        <translation>Kreisänderung</translation>
     </message>
 </context>
 <context>
@@ -376,6 +504,30 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     <message>
         <source>&amp;Stop at the end of the observations</source>
         <translation>Am Ende der Beobachtungen &amp;stehen bleiben</translation>
+    </message>
+    <message>
+        <source>Recen&amp;t</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Open Lesson...</source>
+        <translation>Lektion ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Lesson...</source>
+        <translation>Lektion &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
     </message>
 </context>
 <context>
@@ -465,6 +617,14 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
         <source>Plot of model minus observed longitude against time</source>
         <translation>Diagramm der Länge im Modell minus der beobachteten Länge über der Zeit</translation>
     </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufall</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
 </context>
 <context>
     <name>RawFile</name>
@@ -475,6 +635,21 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     <message>
         <source>it is a device or a pipe, not a file</source>
         <translation>sie ist ein Gerät oder eine Pipe, keine Datei</translation>
+    </message>
+</context>
+<context>
+    <name>RecentLayouts</name>
+    <message>
+        <source>No layouts opened yet</source>
+        <translation>Noch keine Layouts geöffnet</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there; it is taken off the Recent list.</source>
+        <translation>%1 ist nicht mehr da; es wird aus der Liste der zuletzt geöffneten genommen.</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Zuletzt geöffnet</translation>
     </message>
 </context>
 <context>
@@ -499,10 +674,6 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
         <translation>Zeitregler</translation>
     </message>
     <message>
-        <source>Error readout</source>
-        <translation>Fehleranzeige</translation>
-    </message>
-    <message>
         <source>How far each model is from its observations</source>
         <translation>Wie weit jedes Modell von seinen Beobachtungen abweicht</translation>
     </message>
@@ -521,6 +692,25 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     <message>
         <source>&amp;Pause All</source>
         <translation>Alle an&amp;halten</translation>
+    </message>
+</context>
+<context>
+    <name>UniverseUndo</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,33 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     </message>
 </context>
 <context>
+    <name>EditingSteps</name>
+    <message>
+        <source>Edit Systems</source>
+        <translation>Editar sistemas</translation>
+    </message>
+    <message>
+        <source>Edit Cycles</source>
+        <translation>Editar círculos</translation>
+    </message>
+    <message>
+        <source>Cycle Properties</source>
+        <translation>Propiedades del círculo</translation>
+    </message>
+    <message>
+        <source>Display Settings</source>
+        <translation>Ajustes de visualización</translation>
+    </message>
+    <message>
+        <source>Randomize</source>
+        <translation>Aleatorizar</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Eliminar todo</translation>
+    </message>
+</context>
+<context>
     <name>GazerixContainer</name>
     <message>
         <source>Gazerix Container</source>
@@ -222,6 +249,103 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     <message>
         <source>Kepler universe: planets on ellipses around the Sun</source>
         <translation>Universo de Kepler: planetas en elipses alrededor del Sol</translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>a source needs index (a whole number from 0), time (a number from 0) and paused (0 or 1)</source>
+        <translation>una fuente necesita index (un entero desde 0), time (un número desde 0) y paused (0 o 1)</translation>
+    </message>
+    <message>
+        <source>its sources are not in layout order</source>
+        <translation>sus fuentes no siguen el orden de la disposición</translation>
+    </message>
+    <message>
+        <source>it needs a Time with a speed above 0 and held (0 or 1)</source>
+        <translation>necesita un Time con speed mayor que 0 y held (0 o 1)</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML</source>
+        <translation>no es XML bien formado</translation>
+    </message>
+    <message>
+        <source>it is not a lesson of this version (SkyloomLesson version=&quot;1&quot;)</source>
+        <translation>no es una lección de esta versión (SkyloomLesson version=&quot;1&quot;)</translation>
+    </message>
+    <message>
+        <source>it holds no layout</source>
+        <translation>no contiene ninguna disposición</translation>
+    </message>
+</context>
+<context>
+    <name>LessonCommands</name>
+    <message>
+        <source>Save Lesson</source>
+        <translation>Guardar lección</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Abrir lección</translation>
+    </message>
+    <message>
+        <source>no layout is on screen</source>
+        <translation>no se muestra ninguna disposición</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save the lesson %1: %2</source>
+        <translation>No se pudo guardar la lección %1: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open the lesson %1: %2</source>
+        <translation>No se pudo abrir la lección %1: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>its speed is none of the View menu&apos;s</source>
+        <translation>su velocidad no es ninguna de las del menú Ver</translation>
+    </message>
+    <message>
+        <source>no layout can be shown</source>
+        <translation>no se puede mostrar ninguna disposición</translation>
+    </message>
+</context>
+<context>
+    <name>LessonScreen</name>
+    <message>
+        <source>no layout is on screen</source>
+        <translation>no se muestra ninguna disposición</translation>
+    </message>
+    <message>
+        <source>its layout %1 cannot be read</source>
+        <translation>su disposición %1 no se puede leer</translation>
+    </message>
+    <message>
+        <source>close the open dialog first</source>
+        <translation>cierre primero el diálogo abierto</translation>
+    </message>
+    <message>
+        <source>its layout is not well-formed XML: %1</source>
+        <translation>su disposición no es XML bien formado: %1</translation>
+    </message>
+    <message>
+        <source>its layout has no source %1</source>
+        <translation>su disposición no tiene la fuente %1</translation>
+    </message>
+    <message>
+        <source>source %1 of its layout is no Ptolemy universe</source>
+        <translation>la fuente %1 de su disposición no es un universo de Ptolomeo</translation>
+    </message>
+    <message>
+        <source>the systems of source %1 are no universe file: %2</source>
+        <translation>los sistemas de la fuente %1 no son un archivo de universo: %2</translation>
+    </message>
+    <message>
+        <source>its layout did not load</source>
+        <translation>su disposición no se pudo cargar</translation>
     </message>
 </context>
 <context>
@@ -289,6 +413,10 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     <message>
         <source>%1 number</source>
         <translation>%1, número</translation>
+    </message>
+    <message>
+        <source>Cycle Change</source>
+        <translation>Cambio de círculo</translation>
     </message>
 </context>
 <context>
@@ -376,6 +504,30 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     <message>
         <source>&amp;Stop at the end of the observations</source>
         <translation>&amp;Detenerse al final de las observaciones</translation>
+    </message>
+    <message>
+        <source>Recen&amp;t</source>
+        <translation>Recien&amp;tes</translation>
+    </message>
+    <message>
+        <source>&amp;Open Lesson...</source>
+        <translation>&amp;Abrir lección...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Lesson...</source>
+        <translation>&amp;Guardar lección...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
     </message>
 </context>
 <context>
@@ -465,6 +617,14 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
         <source>Plot of model minus observed longitude against time</source>
         <translation>Gráfica de la longitud del modelo menos la observada frente al tiempo</translation>
     </message>
+    <message>
+        <source>Random</source>
+        <translation>Aleatorio</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
 </context>
 <context>
     <name>RawFile</name>
@@ -475,6 +635,21 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     <message>
         <source>it is a device or a pipe, not a file</source>
         <translation>es un dispositivo o una tubería, no un archivo</translation>
+    </message>
+</context>
+<context>
+    <name>RecentLayouts</name>
+    <message>
+        <source>No layouts opened yet</source>
+        <translation>Aún no se ha abierto ninguna disposición</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there; it is taken off the Recent list.</source>
+        <translation>%1 ya no existe; se quita de la lista de recientes.</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Recientes</translation>
     </message>
 </context>
 <context>
@@ -499,10 +674,6 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
         <translation>Control deslizante del tiempo</translation>
     </message>
     <message>
-        <source>Error readout</source>
-        <translation>Indicador del error</translation>
-    </message>
-    <message>
         <source>How far each model is from its observations</source>
         <translation>Cuánto se aparta cada modelo de sus observaciones</translation>
     </message>
@@ -521,6 +692,25 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     <message>
         <source>&amp;Pause All</source>
         <translation>&amp;Pausar todo</translation>
+    </message>
+</context>
+<context>
+    <name>UniverseUndo</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
     </message>
 </context>
 <context>

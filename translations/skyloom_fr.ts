@@ -181,6 +181,33 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     </message>
 </context>
 <context>
+    <name>EditingSteps</name>
+    <message>
+        <source>Edit Systems</source>
+        <translation>Modifier les systèmes</translation>
+    </message>
+    <message>
+        <source>Edit Cycles</source>
+        <translation>Modifier les cercles</translation>
+    </message>
+    <message>
+        <source>Cycle Properties</source>
+        <translation>Propriétés du cercle</translation>
+    </message>
+    <message>
+        <source>Display Settings</source>
+        <translation>Réglages d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Randomize</source>
+        <translation>Rendre aléatoire</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Tout supprimer</translation>
+    </message>
+</context>
+<context>
     <name>GazerixContainer</name>
     <message>
         <source>Gazerix Container</source>
@@ -222,6 +249,103 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     <message>
         <source>Kepler universe: planets on ellipses around the Sun</source>
         <translation>Univers de Kepler : des planètes sur des ellipses autour du Soleil</translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>a source needs index (a whole number from 0), time (a number from 0) and paused (0 or 1)</source>
+        <translation>une source demande index (un entier à partir de 0), time (un nombre à partir de 0) et paused (0 ou 1)</translation>
+    </message>
+    <message>
+        <source>its sources are not in layout order</source>
+        <translation>ses sources ne suivent pas l&apos;ordre de la disposition</translation>
+    </message>
+    <message>
+        <source>it needs a Time with a speed above 0 and held (0 or 1)</source>
+        <translation>il lui faut un Time avec speed au-dessus de 0 et held (0 ou 1)</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML</source>
+        <translation>ce n&apos;est pas du XML bien formé</translation>
+    </message>
+    <message>
+        <source>it is not a lesson of this version (SkyloomLesson version=&quot;1&quot;)</source>
+        <translation>ce n&apos;est pas une leçon de cette version (SkyloomLesson version=&quot;1&quot;)</translation>
+    </message>
+    <message>
+        <source>it holds no layout</source>
+        <translation>elle ne contient aucune disposition</translation>
+    </message>
+</context>
+<context>
+    <name>LessonCommands</name>
+    <message>
+        <source>Save Lesson</source>
+        <translation>Enregistrer la leçon</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Ouvrir une leçon</translation>
+    </message>
+    <message>
+        <source>no layout is on screen</source>
+        <translation>aucune disposition n&apos;est affichée</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save the lesson %1: %2</source>
+        <translation>Impossible d&apos;enregistrer la leçon %1 : %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open the lesson %1: %2</source>
+        <translation>Impossible d&apos;ouvrir la leçon %1 : %2</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>elle ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>its speed is none of the View menu&apos;s</source>
+        <translation>sa vitesse n&apos;est aucune de celles du menu Affichage</translation>
+    </message>
+    <message>
+        <source>no layout can be shown</source>
+        <translation>aucune disposition ne peut être affichée</translation>
+    </message>
+</context>
+<context>
+    <name>LessonScreen</name>
+    <message>
+        <source>no layout is on screen</source>
+        <translation>aucune disposition n&apos;est affichée</translation>
+    </message>
+    <message>
+        <source>its layout %1 cannot be read</source>
+        <translation>sa disposition %1 ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>close the open dialog first</source>
+        <translation>fermez d&apos;abord la boîte de dialogue ouverte</translation>
+    </message>
+    <message>
+        <source>its layout is not well-formed XML: %1</source>
+        <translation>sa disposition n&apos;est pas du XML bien formé : %1</translation>
+    </message>
+    <message>
+        <source>its layout has no source %1</source>
+        <translation>sa disposition n&apos;a pas de source %1</translation>
+    </message>
+    <message>
+        <source>source %1 of its layout is no Ptolemy universe</source>
+        <translation>la source %1 de sa disposition n&apos;est pas un univers de Ptolémée</translation>
+    </message>
+    <message>
+        <source>the systems of source %1 are no universe file: %2</source>
+        <translation>les systèmes de la source %1 ne forment pas un fichier d&apos;univers : %2</translation>
+    </message>
+    <message>
+        <source>its layout did not load</source>
+        <translation>sa disposition n&apos;a pas pu être chargée</translation>
     </message>
 </context>
 <context>
@@ -289,6 +413,10 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     <message>
         <source>%1 number</source>
         <translation>%1, nombre</translation>
+    </message>
+    <message>
+        <source>Cycle Change</source>
+        <translation>Modification du cercle</translation>
     </message>
 </context>
 <context>
@@ -375,7 +503,31 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     </message>
     <message>
         <source>&amp;Stop at the end of the observations</source>
-        <translation>&amp;S'arrêter à la fin des observations</translation>
+        <translation>&amp;S&apos;arrêter à la fin des observations</translation>
+    </message>
+    <message>
+        <source>Recen&amp;t</source>
+        <translation>Récen&amp;ts</translation>
+    </message>
+    <message>
+        <source>&amp;Open Lesson...</source>
+        <translation>&amp;Ouvrir une leçon...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Lesson...</source>
+        <translation>&amp;Enregistrer la leçon...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
     </message>
 </context>
 <context>
@@ -465,6 +617,14 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
         <source>Plot of model minus observed longitude against time</source>
         <translation>Courbe de la longitude du modèle moins la longitude observée en fonction du temps</translation>
     </message>
+    <message>
+        <source>Random</source>
+        <translation>Aléatoire</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
 </context>
 <context>
     <name>RawFile</name>
@@ -475,6 +635,21 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     <message>
         <source>it is a device or a pipe, not a file</source>
         <translation>c&apos;est un périphérique ou un tube, pas un fichier</translation>
+    </message>
+</context>
+<context>
+    <name>RecentLayouts</name>
+    <message>
+        <source>No layouts opened yet</source>
+        <translation>Aucune disposition ouverte pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there; it is taken off the Recent list.</source>
+        <translation>%1 n&apos;existe plus ; il est retiré de la liste des récents.</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Récents</translation>
     </message>
 </context>
 <context>
@@ -499,16 +674,12 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
         <translation>Curseur du temps</translation>
     </message>
     <message>
-        <source>Error readout</source>
-        <translation>Affichage de l'écart</translation>
-    </message>
-    <message>
         <source>How far each model is from its observations</source>
-        <translation>L'écart de chaque modèle à ses observations</translation>
+        <translation>L&apos;écart de chaque modèle à ses observations</translation>
     </message>
     <message>
         <source>No dated observations are on screen.</source>
-        <translation>Aucune observation datée n'est affichée.</translation>
+        <translation>Aucune observation datée n&apos;est affichée.</translation>
     </message>
     <message>
         <source>%1 lies outside the observations, which run from %2 to %3.</source>
@@ -521,6 +692,25 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     <message>
         <source>&amp;Pause All</source>
         <translation>Tout mettre en &amp;pause</translation>
+    </message>
+</context>
+<context>
+    <name>UniverseUndo</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
     </message>
 </context>
 <context>

@@ -137,8 +137,11 @@ bool parseProgramStep(ScriptStep& step, const ProgramStep& spec, std::string& re
 {
     step.kind = ScriptStep::Kind::Program;
     step.text = spec.name;
-    for (std::string word = takeWord(rest); !word.empty(); word = takeWord(rest))
-        step.words.push_back(word);
+    if (spec.takesPath && !rest.empty())
+        step.words.push_back(rest);
+    else if (!spec.takesPath)
+        for (std::string word = takeWord(rest); !word.empty(); word = takeWord(rest))
+            step.words.push_back(word);
     if (static_cast<int>(step.words.size()) == spec.argumentCount)
         return true;
     error = "use: " + spec.usage;

@@ -11,6 +11,8 @@ struct ProgramStep {
     std::string name;
     int argumentCount = 0;
     std::string usage;
+    // Its one word is the rest of the line: a path, which may hold blanks.
+    bool takesPath = false;
 };
 
 struct ScriptingProgram {
