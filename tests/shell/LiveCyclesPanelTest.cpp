@@ -146,7 +146,8 @@ TEST_F(LiveCyclesPanelTest, ArrowKeysMoveASliderAndTheModelWithIt)
     EXPECT_EQ(panel->numberText(Field::Radius), "39.6");
 }
 
-// Edit > Undo takes a whole drag back at once, and names it; Redo brings it again.
+// Edit > Undo takes a whole drag back at once, and names it; Redo brings it again, but
+// not into the universe of a layout loaded since.
 TEST_F(LiveCyclesPanelTest, ADragOfASliderIsOneStepToUndo)
 {
     ASSERT_TRUE(panel->chooseCycle(1));
@@ -168,6 +169,12 @@ TEST_F(LiveCyclesPanelTest, ADragOfASliderIsOneStepToUndo)
     EXPECT_EQ(redo->text(), "&Redo Cycle Change");
     window->onCommand(kRedoCommand);
     EXPECT_DOUBLE_EQ(modelCycle(0, 1).numbers[Field::Radius], 42.5);
+    EXPECT_FALSE(redo->isEnabled());
+
+    window->onCommand(kUndoCommand);
+    window->displayManager()->load("AstreonLayouts/Two.lay", 0);
+    window->onCommand(kRedoCommand);
+    EXPECT_DOUBLE_EQ(modelCycle(0, 1).numbers[Field::Radius], 39.5) << "a new layout has nothing to redo";
     EXPECT_FALSE(redo->isEnabled());
 }
 
