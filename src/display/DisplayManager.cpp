@@ -206,6 +206,7 @@ HRESULT DisplayManager::commit()
     committed_.clear();
     committed_ = std::move(loaded_);
     loaded_.clear();
+    pathOnScreen_ = getPath();
     if (!attached_ || !screenRectSet_)
         return E_FAIL;
     HRESULT result = setAppliedColour(layoutColour_, 0);

@@ -81,6 +81,9 @@ public:
     HRESULT loadWithDialog();
     // Loads the current path again.
     HRESULT reload(std::int32_t reportErrors);
+    // The current path when the layout on screen was committed (empty before the first):
+    // the current path names the last layout asked for, also one that failed to load.
+    const std::string& pathOnScreen() const { return pathOnScreen_; }
     // Parses the document's Layout element into the loaded collections and commits them.
     // A failure empties the loaded collections and leaves the layout on screen.
     HRESULT apply(XmlDocument* document, std::int32_t reportErrors);
@@ -202,6 +205,7 @@ private:
     CollectionList loaded_; // the layout being loaded
     CollectionList committed_; // the layout on screen
     std::string message_; // at most 511 characters
+    std::string pathOnScreen_;
     std::int32_t totalCommits_ = 0;
     std::int32_t totalLoads_ = 0;
     std::int32_t totalFailedLoads_ = 0;

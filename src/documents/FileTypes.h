@@ -24,5 +24,7 @@ inline constexpr FileType kUniverse { ".ptu", "PTU files (*.PTU)", "*.ptu", "Ast
 inline constexpr FileType kTrail { ".obs", "OBS files (*.OBS)", "*.obs", "AstreonFiles\\" };
 // Pictures for the bitmap display.
 inline constexpr FileType kBitmap { ".bmp", "BMP files (*.BMP)", "*.bmp", "AstreonBitmaps\\" };
+// Whole lessons: a layout with its systems, speed and moment (documents/Lesson.h).
+inline constexpr FileType kLesson { ".skylesson", "Lesson files (*.skylesson)", "*.skylesson", "lessons\\" };
 
 } // namespace file_types

@@ -1,9 +1,9 @@
 #include "host/LiveCyclesPanel.h"
 
 #include "display/DisplayManager.h"
-#include "display/ImageSourceCollection.h"
 #include "host/LayoutHost.h"
 #include "ptolemy/PtolemyUniverse.h"
+#include "ptolemy/UserChanges.h"
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
 
@@ -156,9 +156,7 @@ void LiveCyclesPanel::refresh()
 
 void LiveCyclesPanel::followLayout()
 {
-    DisplayManager* const manager = host_ ? host_->displayManager() : nullptr;
-    const std::optional<LayoutCount> count
-        = manager ? std::optional(LayoutCount { manager->totalLoads(), manager->totalCommits() }) : std::nullopt;
+    const std::optional<ScreenUniverses::Count> count = ScreenUniverses::countOf(host_);
     if (count == layoutListed_ && universesListed_)
         return;
     layoutListed_ = count;
@@ -185,15 +183,7 @@ void LiveCyclesPanel::listUniverses()
     shownUniverse_.reset();
 }
 
-PtolemyUniverse* LiveCyclesPanel::universeAt(int collection) const
-{
-    DisplayManager* const manager = host_ ? host_->displayManager() : nullptr;
-    const ImageSourceCollection* const found = manager ? manager->committedCollection(collection) : nullptr;
-    ImageSource* source = nullptr;
-    if (!found || FAILED(found->getSource(&source)))
-        return nullptr;
-    return dynamic_cast<PtolemyUniverse*>(source);
-}
+PtolemyUniverse* LiveCyclesPanel::universeAt(int collection) const { return ScreenUniverses::at(host_, collection); }
 
 PtolemyUniverse* LiveCyclesPanel::universe() const
 {
@@ -289,11 +279,10 @@ void LiveCyclesPanel::cycleChosen()
 
 void LiveCyclesPanel::numberEntered(Field field, const std::optional<double>& value)
 {
-    PtolemyUniverse* const chosen = universe();
-    if (!chosen || !chosenCycle())
+    if (!universe() || !chosenCycle())
         return;
     const std::optional<std::string> refusal
-        = CycleChange(*chosen, systems_->currentRow(), cycles_->currentRow()).setNumber(field, value);
+        = changeAsStep([field, &value](CycleChange& change) { return change.setNumber(field, value); }, field);
     if (!refusal)
         fields_[static_cast<std::size_t>(field)]->accept();
     showOutcome(refusal);
@@ -301,10 +290,37 @@ void LiveCyclesPanel::numberEntered(Field field, const std::optional<double>& va
 
 void LiveCyclesPanel::pointToggled(Point point, bool shown)
 {
-    PtolemyUniverse* const chosen = universe();
-    if (!chosen || !chosenCycle())
+    if (!universe() || !chosenCycle())
         return;
-    showOutcome(CycleChange(*chosen, systems_->currentRow(), cycles_->currentRow()).setPointShown(point, shown));
+    showOutcome(changeAsStep([point, shown](CycleChange& change) { return change.setPointShown(point, shown); }));
+}
+
+std::optional<std::string> LiveCyclesPanel::changeAsStep(
+    const std::function<std::optional<std::string>(CycleChange&)>& change, std::optional<Field> field)
+{
+    PtolemyUniverse* const chosen = universe();
+    if (!chosen)
+        return std::nullopt;
+    const int system = systems_->currentRow();
+    const int cycle = cycles_->currentRow();
+    const bool dragged = field && fields_[static_cast<std::size_t>(*field)]->slider()->isSliderDown();
+    const std::string mergeKey = dragged ? QStringLiteral("live %1 %2 %3 %4 %5")
+                                               .arg(universes_->currentIndex())
+                                               .arg(system)
+                                               .arg(cycle)
+                                               .arg(static_cast<int>(*field))
+                                               .arg(drags_)
+                                               .toStdString()
+                                         : std::string();
+    std::optional<std::string> refusal;
+    UserChanges::record(
+        *chosen, tr("Cycle Change").toStdString(),
+        [&] {
+            CycleChange made(*chosen, system, cycle);
+            refusal = change(made);
+        },
+        mergeKey);
+    return refusal;
 }
 
 void LiveCyclesPanel::showOutcome(const std::optional<std::string>& refusal)
@@ -324,7 +340,11 @@ void LiveCyclesPanel::showMessage(const QString& text)
     message_->setAccessibleName(text.isEmpty() ? tr("No message") : text);
 }
 
-void LiveCyclesPanel::showSliderValues() { showCycle(false); }
+void LiveCyclesPanel::showSliderValues()
+{
+    ++drags_;
+    showCycle(false);
+}
 
 void LiveCyclesPanel::focusFirstControl()
 {

@@ -6,7 +6,8 @@
 // the eccentric's and the equant's boxes (a point's coordinates are enabled while its box
 // is ticked). Every change is applied at once through CycleChange, with the cycle
 // properties' checks and locks; a refused one changes nothing and its text shows in the
-// panel's message line, which screen readers read as well.
+// panel's message line, which screen readers read as well. Each change is a step to undo
+// (UserChanges); the values one drag of a slider enters make one step.
 //
 // The panel holds no pointer to a universe: it keeps the chosen collection's index and the
 // display manager's commit count, and looks the universe up each time, so a layout load
@@ -18,6 +19,7 @@
 // Threading: window thread only; it takes the universe's locks only inside its calls.
 // See docs/threads.md.
 #include "host/LiveCycleField.h"
+#include "host/ScreenUniverses.h"
 #include "ptolemydialogs/CycleChange.h"
 #include "ptolemydialogs/UniverseSnapshot.h"
 
@@ -26,6 +28,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,6 +46,7 @@ class LiveCyclesPanel : public QWidget {
 public:
     using Field = ptolemy_dialogs::CycleNumbers::Field;
     using Point = ptolemy_dialogs::CycleChange::Point;
+    using CycleChange = ptolemy_dialogs::CycleChange;
 
     static constexpr int kRefreshMilliseconds = 250;
 
@@ -84,13 +88,6 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    // The layout on screen, told apart by the display manager's counts of loads and commits.
-    struct LayoutCount {
-        std::int32_t loads = 0;
-        std::int32_t commits = 0;
-        bool operator==(const LayoutCount& other) const = default;
-    };
-
     void createControls();
     QCheckBox* createPointBox(const QString& label, Point point);
     // Lists the universes again when another layout may be on screen.
@@ -112,6 +109,11 @@ private:
     void cycleChosen();
     void numberEntered(Field field, const std::optional<double>& value);
     void pointToggled(Point point, bool shown);
+    // Makes `change` to the chosen universe as one step to undo ("Cycle Change"); the
+    // values a drag of `field`'s slider enters make one step together. Its refusal, or
+    // nothing once applied (also without a universe or a cycle, when nothing is done).
+    std::optional<std::string> changeAsStep(
+        const std::function<std::optional<std::string>(CycleChange&)>& change, std::optional<Field> field = {});
     // Shows the outcome of a change (its refusal, or nothing once applied) and the cycle
     // as the model now holds it.
     void showOutcome(const std::optional<std::string>& refusal);
@@ -132,9 +134,10 @@ private:
     QTimer refreshTimer_;
     // The collection indexes of the universes listed, in the order of the choice.
     std::vector<int> universeCollections_;
-    std::optional<LayoutCount> layoutListed_;
+    std::optional<ScreenUniverses::Count> layoutListed_;
     bool universesListed_ = false;
     // The choice's row whose universe is shown.
     std::optional<int> shownUniverse_;
     ptolemy_dialogs::UniverseSnapshot shown_;
+    int drags_ = 0; // slider drags ended, which tells one drag's step from the next
 };

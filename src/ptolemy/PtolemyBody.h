@@ -191,6 +191,8 @@ public:
     void SetMatchPath(const std::string& path);
     // The trail file last asked for, written to the universe file.
     const std::string& MatchFile() const { return matchFileDialog_.getPath(); }
+    // Names `path` as the trail file to write, without loading it (an undo gives it back).
+    void SetMatchFile(const std::string& path) { matchFileDialog_.setPath(path.c_str()); }
 
     // The chain itself, for the file writer; read it under the universe lock (held through
     // the universe, which the analysis cannot match with the owner's).

@@ -17,6 +17,7 @@
 #include "ptolemy/SkyStrip.h"
 #include "ptolemy/UniverseFile.h"
 #include "ptolemy/UniverseLocks.h"
+#include "ptolemy/UserChanges.h"
 #include "xml/NumberText.h"
 #include "xml/XmlDocument.h"
 
@@ -304,6 +305,13 @@ HRESULT PtolemyUniverse::Reset()
     return S_OK;
 }
 
+void PtolemyUniverse::ShowChange()
+{
+    clock().Lock();
+    clock().setTickCount(clock().tickCount() + 1);
+    clock().Unlock();
+}
+
 void PtolemyUniverse::RandomizeAll()
 {
     UniverseAndClockLock guard(this);
@@ -398,7 +406,8 @@ HRESULT PtolemyUniverse::OnCommand(QWidget* window, std::uintptr_t wparam, std::
     case kSave:
         return SaveCommand(window);
     case kRandom:
-        RandomizeAll();
+        UserChanges::record(
+            *this, QCoreApplication::translate("PtolemyUniverse", "Random").toStdString(), [this] { RandomizeAll(); });
         return S_OK;
     case kEdit:
         return EditCommand(window);
@@ -430,7 +439,7 @@ HRESULT PtolemyUniverse::LoadCommand(QWidget* window)
     // A file that did not open as XML was reported by the XML layer already.
     const bool opened = SUCCEEDED(result) && document;
     UniverseFileReport report;
-    {
+    UserChanges::record(*this, QCoreApplication::translate("PtolemyUniverse", "Load").toStdString(), [&] {
         UniverseLock guard(this);
         if (SUCCEEDED(result) && document)
             result = ReplaceFromDocument(*document, &report);
@@ -438,7 +447,7 @@ HRESULT PtolemyUniverse::LoadCommand(QWidget* window)
             SetShownFile(fileDialog_.getPath().c_str());
             Reset();
         }
-    }
+    });
     // Shown with no lock held: a message box runs its own event loop.
     if (opened)
         ShowLoadReport(fileDialog_.getPath(), report, SUCCEEDED(result));

@@ -129,6 +129,8 @@ public:
     std::vector<std::string> readoutLines() override { return MatchErrorTexts(); }
     // Time and tick count back to 0, every running trail cleared; the pause stays.
     HRESULT Reset();
+    // A new generation: every window draws the systems as they are now, paused or not.
+    void ShowChange();
 
     // Called by the clock thread with the clock lock held, after time advanced.
     void OnTick(double t) REQUIRES(Clock());

@@ -24,6 +24,9 @@ class XmlDocument;
 HRESULT WriteUniverseFile(PtolemyUniverse& universe, const std::string& path);
 // As above; on failure `error` says why.
 HRESULT WriteUniverseFile(PtolemyUniverse& universe, const std::string& path, std::error_code& error);
+// The text WriteUniverseFile writes, for writers that keep it elsewhere (a lesson); E_FAIL,
+// with `error` saying why, when a number cannot be written. The shown file stays.
+HRESULT WriteUniverseText(PtolemyUniverse& universe, std::string& text, std::error_code& error);
 
 // What a universe file says about one system, before a body is made of it.
 struct UniverseSystem {

@@ -117,12 +117,21 @@ HRESULT WriteUniverseFile(PtolemyUniverse& universe, const std::string& path, st
         error = std::make_error_code(std::errc::invalid_argument);
         return E_FAIL;
     }
+    std::string text;
+    if (FAILED(WriteUniverseText(universe, text, error)))
+        return E_FAIL;
+    if (!platform::replaceFileContents(platform::resolveDataPath(path), text, error))
+        return E_FAIL;
+    universe.SetShownFile(path.c_str());
+    return S_OK;
+}
+
+HRESULT WriteUniverseText(PtolemyUniverse& universe, std::string& text, std::error_code& error)
+{
     if (!allNumbersFinite(universe)) {
         error = std::error_code(1, universeWriteCategory);
         return E_FAIL;
     }
-    if (!platform::replaceFileContents(platform::resolveDataPath(path), universeFileText(universe), error))
-        return E_FAIL;
-    universe.SetShownFile(path.c_str());
+    text = universeFileText(universe);
     return S_OK;
 }

@@ -133,6 +133,7 @@ bool CyclePropertiesDialog::apply(const dialogs::TemplateDialog& dialog)
         return true;
     store(dialog, *numbers, *cycle);
     EditingState::instance().applyWorkingChain();
+    EditingState::instance().steps.mark(EditingSteps::Step::CycleProperties);
     return true;
 }
 

@@ -138,6 +138,7 @@ void CyclesDialog::command(dialogs::TemplateDialog& dialog, int id, int code)
     case kApply:
         storeNameAndPosition(dialog);
         state().applyWorkingChain();
+        state().steps.mark(EditingSteps::Step::Cycles);
         break;
     case kDone:
         storeNameAndPosition(dialog);
@@ -211,7 +212,8 @@ void CyclesDialog::deleteAll(dialogs::TemplateDialog& dialog)
 {
     state().workingChain.reset();
     dialog.clearList(kCycles);
-    state().applyWorkingChain();
+    state().steps.markAround(
+        EditingSteps::Step::Cycles, EditingSteps::Step::DeleteAll, [] { state().applyWorkingChain(); });
 }
 
 void CyclesDialog::editSelected(dialogs::TemplateDialog& dialog)
@@ -222,15 +224,18 @@ void CyclesDialog::editSelected(dialogs::TemplateDialog& dialog)
     if (row < 0 || row >= cycleCount)
         return;
     state().cycleIndex = row;
+    state().steps.mark(EditingSteps::Step::Cycles);
     CyclePropertiesDialog properties;
     runEditingDialog(CyclePropertiesDialog::kTemplateName, &dialog, properties, parameter_);
+    state().steps.mark(EditingSteps::Step::CycleProperties);
     refill(dialog);
     dialog.selectListRow(kCycles, row);
 }
 
 void CyclesDialog::randomize(dialogs::TemplateDialog& dialog)
 {
-    state().withSystem([](PtolemyBody& system) { system.Randomize(); });
+    state().steps.markAround(EditingSteps::Step::Cycles, EditingSteps::Step::Randomize,
+        [] { state().withSystem([](PtolemyBody& system) { system.Randomize(); }); });
     // The list and the working chain follow the new cycles, so that the next change
     // builds on what is shown rather than bringing the old cycles back.
     state().takeWorkingChain();

@@ -8,6 +8,8 @@
 // Threading: window thread only. The state holds no lock; each change of the model
 // takes the universe's locks for itself (universe lock, then clock lock), so that no
 // lock is held while a dialog runs. See docs/threads.md.
+#include "ptolemydialogs/EditingSteps.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -45,6 +47,8 @@ public:
     dialogs::TemplateDialog* systemsDialog = nullptr;
     // Owned while the cycles or display dialog is open.
     std::unique_ptr<PtolemyOrbit> workingChain;
+    // The steps to undo of the dialogs' run.
+    EditingSteps steps;
 
     // The next name of `format` (one %d) with its counter, counting from 1.
     std::string nextName(Counter counter, const char* format);

@@ -92,13 +92,18 @@ namespace {
 
 } // namespace
 
-SystemsDialog::~SystemsDialog() { state().systemsDialog = nullptr; }
+SystemsDialog::~SystemsDialog()
+{
+    state().systemsDialog = nullptr;
+    state().steps.end();
+}
 
 void SystemsDialog::init(dialogs::TemplateDialog& dialog, QWidget* parameter)
 {
     state().window = parameter;
     state().universe = universeOf(parameter);
     state().systemsDialog = &dialog;
+    state().steps.begin(state().universe);
     dialog.setComboItems(kKind, { "Random", "From File", "Empty" });
     dialog.selectComboRow(kKind, state().newSystemKind);
     refill(dialog);
@@ -247,10 +252,12 @@ void SystemsDialog::deleteSelected(dialogs::TemplateDialog& dialog)
 
 void SystemsDialog::deleteAll(dialogs::TemplateDialog& dialog)
 {
-    if (PtolemyUniverse* universe = state().universe) {
-        UniverseAndClockLock lock(universe);
-        universe->Bodies().RemoveAll();
-    }
+    state().steps.markAround(EditingSteps::Step::Systems, EditingSteps::Step::DeleteAll, [] {
+        if (PtolemyUniverse* universe = state().universe) {
+            UniverseAndClockLock lock(universe);
+            universe->Bodies().RemoveAll();
+        }
+    });
     refill(dialog);
 }
 
@@ -279,6 +286,7 @@ void SystemsDialog::openEditor(dialogs::TemplateDialog& dialog)
         return;
     state().systemIndex = index;
     state().takeWorkingChain();
+    state().steps.mark(EditingSteps::Step::Systems);
     dialogs::DialogOutcome outcome;
     if (state().editMode) {
         CyclesDialog cycles;
@@ -288,6 +296,7 @@ void SystemsDialog::openEditor(dialogs::TemplateDialog& dialog)
         outcome = runEditingDialog(DisplayDialog::kTemplateName, &dialog, display, state().window);
     }
     state().dropWorkingChain();
+    state().steps.mark(state().editMode ? EditingSteps::Step::Cycles : EditingSteps::Step::Display);
     if (outcome.failed())
         platform::showMessage(outcome.errorText, "Error", platform::MessageIcon::Information);
     refill(dialog);

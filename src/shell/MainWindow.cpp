@@ -4,12 +4,16 @@
 #include "host/LayoutHost.h"
 #include "host/LiveCyclesPanel.h"
 #include "host/LiveCyclesStep.h"
+#include "host/UniverseUndo.h"
+#include "platform/DataPath.h"
 #include "platform/HandlerScope.h"
 #include "platform/Message.h"
 #include "shell/AboutText.h"
 #include "shell/InitialLayoutPath.h"
 #include "shell/MediaCommands.h"
+#include "shell/LessonCommands.h"
 #include "shell/ModelDates.h"
+#include "shell/RecentLayouts.h"
 #include "shell/TimeControls.h"
 #include "shell/UserGuideWindow.h"
 
@@ -78,6 +82,7 @@ MainWindow::MainWindow(const DisplayManagerFactory& makeDisplayManager)
     host_->setObjectName(QStringLiteral("host"));
     column->addWidget(host_, 1);
     setCentralWidget(central);
+    createUndo();
     createDisplayManager(makeDisplayManager);
     createLiveCyclesPanel();
     createMediaCommands();
@@ -124,6 +129,8 @@ void MainWindow::createMenus()
     addCommand(layout, tr("&Load"), kLoadCommand, QKeySequence::Open);
     addCommand(layout, tr("&Reload"), kReloadCommand, QKeySequence(Qt::Key_F5));
     addMediaMenuItems(layout);
+    createLessonCommands(layout);
+    createEditMenu();
     QMenu* const test = menuBar()->addMenu(tr("&Test"));
     addCommand(test, tr("&Start Pounding"), kStartPoundingCommand);
     addCommand(test, tr("S&top Pounding"), kStopPoundingCommand);
@@ -159,18 +166,60 @@ QAction* MainWindow::commandAction(int id) const
 
 void MainWindow::createDisplayManager(const DisplayManagerFactory& makeDisplayManager)
 {
-    DisplayManager* const manager = host_->setDisplayManager(makeDisplayManager ? makeDisplayManager() : nullptr);
+    host_->setDisplayManager(makeDisplayManager ? makeDisplayManager() : nullptr);
     // Messages off: a missing or broken initial layout leaves an empty window, silently.
-    if (manager)
-        manager->load(initialLayoutPath(), 0);
+    loadRecorded([](DisplayManager& manager) { return manager.load(initialLayoutPath(), 0); });
+}
+
+bool MainWindow::loadRecorded(const std::function<HRESULT(DisplayManager&)>& load)
+{
+    DisplayManager* const manager = displayManager();
+    if (!manager || load(*manager) != S_OK)
+        return false;
+    recent_->add(QString::fromStdString(manager->pathOnScreen()));
+    return true;
+}
+
+void MainWindow::createLessonCommands(QMenu* layout)
+{
+    recent_ = new RecentLayouts(
+        layout->addMenu(tr("Recen&t")),
+        [this](const QString& path) {
+            return loadRecorded(
+                [&path](DisplayManager& manager) { return manager.load(path.toStdString().c_str(), 1); });
+        },
+        this);
+    layout->addSeparator();
+    addCommand(layout, tr("&Open Lesson..."), kOpenLessonCommand);
+    addCommand(layout, tr("Sa&ve Lesson..."), kSaveLessonCommand);
+    lessonCommands_ = std::make_unique<LessonCommands>(*this);
+    using LessonStep = bool (LessonCommands::*)(const std::string& path, std::string& problem);
+    const std::pair<const char*, LessonStep> steps[]
+        = { { "open-lesson", &LessonCommands::openLesson }, { "save-lesson", &LessonCommands::saveLesson } };
+    for (const auto& [name, step] : steps)
+        addProgramStep(name, [this, step](const std::vector<std::string>& words, std::string& problem) {
+            return (lessonCommands_.get()->*step)(platform::resolveStartPath(words[0]), problem);
+        });
+}
+
+void MainWindow::createEditMenu()
+{
+    QMenu* const edit = menuBar()->addMenu(tr("&Edit"));
+    addCommand(edit, tr("&Undo"), kUndoCommand, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    addCommand(edit, tr("&Redo"), kRedoCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+}
+
+void MainWindow::createUndo()
+{
+    undo_ = new UniverseUndo(*host_, this);
+    undo_->attachActions(commandAction(kUndoCommand), commandAction(kRedoCommand));
 }
 
 void MainWindow::onCommand(int id)
 {
     switch (id) {
     case kLoadCommand:
-        if (DisplayManager* const manager = displayManager())
-            manager->loadWithDialog();
+        loadRecorded([](DisplayManager& manager) { return manager.loadWithDialog(); });
         break;
     case kReloadCommand:
         if (DisplayManager* const manager = displayManager())
@@ -209,9 +258,22 @@ void MainWindow::onCommand(int id)
         setSpeed(id);
         break;
     default:
-        onTimeCommand(id);
+        if (!onTimeCommand(id))
+            onUndoOrLessonCommand(id);
         break;
     }
+}
+
+void MainWindow::onUndoOrLessonCommand(int id)
+{
+    if (id == kUndoCommand)
+        undo_->undo();
+    else if (id == kRedoCommand)
+        undo_->redo();
+    else if (id == kOpenLessonCommand)
+        lessonCommands_->chooseAndOpen();
+    else if (id == kSaveLessonCommand)
+        lessonCommands_->chooseAndSave();
 }
 
 void MainWindow::createViewMenu()
@@ -344,6 +406,22 @@ void MainWindow::showLiveCycles(bool shown)
     } else {
         host_->setFocus(Qt::ShortcutFocusReason);
     }
+}
+
+bool MainWindow::offersSpeed(double rate)
+{
+    return std::any_of(
+        std::begin(kSpeeds), std::end(kSpeeds), [rate](const Speed& speed) { return speed.rate == rate; });
+}
+
+bool MainWindow::chooseSpeed(double rate)
+{
+    for (int index = 0; index < kSpeedCount; ++index)
+        if (kSpeeds[index].rate == rate) {
+            setSpeed(kFirstSpeedCommand + index);
+            return true;
+        }
+    return false;
 }
 
 void MainWindow::setSpeed(int command)

@@ -5,6 +5,7 @@
 // one-second timer drives the demonstration mode, which loads a fixed list of
 // layouts in turn. Used only on the window thread.
 // See docs/threads.md.
+#include "platform/Result.h"
 #include "scripting/ScriptTarget.h"
 
 #include <QList>
@@ -22,6 +23,9 @@
 class DisplayManager;
 class LayoutHost;
 class MediaCommands;
+class LessonCommands;
+class RecentLayouts;
+class UniverseUndo;
 class TimeControls;
 class LiveCyclesPanel;
 class UserGuideWindow;
@@ -54,6 +58,12 @@ constexpr int kLiveCyclesCommand = 40020;
 // Layout > Export Picture and Layout > Record Animation.
 constexpr int kExportPictureCommand = 40050;
 constexpr int kRecordAnimationCommand = 40051;
+// Edit > Undo and Redo: the changes made to the universes' systems.
+constexpr int kUndoCommand = 40030;
+constexpr int kRedoCommand = 40031;
+// Layout > Open Lesson... and Save Lesson...
+constexpr int kOpenLessonCommand = 40032;
+constexpr int kSaveLessonCommand = 40033;
 
 class MainWindow : public QMainWindow, public ScriptTarget {
     Q_OBJECT
@@ -76,11 +86,16 @@ public:
 
     // Load 40001, Reload 40002, Start Pounding 40003, Stop Pounding 40004, User Guide
     // 40005, About Skyloom 40006, Lessons 40007, the speeds 40010 to 40015, Live Cycles
-    // 40020, the time controls 40021 to 40026; others do nothing.
+    // 40020, the time controls 40021 to 40026, Undo 40030, Redo 40031, Open Lesson 40032,
+    // Save Lesson 40033; others do nothing.
     void onCommand(int id);
     // The speed the View menu chose: the factor on every clock's step (1: as the layout's
     // sources set them).
     double timeRate() const { return timeRate_; }
+    // Whether the View menu offers `rate` as a speed.
+    static bool offersSpeed(double rate);
+    // Chooses the View menu's speed `rate`; false when it offers no such speed.
+    bool chooseSpeed(double rate);
     // The model time shown at the right of the menu bar ("t = 1.25 years"), with the
     // date when the time is dated; empty without an animated source.
     QString modelTimeText() const;
@@ -98,6 +113,10 @@ public:
     TimeControls* timeControls() const { return timeControls_; }
     // The live cycles panel, beside the layout while it is shown.
     LiveCyclesPanel* liveCyclesPanel() const { return liveCycles_; }
+    // Layout > Recent.
+    RecentLayouts* recentLayouts() const { return recent_; }
+    // The steps Edit > Undo and Redo work on.
+    UniverseUndo* universeUndo() const { return undo_; }
     // Shows (with the keyboard focus in it) or hides the live cycles panel.
     void showLiveCycles(bool shown);
     // Pictures and animations of the layout: Export Picture, Record Animation and their steps.
@@ -124,6 +143,15 @@ private:
     using ProgramStepHandler = std::function<bool(const std::vector<std::string>& words, std::string& problem)>;
     void addProgramStep(const std::string& name, ProgramStepHandler handler);
     void createMenus();
+    // Layout > Recent, Open Lesson and Save Lesson, with the lessons' script steps.
+    void createLessonCommands(QMenu* layout);
+    // Edit > Undo and Redo; their steps once the host is there.
+    void createEditMenu();
+    void createUndo();
+    // Carries out Undo, Redo, Open Lesson or Save Lesson; nothing for another command.
+    void onUndoOrLessonCommand(int id);
+    // Runs `load`; a layout it brought on screen becomes the first recent one (true).
+    bool loadRecorded(const std::function<HRESULT(DisplayManager&)>& load);
     void placeWithinTheScreen();
     QAction* addCommand(QMenu* menu, const QString& label, int id, const QKeySequence& shortcut = {});
     // Shows the guide of that name in `window`, opening it first when it is not open.
@@ -157,6 +185,9 @@ private:
     LiveCyclesPanel* liveCycles_ = nullptr; // owned by its dock
     MediaCommands* media_ = nullptr; // owned by this window
     bool closeWhenRecorded_ = false; // a close waits for the recording
+    RecentLayouts* recent_ = nullptr; // owned by this window
+    UniverseUndo* undo_ = nullptr; // owned by this window
+    std::unique_ptr<LessonCommands> lessonCommands_;
     double timeRate_ = 1.0;
     bool pounding_ = false;
     std::int32_t demoIndex_ = 0;

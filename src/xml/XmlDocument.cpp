@@ -171,12 +171,28 @@ HRESULT XmlDocument::loadFile(const char* path, std::int32_t reportErrors)
     LoadFailure failure = readFile(path, platform::resolveDataPath(path), bytes);
     if (failure.code == S_OK)
         failure = parseFile(*document_, path, bytes);
-    loadFailureText_ = failure.message;
-    if (failure.code != S_OK) {
+    return finishLoad(failure.code, failure.message, reportErrors);
+}
+
+HRESULT XmlDocument::loadText(const std::string& bytes, const char* name, std::int32_t reportErrors)
+{
+    if (name == nullptr)
+        return E_INVALIDARG;
+    dropAll();
+    if (!document_)
+        return E_FAIL;
+    const LoadFailure failure = parseFile(*document_, name, bytes);
+    return finishLoad(failure.code, failure.message, reportErrors);
+}
+
+HRESULT XmlDocument::finishLoad(HRESULT code, const std::string& message, std::int32_t reportErrors)
+{
+    loadFailureText_ = message;
+    if (code != S_OK) {
         document_->reset();
         if (reportErrors == 1)
-            platform::showMessage(failure.message, kLoadErrorCaption, platform::MessageIcon::Error);
-        return failure.code;
+            platform::showMessage(message, kLoadErrorCaption, platform::MessageIcon::Error);
+        return code;
     }
     XmlNode::setCurrent(XmlNodeHandle(*document_));
     return S_OK;

@@ -17,6 +17,9 @@ public:
     // Loads and parses the file. With reportErrors 1 a failure is shown with the caption
     // "Error Loading XML Document". A failed load returns a failure code.
     HRESULT loadFile(const char* path, std::int32_t reportErrors);
+    // Parses `bytes` held in memory (a file kept inside another) as loadFile parses a file's;
+    // `name` stands for the file in the messages.
+    HRESULT loadText(const std::string& bytes, const char* name, std::int32_t reportErrors);
     // The text that reported (or, with messages off, would have reported) the last failed
     // load; empty after a load that succeeded.
     const std::string& loadFailureText() const { return loadFailureText_; }
@@ -25,6 +28,9 @@ public:
     static constexpr HRESULT kFileNotFound = static_cast<HRESULT>(0x800C0006u);
 
 private:
+    // Keeps the failure's text, shows it when asked; the document becomes current on success.
+    HRESULT finishLoad(HRESULT code, const std::string& message, std::int32_t reportErrors);
+
     std::unique_ptr<pugi::xml_document> document_;
     std::string loadFailureText_;
 };

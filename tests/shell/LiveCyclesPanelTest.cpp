@@ -12,6 +12,7 @@
 #include "windows/WindowRecord.h"
 #include "windows/WindowRegistry.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -143,6 +144,38 @@ TEST_F(LiveCyclesPanelTest, ArrowKeysMoveASliderAndTheModelWithIt)
     QApplication::sendEvent(slider, &right);
     EXPECT_DOUBLE_EQ(modelCycle(0, 1).numbers[Field::Radius], 39.6);
     EXPECT_EQ(panel->numberText(Field::Radius), "39.6");
+}
+
+// Edit > Undo takes a whole drag back at once, and names it; Redo brings it again, but
+// not into the universe of a layout loaded since.
+TEST_F(LiveCyclesPanelTest, ADragOfASliderIsOneStepToUndo)
+{
+    ASSERT_TRUE(panel->chooseCycle(1));
+    QAction* const undo = window->commandAction(kUndoCommand);
+    QAction* const redo = window->commandAction(kRedoCommand);
+    EXPECT_FALSE(undo->isEnabled()) << "nothing to undo yet";
+    EXPECT_EQ(undo->text(), "&Undo");
+    QSlider* const slider = panel->field(Field::Radius).slider();
+    slider->setSliderDown(true);
+    for (int step = 1; step <= 3; ++step)
+        slider->setValue(395 + 10 * step);
+    slider->setSliderDown(false);
+    ASSERT_DOUBLE_EQ(modelCycle(0, 1).numbers[Field::Radius], 42.5);
+    EXPECT_EQ(undo->text(), "&Undo Cycle Change");
+
+    window->onCommand(kUndoCommand);
+    EXPECT_DOUBLE_EQ(modelCycle(0, 1).numbers[Field::Radius], 39.5);
+    EXPECT_FALSE(undo->isEnabled()) << "the drag was one step";
+    EXPECT_EQ(redo->text(), "&Redo Cycle Change");
+    window->onCommand(kRedoCommand);
+    EXPECT_DOUBLE_EQ(modelCycle(0, 1).numbers[Field::Radius], 42.5);
+    EXPECT_FALSE(redo->isEnabled());
+
+    window->onCommand(kUndoCommand);
+    window->displayManager()->load("AstreonLayouts/Two.lay", 0);
+    window->onCommand(kRedoCommand);
+    EXPECT_DOUBLE_EQ(modelCycle(0, 1).numbers[Field::Radius], 39.5) << "a new layout has nothing to redo";
+    EXPECT_FALSE(redo->isEnabled());
 }
 
 TEST_F(LiveCyclesPanelTest, FollowsTheUniverseUsedRandomAndANewLayout)

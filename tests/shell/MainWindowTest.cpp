@@ -73,7 +73,9 @@ TEST(MainWindowTest, HasTheTitleSizeAndMenuCommands)
     ASSERT_NE(menuNamed(window, "Test"), nullptr);
     EXPECT_TRUE(menuNamed(window, "Layout")->isEnabled());
     EXPECT_FALSE(menuNamed(window, "Test")->isEnabled()) << "the whole Test popup is greyed";
-    EXPECT_EQ(window.menuBar()->actions().size(), 4) << "Layout, Test, then View and Help";
+    EXPECT_EQ(window.menuBar()->actions().size(), 5) << "Layout, Edit, Test, then View and Help";
+    EXPECT_EQ(window.commandAction(kUndoCommand)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(window.commandAction(kRedoCommand)->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     EXPECT_EQ(window.commandAction(kLoadCommand)->shortcut(), QKeySequence(QKeySequence::Open));
     EXPECT_EQ(window.commandAction(kReloadCommand)->shortcut(), QKeySequence(Qt::Key_F5));
 }
