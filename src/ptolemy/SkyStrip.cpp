@@ -105,9 +105,11 @@ void SkyStrip::drawObservations(raster::DeviceContext& context, const Observatio
 {
     const raster::Pen previousPen = context.pen();
     const raster::Brush previousBrush = context.brush();
-    const auto select = [&context](ColourRef colour) {
+    // Past observations are rings: the model's trail stays visible inside them by lightness
+    // alone, whatever colours a student tells apart.
+    const auto select = [&context, pastColour](ColourRef colour) {
         context.selectPen(raster::Pen { colour });
-        context.selectBrush(raster::Brush { colour, false });
+        context.selectBrush(raster::Brush { colour, colour == pastColour });
     };
     std::optional<ColourRef> selected;
     for (std::int32_t i = 0; i < trail.count(); ++i) {

@@ -6,6 +6,7 @@
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/SkyStrip.h"
+#include "documents/ObservationTrail.h"
 #include "raster/DeviceContext.h"
 
 #include <QImage>
@@ -272,6 +273,35 @@ TEST_F(PtolemyDrawing, TheSkyStripShowsTheTrailAtItsLongitudeAsTimeRunsDown)
     EXPECT_FALSE(colourNear(186, 100, kRed, 3)) << "nothing at 180 degrees";
     EXPECT_DOUBLE_EQ(SkyStrip::longitudeDegrees(-1, 0), 180.0);
     EXPECT_DOUBLE_EQ(SkyStrip::longitudeDegrees(0, -1), 270.0);
+}
+
+TEST_F(PtolemyDrawing, TheModelTrailStaysVisibleInsideThePastObservationsItRunsThrough)
+{
+    // Told apart by lightness, not hue: a student who cannot tell red from black still sees
+    // the model's trail inside each past observation, which is a ring.
+    const auto quarterTurn = std::make_unique<PtolemyOrbit>("deferent", kPi / 2, 0, 15, nullptr);
+    ObservationTrail observed(4);
+    for (const double t : { 0.0, 0.5, 1.0 })
+        observed.Append(0, 15, 0, 0, t);
+    observed.setYears(2018, 2019);
+    body().SetChain(quarterTurn.get());
+    body().SetMatchTrail(&observed);
+    universe.Lock();
+    universe.LockClock();
+    body().AppendPosition(0.0);
+    body().AppendPosition(1.0);
+    universe.Clock().setTime(1.0);
+    universe.UnlockClock();
+    universe.Unlock();
+
+    draw(372, 218, kFormatted | kLines | kSky | kMatch);
+
+    const SkyStrip strip(372, 218, 0.0, 1.0);
+    const int centreY = strip.y(0.5);
+    EXPECT_EQ(pixel(strip.x(90), centreY), kRed) << "the trail through the observation's centre";
+    EXPECT_EQ(pixel(strip.x(90) + 1, centreY), kWhite) << "light ground beside the trail, inside the ring";
+    EXPECT_TRUE(colourNear(strip.x(90) - 2, centreY, kBlack)) << "the observation's ring";
+    body().SetMatchTrail(nullptr);
 }
 
 TEST_F(PtolemyDrawing, LabelsNameTheSystemByItsPlanetAndTheCycleByItsCentre)
