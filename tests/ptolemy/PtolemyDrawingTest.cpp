@@ -1,12 +1,12 @@
 #include "ptolemy/PtolemyUniverse.h"
 
+#include "documents/ObservationTrail.h"
 #include "imagesource/SimulationClock.h"
 #include "platform/Message.h"
 #include "platform/ProcessClock.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/SkyStrip.h"
-#include "documents/ObservationTrail.h"
 #include "raster/DeviceContext.h"
 
 #include <QImage>
