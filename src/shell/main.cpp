@@ -4,6 +4,7 @@
 #include "platform/Chooser.h"
 #include "platform/Message.h"
 #include "platform/ResourceLibrary.h"
+#include "platform/ScreenColormap.h"
 #include "scripting/CommandLine.h"
 #include "scripting/DialogSeams.h"
 #include "scripting/FocusRing.h"
@@ -83,6 +84,7 @@ int run(const CommandLine& line, const std::optional<ParsedScript>& script)
     QApplication application(argc, argv);
     installTranslations(application);
     FocusRing::install(application);
+    platform::ScreenColormap::install(application);
     static platform::ScriptedChooser scriptedChooser;
     installDialogSeams(line.usesBatchMode(), scriptedChooser);
 
