@@ -16,6 +16,8 @@ constexpr ColourRef kGridColour = makeColour(215, 215, 215);
 constexpr ColourRef kFrameColour = makeColour(120, 120, 120);
 constexpr ColourRef kLabelColour = makeColour(90, 90, 90);
 constexpr int kObservationHalfSize = 2;
+// The least room between two degree labels of the axis, in pixels.
+constexpr int kDegreeLabelGap = 3;
 // Two points further apart than this in longitude are taken to have crossed 0 degrees.
 constexpr double kWrapDegrees = 180.0;
 
@@ -57,16 +59,31 @@ int SkyStrip::degreeLabelsHeight(const raster::DeviceContext& context)
     return std::max(kTopMargin, kDegreeLabelTop + context.lineHeight());
 }
 
+int SkyStrip::degreeLabelStep(const raster::DeviceContext& context) const
+{
+    // The widest label with a gap on either side must fit between the labelled lines.
+    const int needed = context.textWidth("360\xC2\xB0") + 2 * kDegreeLabelGap;
+    const double pixelsPerDegree = static_cast<double>(x(360) - x(0)) / 360;
+    for (const int step : { 1, 2, 3, 4, 6, 12 }) {
+        if (pixelsPerDegree * kGridStepDegrees * step >= needed)
+            return kGridStepDegrees * step;
+    }
+    return 360;
+}
+
 void SkyStrip::drawGrid(raster::DeviceContext& context) const
 {
     const raster::Pen previousPen = context.pen();
     context.selectPen(raster::Pen { kGridColour });
     context.setTextColour(kLabelColour);
     context.setTextBackground(false);
+    const int labelStep = degreeLabelStep(context);
     for (int degrees = 0; degrees <= 360; degrees += kGridStepDegrees) {
         const int column = x(degrees);
         context.moveTo(column, kTopMargin);
         context.lineTo(column, height_ - kBottomMargin);
+        if (degrees % labelStep != 0)
+            continue;
         const std::string label = std::to_string(degrees) + "\xC2\xB0";
         const int labelX
             = std::clamp(column - context.textWidth(label) / 2, 0, std::max(width_ - context.textWidth(label), 0));

@@ -39,12 +39,15 @@ public:
     // at logical positions first ... last; the caller holds the trail's lock.
     void drawTrail(raster::DeviceContext& context, const ObservationTrail& trail, std::int32_t first,
         std::int32_t last) const REQUIRES(trail.Mutex());
-    // The points of `trail` within the span as small discs: those before `now` in
-    // `pastColour`, the others in `futureColour`; the caller holds the trail's lock.
+    // The points of `trail` within the span: those before `now` as rings in `pastColour`,
+    // the others as small discs in `futureColour`; the caller holds the trail's lock.
     void drawObservations(raster::DeviceContext& context, const ObservationTrail& trail, double now,
         ColourRef pastColour, ColourRef futureColour) const REQUIRES(trail.Mutex());
 
 private:
+    // Every how many degrees the axis is labelled: every grid line where the labels fit.
+    int degreeLabelStep(const raster::DeviceContext& context) const;
+
     int width_;
     int height_;
     double firstTime_;

@@ -275,6 +275,30 @@ TEST_F(PtolemyDrawing, TheSkyStripShowsTheTrailAtItsLongitudeAsTimeRunsDown)
     EXPECT_DOUBLE_EQ(SkyStrip::longitudeDegrees(0, -1), 270.0);
 }
 
+TEST(SkyStripAxis, DegreeLabelsNeverRunIntoEachOtherHoweverNarrowTheStrip)
+{
+    // Each label is a group of ink in the band above the grid; labels that ran together
+    // would make fewer, wider groups.
+    const auto labelGroups = [](int width) {
+        QImage image(width, 200, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        raster::DeviceContext context(image);
+        SkyStrip(width, 200, 0.0, 1.0).drawGrid(context);
+        int groups = 0;
+        int blankRun = 5;
+        for (int x = 0; x < width; ++x) {
+            bool ink = false;
+            for (int y = 0; y < 14 && !ink; ++y)
+                ink = image.pixel(x, y) != qRgb(255, 255, 255);
+            groups += ink && blankRun >= 5;
+            blankRun = ink ? 0 : blankRun + 1;
+        }
+        return groups;
+    };
+    EXPECT_EQ(labelGroups(1000), 13) << "every 30 degrees where there is room";
+    EXPECT_EQ(labelGroups(320), 7) << "every 60 degrees in a narrow strip";
+}
+
 TEST_F(PtolemyDrawing, TheModelTrailStaysVisibleInsideThePastObservationsItRunsThrough)
 {
     // Told apart by lightness, not hue: a student who cannot tell red from black still sees
