@@ -46,6 +46,18 @@ protected:
 
     PtolemyBody& body() { return *universe.Bodies().Get(0); }
 
+    // The running trail at t = 0 and t = 1, and the clock at 1.
+    void runTheTrailThroughTheFirstYear()
+    {
+        universe.Lock();
+        universe.LockClock();
+        body().AppendPosition(0.0);
+        body().AppendPosition(1.0);
+        universe.Clock().setTime(1.0);
+        universe.UnlockClock();
+        universe.Unlock();
+    }
+
     void draw(int width, int height, std::int32_t request)
     {
         image = QImage(width, height, QImage::Format_RGB32);
@@ -254,13 +266,7 @@ TEST_F(PtolemyDrawing, TheSkyStripShowsTheTrailAtItsLongitudeAsTimeRunsDown)
 {
     const auto quarterTurn = std::make_unique<PtolemyOrbit>("deferent", kPi / 2, 0, 15, nullptr);
     body().SetChain(quarterTurn.get());
-    universe.Lock();
-    universe.LockClock();
-    body().AppendPosition(0.0);
-    body().AppendPosition(1.0);
-    universe.Clock().setTime(1.0);
-    universe.UnlockClock();
-    universe.Unlock();
+    runTheTrailThroughTheFirstYear();
 
     draw(372, 218, kFormatted | kLines | kSky);
 
@@ -310,13 +316,7 @@ TEST_F(PtolemyDrawing, TheModelTrailStaysVisibleInsideThePastObservationsItRunsT
     observed.setYears(2018, 2019);
     body().SetChain(quarterTurn.get());
     body().SetMatchTrail(&observed);
-    universe.Lock();
-    universe.LockClock();
-    body().AppendPosition(0.0);
-    body().AppendPosition(1.0);
-    universe.Clock().setTime(1.0);
-    universe.UnlockClock();
-    universe.Unlock();
+    runTheTrailThroughTheFirstYear();
 
     draw(372, 218, kFormatted | kLines | kSky | kMatch);
 
