@@ -3,8 +3,8 @@
 // same systems, speed and moment; a damaged lesson is refused with a clear message and the
 // layout on screen stays as it was.
 #include "ProgramSandbox.h"
+#include "support/XmlElements.h"
 
-#include <QFile>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -28,13 +28,7 @@ struct LessonParts {
 LessonParts readLesson(const std::string& path)
 {
     LessonParts parts;
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return parts;
-    QXmlStreamReader reader(&file);
-    while (!reader.atEnd()) {
-        if (reader.readNext() != QXmlStreamReader::StartElement)
-            continue;
+    testing_support::visitStartElements(path, [&parts](QXmlStreamReader& reader) {
         const QXmlStreamAttributes attributes = reader.attributes();
         if (reader.name() == QLatin1String("Time")) {
             parts.speed = attributes.value("speed").toString().toStdString();
@@ -45,7 +39,7 @@ LessonParts readLesson(const std::string& path)
         } else if (reader.name() == QLatin1String("Systems") && parts.systems.empty()) {
             parts.systems = reader.readElementText().toStdString();
         }
-    }
+    });
     return parts;
 }
 

@@ -2,8 +2,8 @@
 // on a shipped layout, and read back as a viewer would: the SVG drawing parsed for its
 // figures, the GIF's frames counted by giflib, the PNG's size measured.
 #include "ProgramSandbox.h"
+#include "support/XmlElements.h"
 
-#include <QFile>
 #include <QImage>
 #include <QXmlStreamReader>
 
@@ -34,14 +34,8 @@ struct Drawing {
 
 Drawing readDrawing(const std::string& path)
 {
-    QFile file(QString::fromStdString(path));
     Drawing drawing;
-    if (!file.open(QIODevice::ReadOnly))
-        return drawing;
-    QXmlStreamReader reader(&file);
-    while (!reader.atEnd()) {
-        if (reader.readNext() != QXmlStreamReader::StartElement)
-            continue;
+    drawing.wellFormed = testing_support::visitStartElements(path, [&drawing](QXmlStreamReader& reader) {
         ++drawing.elements[reader.name().toString()];
         if (reader.name() == QLatin1String("image"))
             drawing.widestPicture
@@ -51,8 +45,7 @@ Drawing readDrawing(const std::string& path)
             if (box.size() == 4)
                 drawing.viewBox = QSize(box[2].toInt(), box[3].toInt());
         }
-    }
-    drawing.wellFormed = !reader.hasError();
+    });
     return drawing;
 }
 
