@@ -38,6 +38,18 @@ void DirtyTiles::markRect(int left, int top, int right, int bottom)
     }
 }
 
+void DirtyTiles::markSpan(int y, int left, int right)
+{
+    left = std::max(left, 0);
+    right = std::min(right, width_);
+    if (y < 0 || y >= height_ || left >= right)
+        return;
+    RowMarks* const marks = marks_.data() + static_cast<std::size_t>(y >> kTileShift) * columns_;
+    const RowMarks bit = rowBit(y);
+    for (int column = left >> kTileShift; column <= (right - 1) >> kTileShift; ++column)
+        marks[column] |= bit;
+}
+
 void DirtyTiles::add(const DirtyTiles& other)
 {
     if (other.marks_.size() != marks_.size()) {

@@ -39,6 +39,8 @@ public:
     }
     // Marks the tiles meeting the rectangle (right and bottom exclusive), clipped to the picture.
     void markRect(int left, int top, int right, int bottom);
+    // Marks pixel row y of the tiles meeting pixels [left, right) of that row, clipped to the picture.
+    void markSpan(int y, int left, int right);
     // Adds the other set's marks (same size).
     void add(const DirtyTiles& other);
 

@@ -64,16 +64,33 @@ template <bool checked> inline void SmoothRaster::plotAcrossColumns(double x, in
     blend<checked>(column + 1, y, right);
 }
 
+// Row by row, the pixels the line can reach in that row: where it passes within a pixel
+// and a half of the row, a pixel more to the left and two to the right (the two pixels that
+// share each step, rounded down). A long slanting line marks a band along itself, not the
+// rectangle it spans.
 void SmoothRaster::markLine(double x0, double y0, double x1, double y1)
 {
     if (!tiles_ || width_ <= 0 || height_ <= 0)
         return;
+    if (y0 > y1) {
+        std::swap(x0, x1);
+        std::swap(y0, y1);
+    }
     // The line is clipped to the picture grown by a pixel: the conversions cannot overflow.
-    const int left = floorToInt(std::min(x0, x1)) - 1;
-    const int top = floorToInt(std::min(y0, y1)) - 1;
-    const int right = floorToInt(std::max(x0, x1)) + 2;
-    const int bottom = floorToInt(std::max(y0, y1)) + 2;
-    tiles_->markRect(left, top, right + 1, bottom + 1);
+    const int top = floorToInt(y0) - 1;
+    const int bottom = floorToInt(y1) + 2;
+    const double dy = y1 - y0;
+    if (dy < 1.0) {
+        tiles_->markRect(floorToInt(std::min(x0, x1)) - 1, top, floorToInt(std::max(x0, x1)) + 3, bottom + 1);
+        return;
+    }
+    const double slope = (x1 - x0) / dy;
+    constexpr double kReach = 1.5;
+    for (int y = std::max(top, 0); y <= std::min(bottom, height_ - 1); ++y) {
+        const double xa = x0 + slope * (std::clamp(y - kReach, y0, y1) - y0);
+        const double xb = x0 + slope * (std::clamp(y + kReach, y0, y1) - y0);
+        tiles_->markSpan(y, floorToInt(std::min(xa, xb)) - 1, floorToInt(std::max(xa, xb)) + 3);
+    }
 }
 
 // Liang-Barsky against the image grown by one pixel a side (edge pixels still get their share).

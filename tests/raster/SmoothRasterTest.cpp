@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include "raster/DirtyTiles.h"
+
 #include <cmath>
 #include <functional>
+#include <random>
 
 namespace {
 
@@ -92,6 +95,48 @@ TEST(SmoothRaster, OutlinesLookAsThePaintersEllipses)
             },
             [&](QPainter& painter) { painter.drawEllipse(QRectF(box[0], box[1], box[2] - 1, box[3] - 1)); });
     }
+}
+
+// A window puts back, each frame, the tile rows its moving lines marked: every pixel a line
+// changes must lie in a marked row, and a long slanting line (a line of sight across the
+// plane) must mark a band along itself, not the rectangle it spans.
+TEST(SmoothRaster, LinesMarkTheRowsTheyChangeAndLittleElse)
+{
+    constexpr int kWidth = 300;
+    constexpr int kHeight = 200;
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> across(-20.0, kWidth + 20.0);
+    std::uniform_real_distribution<double> down(-20.0, kHeight + 20.0);
+    for (int k = 0; k < 300; ++k) {
+        const double x0 = across(random), y0 = down(random);
+        // Every kind of slope, level and upright lines among them.
+        const double x1 = k % 7 == 0 ? x0 : across(random);
+        const double y1 = k % 11 == 0 ? y0 : down(random);
+        SCOPED_TRACE(testing::Message() << x0 << "," << y0 << " to " << x1 << "," << y1);
+        QImage drawn(kWidth, kHeight, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        raster::DirtyTiles tiles;
+        tiles.reset(kWidth, kHeight);
+        raster::SmoothRaster(drawn, qRgb(0, 0, 0), &tiles).line(x0, y0, x1, y1);
+        QImage marked(kWidth, kHeight, QImage::Format_Mono);
+        marked.fill(0);
+        tiles.forEachMarkedRow([&](int y, int left, int right) {
+            for (int x = left; x < right; ++x)
+                marked.setPixel(x, y, 1);
+        });
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                if (drawn.pixel(x, y) != qRgb(255, 255, 255)) {
+                    ASSERT_EQ(marked.pixelIndex(x, y), 1) << "changed, not marked: " << x << "," << y;
+                }
+    }
+    raster::DirtyTiles diagonal;
+    diagonal.reset(kWidth, kHeight);
+    QImage drawn(kWidth, kHeight, QImage::Format_RGB32);
+    raster::SmoothRaster(drawn, qRgb(0, 0, 0), &diagonal).line(10.5, 10.5, 290.5, 190.5);
+    long markedPixels = 0;
+    diagonal.forEachMarkedRow([&](int, int left, int right) { markedPixels += right - left; });
+    EXPECT_LT(markedPixels, 280L * 180L / 4) << "a band along the line, not its rectangle";
 }
 
 } // namespace
