@@ -7,6 +7,7 @@
 #include "drawing/ScreenMapping.h"
 #include "drawing/SharedSprites.h"
 #include "observatory/ObservationDate.h"
+#include "platform/HashCombine.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -123,21 +124,71 @@ HRESULT Observatory::Draw(
 {
     return drawOnWhite(context, width, height, [&] {
         ClampToPeriod();
-        DrawChosenView(context, width, height, drawRequest);
+        DrawChosenFrame(context, width, height, drawRequest);
+        DrawChosenObject(context, width, height, drawRequest);
     });
 }
 
-void Observatory::DrawChosenView(
+std::uint64_t Observatory::StillLayerKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest)
+{
+    platform::CriticalSectionGuard guard(lock_);
+    std::uint64_t key = platform::hashCombine(ImageSource::StillLayerKey(width, height, drawRequest),
+        static_cast<std::uint64_t>(static_cast<std::uint32_t>(drawRequest)));
+    if (drawRequest & kDrawProjection)
+        return key;
+    key = platform::hashCombine(key, static_cast<std::uint64_t>(kind_));
+    if (drawRequest & kDrawOverhead)
+        return platform::hashCombine(platform::hashCombine(key, orbitWidth_), orbitHeight_);
+    const ObservationTrail* const shown = (drawRequest & kDrawObservations) ? &trail_ : publishedTrail_.get();
+    if (shown) {
+        key = platform::hashCombine(key, shown->revision());
+        key = platform::hashCombine(key, static_cast<std::uint64_t>(shown->startYear()));
+    }
+    return key == kNoStillLayer ? kNoStillLayer + 1 : key;
+}
+
+HRESULT Observatory::DrawStillLayer(
+    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
+{
+    ImageSource::DrawStillLayer(context, width, height, drawRequest);
+    if (width <= 0 || height <= 0)
+        return S_OK;
+    platform::CriticalSectionGuard guard(lock_);
+    DrawChosenFrame(context, width, height, drawRequest);
+    return S_OK;
+}
+
+HRESULT Observatory::DrawMovingLayer(
+    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
+{
+    if (width <= 0 || height <= 0)
+        return S_OK;
+    platform::CriticalSectionGuard guard(lock_);
+    ClampToPeriod();
+    DrawChosenObject(context, width, height, drawRequest);
+    return S_OK;
+}
+
+void Observatory::DrawChosenFrame(
     raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
     if (drawRequest & kDrawProjection)
-        DrawProjection(context, width, height);
+        DrawProjectionFrame(context, width, height);
     else if (drawRequest & kDrawOverhead)
-        DrawOverhead(context, width, height);
+        DrawOverheadFrame(context, width, height);
     else if (drawRequest & kDrawObservations)
         DrawObservations(context, width, height, drawRequest);
     else if (drawRequest & kDrawPublished)
         DrawPublished(context, width, height, drawRequest);
+}
+
+void Observatory::DrawChosenObject(
+    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
+{
+    if (drawRequest & kDrawProjection)
+        DrawProjectionObject(context, width, height);
+    else if (drawRequest & kDrawOverhead)
+        DrawOverheadObject(context, width, height);
 }
 
 std::int32_t Observatory::GetButtonCount() { return static_cast<std::int32_t>(kButtons.size()); }
@@ -287,12 +338,17 @@ std::unique_ptr<ObservationTrail> Observatory::publishedTrailCopy()
     return publishedTrail_ ? std::make_unique<ObservationTrail>(*publishedTrail_) : nullptr;
 }
 
-void Observatory::DrawProjection(raster::DeviceContext& context, std::int32_t width, std::int32_t height)
+void Observatory::DrawProjectionFrame(raster::DeviceContext& context, std::int32_t width, std::int32_t height)
 {
     const PenAndBrushScope tools(context, pen_, brush_);
     context.rectangle(0, 0, width, height);
     context.moveTo(0, height / 2);
     context.lineTo(width, height / 2);
+}
+
+void Observatory::DrawProjectionObject(raster::DeviceContext& context, std::int32_t width, std::int32_t height)
+{
+    const PenAndBrushScope tools(context, pen_, brush_);
     const SkyPosition position = ComputePosition();
     const HorizonAngles angles = ToHorizon(position.x, position.y);
     // Azimuth runs to the right and elevation up, a full turn spanning the area less its margin.
@@ -301,7 +357,23 @@ void Observatory::DrawProjection(raster::DeviceContext& context, std::int32_t wi
     DrawObject(context, px, py);
 }
 
-void Observatory::DrawOverhead(raster::DeviceContext& context, std::int32_t width, std::int32_t height)
+void Observatory::DrawOverheadFrame(raster::DeviceContext& context, std::int32_t width, std::int32_t height)
+{
+    const PenAndBrushScope tools(context, pen_, brush_);
+    const std::int32_t cx = width / 2;
+    const std::int32_t cy = height / 2;
+    if (kind_ == ObservatoryKind::StarLike) {
+        const std::int32_t r = std::max(0, std::min(cx, cy) - kViewMargin);
+        context.ellipse(cx - r, cy - r, cx + r, cy + r);
+    } else if (kind_ == ObservatoryKind::SunLike) {
+        const double s = overheadScale(width, height);
+        const auto ry = static_cast<std::int32_t>(orbitHeight_ * 0.5 * s);
+        const auto rx = static_cast<std::int32_t>(s * orbitWidth_ * 0.5);
+        context.ellipse(cx - rx, cy - ry, cx + rx, cy + ry);
+    }
+}
+
+void Observatory::DrawOverheadObject(raster::DeviceContext& context, std::int32_t width, std::int32_t height)
 {
     const SkyPosition position = ComputePosition();
     const PenAndBrushScope tools(context, pen_, brush_);
@@ -311,20 +383,20 @@ void Observatory::DrawOverhead(raster::DeviceContext& context, std::int32_t widt
     std::int32_t py = cy;
     if (kind_ == ObservatoryKind::StarLike) {
         const std::int32_t r = std::max(0, std::min(cx, cy) - kViewMargin);
-        context.ellipse(cx - r, cy - r, cx + r, cy + r);
         px = screen_mapping::screenX(cx, position.x, r);
         py = screen_mapping::screenY(cy, position.y, r);
     } else if (kind_ == ObservatoryKind::SunLike) {
-        // An area narrower or lower than the margin shows the orbit as a point, not turned inside out.
-        const double s
-            = std::max(0.0, std::min((width - kViewMargin) / orbitWidth_, (height - kViewMargin) / orbitHeight_));
-        const auto ry = static_cast<std::int32_t>(orbitHeight_ * 0.5 * s);
-        const auto rx = static_cast<std::int32_t>(s * orbitWidth_ * 0.5);
-        context.ellipse(cx - rx, cy - ry, cx + rx, cy + ry);
+        const double s = overheadScale(width, height);
         px = screen_mapping::screenX(cx, position.x, s);
         py = screen_mapping::screenY(cy, position.y, s);
     }
     DrawObject(context, px, py);
+}
+
+// An area narrower or lower than the margin shows the orbit as a point, not turned inside out.
+double Observatory::overheadScale(std::int32_t width, std::int32_t height) const
+{
+    return std::max(0.0, std::min((width - kViewMargin) / orbitWidth_, (height - kViewMargin) / orbitHeight_));
 }
 
 void Observatory::DrawObservations(raster::DeviceContext& context, std::int32_t, std::int32_t, std::int32_t)

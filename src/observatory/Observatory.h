@@ -57,6 +57,14 @@ public:
     // and draws the first view whose bit is set: projection, overhead, observations, published.
     HRESULT Draw(
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
+    // For a window that keeps what stays: the view's frame (the projection's border and
+    // horizon, the overhead orbit) and the reading lists stay from frame to frame, named
+    // by the kind and the readings they show; only the object moves.
+    std::uint64_t StillLayerKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
+    HRESULT DrawStillLayer(
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
+    HRESULT DrawMovingLayer(
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
     // "Star Like", "Sun Like", "Planet Like", "Comet Like", "Take Reading", "Publish".
     std::int32_t GetButtonCount() override;
     const ButtonSpec* GetButtons() override;
@@ -96,16 +104,25 @@ protected:
     bool DrawsOnWhiteGround() const override { return true; }
 
 private:
-    void DrawProjection(raster::DeviceContext& context, std::int32_t width, std::int32_t height);
-    void DrawOverhead(raster::DeviceContext& context, std::int32_t width, std::int32_t height);
+    // The projection's border and horizon; the object where the sky puts it.
+    void DrawProjectionFrame(raster::DeviceContext& context, std::int32_t width, std::int32_t height);
+    void DrawProjectionObject(raster::DeviceContext& context, std::int32_t width, std::int32_t height);
+    // The overhead view's orbit (none for the kinds without one); the object on it.
+    void DrawOverheadFrame(raster::DeviceContext& context, std::int32_t width, std::int32_t height);
+    void DrawOverheadObject(raster::DeviceContext& context, std::int32_t width, std::int32_t height);
     void DrawObservations(
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
     void DrawPublished(
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
+    // Plane units to pixels of the overhead view of a Sun-like orbit.
+    double overheadScale(std::int32_t width, std::int32_t height) const;
     // The shared sprite of the current kind.
     const Sprite& CurrentSprite();
-    // The view of the first bit of the request that names one; none draws nothing.
-    void DrawChosenView(
+    // What stays and what moves of the view of the first bit of the request that names one
+    // (none draws nothing); the frame drawn first, then the object, is the whole view.
+    void DrawChosenFrame(
+        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
+    void DrawChosenObject(
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
     // When the clock runs past the period's length, pauses it there (under the clock's lock).
     void ClampToPeriod();

@@ -4,6 +4,8 @@
 #include "drawing/SharedSprites.h"
 #include "observatory/ObservationDate.h"
 #include "platform/Text.h"
+#include "raster/DeviceContext.h"
+#include "windows/LayeredFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -171,6 +173,46 @@ TEST_F(ObservatoryDrawTest, PublishedListShowsOnlyItsHeadingBeforeAnyPublish)
     observatory.TakeReading();
     EXPECT_EQ(drawnImage(observatory, 300, 60, kDrawPublished),
         listImage({ "Published Observations:", "_______________________" }, 300, 60));
+}
+
+// A window keeps each view's frame (border and horizon, orbit) and the reading lists, and
+// draws only the object each frame: frame after frame, across a reading and a change of
+// kind, the kept picture with the object over it is the whole drawing, and a frame of the
+// moving projection changes only the object's corner of it.
+TEST_F(ObservatoryDrawTest, KeptFramesAndListsUnderTheMovingObjectMatchWholeDrawings)
+{
+    const QFont font = raster::DeviceContext::defaultFont(raster::Rendering::Smooth);
+    const auto grey = [](raster::DeviceContext& context, int width, int height) {
+        context.fillRect(0, 0, width, height, makeColour(90, 90, 90));
+    };
+    for (const std::int32_t view : { kDrawProjection, kDrawOverhead, kDrawObservations, kDrawPublished }) {
+        SCOPED_TRACE(testing::Message() << "view " << view);
+        selectAndHold(observatory, ObservatoryKind::StarLike, 0.0);
+        LayeredFrame frame;
+        QImage buffer(kWidth, kHeight, QImage::Format_RGB32);
+        for (int k = 0; k < 6; ++k) {
+            if (k == 2)
+                observatory.TakeReading();
+            if (k == 4)
+                selectAndHold(observatory, ObservatoryKind::SunLike, 0.3);
+            else
+                held.holdAt(0.07 * k);
+            const QRegion changed = frame.render(buffer, kWidth, kHeight, observatory, view, grey, font);
+            QImage whole(kWidth, kHeight, QImage::Format_RGB32);
+            {
+                raster::DeviceContext context(whole, raster::Rendering::Smooth, &font);
+                grey(context, kWidth, kHeight);
+                observatory.Draw(context, kWidth, kHeight, view);
+            }
+            ASSERT_EQ(buffer, whole) << "frame " << k;
+            if (view == kDrawProjection && k == 1) {
+                int area = 0;
+                for (const QRect& part : changed)
+                    area += part.width() * part.height();
+                EXPECT_LT(area, kWidth * kHeight / 4);
+            }
+        }
+    }
 }
 
 } // namespace
