@@ -2,6 +2,7 @@
 
 #include "imagesource/ImageSource.h"
 #include "raster/DeviceContext.h"
+#include "raster/FrameImage.h"
 #include "windows/HostWindow.h"
 #include "windows/ObserverWindow.h"
 
@@ -83,8 +84,8 @@ void WindowRecord::layoutPass()
     // On a scaled screen the buffer has the screen's pixels, so drawing stays sharp; the
     // source still draws in the window's (logical) pixels.
     const qreal ratio = own->devicePixelRatioF();
-    backBuffer = QImage(static_cast<int>(std::ceil(std::max(pixelRect.width(), 1) * ratio)),
-        static_cast<int>(std::ceil(std::max(pixelRect.height(), 1) * ratio)), QImage::Format_RGB32);
+    backBuffer = raster::makeFrameImage(static_cast<int>(std::ceil(std::max(pixelRect.width(), 1) * ratio)),
+        static_cast<int>(std::ceil(std::max(pixelRect.height(), 1) * ratio)));
     backBuffer.setDevicePixelRatio(ratio);
     // A new buffer starts black, as a freshly made compatible bitmap does; parts that a
     // placed background does not cover keep what the buffer held before.
