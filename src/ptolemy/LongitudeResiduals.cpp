@@ -68,15 +68,14 @@ std::optional<double> LongitudeResiduals::errorAt(const PtolemyOrbit& chain, dou
     return difference(modelLongitude(chain, t), observed);
 }
 
-LongitudeResiduals::Summary LongitudeResiduals::summaryUntil(const PtolemyOrbit& chain, double t) const
+LongitudeResiduals::Summary LongitudeResiduals::summaryUntil(const std::vector<double>& residuals, double t) const
 {
     Summary summary;
     double sumOfSquares = 0;
-    for (const ObservedLongitude& observed : observations_) {
-        if (!(observed.t <= t))
+    for (std::size_t k = 0; k < observations_.size() && k < residuals.size(); ++k) {
+        if (!(observations_[k].t <= t))
             break;
-        const double error = difference(modelLongitude(chain, observed.t), observed.degrees);
-        sumOfSquares += error * error;
+        sumOfSquares += residuals[k] * residuals[k];
         ++summary.count;
     }
     if (summary.count > 0)

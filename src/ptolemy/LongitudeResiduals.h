@@ -37,8 +37,9 @@ public:
     // Model minus observed longitude at time t, the observed one interpolated (the shorter way
     // round) between the observations around t; nothing when t lies outside their span.
     std::optional<double> errorAt(const PtolemyOrbit& chain, double t) const;
-    // Over the observations whose time is t or earlier.
-    Summary summaryUntil(const PtolemyOrbit& chain, double t) const;
+    // Over the observations whose time is t or earlier, from their `residuals` (as residuals()
+    // gives them, kept while the chain and the trail stay).
+    Summary summaryUntil(const std::vector<double>& residuals, double t) const;
 
     const std::vector<ObservedLongitude>& observations() const { return observations_; }
 

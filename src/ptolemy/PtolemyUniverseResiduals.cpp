@@ -27,10 +27,11 @@ bool matchShownIn(const PtolemyBody& body, std::optional<std::int32_t> drawReque
         || (body.EffectiveFlags(*drawRequest) & ptolemy_flags::kMatch) != 0;
 }
 
-MatchError matchErrorOf(const PtolemyBody& body, double t)
+// From the kept observations and residuals of the system (see ResidualContents).
+MatchError matchErrorOf(
+    const PtolemyBody& body, const LongitudeResiduals& longitudes, const std::vector<double>& residuals, double t)
 {
-    const LongitudeResiduals longitudes(*body.matchTrail());
-    const LongitudeResiduals::Summary summary = longitudes.summaryUntil(*body.Chain(), t);
+    const LongitudeResiduals::Summary summary = longitudes.summaryUntil(residuals, t);
     return MatchError { body.GetName(), longitudes.errorAt(*body.Chain(), t), summary.rmsDegrees, summary.count };
 }
 
@@ -64,11 +65,17 @@ void includeSpansAndErrors(ResidualPlot::Contents& contents)
 std::vector<MatchError> PtolemyUniverse::MatchErrors(double t, std::optional<std::int32_t> drawRequest)
 {
     UniverseLock guard(this);
+    // The kept residuals: a readout four times a second works out only the model at t.
+    const ResidualPlot::Contents& contents = ResidualContents();
     std::vector<MatchError> errors;
+    std::size_t series = 0; // the contents hold the systems that take part, in order
     for (std::int32_t i = 0; i < bodies_.Count(); ++i) {
         const PtolemyBody& body = *bodies_.Get(i);
-        if (takesPart(body) && matchShownIn(body, drawRequest))
-            errors.push_back(matchErrorOf(body, t));
+        if (!takesPart(body))
+            continue;
+        const std::size_t k = series++;
+        if (matchShownIn(body, drawRequest) && k < contents.longitudes.size())
+            errors.push_back(matchErrorOf(body, contents.longitudes[k], contents.series[k].degrees, t));
     }
     return errors;
 }
