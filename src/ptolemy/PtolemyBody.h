@@ -27,6 +27,7 @@
 #include "ptolemy/RecordPlacement.h"
 #include "ptolemy/SunFrame.h"
 #include "ptolemy/TraceLayer.h"
+#include "ptolemy/TrailLongitudes.h"
 #include "ptolemy/TrailPieces.h"
 #include "raster/DeviceContext.h"
 
@@ -320,6 +321,9 @@ private:
     // The running trail's pieces in the still layer, as StillLayerKey last fixed them
     // (window thread).
     KeptTrailPieces keptPieces_ GUARDED_BY(owner_->UniverseMutex());
+    // The sky strip's longitudes of the running trail's records and of the observations.
+    TrailLongitudes runningLongitudes_ GUARDED_BY(owner_->UniverseMutex());
+    TrailLongitudes observedLongitudes_ GUARDED_BY(owner_->UniverseMutex());
     // FarthestTraceRecord in the Sun-centred frame last asked for, and what it was measured for.
     double sunFrameFarthest_ GUARDED_BY(owner_->UniverseMutex()) = 0;
     std::uint64_t sunFrameFarthestKey_ GUARDED_BY(owner_->UniverseMutex()) = 0;

@@ -60,7 +60,8 @@ HRESULT PtolemyBody::DrawOnSky(raster::DeviceContext& device, const SkyStrip& st
     const std::int32_t f = *shown;
     if ((f & kMatch) && matchTrail_ && layer != TraceLayer::MovingOnly) {
         matchTrail_->Lock();
-        strip.drawObservations(device, *matchTrail_, t, observation_colours::kPast, observation_colours::kFuture);
+        strip.drawObservations(
+            device, *matchTrail_, t, observation_colours::kPast, observation_colours::kFuture, observedLongitudes_);
         matchTrail_->Unlock();
     }
     TrailPart part = TrailPart::All;
@@ -73,7 +74,7 @@ HRESULT PtolemyBody::DrawOnSky(raster::DeviceContext& device, const SkyStrip& st
         runningTrail_.Lock();
         TrailPieces::forEach(runningTrail_, part, keptPieces_,
             [&](std::int32_t first, std::int32_t last)
-                NO_THREAD_SAFETY_ANALYSIS { strip.drawTrail(device, runningTrail_, first, last); });
+                NO_THREAD_SAFETY_ANALYSIS { strip.drawTrail(device, runningTrail_, first, last, runningLongitudes_); });
         runningTrail_.Unlock();
     }
     if (layer == TraceLayer::StillOnly)

@@ -1,5 +1,6 @@
 #include "ptolemy/SkyStrip.h"
 
+#include "ptolemy/TrailLongitudes.h"
 #include "raster/DeviceContext.h"
 
 #include <algorithm>
@@ -95,8 +96,8 @@ void SkyStrip::drawGrid(raster::DeviceContext& context) const
     context.selectPen(previousPen);
 }
 
-void SkyStrip::drawTrail(
-    raster::DeviceContext& context, const ObservationTrail& trail, std::int32_t first, std::int32_t last) const
+void SkyStrip::drawTrail(raster::DeviceContext& context, const ObservationTrail& trail, std::int32_t first,
+    std::int32_t last, TrailLongitudes& longitudes) const
 {
     thread_local std::vector<raster::Point> run; // reused from paint to paint (window thread)
     auto flush = [&] {
@@ -104,11 +105,12 @@ void SkyStrip::drawTrail(
         run.clear();
     };
     double previous = -1;
+    longitudes.follow(trail);
     for (std::int32_t i = first; i <= last; ++i) {
         const Observation& record = trail.heldLogical(i);
         if (!showsTime(record.t))
             continue;
-        const double longitude = longitudeDegrees(record.x, record.y);
+        const double longitude = longitudes.at(i, record);
         if (previous >= 0 && std::fabs(longitude - previous) > kWrapDegrees)
             flush();
         run.push_back(raster::Point { x(longitude), y(record.t) });
@@ -118,7 +120,7 @@ void SkyStrip::drawTrail(
 }
 
 void SkyStrip::drawObservations(raster::DeviceContext& context, const ObservationTrail& trail, double now,
-    ColourRef pastColour, ColourRef futureColour) const
+    ColourRef pastColour, ColourRef futureColour, TrailLongitudes& longitudes) const
 {
     const raster::Pen previousPen = context.pen();
     const raster::Brush previousBrush = context.brush();
@@ -129,6 +131,7 @@ void SkyStrip::drawObservations(raster::DeviceContext& context, const Observatio
         context.selectBrush(raster::Brush { colour, colour == pastColour });
     };
     std::optional<ColourRef> selected;
+    longitudes.follow(trail);
     for (std::int32_t i = 0; i < trail.count(); ++i) {
         const Observation& record = trail.heldLogical(i);
         if (!showsTime(record.t))
@@ -136,7 +139,7 @@ void SkyStrip::drawObservations(raster::DeviceContext& context, const Observatio
         const ColourRef colour = record.t < now ? pastColour : futureColour;
         if (colour != selected)
             select(*(selected = colour));
-        const int cx = x(longitudeDegrees(record.x, record.y));
+        const int cx = x(longitudes.at(i, record));
         const int cy = y(record.t);
         context.ellipse(cx - kObservationHalfSize, cy - kObservationHalfSize, cx + kObservationHalfSize + 1,
             cy + kObservationHalfSize + 1);

@@ -14,6 +14,8 @@ namespace raster {
 class DeviceContext;
 }
 
+class TrailLongitudes;
+
 class SkyStrip {
 public:
     // Room above the strip for the degree labels, and at its sides, in pixels.
@@ -37,12 +39,13 @@ public:
     // The points of `trail` within the span, as seen from the centre, joined in the
     // selected pen; the line breaks where the longitude passes 0 degrees. Only the records
     // at logical positions first ... last; the caller holds the trail's lock.
-    void drawTrail(raster::DeviceContext& context, const ObservationTrail& trail, std::int32_t first,
-        std::int32_t last) const REQUIRES(trail.Mutex());
+    // `longitudes` keeps each record's longitude for the next walk.
+    void drawTrail(raster::DeviceContext& context, const ObservationTrail& trail, std::int32_t first, std::int32_t last,
+        TrailLongitudes& longitudes) const REQUIRES(trail.Mutex());
     // The points of `trail` within the span: those before `now` as rings in `pastColour`,
     // the others as small discs in `futureColour`; the caller holds the trail's lock.
     void drawObservations(raster::DeviceContext& context, const ObservationTrail& trail, double now,
-        ColourRef pastColour, ColourRef futureColour) const REQUIRES(trail.Mutex());
+        ColourRef pastColour, ColourRef futureColour, TrailLongitudes& longitudes) const REQUIRES(trail.Mutex());
 
 private:
     // Every how many degrees the axis is labelled: every grid line where the labels fit.
