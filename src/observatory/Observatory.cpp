@@ -124,8 +124,7 @@ HRESULT Observatory::Draw(
 {
     return drawOnWhite(context, width, height, [&] {
         ClampToPeriod();
-        DrawChosenFrame(context, width, height, drawRequest);
-        DrawChosenObject(context, width, height, drawRequest);
+        DrawChosenView(context, width, height, drawRequest, ViewPart::Whole);
     });
 }
 
@@ -154,7 +153,7 @@ HRESULT Observatory::DrawStillLayer(
     if (width <= 0 || height <= 0)
         return S_OK;
     platform::CriticalSectionGuard guard(lock_);
-    DrawChosenFrame(context, width, height, drawRequest);
+    DrawChosenView(context, width, height, drawRequest, ViewPart::Frame);
     return S_OK;
 }
 
@@ -165,30 +164,30 @@ HRESULT Observatory::DrawMovingLayer(
         return S_OK;
     platform::CriticalSectionGuard guard(lock_);
     ClampToPeriod();
-    DrawChosenObject(context, width, height, drawRequest);
+    DrawChosenView(context, width, height, drawRequest, ViewPart::Object);
     return S_OK;
 }
 
-void Observatory::DrawChosenFrame(
-    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
+void Observatory::DrawChosenView(
+    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest, ViewPart part)
 {
-    if (drawRequest & kDrawProjection)
-        DrawProjectionFrame(context, width, height);
-    else if (drawRequest & kDrawOverhead)
-        DrawOverheadFrame(context, width, height);
-    else if (drawRequest & kDrawObservations)
+    const bool frame = part != ViewPart::Object;
+    const bool object = part != ViewPart::Frame;
+    if (drawRequest & kDrawProjection) {
+        if (frame)
+            DrawProjectionFrame(context, width, height);
+        if (object)
+            DrawProjectionObject(context, width, height);
+    } else if (drawRequest & kDrawOverhead) {
+        if (frame)
+            DrawOverheadFrame(context, width, height);
+        if (object)
+            DrawOverheadObject(context, width, height);
+    } else if (frame && (drawRequest & kDrawObservations)) {
         DrawObservations(context, width, height, drawRequest);
-    else if (drawRequest & kDrawPublished)
+    } else if (frame && (drawRequest & kDrawPublished)) {
         DrawPublished(context, width, height, drawRequest);
-}
-
-void Observatory::DrawChosenObject(
-    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest)
-{
-    if (drawRequest & kDrawProjection)
-        DrawProjectionObject(context, width, height);
-    else if (drawRequest & kDrawOverhead)
-        DrawOverheadObject(context, width, height);
+    }
 }
 
 std::int32_t Observatory::GetButtonCount() { return static_cast<std::int32_t>(kButtons.size()); }
@@ -360,43 +359,38 @@ void Observatory::DrawProjectionObject(raster::DeviceContext& context, std::int3
 void Observatory::DrawOverheadFrame(raster::DeviceContext& context, std::int32_t width, std::int32_t height)
 {
     const PenAndBrushScope tools(context, pen_, brush_);
-    const std::int32_t cx = width / 2;
-    const std::int32_t cy = height / 2;
+    const OverheadGeometry view = overheadGeometry(width, height);
     if (kind_ == ObservatoryKind::StarLike) {
-        const std::int32_t r = std::max(0, std::min(cx, cy) - kViewMargin);
-        context.ellipse(cx - r, cy - r, cx + r, cy + r);
+        const auto r = static_cast<std::int32_t>(view.scale);
+        context.ellipse(view.cx - r, view.cy - r, view.cx + r, view.cy + r);
     } else if (kind_ == ObservatoryKind::SunLike) {
-        const double s = overheadScale(width, height);
-        const auto ry = static_cast<std::int32_t>(orbitHeight_ * 0.5 * s);
-        const auto rx = static_cast<std::int32_t>(s * orbitWidth_ * 0.5);
-        context.ellipse(cx - rx, cy - ry, cx + rx, cy + ry);
+        const auto ry = static_cast<std::int32_t>(orbitHeight_ * 0.5 * view.scale);
+        const auto rx = static_cast<std::int32_t>(view.scale * orbitWidth_ * 0.5);
+        context.ellipse(view.cx - rx, view.cy - ry, view.cx + rx, view.cy + ry);
     }
 }
 
+// The kinds without an orbit stay at the centre: their position is the origin.
 void Observatory::DrawOverheadObject(raster::DeviceContext& context, std::int32_t width, std::int32_t height)
 {
     const SkyPosition position = ComputePosition();
     const PenAndBrushScope tools(context, pen_, brush_);
-    const std::int32_t cx = width / 2;
-    const std::int32_t cy = height / 2;
-    std::int32_t px = cx;
-    std::int32_t py = cy;
-    if (kind_ == ObservatoryKind::StarLike) {
-        const std::int32_t r = std::max(0, std::min(cx, cy) - kViewMargin);
-        px = screen_mapping::screenX(cx, position.x, r);
-        py = screen_mapping::screenY(cy, position.y, r);
-    } else if (kind_ == ObservatoryKind::SunLike) {
-        const double s = overheadScale(width, height);
-        px = screen_mapping::screenX(cx, position.x, s);
-        py = screen_mapping::screenY(cy, position.y, s);
-    }
-    DrawObject(context, px, py);
+    const OverheadGeometry view = overheadGeometry(width, height);
+    DrawObject(context, screen_mapping::screenX(view.cx, position.x, view.scale),
+        screen_mapping::screenY(view.cy, position.y, view.scale));
 }
 
-// An area narrower or lower than the margin shows the orbit as a point, not turned inside out.
-double Observatory::overheadScale(std::int32_t width, std::int32_t height) const
+Observatory::OverheadGeometry Observatory::overheadGeometry(std::int32_t width, std::int32_t height) const
 {
-    return std::max(0.0, std::min((width - kViewMargin) / orbitWidth_, (height - kViewMargin) / orbitHeight_));
+    OverheadGeometry view { width / 2, height / 2, 0.0 };
+    if (kind_ == ObservatoryKind::StarLike) {
+        view.scale = std::max(0, std::min(view.cx, view.cy) - kViewMargin);
+    } else if (kind_ == ObservatoryKind::SunLike) {
+        // An area narrower or lower than the margin shows the orbit as a point, not turned inside out.
+        view.scale
+            = std::max(0.0, std::min((width - kViewMargin) / orbitWidth_, (height - kViewMargin) / orbitHeight_));
+    }
+    return view;
 }
 
 void Observatory::DrawObservations(raster::DeviceContext& context, std::int32_t, std::int32_t, std::int32_t)

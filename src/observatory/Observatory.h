@@ -104,6 +104,16 @@ protected:
     bool DrawsOnWhiteGround() const override { return true; }
 
 private:
+    // What of a view to draw: what stays (its frame, the lists), what moves (the object), or both.
+    enum class ViewPart : std::uint8_t { Frame = 1, Object = 2, Whole = 3 };
+    // The overhead view's centre and the pixels of one plane unit: the circle's radius for a
+    // star-like kind, the orbit's scale for a Sun-like one, 0 for the kinds without an orbit.
+    struct OverheadGeometry {
+        std::int32_t cx = 0;
+        std::int32_t cy = 0;
+        double scale = 0;
+    };
+
     // The projection's border and horizon; the object where the sky puts it.
     void DrawProjectionFrame(raster::DeviceContext& context, std::int32_t width, std::int32_t height);
     void DrawProjectionObject(raster::DeviceContext& context, std::int32_t width, std::int32_t height);
@@ -114,16 +124,13 @@ private:
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
     void DrawPublished(
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
-    // Plane units to pixels of the overhead view of a Sun-like orbit.
-    double overheadScale(std::int32_t width, std::int32_t height) const;
+    OverheadGeometry overheadGeometry(std::int32_t width, std::int32_t height) const;
     // The shared sprite of the current kind.
     const Sprite& CurrentSprite();
-    // What stays and what moves of the view of the first bit of the request that names one
-    // (none draws nothing); the frame drawn first, then the object, is the whole view.
-    void DrawChosenFrame(
-        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
-    void DrawChosenObject(
-        raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
+    // `part` of the view of the first bit of the request that names one (none draws nothing);
+    // the frame drawn first, then the object, is the whole view.
+    void DrawChosenView(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
+        std::int32_t drawRequest, ViewPart part);
     // When the clock runs past the period's length, pauses it there (under the clock's lock).
     void ClampToPeriod();
     // Appends one reading; the caller holds the source's lock.

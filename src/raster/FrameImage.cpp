@@ -14,12 +14,13 @@ namespace {
 
     constexpr std::size_t kLargePage = std::size_t { 2 } << 20;
 
+    std::size_t inLargePages(std::size_t bytes) { return (bytes + kLargePage - 1) / kLargePage * kLargePage; }
+
     // Large pages only where a picture fills most of them: the last page's unused part is
     // memory the process holds for nothing.
     bool worthLargePages(std::size_t bytes)
     {
-        const std::size_t rounded = (bytes + kLargePage - 1) / kLargePage * kLargePage;
-        return bytes >= kLargePage * 3 / 4 && bytes * 4 >= rounded * 3;
+        return bytes >= kLargePage * 3 / 4 && bytes * 4 >= inLargePages(bytes) * 3;
     }
 
 } // namespace
@@ -32,7 +33,7 @@ QImage makeFrameImage(int width, int height)
     const auto bytesPerLine = static_cast<std::size_t>(width) * 4;
     const std::size_t bytes = bytesPerLine * static_cast<std::size_t>(height);
     if (worthLargePages(bytes)) {
-        const std::size_t rounded = (bytes + kLargePage - 1) / kLargePage * kLargePage;
+        const std::size_t rounded = inLargePages(bytes);
         if (void* const pixels = std::aligned_alloc(kLargePage, rounded)) {
             // Only advice: where the kernel declines, the pages are ordinary ones.
             static_cast<void>(madvise(pixels, rounded, MADV_HUGEPAGE));
