@@ -9,13 +9,15 @@ LabelPlacement::LabelPlacement(const QRect& area, std::vector<QRect> taken)
 {
 }
 
-QPoint LabelPlacement::place(QPoint point, QSize size, int offset) const
+QPoint LabelPlacement::place(QPoint point, QSize size, int offset, Usual usual) const
 {
     const int right = point.x() + offset;
     const int left = point.x() - offset - size.width();
-    const int above = point.y() - offset - size.height();
-    const int below = point.y() + offset;
-    const QPoint corners[] = { { right, above }, { right, below }, { left, above }, { left, below } };
+    int first = point.y() - offset - size.height(); // above
+    int second = point.y() + offset; // below
+    if (usual == Usual::BelowRight)
+        std::swap(first, second);
+    const QPoint corners[] = { { right, first }, { right, second }, { left, first }, { left, second } };
     for (const QPoint& corner : corners)
         if (isFree(QRect(corner, size)))
             return corner;

@@ -1,8 +1,11 @@
 #pragma once
-// Where a planet's name goes beside the planet: above and to the right, as before, unless
-// that covers text already there (the sky strip's degree labels, the names of the cycles)
-// or leaves the window; then below, to the left, or below and to the left, whichever is
-// first free. When none is, the name stays above and to the right.
+// Where a name goes beside the point it names, clear of what is already there (the sky
+// strip's degree labels, the Earth, names written before) and inside the window.
+//
+// A planet's name goes above and to the right of the planet, a cycle's name below and to
+// the right of its centre, as they always have; when that covers something taken or leaves
+// the window, the other corners are tried in turn (the other side vertically first) and the
+// first free one is used. When none is, the name stays in its usual corner.
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -11,11 +14,15 @@
 
 class LabelPlacement {
 public:
-    // A window of `area`, with text already at `taken`.
+    enum class Usual { AboveRight, BelowRight };
+
+    // A window of `area`, with `taken` already covered.
     LabelPlacement(const QRect& area, std::vector<QRect> taken);
 
     // The top-left corner for a name of `size` beside the point, `offset` pixels from it.
-    QPoint place(QPoint point, QSize size, int offset) const;
+    QPoint place(QPoint point, QSize size, int offset, Usual usual = Usual::AboveRight) const;
+    // Marks `box` (a name just written) as covered for the names placed after it.
+    void take(const QRect& box) { taken_.push_back(box); }
 
 private:
     bool isFree(const QRect& box) const;

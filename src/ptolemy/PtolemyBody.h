@@ -235,10 +235,13 @@ private:
     double FarthestTraceRecord(const RecordPlacement& placement) REQUIRES(owner_->UniverseMutex());
     // The planet's sprite at `planet` and, with kLabels in the window's `flags`, the system's
     // name by the planet and, with `cycleNames`, the cycles' by their centres (the chain
-    // turning about `chainCentre`). (caller holds the universe lock)
+    // turning about `chainCentre`, where the Earth is drawn with kEarth), each name clear of
+    // the Earth and of the names before it where there is room. (caller holds the universe lock)
     void DrawPlanetAndNames(raster::DeviceContext& device, std::int32_t effectiveFlags, std::int32_t flags, double t,
         QPoint chainCentre, double scale, QPoint planet, const Sprite& sprite, bool cycleNames)
         REQUIRES(owner_->UniverseMutex());
+    // Where the Earth's picture covers when it is drawn centred on `earth`.
+    static QRect EarthBox(QPoint earth);
     // The running trail's whole pieces stay from frame to frame under these effective flags.
     static bool TrailPiecesStay(std::int32_t effectiveFlags);
     // The deferent's circle stays, and is drawn before the moving parts of the trace.

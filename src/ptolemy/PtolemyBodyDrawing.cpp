@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -94,12 +95,23 @@ void PtolemyBody::DrawPlanetAndNames(raster::DeviceContext& device, std::int32_t
         sprite.drawAt(device, planet.x(), planet.y());
     if (!(flags & ptolemy_flags::kLabels))
         return;
+    // The Earth, drawn over the systems at the centre of the chain, stays readable.
+    std::vector<QRect> taken;
+    if (flags & ptolemy_flags::kEarth)
+        taken.push_back(EarthBox(chainCentre));
+    LabelPlacement placement(QRect(0, 0, device.width(), device.height()), std::move(taken));
     UseLabelText(device, orbitColour_);
-    const LabelPlacement placement(QRect(0, 0, device.width(), device.height()),
-        cycleNames ? head_->DrawNames(device, t, chainCentre.x(), chainCentre.y(), scale) : std::vector<QRect> {});
+    if (cycleNames)
+        head_->DrawNames(device, t, chainCentre.x(), chainCentre.y(), scale, placement);
     UseLabelText(device, traceColour_);
     const QPoint corner = placement.place(planet, { device.textWidth(name_), device.lineHeight() }, kLabelOffset);
     device.textOut(corner.x(), corner.y(), name_);
+}
+
+QRect PtolemyBody::EarthBox(QPoint earth)
+{
+    constexpr int size = PtolemyUniverse::kEarthSize;
+    return QRect(earth.x() - size / 2, earth.y() - size / 2, size, size);
 }
 
 void PtolemyBody::DrawStillTrace(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,

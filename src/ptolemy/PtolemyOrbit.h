@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+class LabelPlacement;
 namespace raster {
 class DeviceContext;
 }
@@ -68,9 +69,10 @@ public:
     std::uint64_t DeferentKey() const;
     // What the motion of the whole chain depends on: changes with any orb's numbers or flags.
     std::uint64_t ChainKey() const;
-    // Each orb's name by its circle's centre at time t, in the selected text colour.
-    // Returns where the names were written.
-    std::vector<QRect> DrawNames(raster::DeviceContext& device, double t, int cx, int cy, double scale) const;
+    // Each orb's name by its circle's centre at time t, in the selected text colour, where
+    // `placement` finds room; each name written is taken in it.
+    void DrawNames(
+        raster::DeviceContext& device, double t, int cx, int cy, double scale, LabelPlacement& placement) const;
     // Visits the orbs from the innermost (the deferent) outwards with the point that
     // carries each one at time t and its circle's centre (the carrier moved by the eccentric).
     using CentreVisitor = std::function<void(const PtolemyOrbit& orb, ModelPoint carrier, ModelPoint centre)>;

@@ -4,6 +4,7 @@
 #include "drawing/ScreenMapping.h"
 #include "drawing/SharedSprites.h"
 #include "platform/HashCombine.h"
+#include "ptolemy/LabelPlacement.h"
 #include "raster/DeviceContext.h"
 
 #include <vector>
@@ -12,7 +13,8 @@ namespace {
 
 // Markers are drawn centred, cut to at most this many pixels square.
 constexpr int kMarkerSize = 7;
-// Names are written this many pixels right of and below the point they name.
+// Names are written this many pixels right of and below the point they name, or, where
+// that is taken, beside it in another corner.
 constexpr int kLabelOffset = 9;
 
 void drawMarker(const Sprite& sprite, raster::DeviceContext& device, int x, int y)
@@ -94,18 +96,18 @@ std::uint64_t PtolemyOrbit::ChainKey() const
     return key;
 }
 
-std::vector<QRect> PtolemyOrbit::DrawNames(raster::DeviceContext& device, double t, int cx, int cy, double scale) const
+void PtolemyOrbit::DrawNames(
+    raster::DeviceContext& device, double t, int cx, int cy, double scale, LabelPlacement& placement) const
 {
     using screen_mapping::screenX;
     using screen_mapping::screenY;
-    std::vector<QRect> written;
     VisitCentres(t, [&](const PtolemyOrbit& orb, ModelPoint, ModelPoint centre) {
         if (orb.name.empty())
             return;
-        const int x = screenX(cx, centre.x, scale) + kLabelOffset;
-        const int y = screenY(cy, centre.y, scale) + kLabelOffset;
-        device.textOut(x, y, orb.name);
-        written.emplace_back(x, y, device.textWidth(orb.name), device.lineHeight());
+        const QSize size(device.textWidth(orb.name), device.lineHeight());
+        const QPoint corner = placement.place(QPoint(screenX(cx, centre.x, scale), screenY(cy, centre.y, scale)), size,
+            kLabelOffset, LabelPlacement::Usual::BelowRight);
+        device.textOut(corner.x(), corner.y(), orb.name);
+        placement.take(QRect(corner, size));
     });
-    return written;
 }

@@ -353,3 +353,25 @@ TEST_F(PtolemyDrawing, LabelsNameTheSystemByItsPlanetAndTheCycleByItsCentre)
     EXPECT_FALSE(changedIn(QRect(179, 0, 27, 206)));
     EXPECT_FALSE(changedIn(QRect(0, 150, 90, 56)));
 }
+
+// The names stay off the Earth: a deferent whose centre lies just above and left of the
+// Earth names itself above its centre, where below it would cover the Earth's picture.
+TEST_F(PtolemyDrawing, CycleNamesStayOffTheEarth)
+{
+    const auto chain = std::make_unique<PtolemyOrbit>("deferent", 0, 0, 10, nullptr, -1, 1);
+    body().SetChain(chain.get());
+    draw(206, 206, kFormatted | kCircles | kEarth);
+    const QImage withoutNames = image;
+    draw(206, 206, kFormatted | kCircles | kEarth | kLabels);
+
+    const auto changedIn = [&](QRect area) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (image.pixel(x, y) != withoutNames.pixel(x, y))
+                    return true;
+        return false;
+    };
+    // The Earth's picture covers (96, 96) to (110, 110); the deferent's centre is near (94, 94).
+    EXPECT_FALSE(changedIn(QRect(96, 96, 15, 15)));
+    EXPECT_TRUE(changedIn(QRect(103, 60, 60, 26))) << "the name above and right of the centre";
+}
