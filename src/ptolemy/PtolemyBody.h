@@ -103,8 +103,11 @@ public:
     // time (the Sun system's own trail becomes the Earth's path), the circles turning about
     // the Earth where it is now, the planet less the Sun; not the observations of a matched
     // trail, which were seen from the Earth, nor the cycles' names without their circles.
+    // `names`: where the names go, shared by the systems of one drawing so that none covers
+    // another's or the Earth; null: a placement of this system's own.
     HRESULT DrawSystem(raster::DeviceContext& device, std::int32_t flags, std::int32_t cx, std::int32_t cy, double t,
-        double scale, TraceLayer layer = TraceLayer::Both, const SunFrame* sunFrame = nullptr);
+        double scale, TraceLayer layer = TraceLayer::Both, const SunFrame* sunFrame = nullptr,
+        LabelPlacement* names = nullptr);
     // What this system's part of a still layer (see TraceLayer) looks like under these flags
     // at model time t: 0 when it has none, else a value that changes when its picture may.
     // It also fixes which pieces of the running trail the next still and moving layers
@@ -235,13 +238,11 @@ private:
     double FarthestTraceRecord(const RecordPlacement& placement) REQUIRES(owner_->UniverseMutex());
     // The planet's sprite at `planet` and, with kLabels in the window's `flags`, the system's
     // name by the planet and, with `cycleNames`, the cycles' by their centres (the chain
-    // turning about `chainCentre`, where the Earth is drawn with kEarth), each name clear of
-    // the Earth and of the names before it where there is room. (caller holds the universe lock)
+    // turning about `chainCentre`, where the Earth is drawn with kEarth), each where `names`
+    // (or, when null, a placement of this system's own) finds room. (caller holds the universe lock)
     void DrawPlanetAndNames(raster::DeviceContext& device, std::int32_t effectiveFlags, std::int32_t flags, double t,
-        QPoint chainCentre, double scale, QPoint planet, const Sprite& sprite, bool cycleNames)
+        QPoint chainCentre, double scale, QPoint planet, const Sprite& sprite, bool cycleNames, LabelPlacement* names)
         REQUIRES(owner_->UniverseMutex());
-    // Where the Earth's picture covers when it is drawn centred on `earth`.
-    static QRect EarthBox(QPoint earth);
     // The running trail's whole pieces stay from frame to frame under these effective flags.
     static bool TrailPiecesStay(std::int32_t effectiveFlags);
     // The deferent's circle stays, and is drawn before the moving parts of the trace.

@@ -36,7 +36,7 @@ constexpr double kMatchTolerance = 0.05;
 } // namespace
 
 HRESULT PtolemyBody::DrawSystem(raster::DeviceContext& device, std::int32_t flags, std::int32_t cx, std::int32_t cy,
-    double t, double scale, TraceLayer layer, const SunFrame* sunFrame)
+    double t, double scale, TraceLayer layer, const SunFrame* sunFrame, LabelPlacement* names)
 {
     using namespace ptolemy_flags;
     using screen_mapping::screenX;
@@ -84,34 +84,34 @@ HRESULT PtolemyBody::DrawSystem(raster::DeviceContext& device, std::int32_t flag
     const ModelPoint shownPlanet = sunFrame ? sunFrame->fromSun(planet, t) : planet;
     DrawPlanetAndNames(device, f, flags, t, centre, scale,
         QPoint(screenX(cx, shownPlanet.x, scale), screenY(cy, shownPlanet.y, scale)),
-        matched ? matchedSprite_ : planetSprite_, !sunFrame || (f & kCircles));
+        matched ? matchedSprite_ : planetSprite_, !sunFrame || (f & kCircles), names);
     return S_OK;
 }
 
 void PtolemyBody::DrawPlanetAndNames(raster::DeviceContext& device, std::int32_t effectiveFlags, std::int32_t flags,
-    double t, QPoint chainCentre, double scale, QPoint planet, const Sprite& sprite, bool cycleNames)
+    double t, QPoint chainCentre, double scale, QPoint planet, const Sprite& sprite, bool cycleNames,
+    LabelPlacement* names)
 {
     if ((effectiveFlags & ptolemy_flags::kPlanet) && SUCCEEDED(sprite.isValid()))
         sprite.drawAt(device, planet.x(), planet.y());
     if (!(flags & ptolemy_flags::kLabels))
         return;
-    // The Earth, drawn over the systems at the centre of the chain, stays readable.
-    std::vector<QRect> taken;
-    if (flags & ptolemy_flags::kEarth)
-        taken.push_back(EarthBox(chainCentre));
-    LabelPlacement placement(QRect(0, 0, device.width(), device.height()), std::move(taken));
+    std::optional<LabelPlacement> own;
+    if (!names) {
+        // The Earth, drawn over the systems at the centre of the chain, stays readable.
+        std::vector<QRect> taken;
+        if (flags & ptolemy_flags::kEarth)
+            taken.push_back(PtolemyUniverse::EarthBox(chainCentre));
+        names = &own.emplace(QRect(0, 0, device.width(), device.height()), std::move(taken));
+    }
     UseLabelText(device, orbitColour_);
     if (cycleNames)
-        head_->DrawNames(device, t, chainCentre.x(), chainCentre.y(), scale, placement);
+        head_->DrawNames(device, t, chainCentre.x(), chainCentre.y(), scale, *names);
     UseLabelText(device, traceColour_);
-    const QPoint corner = placement.place(planet, { device.textWidth(name_), device.lineHeight() }, kLabelOffset);
+    const QSize size(device.textWidth(name_), device.lineHeight());
+    const QPoint corner = names->place(planet, size, kLabelOffset);
     device.textOut(corner.x(), corner.y(), name_);
-}
-
-QRect PtolemyBody::EarthBox(QPoint earth)
-{
-    constexpr int size = PtolemyUniverse::kEarthSize;
-    return QRect(earth.x() - size / 2, earth.y() - size / 2, size, size);
+    names->take(QRect(corner, size));
 }
 
 void PtolemyBody::DrawStillTrace(raster::DeviceContext& device, std::int32_t cx, std::int32_t cy, double scale,

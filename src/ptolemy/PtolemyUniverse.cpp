@@ -11,6 +11,7 @@
 #include "platform/Release.h"
 #include "platform/ResourceLibrary.h"
 #include "platform/Text.h"
+#include "ptolemy/LabelPlacement.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
 #include "ptolemy/PtolemyUniverseClock.h"
@@ -204,12 +205,21 @@ HRESULT PtolemyUniverse::DrawSystems(
     const double t = clock().time();
     const Sprite& earth = sharedSprites().earth;
     const bool drawEarth = (drawRequest & ptolemy_flags::kEarth) && SUCCEEDED(earth.isValid());
+    // The systems' names keep off one another and off the Earth's place.
+    LabelPlacement names(QRect(0, 0, width, height),
+        (drawRequest & ptolemy_flags::kEarth) ? std::vector<QRect> { EarthBox(QPoint(halfWidth, halfHeight)) }
+                                              : std::vector<QRect> {});
     for (std::int32_t i = 0; i < bodies_.Count(); ++i) {
-        bodies_.Get(i)->DrawSystem(context, drawRequest, halfWidth, halfHeight, t, scale, layer);
+        bodies_.Get(i)->DrawSystem(context, drawRequest, halfWidth, halfHeight, t, scale, layer, nullptr, &names);
         if (drawEarth && layer != TraceLayer::StillOnly)
             earth.drawCentred(context, halfWidth, halfHeight, kEarthSize, kEarthSize);
     }
     return S_OK;
+}
+
+QRect PtolemyUniverse::EarthBox(QPoint earth)
+{
+    return QRect(earth.x() - kEarthSize / 2, earth.y() - kEarthSize / 2, kEarthSize, kEarthSize);
 }
 
 double PtolemyUniverse::FittingScale(std::int32_t drawRequest, std::int32_t halfWidth, std::int32_t halfHeight)

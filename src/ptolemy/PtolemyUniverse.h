@@ -25,6 +25,9 @@
 #include "ptolemy/UniverseFileDialog.h"
 #include "raster/DeviceContext.h"
 
+#include <QPoint>
+#include <QRect>
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -54,6 +57,8 @@ public:
     static constexpr std::int32_t kNumberOfPens = 5;
     // The Earth is drawn centred on its place, cut to at most this many pixels square.
     static constexpr int kEarthSize = 15;
+    // What the Earth's picture covers when it is drawn at `earth`.
+    static QRect EarthBox(QPoint earth);
     // The name a Sun-centred view looks for when no "sun" draw argument names another.
     static constexpr const char* kSunName = "Sun";
     // Index of the Pause/Resume button in the control window.

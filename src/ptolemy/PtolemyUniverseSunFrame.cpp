@@ -67,8 +67,8 @@ void drawLinesOfSight(raster::DeviceContext& context, const SunCentredPlaces& pl
     }
 }
 
-// The Earth's sprite with draw_earth, its name with labels.
-void drawEarth(raster::DeviceContext& context, std::int32_t drawRequest, QPoint earth)
+// The Earth's sprite with draw_earth, its name with labels where `names` finds room.
+void drawEarth(raster::DeviceContext& context, std::int32_t drawRequest, QPoint earth, const LabelPlacement& names)
 {
     const Sprite& sprite = sharedSprites().earth;
     if ((drawRequest & ptolemy_flags::kEarth) && SUCCEEDED(sprite.isValid()))
@@ -78,8 +78,7 @@ void drawEarth(raster::DeviceContext& context, std::int32_t drawRequest, QPoint 
     const std::string name = QCoreApplication::translate("PtolemyUniverse", "Earth").toStdString();
     context.setTextColour(kEarthTextColour);
     context.setTextBackground(false);
-    const LabelPlacement placement(QRect(0, 0, context.width(), context.height()), {});
-    const QPoint corner = placement.place(earth, { context.textWidth(name), context.lineHeight() }, kTextOffset);
+    const QPoint corner = names.place(earth, { context.textWidth(name), context.lineHeight() }, kTextOffset);
     context.textOut(corner.x(), corner.y(), name);
 }
 
@@ -214,9 +213,13 @@ HRESULT PtolemyUniverse::DrawSunCentred(
     // The lines of sight lie under the planets, the Earth over everything.
     if (moving)
         drawLinesOfSight(context, places, centre, scale);
+    // The names keep off one another and off the Earth.
+    const QPoint earth = pixelOf(centre, places.earth, scale);
+    LabelPlacement names(QRect(0, 0, width, height),
+        (drawRequest & ptolemy_flags::kEarth) ? std::vector<QRect> { EarthBox(earth) } : std::vector<QRect> {});
     for (std::int32_t i = 0; i < bodies_.Count(); ++i)
-        bodies_.Get(i)->DrawSystem(context, drawRequest, centre.x(), centre.y(), t, scale, layer, &*frame);
+        bodies_.Get(i)->DrawSystem(context, drawRequest, centre.x(), centre.y(), t, scale, layer, &*frame, &names);
     if (moving)
-        drawEarth(context, drawRequest, pixelOf(centre, places.earth, scale));
+        drawEarth(context, drawRequest, earth, names);
     return S_OK;
 }

@@ -375,3 +375,28 @@ TEST_F(PtolemyDrawing, CycleNamesStayOffTheEarth)
     EXPECT_FALSE(changedIn(QRect(96, 96, 15, 15)));
     EXPECT_TRUE(changedIn(QRect(103, 60, 60, 26))) << "the name above and right of the centre";
 }
+
+// Two systems on one chain share the planet's pixel (178, 103): the first name goes above
+// and left of it (right would leave the window), the second below and left, off the first.
+TEST_F(PtolemyDrawing, NamesOfDifferentSystemsKeepOffOneAnother)
+{
+    const auto chain = std::make_unique<PtolemyOrbit>("", 0, 1, 15, nullptr);
+    body().SetChain(chain.get());
+    body().SetName("Mars");
+    ASSERT_EQ(universe.Bodies().Insert(1, nullptr), S_OK);
+    universe.Bodies().Get(1)->SetChain(chain.get());
+    universe.Bodies().Get(1)->SetName("Venus");
+    draw(206, 206, kFormatted);
+    const QImage withoutNames = image;
+    draw(206, 206, kFormatted | kLabels);
+
+    const auto changedIn = [&](QRect area) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (image.pixel(x, y) != withoutNames.pixel(x, y))
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(changedIn(QRect(110, 75, 62, 22))) << "the first name, above";
+    EXPECT_TRUE(changedIn(QRect(110, 109, 62, 22))) << "the second name, below";
+}
