@@ -78,6 +78,16 @@ protected:
     }
 
     int countColour(ColourRef colour) const { return testing_support::countColour(image, colour); }
+
+    // Whether any pixel of `area` differs from the same pixel of `before`.
+    bool changedIn(const QImage& before, QRect area) const
+    {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (image.pixel(x, y) != before.pixel(x, y))
+                    return true;
+        return false;
+    }
 };
 
 TEST_F(PtolemyDrawing, EccentricDeferentCirclesAreDrawnAboutTheirCentres)
@@ -341,17 +351,10 @@ TEST_F(PtolemyDrawing, LabelsNameTheSystemByItsPlanetAndTheCycleByItsCentre)
     // The cycle's name starts right of and below its centre (103, 103); the system's
     // name above the planet at (178, 103), to its left, as to its right it would leave the
     // window.
-    const auto changedIn = [&](QRect area) {
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (image.pixel(x, y) != withoutNames.pixel(x, y))
-                    return true;
-        return false;
-    };
-    EXPECT_TRUE(changedIn(QRect(105, 105, 40, 20)));
-    EXPECT_TRUE(changedIn(QRect(130, 70, 42, 30)));
-    EXPECT_FALSE(changedIn(QRect(179, 0, 27, 206)));
-    EXPECT_FALSE(changedIn(QRect(0, 150, 90, 56)));
+    EXPECT_TRUE(changedIn(withoutNames, QRect(105, 105, 40, 20)));
+    EXPECT_TRUE(changedIn(withoutNames, QRect(130, 70, 42, 30)));
+    EXPECT_FALSE(changedIn(withoutNames, QRect(179, 0, 27, 206)));
+    EXPECT_FALSE(changedIn(withoutNames, QRect(0, 150, 90, 56)));
 }
 
 // The names stay off the Earth: a deferent whose centre lies just above and left of the
@@ -364,16 +367,9 @@ TEST_F(PtolemyDrawing, CycleNamesStayOffTheEarth)
     const QImage withoutNames = image;
     draw(206, 206, kFormatted | kCircles | kEarth | kLabels);
 
-    const auto changedIn = [&](QRect area) {
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (image.pixel(x, y) != withoutNames.pixel(x, y))
-                    return true;
-        return false;
-    };
     // The Earth's picture covers (96, 96) to (110, 110); the deferent's centre is near (94, 94).
-    EXPECT_FALSE(changedIn(QRect(96, 96, 15, 15)));
-    EXPECT_TRUE(changedIn(QRect(103, 60, 60, 26))) << "the name above and right of the centre";
+    EXPECT_FALSE(changedIn(withoutNames, QRect(96, 96, 15, 15)));
+    EXPECT_TRUE(changedIn(withoutNames, QRect(103, 60, 60, 26))) << "the name above and right of the centre";
 }
 
 // Two systems on one chain share the planet's pixel (178, 103): the first name goes above
@@ -390,13 +386,6 @@ TEST_F(PtolemyDrawing, NamesOfDifferentSystemsKeepOffOneAnother)
     const QImage withoutNames = image;
     draw(206, 206, kFormatted | kLabels);
 
-    const auto changedIn = [&](QRect area) {
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (image.pixel(x, y) != withoutNames.pixel(x, y))
-                    return true;
-        return false;
-    };
-    EXPECT_TRUE(changedIn(QRect(110, 75, 62, 22))) << "the first name, above";
-    EXPECT_TRUE(changedIn(QRect(110, 109, 62, 22))) << "the second name, below";
+    EXPECT_TRUE(changedIn(withoutNames, QRect(110, 75, 62, 22))) << "the first name, above";
+    EXPECT_TRUE(changedIn(withoutNames, QRect(110, 109, 62, 22))) << "the second name, below";
 }
