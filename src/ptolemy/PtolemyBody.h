@@ -123,8 +123,9 @@ public:
     // `layer`: the matched trail's points stay (their colours change only as time passes
     // an observation), and, with `trailPiecesStay` (a strip whose span of time is fixed),
     // the whole pieces of the running trail; the rest of the trail and the planet move.
+    // `names` as for DrawSystem, on the strip (SkyStrip::namePlacement).
     HRESULT DrawOnSky(raster::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t,
-        TraceLayer layer = TraceLayer::Both, bool trailPiecesStay = false);
+        TraceLayer layer = TraceLayer::Both, bool trailPiecesStay = false, LabelPlacement* names = nullptr);
     // What this system's points on the sky strip look like at model time t: 0 without
     // any, else a value that changes when their picture may. (takes the universe lock)
     std::uint64_t SkyObservationsKey(std::int32_t flags, double t);

@@ -48,7 +48,7 @@ std::uint64_t PtolemyBody::SkyTrailPiecesKey()
 }
 
 HRESULT PtolemyBody::DrawOnSky(raster::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t,
-    TraceLayer layer, bool trailPiecesStay)
+    TraceLayer layer, bool trailPiecesStay, LabelPlacement* names)
 {
     using namespace ptolemy_flags;
     if (!owner_)
@@ -88,11 +88,13 @@ HRESULT PtolemyBody::DrawOnSky(raster::DeviceContext& device, const SkyStrip& st
         planetSprite_.drawAt(device, x, y);
     if (flags & kLabels) {
         UseLabelText(device, traceColour_);
-        // Never over the degree labels above the strip.
-        const LabelPlacement placement(QRect(0, 0, device.width(), device.height()),
-            { QRect(0, 0, device.width(), SkyStrip::degreeLabelsHeight(device)) });
-        const QPoint corner = placement.place({ x, y }, { device.textWidth(name_), device.lineHeight() }, kLabelOffset);
+        std::optional<LabelPlacement> own;
+        if (!names)
+            names = &own.emplace(SkyStrip::namePlacement(device));
+        const QSize size(device.textWidth(name_), device.lineHeight());
+        const QPoint corner = names->place({ x, y }, size, kLabelOffset);
         device.textOut(corner.x(), corner.y(), name_);
+        names->take(QRect(corner, size));
     }
     return S_OK;
 }

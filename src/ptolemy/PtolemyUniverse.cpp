@@ -250,8 +250,10 @@ HRESULT PtolemyUniverse::DrawSky(
     // The grid depends on the size alone: it stays.
     if (layer != TraceLayer::MovingOnly)
         strip.drawGrid(context);
+    // The systems' names keep off one another.
+    LabelPlacement names = SkyStrip::namePlacement(context);
     for (std::int32_t i = 0; i < bodies_.Count(); ++i)
-        bodies_.Get(i)->DrawOnSky(context, strip, drawRequest, t, layer, spanFixed);
+        bodies_.Get(i)->DrawOnSky(context, strip, drawRequest, t, layer, spanFixed, &names);
     return S_OK;
 }
 

@@ -1,5 +1,6 @@
 #include "ptolemy/SkyStrip.h"
 
+#include "ptolemy/LabelPlacement.h"
 #include "ptolemy/TrailLongitudes.h"
 #include "raster/DeviceContext.h"
 
@@ -58,6 +59,12 @@ constexpr int kDegreeLabelTop = 1;
 int SkyStrip::degreeLabelsHeight(const raster::DeviceContext& context)
 {
     return std::max(kTopMargin, kDegreeLabelTop + context.lineHeight());
+}
+
+LabelPlacement SkyStrip::namePlacement(const raster::DeviceContext& context)
+{
+    return LabelPlacement(
+        QRect(0, 0, context.width(), context.height()), { QRect(0, 0, context.width(), degreeLabelsHeight(context)) });
 }
 
 int SkyStrip::degreeLabelStep(const raster::DeviceContext& context) const

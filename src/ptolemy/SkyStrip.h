@@ -14,6 +14,7 @@ namespace raster {
 class DeviceContext;
 }
 
+class LabelPlacement;
 class TrailLongitudes;
 
 class SkyStrip {
@@ -34,6 +35,8 @@ public:
 
     // The height of the band of degree labels above the strip.
     static int degreeLabelsHeight(const raster::DeviceContext& context);
+    // Where names go on the strip: inside the window, never over the degree labels.
+    static LabelPlacement namePlacement(const raster::DeviceContext& context);
     // The strip's frame, a line every 30 degrees and their labels.
     void drawGrid(raster::DeviceContext& context) const;
     // The points of `trail` within the span, as seen from the centre, joined in the

@@ -389,3 +389,22 @@ TEST_F(PtolemyDrawing, NamesOfDifferentSystemsKeepOffOneAnother)
     EXPECT_TRUE(changedIn(withoutNames, QRect(110, 75, 62, 22))) << "the first name, above";
     EXPECT_TRUE(changedIn(withoutNames, QRect(110, 109, 62, 22))) << "the second name, below";
 }
+
+// On the sky strip too: two systems at 90 degrees at the strip's last time, (96, 212); the
+// first name goes above and right, the second above and left (below leaves the window).
+TEST_F(PtolemyDrawing, NamesOnTheSkyKeepOffOneAnother)
+{
+    const auto quarterTurn = std::make_unique<PtolemyOrbit>("", kPi / 2, 0, 15, nullptr);
+    body().SetChain(quarterTurn.get());
+    body().SetName("Mars");
+    ASSERT_EQ(universe.Bodies().Insert(1, nullptr), S_OK);
+    universe.Bodies().Get(1)->SetChain(quarterTurn.get());
+    universe.Bodies().Get(1)->SetName("Venus");
+    runTheTrailThroughTheFirstYear();
+    draw(372, 218, kFormatted | kSky);
+    const QImage withoutNames = image;
+    draw(372, 218, kFormatted | kSky | kLabels);
+
+    EXPECT_TRUE(changedIn(withoutNames, QRect(102, 180, 40, 26))) << "the first name, right";
+    EXPECT_TRUE(changedIn(withoutNames, QRect(40, 180, 50, 26))) << "the second name, left";
+}
