@@ -104,7 +104,7 @@ public:
     // the Earth where it is now, the planet less the Sun; not the observations of a matched
     // trail, which were seen from the Earth, nor the cycles' names without their circles.
     // `names`: where the names go, shared by the systems of one drawing so that none covers
-    // another's or the Earth; null: a placement of this system's own.
+    // another's or the Earth; null: no names.
     HRESULT DrawSystem(raster::DeviceContext& device, std::int32_t flags, std::int32_t cx, std::int32_t cy, double t,
         double scale, TraceLayer layer = TraceLayer::Both, const SunFrame* sunFrame = nullptr,
         LabelPlacement* names = nullptr);
@@ -239,8 +239,8 @@ private:
     double FarthestTraceRecord(const RecordPlacement& placement) REQUIRES(owner_->UniverseMutex());
     // The planet's sprite at `planet` and, with kLabels in the window's `flags`, the system's
     // name by the planet and, with `cycleNames`, the cycles' by their centres (the chain
-    // turning about `chainCentre`, where the Earth is drawn with kEarth), each where `names`
-    // (or, when null, a placement of this system's own) finds room. (caller holds the universe lock)
+    // turning about `chainCentre`), each where `names` finds room; none when it is null.
+    // (caller holds the universe lock)
     void DrawPlanetAndNames(raster::DeviceContext& device, std::int32_t effectiveFlags, std::int32_t flags, double t,
         QPoint chainCentre, double scale, QPoint planet, const Sprite& sprite, bool cycleNames, LabelPlacement* names)
         REQUIRES(owner_->UniverseMutex());

@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -94,16 +93,8 @@ void PtolemyBody::DrawPlanetAndNames(raster::DeviceContext& device, std::int32_t
 {
     if ((effectiveFlags & ptolemy_flags::kPlanet) && SUCCEEDED(sprite.isValid()))
         sprite.drawAt(device, planet.x(), planet.y());
-    if (!(flags & ptolemy_flags::kLabels))
+    if (!(flags & ptolemy_flags::kLabels) || !names)
         return;
-    std::optional<LabelPlacement> own;
-    if (!names) {
-        // The Earth, drawn over the systems at the centre of the chain, stays readable.
-        std::vector<QRect> taken;
-        if (flags & ptolemy_flags::kEarth)
-            taken.push_back(PtolemyUniverse::EarthBox(chainCentre));
-        names = &own.emplace(QRect(0, 0, device.width(), device.height()), std::move(taken));
-    }
     UseLabelText(device, orbitColour_);
     if (cycleNames)
         head_->DrawNames(device, t, chainCentre.x(), chainCentre.y(), scale, *names);

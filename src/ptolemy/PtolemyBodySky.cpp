@@ -86,11 +86,8 @@ HRESULT PtolemyBody::DrawOnSky(raster::DeviceContext& device, const SkyStrip& st
     const int y = strip.y(t);
     if ((f & kPlanet) && SUCCEEDED(planetSprite_.isValid()))
         planetSprite_.drawAt(device, x, y);
-    if (flags & kLabels) {
+    if ((flags & kLabels) && names) {
         UseLabelText(device, traceColour_);
-        std::optional<LabelPlacement> own;
-        if (!names)
-            names = &own.emplace(SkyStrip::namePlacement(device));
         const QSize size(device.textWidth(name_), device.lineHeight());
         const QPoint corner = names->place({ x, y }, size, kLabelOffset);
         device.textOut(corner.x(), corner.y(), name_);
