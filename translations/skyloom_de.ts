@@ -845,6 +845,17 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     </message>
 </context>
 <context>
+    <name>ReadoutPanel</name>
+    <message>
+        <source>Error readout</source>
+        <translation>Fehleranzeige</translation>
+    </message>
+    <message>
+        <source>How far each model is from its observations</source>
+        <translation>Wie weit jedes Modell von seinen Beobachtungen abweicht</translation>
+    </message>
+</context>
+<context>
     <name>RecentLayouts</name>
     <message>
         <source>No layouts opened yet</source>
@@ -879,10 +890,6 @@ Dank: die Skyloom-Entwickler; gebaut mit Qt und pugixml.</translation>
     <message>
         <source>Time slider</source>
         <translation>Zeitregler</translation>
-    </message>
-    <message>
-        <source>How far each model is from its observations</source>
-        <translation>Wie weit jedes Modell von seinen Beobachtungen abweicht</translation>
     </message>
     <message>
         <source>No dated observations are on screen.</source>

@@ -845,6 +845,17 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     </message>
 </context>
 <context>
+    <name>ReadoutPanel</name>
+    <message>
+        <source>Error readout</source>
+        <translation>Indicador de errores</translation>
+    </message>
+    <message>
+        <source>How far each model is from its observations</source>
+        <translation>Cuánto se aparta cada modelo de sus observaciones</translation>
+    </message>
+</context>
+<context>
     <name>RecentLayouts</name>
     <message>
         <source>No layouts opened yet</source>
@@ -879,10 +890,6 @@ Créditos: los desarrolladores de Skyloom; hecho con Qt y pugixml.</translation>
     <message>
         <source>Time slider</source>
         <translation>Control deslizante del tiempo</translation>
-    </message>
-    <message>
-        <source>How far each model is from its observations</source>
-        <translation>Cuánto se aparta cada modelo de sus observaciones</translation>
     </message>
     <message>
         <source>No dated observations are on screen.</source>

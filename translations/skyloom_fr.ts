@@ -845,6 +845,17 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     </message>
 </context>
 <context>
+    <name>ReadoutPanel</name>
+    <message>
+        <source>Error readout</source>
+        <translation>Indicateur d&apos;écart</translation>
+    </message>
+    <message>
+        <source>How far each model is from its observations</source>
+        <translation>L&apos;écart de chaque modèle à ses observations</translation>
+    </message>
+</context>
+<context>
     <name>RecentLayouts</name>
     <message>
         <source>No layouts opened yet</source>
@@ -879,10 +890,6 @@ Crédits : les développeurs de Skyloom ; réalisé avec Qt et pugixml.</transla
     <message>
         <source>Time slider</source>
         <translation>Curseur du temps</translation>
-    </message>
-    <message>
-        <source>How far each model is from its observations</source>
-        <translation>L&apos;écart de chaque modèle à ses observations</translation>
     </message>
     <message>
         <source>No dated observations are on screen.</source>

@@ -13,6 +13,7 @@
 #include "shell/LessonCommands.h"
 #include "shell/MediaCommands.h"
 #include "shell/ModelDates.h"
+#include "shell/ReadoutPanel.h"
 #include "shell/RecentLayouts.h"
 #include "shell/TimeControls.h"
 #include "shell/UserGuideWindow.h"

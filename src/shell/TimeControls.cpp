@@ -3,6 +3,7 @@
 #include "platform/ModalDialog.h"
 #include "shell/GoToDateDialog.h"
 #include "shell/ModelDates.h"
+#include "shell/ReadoutPanel.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -15,7 +16,6 @@
 namespace {
 
 constexpr int kSliderPageDays = 30;
-constexpr int kReadoutMargin = 4;
 // Room for the focus ring around the slider inside the bar, off the layout below.
 constexpr int kBarMargin = 4;
 
@@ -57,19 +57,13 @@ QWidget* TimeControls::createBar(QWidget* parent, const QList<QAction*>& command
     return bar;
 }
 
-QLabel* TimeControls::createReadout(QWidget* parent)
+ReadoutPanel* TimeControls::createReadout(QWidget* parent)
 {
-    readout_ = new QLabel(parent);
-    readout_->setObjectName(QStringLiteral("readout"));
-    readout_->setWordWrap(true);
-    readout_->setContentsMargins(kReadoutMargin, kReadoutMargin, kReadoutMargin, kReadoutMargin);
-    readout_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    readout_->setAccessibleDescription(tr("How far each model is from its observations"));
-    readout_->setVisible(false);
+    readout_ = new ReadoutPanel(parent);
     return readout_;
 }
 
-QString TimeControls::readoutText() const { return readout_ ? readout_->accessibleName() : QString(); }
+QString TimeControls::readoutText() const { return readout_ ? readout_->spokenText() : QString(); }
 
 void TimeControls::showReadout(DisplayManager* manager)
 {
@@ -79,16 +73,7 @@ void TimeControls::showReadout(DisplayManager* manager)
     if (manager)
         for (const std::string& line : manager->readoutLines())
             lines << QString::fromStdString(line);
-    const QString spoken = lines.join(QStringLiteral("; "));
-    if (spoken != readout_->accessibleName()) {
-        // Each system's line wraps as a whole: its own spaces do not break.
-        QStringList shown;
-        for (const QString& line : lines)
-            shown << QString(line).replace(QLatin1Char(' '), QChar::Nbsp);
-        readout_->setText(shown.join(QStringLiteral("    ")));
-        readout_->setAccessibleName(spoken);
-    }
-    readout_->setVisible(!lines.isEmpty());
+    readout_->showLines(lines);
 }
 
 void TimeControls::togglePauseAll()

@@ -12,7 +12,7 @@
 #include <optional>
 
 class QAction;
-class QLabel;
+class ReadoutPanel;
 class QSlider;
 class QWidget;
 
@@ -34,7 +34,7 @@ public:
     QWidget* createBar(QWidget* parent, const QList<QAction*>& commands);
     // The lines above the layout that read out each matched system's error ("Mars: model −
     // observed +0.42°, RMS 0.31°"); hidden while no system on screen is matched.
-    QLabel* createReadout(QWidget* parent);
+    ReadoutPanel* createReadout(QWidget* parent);
     // The readout as screen readers hear it: the lines joined by "; ".
     QString readoutText() const;
     // Keeps the Pause All command's text ("Pause All" or "Resume All") true.
@@ -63,7 +63,7 @@ private:
     ManagerAccess manager_;
     QAction* pauseAction_ = nullptr;
     QSlider* slider_ = nullptr;
-    QLabel* readout_ = nullptr;
+    ReadoutPanel* readout_ = nullptr;
     QDate sliderOrigin_; // the day that slider value 0 stands for
     bool showingTime_ = false; // the slider is being set from the model, not by the user
 };
