@@ -94,6 +94,17 @@ std::uint64_t ImageSource::StillLayerKey(std::int32_t, std::int32_t, std::int32_
     return DrawsOnWhiteGround() ? kWhiteGround : kNoStillLayer;
 }
 
+void ImageSource::StillLayerParts(std::int32_t, std::int32_t, std::int32_t, std::vector<StillPart>& parts)
+{
+    parts.clear();
+}
+
+HRESULT ImageSource::DrawStillRows(
+    raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest, int, int)
+{
+    return DrawStillLayer(context, width, height, drawRequest);
+}
+
 HRESULT ImageSource::DrawStillLayer(
     raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t)
 {

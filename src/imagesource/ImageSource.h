@@ -8,11 +8,13 @@
 // See docs/threads.md.
 #include "imagesource/ButtonSpec.h"
 #include "imagesource/SourceOwner.h"
+#include "imagesource/StillPart.h"
 #include "platform/CriticalSection.h"
 #include "platform/Result.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class WindowDrawSettings;
 class QWidget;
@@ -60,6 +62,16 @@ public:
     virtual std::uint64_t StillLayerKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest);
     virtual HRESULT DrawStillLayer(
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
+    // The parts of the still layer that change under one key (a matched sky strip's
+    // observations as time passes them), in increasing id; none by default: every change
+    // of the still layer then changes the key. Taken right after StillLayerKey.
+    virtual void StillLayerParts(
+        std::int32_t width, std::int32_t height, std::int32_t drawRequest, std::vector<StillPart>& parts);
+    // Draws the still layer where it meets pixel rows [top, bottom): at least everything of
+    // it that touches them. What it draws outside them is put back by the caller, so the
+    // whole layer (the default) is right too, only slower.
+    virtual HRESULT DrawStillRows(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
+        std::int32_t drawRequest, int top, int bottom);
     virtual HRESULT DrawMovingLayer(
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest);
     // Changes whenever the picture changes.

@@ -20,6 +20,7 @@
 #include "documents/FileDialogHelper.h"
 #include "documents/ObservationTrail.h"
 #include "drawing/Sprite.h"
+#include "imagesource/StillPart.h"
 #include "platform/Result.h"
 #include "ptolemy/MatchTrailHolder.h"
 #include "ptolemy/PtolemyOrbit.h"
@@ -126,9 +127,15 @@ public:
     // `names` as for DrawSystem, on the strip (SkyStrip::namePlacement).
     HRESULT DrawOnSky(raster::DeviceContext& device, const SkyStrip& strip, std::int32_t flags, double t,
         TraceLayer layer = TraceLayer::Both, bool trailPiecesStay = false, LabelPlacement* names = nullptr);
-    // What this system's points on the sky strip look like at model time t: 0 without
-    // any, else a value that changes when their picture may. (takes the universe lock)
-    std::uint64_t SkyObservationsKey(std::int32_t flags, double t);
+    // Which points this system shows on the sky strip: 0 without any, else a value that
+    // changes when they do. How time colours each is told by AddSkyObservationParts.
+    // (takes the universe lock)
+    std::uint64_t SkyObservationsKey(std::int32_t flags);
+    // Each point on the strip as a part of the still layer: its id `bodyId` plus its
+    // position in the matched trail, whether it lies before t, and its rows. (takes the
+    // universe lock)
+    void AddSkyObservationParts(
+        const SkyStrip& strip, std::int32_t flags, double t, std::uint64_t bodyId, std::vector<StillPart>& parts);
     // What the whole pieces of the running trail on a strip of fixed span look like: 0 for
     // none; fixes the pieces as StillLayerKey does. (takes the universe lock)
     std::uint64_t SkyTrailPiecesKey();

@@ -17,16 +17,33 @@ constexpr int kLabelOffset = 6;
 
 } // namespace
 
-std::uint64_t PtolemyBody::SkyObservationsKey(std::int32_t flags, double t)
+std::uint64_t PtolemyBody::SkyObservationsKey(std::int32_t flags)
 {
     UniverseLock lock(owner_);
     if (!visible_ || !(EffectiveFlags(flags) & ptolemy_flags::kMatch) || !matchTrail_)
         return 0;
-    // The strip colours a point by whether its time is before t.
-    const auto past = static_cast<std::uint64_t>(ObservationsBefore(t));
-    return platform::hashCombine(platform::hashCombine(matchTrail_->revision(), past),
-               static_cast<std::uint64_t>(static_cast<std::uint32_t>(EffectiveFlags(flags))))
+    return platform::hashCombine(
+               matchTrail_->revision(), static_cast<std::uint64_t>(static_cast<std::uint32_t>(EffectiveFlags(flags))))
         | 1u;
+}
+
+void PtolemyBody::AddSkyObservationParts(
+    const SkyStrip& strip, std::int32_t flags, double t, std::uint64_t bodyId, std::vector<StillPart>& parts)
+{
+    UniverseLock lock(owner_);
+    if (!visible_ || !(EffectiveFlags(flags) & ptolemy_flags::kMatch) || !matchTrail_)
+        return;
+    // The strip colours a point by whether its time is before t (SkyStrip::drawObservations).
+    ObservationTrail& trail = *matchTrail_;
+    trail.Lock();
+    for (std::int32_t i = 0; i < trail.count(); ++i) {
+        const double time = trail.heldLogical(i).t;
+        if (!strip.showsTime(time))
+            continue;
+        const auto [top, bottom] = strip.observationRows(time);
+        parts.push_back(StillPart { bodyId + static_cast<std::uint64_t>(i), time < t ? 1u : 0u, top, bottom });
+    }
+    trail.Unlock();
 }
 
 bool PtolemyBody::MatchedTimeSpan(double& first, double& last)

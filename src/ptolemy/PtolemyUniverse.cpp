@@ -236,17 +236,21 @@ double PtolemyUniverse::ScaleToFit(double extent, std::int32_t halfWidth, std::i
     return std::isfinite(extent) ? (std::min(halfWidth, halfHeight) - kViewMargin) / extent : 0.0;
 }
 
-HRESULT PtolemyUniverse::DrawSky(
-    raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height, TraceLayer layer)
+HRESULT PtolemyUniverse::DrawSky(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
+    std::int32_t height, TraceLayer layer, std::optional<std::pair<int, int>> rows)
 {
-    // The universe lock keeps the chains still; the clock's lock is taken only to read the time.
+    // The universe lock keeps the chains still; the clock's lock is taken only to read the
+    // time. The still layer shows the moment its key fixed.
     UniverseLock guard(this);
-    const double t = clock().time();
+    const bool stillMoment = layer == TraceLayer::StillOnly && !std::isnan(skyStillTime_);
+    const double t = stillMoment ? skyStillTime_ : clock().time();
     double first = 0;
     double last = 0;
     // Over a fixed span the trails' whole pieces stay where they are drawn.
     const bool spanFixed = SkyTimeSpan(t, first, last);
-    const SkyStrip strip(width, height, first, last);
+    SkyStrip strip(width, height, first, last);
+    if (rows)
+        strip.limitToRows(rows->first, rows->second);
     // The grid depends on the size alone: it stays.
     if (layer != TraceLayer::MovingOnly)
         strip.drawGrid(context);

@@ -31,8 +31,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class XmlDocument;
@@ -87,9 +89,16 @@ public:
     // request does, and the observations of the matched trails but the current one; on the
     // sky strip, its grid and the observations. Everything else moves. Observations change
     // colour as time passes them, so their layer is drawn again then.
+    // On a matched sky strip the observations are the still layer's parts instead, so that
+    // a window draws again only the rows of those that time passed; the key fixes the
+    // moment the still layer then shows.
     std::uint64_t StillLayerKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
+    void StillLayerParts(
+        std::int32_t width, std::int32_t height, std::int32_t drawRequest, std::vector<StillPart>& parts) override;
     HRESULT DrawStillLayer(
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
+    HRESULT DrawStillRows(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
+        std::int32_t drawRequest, int top, int bottom) override;
     HRESULT DrawMovingLayer(
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override;
     // The start year of the first system's matched trail: its time t is years after it.
@@ -108,8 +117,9 @@ public:
         raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height);
     // The sky seen from the centre (draw argument "sky"): see SkyStrip.
     // `layer`: the grid stays, the systems move.
+    // `rows`: only what reaches pixel rows [first, second) of the still layer.
     HRESULT DrawSky(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width, std::int32_t height,
-        TraceLayer layer = TraceLayer::Both);
+        TraceLayer layer = TraceLayer::Both, std::optional<std::pair<int, int>> rows = std::nullopt);
     // The residual plot (draw argument "residuals"): each matched system's model minus
     // observed longitude against time (see ResidualPlot). `layer`: the plot stays, the
     // marker of the time shown moves.
@@ -204,7 +214,8 @@ private:
     // The systems in the plane, with their traces in the layer asked for. (takes the locks)
     HRESULT DrawSystems(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
         std::int32_t height, TraceLayer layer);
-    // What the sky strip's still layer shows at model time t. (caller holds the universe lock)
+    // What the sky strip's still layer shows at model time t but the observations' colours.
+    // (caller holds the universe lock)
     std::uint64_t SkyStillKey(std::int32_t drawRequest, double t) REQUIRES(lock_);
     // What the residual plot shows: changes with each matched system's chain, trail and colour.
     // (caller holds the universe lock)
@@ -254,6 +265,9 @@ private:
     std::int64_t lastChange_ GUARDED_BY(lock_) = 0;
     bool deviceReady_ GUARDED_BY(lock_) = false;
     std::uint64_t residualsKey_ GUARDED_BY(lock_) = 0;
+    // The moment a sky strip's still layer shows, fixed by StillLayerKey (NaN: none yet), so
+    // that its parts and its picture agree whenever a tick lands between them.
+    double skyStillTime_ GUARDED_BY(lock_) = std::numeric_limits<double>::quiet_NaN();
     ResidualPlot::Contents residuals_ GUARDED_BY(lock_);
     std::array<raster::Pen, kNumberOfPens> animationPens_ GUARDED_BY(lock_);
     // The names of the "sun" draw arguments given so far; a draw request names one by its

@@ -5,13 +5,21 @@
 #include "platform/HashCombine.h"
 #include "ptolemy/PtolemyBody.h"
 #include "ptolemy/PtolemyFlags.h"
+#include "ptolemy/SkyStrip.h"
 #include "ptolemy/UniverseLocks.h"
+
+#include <cmath>
 
 namespace {
 
 bool showsStatistics(std::int32_t drawRequest) { return (drawRequest & kDrawStatistics) != 0; }
 bool showsSky(std::int32_t drawRequest) { return (drawRequest & ptolemy_flags::kSky) != 0; }
 bool showsResiduals(std::int32_t drawRequest) { return (drawRequest & ptolemy_flags::kResiduals) != 0; }
+// The sky strip alone, whose observations are parts of the still layer.
+bool showsSkyStrip(std::int32_t drawRequest)
+{
+    return !showsStatistics(drawRequest) && showsSky(drawRequest) && !showsResiduals(drawRequest);
+}
 
 std::uint64_t sizeAndRequestKey(std::int32_t width, std::int32_t height, std::int32_t drawRequest)
 {
@@ -29,9 +37,12 @@ std::uint64_t PtolemyUniverse::StillLayerKey(std::int32_t width, std::int32_t he
     if (showsStatistics(drawRequest))
         return kNoStillLayer;
     UniverseLock guard(this);
-    if (showsSky(drawRequest) && !showsResiduals(drawRequest))
-        return platform::hashCombine(sizeAndRequestKey(width, height, drawRequest), SkyStillKey(drawRequest, Time()))
+    if (showsSky(drawRequest) && !showsResiduals(drawRequest)) {
+        skyStillTime_ = Time();
+        return platform::hashCombine(
+                   sizeAndRequestKey(width, height, drawRequest), SkyStillKey(drawRequest, skyStillTime_))
             | 1u;
+    }
     // A change due now would otherwise show first in the moving layer only.
     ChangeAutomaticallyWhenDue();
     if (showsResiduals(drawRequest))
@@ -60,7 +71,7 @@ std::uint64_t PtolemyUniverse::SkyStillKey(std::int32_t drawRequest, double t)
         return 0;
     std::uint64_t key = platform::hashCombine(platform::hashCombine(0, first), last);
     for (std::int32_t i = 0; i < bodies_.Count(); ++i) {
-        key = platform::hashCombine(key, bodies_.Get(i)->SkyObservationsKey(drawRequest, t));
+        key = platform::hashCombine(key, bodies_.Get(i)->SkyObservationsKey(drawRequest));
         key = platform::hashCombine(key, bodies_.Get(i)->SkyTrailPiecesKey());
     }
     return key;
@@ -77,6 +88,32 @@ HRESULT PtolemyUniverse::DrawStillLayer(
     if (showsSky(drawRequest))
         return DrawSky(context, drawRequest, width, height, TraceLayer::StillOnly);
     return DrawSystems(context, drawRequest, width, height, TraceLayer::StillOnly);
+}
+
+void PtolemyUniverse::StillLayerParts(
+    std::int32_t width, std::int32_t height, std::int32_t drawRequest, std::vector<StillPart>& parts)
+{
+    parts.clear();
+    if (!showsSkyStrip(drawRequest))
+        return;
+    UniverseLock guard(this);
+    double first = 0;
+    double last = 0;
+    if (std::isnan(skyStillTime_) || !SkyTimeSpan(skyStillTime_, first, last))
+        return;
+    const SkyStrip strip(width, height, first, last);
+    for (std::int32_t i = 0; i < bodies_.Count(); ++i)
+        bodies_.Get(i)->AddSkyObservationParts(
+            strip, drawRequest, skyStillTime_, static_cast<std::uint64_t>(i) << 32, parts);
+}
+
+HRESULT PtolemyUniverse::DrawStillRows(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
+    std::int32_t drawRequest, int top, int bottom)
+{
+    if (!showsSkyStrip(drawRequest))
+        return DrawStillLayer(context, width, height, drawRequest);
+    PrepareToDraw(context);
+    return DrawSky(context, drawRequest, width, height, TraceLayer::StillOnly, std::pair { top, bottom });
 }
 
 HRESULT PtolemyUniverse::DrawMovingLayer(

@@ -5,6 +5,7 @@
 #include "raster/DeviceContext.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -18,6 +19,8 @@ constexpr ColourRef kGridColour = makeColour(215, 215, 215);
 constexpr ColourRef kFrameColour = makeColour(120, 120, 120);
 constexpr ColourRef kLabelColour = makeColour(90, 90, 90);
 constexpr int kObservationHalfSize = 2;
+// How far beyond its box a point's or a line's smoothed edge may reach, in pixels.
+constexpr int kEdgeReach = 2;
 // The least room between two degree labels of the axis, in pixels.
 constexpr int kDegreeLabelGap = 3;
 // Two points further apart than this in longitude are taken to have crossed 0 degrees.
@@ -49,6 +52,26 @@ int SkyStrip::y(double t) const
 {
     const int usable = std::max(height_ - kTopMargin - kBottomMargin, 1);
     return kTopMargin + static_cast<int>(std::lround((t - firstTime_) / (lastTime_ - firstTime_) * usable));
+}
+
+std::pair<int, int> SkyStrip::observationRows(double t) const
+{
+    const int centre = y(t);
+    return { centre - kObservationHalfSize - kEdgeReach, centre + kObservationHalfSize + 1 + kEdgeReach };
+}
+
+bool SkyStrip::trailReachesRows(const ObservationTrail& trail, std::int32_t first, std::int32_t last) const
+{
+    int top = INT_MAX;
+    int bottom = INT_MIN;
+    for (std::int32_t i = first; i <= last; ++i) {
+        const double t = trail.heldLogical(i).t;
+        if (showsTime(t)) {
+            top = std::min(top, y(t));
+            bottom = std::max(bottom, y(t) + 1);
+        }
+    }
+    return top < bottom && reachesRows(top - kEdgeReach, bottom + kEdgeReach);
 }
 
 namespace {
@@ -85,21 +108,33 @@ void SkyStrip::drawGrid(raster::DeviceContext& context) const
     context.selectPen(raster::Pen { kGridColour });
     context.setTextColour(kLabelColour);
     context.setTextBackground(false);
-    const int labelStep = degreeLabelStep(context);
+    // The axis text and the strip's top edge, unless only rows below them are drawn.
+    const bool withAxis = reachesRows(0, degreeLabelsHeight(context) + kEdgeReach);
+    const int labelStep = withAxis ? degreeLabelStep(context) : 360;
+    // A line straight down is the same in every row it crosses: drawing only the rows asked
+    // for (and a little beyond, where it ends) leaves it the same there.
+    const bool someRows = rowsTop_ != INT_MIN && kTopMargin < height_ - kBottomMargin;
+    const int lineTop = someRows ? std::max(kTopMargin, rowsTop_ - 2 * kEdgeReach) : kTopMargin;
+    const int lineBottom
+        = someRows ? std::min(height_ - kBottomMargin, rowsBottom_ + 2 * kEdgeReach) : height_ - kBottomMargin;
     for (int degrees = 0; degrees <= 360; degrees += kGridStepDegrees) {
         const int column = x(degrees);
-        context.moveTo(column, kTopMargin);
-        context.lineTo(column, height_ - kBottomMargin);
-        if (degrees % labelStep != 0)
+        if (!someRows || lineTop < lineBottom) {
+            context.moveTo(column, lineTop);
+            context.lineTo(column, lineBottom);
+        }
+        if (!withAxis || degrees % labelStep != 0)
             continue;
         const std::string label = std::to_string(degrees) + "\xC2\xB0";
         const int labelX
             = std::clamp(column - context.textWidth(label) / 2, 0, std::max(width_ - context.textWidth(label), 0));
         context.textOut(labelX, kDegreeLabelTop, label);
     }
-    context.selectPen(raster::Pen { kFrameColour });
-    context.moveTo(kSideMargin, kTopMargin);
-    context.lineTo(width_ - kSideMargin, kTopMargin);
+    if (withAxis) {
+        context.selectPen(raster::Pen { kFrameColour });
+        context.moveTo(kSideMargin, kTopMargin);
+        context.lineTo(width_ - kSideMargin, kTopMargin);
+    }
     context.selectPen(previousPen);
 }
 
@@ -111,6 +146,8 @@ void SkyStrip::drawTrail(raster::DeviceContext& context, const ObservationTrail&
         context.polyline(run.data(), run.size());
         run.clear();
     };
+    if (rowsTop_ != INT_MIN && !trailReachesRows(trail, first, last))
+        return;
     double previous = -1;
     longitudes.follow(trail);
     for (std::int32_t i = first; i <= last; ++i) {
@@ -142,6 +179,9 @@ void SkyStrip::drawObservations(raster::DeviceContext& context, const Observatio
     for (std::int32_t i = 0; i < trail.count(); ++i) {
         const Observation& record = trail.heldLogical(i);
         if (!showsTime(record.t))
+            continue;
+        const auto [top, bottom] = observationRows(record.t);
+        if (!reachesRows(top, bottom))
             continue;
         const ColourRef colour = record.t < now ? pastColour : futureColour;
         if (colour != selected)

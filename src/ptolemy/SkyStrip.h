@@ -4,11 +4,15 @@
 // first time shown (top) to the last (bottom). A planet that moves backwards in longitude
 // for a while, as seen from the Earth, draws its retrograde loop across the strip.
 //
-// A value type made for one paint: the window's size and the span of time it shows.
+// A value type made for one paint: the window's size and the span of time it shows, and,
+// when a window draws only some rows of its still picture again, those rows: the points
+// and trail pieces that do not reach them are left out.
 #include "documents/ObservationTrail.h"
 #include "platform/Colour.h"
 
+#include <climits>
 #include <cstdint>
+#include <utility>
 
 namespace raster {
 class DeviceContext;
@@ -32,6 +36,14 @@ public:
     int x(double longitudeDegrees) const;
     int y(double t) const;
     bool showsTime(double t) const { return t >= firstTime_ && t <= lastTime_; }
+    // Draws only what reaches pixel rows [top, bottom).
+    void limitToRows(int top, int bottom)
+    {
+        rowsTop_ = top;
+        rowsBottom_ = bottom;
+    }
+    // The pixel rows [top, bottom) that an observation at time t may touch.
+    std::pair<int, int> observationRows(double t) const;
 
     // The height of the band of degree labels above the strip.
     static int degreeLabelsHeight(const raster::DeviceContext& context);
@@ -53,9 +65,15 @@ public:
 private:
     // Every how many degrees the axis is labelled: every grid line where the labels fit.
     int degreeLabelStep(const raster::DeviceContext& context) const;
+    bool reachesRows(int top, int bottom) const { return top < rowsBottom_ && bottom > rowsTop_; }
+    // Whether the records first ... last reach the rows drawn. (the trail's lock held)
+    bool trailReachesRows(const ObservationTrail& trail, std::int32_t first, std::int32_t last) const
+        REQUIRES(trail.Mutex());
 
     int width_;
     int height_;
     double firstTime_;
     double lastTime_;
+    int rowsTop_ = INT_MIN;
+    int rowsBottom_ = INT_MAX;
 };

@@ -109,10 +109,16 @@ void TiledPicture::assign(const QImage& image, int width, int height)
         take(picture, tile);
 }
 
-void TiledPicture::update(const QImage& image, DirtyTiles& changed)
+void TiledPicture::update(const QImage& image, DirtyTiles& changed) { updateRows(image, 0, height_, changed); }
+
+void TiledPicture::updateRows(const QImage& image, int top, int bottom, DirtyTiles& changed)
 {
     const Pixels picture(image);
-    for (std::size_t tile = 0; tile < block_.size(); ++tile) {
+    const auto columns = static_cast<std::size_t>(columns_);
+    const auto firstTile = static_cast<std::size_t>(std::max(top, 0) / kTileSize) * columns;
+    const std::size_t endTile = std::min(
+        block_.size(), static_cast<std::size_t>((std::max(bottom, 0) + kTileSize - 1) / kTileSize) * columns);
+    for (std::size_t tile = firstTile; tile < endTile; ++tile) {
         const QRect area = tileArea(tile);
         if (!differs(picture, tile, area))
             continue;

@@ -23,6 +23,8 @@ public:
     // Takes the tiles of `picture` (laid out as the kept one) that differ from the kept
     // ones, and marks them in `changed`.
     void update(const QImage& picture, DirtyTiles& changed);
+    // As update, looking only at the tiles that meet pixel rows [top, bottom).
+    void updateRows(const QImage& picture, int top, int bottom, DirtyTiles& changed);
     int width() const { return width_; }
     int height() const { return height_; }
     // Writes pixels [left, right) of row y (on the picture) into `row`, the same row of a

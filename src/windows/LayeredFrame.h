@@ -11,11 +11,17 @@
 // where the previous frame's moving layer was), so that a small change to it (an
 // observation passed, a piece of trail completed) shows as a small change.
 //
+// Under one key, the parts of the still layer that the source lists (StillLayerParts) may
+// change: then only the rows of the parts that came, went or changed are drawn again, on
+// their ground, and whatever the source drew outside them is put back from the kept
+// picture.
+//
 // The result is the picture that the background and the source's Draw make together,
 // provided the background covers the whole area (else what lies outside it would have
 // to keep earlier frames, and the window draws whole frames instead).
 //
 // Threading: window thread only, under the window record's lock.
+#include "imagesource/StillPart.h"
 #include "raster/DirtyTiles.h"
 #include "raster/TiledPicture.h"
 
@@ -25,6 +31,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class ImageSource;
 namespace raster {
@@ -48,6 +55,12 @@ private:
         const BackgroundPainter& paintBackground, const QFont& font, bool overPreviousFrame);
     // The tile rows that the previous frame's moving layer drew on, from the still picture.
     void restoreMovedRows(QImage& buffer) const;
+    // The still picture again in the rows of the parts that changed since the previous
+    // frame; false when none did.
+    bool redrawChangedRows(QImage& buffer, int width, int height, ImageSource& source, std::int32_t drawRequest,
+        const BackgroundPainter& paintBackground, const QFont& font);
+    // The window's ground alone, kept for drawing rows again.
+    void keepBackground(int width, int height, const BackgroundPainter& paintBackground, const QFont& font);
 
     raster::TiledPicture still_;
     QSize bufferSize_;
@@ -59,4 +72,9 @@ private:
     raster::DirtyTiles movedBefore_; // the tiles the previous frame's moving layer drew on
     raster::DirtyTiles movedNow_;
     raster::DirtyTiles stillChanged_; // the tiles that a new still picture changed on screen
+    raster::DirtyTiles drawnInRows_; // what a redraw of some rows drew on, within them or not
+    std::vector<StillPart> parts_; // the still layer's parts as the kept picture shows them
+    std::vector<StillPart> partsNow_;
+    raster::TiledPicture background_;
+    bool backgroundValid_ = false;
 };

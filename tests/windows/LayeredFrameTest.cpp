@@ -50,10 +50,22 @@ public:
             afterKey();
         return key;
     }
+    void StillLayerParts(
+        std::int32_t width, std::int32_t height, std::int32_t drawRequest, std::vector<StillPart>& parts) override
+    {
+        universe_.StillLayerParts(width, height, drawRequest, parts);
+    }
     HRESULT DrawStillLayer(
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override
     {
+        ++wholeStillLayers;
         return universe_.DrawStillLayer(context, width, height, drawRequest);
+    }
+    HRESULT DrawStillRows(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
+        std::int32_t drawRequest, int top, int bottom) override
+    {
+        ++stillRows;
+        return universe_.DrawStillRows(context, width, height, drawRequest, top, bottom);
     }
     HRESULT DrawMovingLayer(
         raster::DeviceContext& context, std::int32_t width, std::int32_t height, std::int32_t drawRequest) override
@@ -62,6 +74,8 @@ public:
     }
 
     std::function<void()> afterKey;
+    int wholeStillLayers = 0;
+    int stillRows = 0;
 
 private:
     PtolemyUniverse& universe_;
@@ -190,6 +204,38 @@ TEST_F(LayeredFrameTest, SkyStripKeepsObservationsAsTimePassesThem)
     double last = 0;
     ASSERT_TRUE(universe_.Bodies().Get(0)->MatchedTimeSpan(first, last));
     expectWholeDrawings(kFormatted | kSky | kMatch | kLines | kPlanet | kLabels, [&](int) { step(3); });
+}
+
+// Time passing observations on the strip draws again only their rows, not the whole still
+// layer. A tick between the still layer's key and its drawing (every other frame here)
+// leaves no point in the colour of the wrong moment, even when time then goes back.
+TEST_F(LayeredFrameTest, SkyStripDrawsAgainOnlyTheRowsOfPassedObservations)
+{
+    testing_support::CurrentDirectoryScope inData { SKYLOOM_DATA_DIR };
+    load("AstreonFiles/Mars Fitted.ptu");
+    universe_.Lock();
+    universe_.Bodies().Get(0)->SetTrailLength(0);
+    universe_.Unlock();
+    const std::int32_t request = kFormatted | kSky | kMatch | kLines | kPlanet | kLabels;
+    LayeredFrame frame;
+    QImage buffer(kWidth, kHeight, QImage::Format_RGB32);
+    bool tickAfterKey = false;
+    source_.afterKey = [&] {
+        if (tickAfterKey)
+            step(1);
+    };
+    for (int k = 0; k < kFrames; ++k) {
+        if (k % 4 == 2)
+            ASSERT_TRUE(universe_.seekTo(universe_.modelTime() - 0.01));
+        else
+            step(3);
+        tickAfterKey = k % 4 == 1;
+        frame.render(buffer, kWidth, kHeight, source_, request, paintWhite, font_);
+        if (!tickAfterKey)
+            ASSERT_EQ(buffer, wholeDrawing(request)) << "frame " << k;
+    }
+    EXPECT_GE(source_.stillRows, kFrames / 2) << "observations passed in most frames";
+    EXPECT_LE(source_.wholeStillLayers, 1) << "only the first frame draws it all";
 }
 
 // Every observation but the current one stays; the planet turns matched as it meets one.
