@@ -42,6 +42,9 @@ public:
     bool MatchTimeSpan(double& first, double& last) const;
     // How many observations lie before time t.
     std::int32_t ObservationsBefore(double t) const;
+    // The observations' times in order, those without a time left out; sorted again only
+    // when the trail changed.
+    const std::vector<double>& SortedObservationTimes() const { return SortedTimes().sorted; }
 
     const ObservationTrail* matchTrail() const { return matchTrail_.get(); }
     const std::string& matchPath() const { return matchPath_; }

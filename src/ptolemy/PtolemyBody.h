@@ -131,9 +131,9 @@ public:
     // changes when they do. How time colours each is told by AddSkyObservationParts.
     // (takes the universe lock)
     std::uint64_t SkyObservationsKey(std::int32_t flags);
-    // Each point on the strip as a part of the still layer: its id `bodyId` plus its
-    // position in the matched trail, whether it lies before t, and its rows. (takes the
-    // universe lock)
+    // The points on the strip as parts of the still layer, a part for each run of points
+    // consecutive in time: its id `bodyId` plus the run's number, how many of its points lie
+    // before t, and the rows from its first point to its last. (takes the universe lock)
     void AddSkyObservationParts(
         const SkyStrip& strip, std::int32_t flags, double t, std::uint64_t bodyId, std::vector<StillPart>& parts);
     // What the whole pieces of the running trail on a strip of fixed span look like: 0 for

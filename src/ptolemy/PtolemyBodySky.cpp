@@ -14,6 +14,8 @@ namespace {
 
 // Names are written this many pixels from the planet.
 constexpr int kLabelOffset = 6;
+// Points consecutive in time that make one part of the still layer.
+constexpr std::size_t kPointsInSkyPart = 16;
 
 } // namespace
 
@@ -33,17 +35,16 @@ void PtolemyBody::AddSkyObservationParts(
     UniverseLock lock(owner_);
     if (!visible_ || !(EffectiveFlags(flags) & ptolemy_flags::kMatch) || !matchTrail_)
         return;
-    // The strip colours a point by whether its time is before t (SkyStrip::drawObservations).
-    ObservationTrail& trail = *matchTrail_;
-    trail.Lock();
-    for (std::int32_t i = 0; i < trail.count(); ++i) {
-        const double time = trail.heldLogical(i).t;
-        if (!strip.showsTime(time))
-            continue;
-        const auto [top, bottom] = strip.observationRows(time);
-        parts.push_back(StillPart { bodyId + static_cast<std::uint64_t>(i), time < t ? 1u : 0u, top, bottom });
+    // The strip colours a point by whether its time is before t (SkyStrip::drawObservations):
+    // the points of a run that lie before t are its first ones, and their count tells its picture.
+    const std::vector<double>& times = SortedObservationTimes();
+    const auto before = static_cast<std::size_t>(ObservationsBefore(t));
+    for (std::size_t first = 0; first < times.size(); first += kPointsInSkyPart) {
+        const std::size_t end = std::min(first + kPointsInSkyPart, times.size());
+        const std::size_t past = std::clamp(before, first, end) - first;
+        parts.push_back(StillPart { bodyId + first / kPointsInSkyPart, past, strip.observationRows(times[first]).first,
+            strip.observationRows(times[end - 1]).second });
     }
-    trail.Unlock();
 }
 
 bool PtolemyBody::MatchedTimeSpan(double& first, double& last)

@@ -56,7 +56,7 @@ int SkyStrip::y(double t) const
 
 std::pair<int, int> SkyStrip::observationRows(double t) const
 {
-    const int centre = y(t);
+    const int centre = y(std::clamp(t, firstTime_, lastTime_));
     return { centre - kObservationHalfSize - kEdgeReach, centre + kObservationHalfSize + 1 + kEdgeReach };
 }
 

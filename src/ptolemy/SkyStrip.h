@@ -42,7 +42,8 @@ public:
         rowsTop_ = top;
         rowsBottom_ = bottom;
     }
-    // The pixel rows [top, bottom) that an observation at time t may touch.
+    // The pixel rows [top, bottom) that an observation at time t may touch (a time outside
+    // the span, at its nearer end).
     std::pair<int, int> observationRows(double t) const;
 
     // The height of the band of degree labels above the strip.

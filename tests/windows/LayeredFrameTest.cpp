@@ -231,8 +231,9 @@ TEST_F(LayeredFrameTest, SkyStripDrawsAgainOnlyTheRowsOfPassedObservations)
             step(3);
         tickAfterKey = k % 4 == 1;
         frame.render(buffer, kWidth, kHeight, source_, request, paintWhite, font_);
-        if (!tickAfterKey)
+        if (!tickAfterKey) {
             ASSERT_EQ(buffer, wholeDrawing(request)) << "frame " << k;
+        }
     }
     EXPECT_GE(source_.stillRows, kFrames / 2) << "observations passed in most frames";
     EXPECT_LE(source_.wholeStillLayers, 1) << "only the first frame draws it all";
