@@ -37,7 +37,7 @@ std::uint64_t PtolemyUniverse::StillLayerKey(std::int32_t width, std::int32_t he
     if (showsStatistics(drawRequest))
         return kNoStillLayer;
     UniverseLock guard(this);
-    if (showsSky(drawRequest) && !showsResiduals(drawRequest)) {
+    if (showsSkyStrip(drawRequest)) {
         skyStillTime_ = Time();
         return platform::hashCombine(
                    sizeAndRequestKey(width, height, drawRequest), SkyStillKey(drawRequest, skyStillTime_))
