@@ -242,13 +242,15 @@ HRESULT PtolemyUniverse::DrawSky(raster::DeviceContext& context, std::int32_t dr
     // The universe lock keeps the chains still; the clock's lock is taken only to read the
     // time. The still layer shows the moment its key fixed.
     UniverseLock guard(this);
-    const bool stillMoment = layer == TraceLayer::StillOnly && !std::isnan(skyStillTime_);
-    const double t = stillMoment ? skyStillTime_ : clock().time();
-    double first = 0;
-    double last = 0;
+    SkyMoment moment = skyStill_;
+    if (layer != TraceLayer::StillOnly || std::isnan(moment.time)) {
+        moment.time = clock().time();
+        moment.spanFixed = SkyTimeSpan(moment.time, moment.first, moment.last);
+    }
+    const double t = moment.time;
     // Over a fixed span the trails' whole pieces stay where they are drawn.
-    const bool spanFixed = SkyTimeSpan(t, first, last);
-    SkyStrip strip(width, height, first, last);
+    const bool spanFixed = moment.spanFixed;
+    SkyStrip strip(width, height, moment.first, moment.last);
     if (rows)
         strip.limitToRows(rows->first, rows->second);
     // The grid depends on the size alone: it stays.

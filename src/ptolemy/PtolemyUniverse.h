@@ -214,9 +214,9 @@ private:
     // The systems in the plane, with their traces in the layer asked for. (takes the locks)
     HRESULT DrawSystems(raster::DeviceContext& context, std::int32_t drawRequest, std::int32_t width,
         std::int32_t height, TraceLayer layer);
-    // What the sky strip's still layer shows at model time t but the observations' colours.
-    // (caller holds the universe lock)
-    std::uint64_t SkyStillKey(std::int32_t drawRequest, double t) REQUIRES(lock_);
+    // What the sky strip's still layer shows at its fixed moment (skyStill_) but the
+    // observations' colours. (caller holds the universe lock)
+    std::uint64_t SkyStillKey(std::int32_t drawRequest) REQUIRES(lock_);
     // What the residual plot shows: changes with each matched system's chain, trail and colour.
     // (caller holds the universe lock)
     std::uint64_t ResidualsKey() REQUIRES(lock_);
@@ -265,9 +265,16 @@ private:
     std::int64_t lastChange_ GUARDED_BY(lock_) = 0;
     bool deviceReady_ GUARDED_BY(lock_) = false;
     std::uint64_t residualsKey_ GUARDED_BY(lock_) = 0;
-    // The moment a sky strip's still layer shows, fixed by StillLayerKey (NaN: none yet), so
-    // that its parts and its picture agree whenever a tick lands between them.
-    double skyStillTime_ GUARDED_BY(lock_) = std::numeric_limits<double>::quiet_NaN();
+    // The moment a sky strip's still layer shows and the strip's span of time then, fixed by
+    // StillLayerKey (time NaN: none yet), so that its key, its parts and its picture agree
+    // whenever a tick lands between them.
+    struct SkyMoment {
+        double time = std::numeric_limits<double>::quiet_NaN();
+        double first = 0;
+        double last = 0;
+        bool spanFixed = false; // SkyTimeSpan's answer
+    };
+    SkyMoment skyStill_ GUARDED_BY(lock_);
     ResidualPlot::Contents residuals_ GUARDED_BY(lock_);
     std::array<raster::Pen, kNumberOfPens> animationPens_ GUARDED_BY(lock_);
     // The names of the "sun" draw arguments given so far; a draw request names one by its

@@ -38,10 +38,9 @@ std::uint64_t PtolemyUniverse::StillLayerKey(std::int32_t width, std::int32_t he
         return kNoStillLayer;
     UniverseLock guard(this);
     if (showsSkyStrip(drawRequest)) {
-        skyStillTime_ = Time();
-        return platform::hashCombine(
-                   sizeAndRequestKey(width, height, drawRequest), SkyStillKey(drawRequest, skyStillTime_))
-            | 1u;
+        skyStill_.time = Time();
+        skyStill_.spanFixed = SkyTimeSpan(skyStill_.time, skyStill_.first, skyStill_.last);
+        return platform::hashCombine(sizeAndRequestKey(width, height, drawRequest), SkyStillKey(drawRequest)) | 1u;
     }
     // A change due now would otherwise show first in the moving layer only.
     ChangeAutomaticallyWhenDue();
@@ -63,13 +62,11 @@ std::uint64_t PtolemyUniverse::StillLayerKey(std::int32_t width, std::int32_t he
 
 // The grid, and, when the matched trails fix the strip's span of time, their points and the
 // whole pieces of the running trails.
-std::uint64_t PtolemyUniverse::SkyStillKey(std::int32_t drawRequest, double t)
+std::uint64_t PtolemyUniverse::SkyStillKey(std::int32_t drawRequest)
 {
-    double first = 0;
-    double last = 0;
-    if (!SkyTimeSpan(t, first, last))
+    if (!skyStill_.spanFixed)
         return 0;
-    std::uint64_t key = platform::hashCombine(platform::hashCombine(0, first), last);
+    std::uint64_t key = platform::hashCombine(platform::hashCombine(0, skyStill_.first), skyStill_.last);
     for (std::int32_t i = 0; i < bodies_.Count(); ++i) {
         key = platform::hashCombine(key, bodies_.Get(i)->SkyObservationsKey(drawRequest));
         key = platform::hashCombine(key, bodies_.Get(i)->SkyTrailPiecesKey());
@@ -97,14 +94,12 @@ void PtolemyUniverse::StillLayerParts(
     if (!showsSkyStrip(drawRequest))
         return;
     UniverseLock guard(this);
-    double first = 0;
-    double last = 0;
-    if (std::isnan(skyStillTime_) || !SkyTimeSpan(skyStillTime_, first, last))
+    if (std::isnan(skyStill_.time) || !skyStill_.spanFixed)
         return;
-    const SkyStrip strip(width, height, first, last);
+    const SkyStrip strip(width, height, skyStill_.first, skyStill_.last);
     for (std::int32_t i = 0; i < bodies_.Count(); ++i)
         bodies_.Get(i)->AddSkyObservationParts(
-            strip, drawRequest, skyStillTime_, static_cast<std::uint64_t>(i) << 32, parts);
+            strip, drawRequest, skyStill_.time, static_cast<std::uint64_t>(i) << 32, parts);
 }
 
 HRESULT PtolemyUniverse::DrawStillRows(raster::DeviceContext& context, std::int32_t width, std::int32_t height,
