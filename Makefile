@@ -68,10 +68,12 @@ tsan: bootstrap
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target documents_tests imagesource_core_tests ptolemy_model_tests demo_stress_tests
 	ctest --test-dir $(TSAN_BUILD) --output-on-failure -j $(JOBS)
 
-# Clang's thread-safety analysis of the lock annotations (ThreadSafety.h) over the
-# libraries that carry them; a wrong access to a guarded member fails the build.
-# Compiles without optimisation or debug information: only the diagnostics count.
-ANALYZED_LIBRARIES = skyloom_platform_core skyloom_documents skyloom_imagesource skyloom_observatory skyloom_ptolemy
+# Clang's thread-safety analysis of the lock annotations (ThreadSafety.h) over every
+# library of the engine and both shared libraries; a wrong access to a guarded member
+# fails the build, and so does code that clang does not compile (the fuzz build and a
+# user's clang build need it). Compiles without optimisation or debug information: only
+# the diagnostics count.
+ANALYZED_LIBRARIES = skyloom_shell gazerix tesslet
 analyze:
 	@scripts/bootstrap --analyze
 	CC=clang CXX=clang++ cmake -S . -B $(ANALYZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE= \

@@ -32,8 +32,8 @@ public:
     ImageSourceCollection(const ImageSourceCollection&) = delete;
     ImageSourceCollection& operator=(const ImageSourceCollection&) = delete;
 
-    virtual void Lock();
-    virtual void Unlock();
+    virtual void Lock() ACQUIRE(lock_);
+    virtual void Unlock() RELEASE(lock_);
 
     // Replaces the window descriptions by `count` fresh ones (backgrounds at their defaults).
     // A negative count gives E_INVALIDARG; out of memory E_OUTOFMEMORY with no descriptions left.

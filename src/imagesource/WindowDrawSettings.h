@@ -17,8 +17,8 @@ public:
     WindowDrawSettings(const WindowDrawSettings&) = delete;
     WindowDrawSettings& operator=(const WindowDrawSettings&) = delete;
 
-    void Lock() { lock_.enter(); }
-    void Unlock() { lock_.leave(); }
+    void Lock() ACQUIRE(lock_) { lock_.enter(); }
+    void Unlock() RELEASE(lock_) { lock_.leave(); }
     // For scoped guards (platform::CriticalSectionGuard).
     platform::CriticalSection& recordLock() { return lock_; }
 

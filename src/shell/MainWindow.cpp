@@ -197,8 +197,8 @@ void MainWindow::createLessonCommands(QMenu* layout)
     using LessonStep = bool (LessonCommands::*)(const std::string& path, std::string& problem);
     const std::pair<const char*, LessonStep> steps[]
         = { { "open-lesson", &LessonCommands::openLesson }, { "save-lesson", &LessonCommands::saveLesson } };
-    for (const auto& [name, step] : steps)
-        addProgramStep(name, [this, step](const std::vector<std::string>& words, std::string& problem) {
+    for (const auto& [name, lessonStep] : steps)
+        addProgramStep(name, [this, step = lessonStep](const std::vector<std::string>& words, std::string& problem) {
             return (lessonCommands_.get()->*step)(platform::resolveStartPath(words[0]), problem);
         });
 }

@@ -130,7 +130,9 @@ void LayeredFrame::redrawStill(QImage& buffer, int width, int height, ImageSourc
 bool LayeredFrame::redrawChangedRows(QImage& buffer, int width, int height, ImageSource& source,
     std::int32_t drawRequest, const BackgroundPainter& paintBackground, const QFont& font)
 {
-    const auto [top, bottom] = changedRows(parts_, partsNow_, height);
+    const std::pair<int, int> rows = changedRows(parts_, partsNow_, height);
+    const int top = rows.first;
+    const int bottom = rows.second;
     if (top >= bottom)
         return false;
     keepBackground(width, height, paintBackground, font);

@@ -24,8 +24,8 @@ class WindowRegistry : public SourceViews {
 public:
     static WindowRegistry& instance();
 
-    void Lock();
-    void Unlock();
+    void Lock() ACQUIRE(lock_);
+    void Unlock() RELEASE(lock_);
 
     // Inserts at the head; the registry owns the record (and through it the window).
     void addRecord(std::unique_ptr<WindowRecord> record);
