@@ -6,6 +6,9 @@
 // the right of its centre, as they always have; when that covers something taken or leaves
 // the window, the other corners are tried in turn (the other side vertically first) and the
 // first free one is used. When none is, the name stays in its usual corner.
+//
+// Marks (the observed points on a sky strip) are better left uncovered, but may be: a corner
+// free of them is preferred, else the free corner that covers fewest.
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -23,10 +26,14 @@ public:
     QPoint place(QPoint point, QSize size, int offset, Usual usual = Usual::AboveRight) const;
     // Marks `box` (a name just written) as covered for the names placed after it.
     void take(const QRect& box) { taken_.push_back(box); }
+    // Adds `box` to the marks that names had better not cover.
+    void avoid(const QRect& box) { marks_.push_back(box); }
 
 private:
     bool isFree(const QRect& box) const;
+    std::size_t marksCovered(const QRect& box) const;
 
     QRect area_;
     std::vector<QRect> taken_;
+    std::vector<QRect> marks_;
 };

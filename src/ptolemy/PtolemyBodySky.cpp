@@ -107,6 +107,12 @@ HRESULT PtolemyBody::DrawOnSky(raster::DeviceContext& device, const SkyStrip& st
     if ((flags & kLabels) && names) {
         UseLabelText(device, traceColour_);
         const QSize size(device.textWidth(name_), device.lineHeight());
+        if ((f & kMatch) && matchTrail_) {
+            matchTrail_->Lock();
+            strip.avoidObservations(
+                *names, *matchTrail_, { x, y }, size + QSize(kLabelOffset, kLabelOffset), observedLongitudes_);
+            matchTrail_->Unlock();
+        }
         const QPoint corner = names->place({ x, y }, size, kLabelOffset);
         device.textOut(corner.x(), corner.y(), name_);
         names->take(QRect(corner, size));

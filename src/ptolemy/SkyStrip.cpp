@@ -194,3 +194,22 @@ void SkyStrip::drawObservations(raster::DeviceContext& context, const Observatio
     context.selectPen(previousPen);
     context.selectBrush(previousBrush);
 }
+
+void SkyStrip::avoidObservations(LabelPlacement& names, const ObservationTrail& trail, const QPoint& point,
+    const QSize& reach, TrailLongitudes& longitudes) const
+{
+    constexpr int kSide = 2 * kObservationHalfSize + 1;
+    const QRect near(point - QPoint(reach.width(), reach.height()), QSize(2 * reach.width(), 2 * reach.height()));
+    longitudes.follow(trail);
+    for (std::int32_t i = 0; i < trail.count(); ++i) {
+        const Observation& record = trail.heldLogical(i);
+        if (!showsTime(record.t))
+            continue;
+        const int cy = y(record.t);
+        if (cy + kObservationHalfSize < near.top() || cy - kObservationHalfSize > near.bottom())
+            continue;
+        const QRect mark(x(longitudes.at(i, record)) - kObservationHalfSize, cy - kObservationHalfSize, kSide, kSide);
+        if (mark.intersects(near))
+            names.avoid(mark);
+    }
+}

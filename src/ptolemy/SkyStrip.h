@@ -19,6 +19,8 @@ class DeviceContext;
 }
 
 class LabelPlacement;
+class QPoint;
+class QSize;
 class TrailLongitudes;
 
 class SkyStrip {
@@ -62,6 +64,10 @@ public:
     // the others as small discs in `futureColour`; the caller holds the trail's lock.
     void drawObservations(raster::DeviceContext& context, const ObservationTrail& trail, double now,
         ColourRef pastColour, ColourRef futureColour, TrailLongitudes& longitudes) const REQUIRES(trail.Mutex());
+    // Gives `names` the points of `trail` (as drawObservations draws them) that lie within
+    // `reach` of `point`, to keep a name placed beside the point off them.
+    void avoidObservations(LabelPlacement& names, const ObservationTrail& trail, const QPoint& point,
+        const QSize& reach, TrailLongitudes& longitudes) const REQUIRES(trail.Mutex());
 
 private:
     // Every how many degrees the axis is labelled: every grid line where the labels fit.

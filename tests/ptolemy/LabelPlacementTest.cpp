@@ -1,6 +1,13 @@
 #include "ptolemy/LabelPlacement.h"
 
+#include "documents/ObservationTrail.h"
+#include "ptolemy/SkyStrip.h"
+#include "ptolemy/TrailLongitudes.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
 
 // A planet's name goes above and right of it unless that covers other text or leaves the
 // window: on a sky strip the degree labels (the band at the top), in the plane the cycles' names.
@@ -19,4 +26,47 @@ TEST(LabelPlacement, ANameAvoidsOtherTextAndTheWindowsEdges)
 
     const LabelPlacement crowded(QRect(0, 0, 30, 30), {});
     EXPECT_EQ(crowded.place({ 15, 15 }, name, 6), QPoint(21, -7)) << "nowhere free: where it always went";
+}
+
+// Marks (observed points) are left uncovered where a corner allows it, and covered as little
+// as may be where none does; text and the window's edges still come first.
+TEST(LabelPlacement, ANamePrefersCornersWithoutMarks)
+{
+    const QSize name(40, 16);
+    LabelPlacement names(QRect(0, 0, 500, 300), { QRect(0, 0, 500, 18) });
+    names.avoid(QRect(110, 135, 5, 5)); // above and right of (100, 150)
+    EXPECT_EQ(names.place({ 100, 150 }, name, 6), QPoint(106, 156)) << "below and right";
+    names.avoid(QRect(110, 160, 5, 5));
+    names.avoid(QRect(120, 160, 5, 5));
+    names.avoid(QRect(60, 135, 5, 5));
+    names.avoid(QRect(60, 160, 5, 5));
+    EXPECT_EQ(names.place({ 100, 150 }, name, 6), QPoint(106, 128)) << "every corner marked: the first of fewest";
+    names.avoid(QRect(108, 40, 5, 5)); // below the degree labels, beside (100, 30)
+    EXPECT_EQ(names.place({ 100, 30 }, name, 6), QPoint(54, 36)) << "never onto the degree labels";
+}
+
+// On a sky strip, the observed points just before the planet (up and to the right of it here)
+// keep its name off them.
+TEST(LabelPlacement, ANameOnASkyStripKeepsOffTheObservedPoints)
+{
+    const SkyStrip strip(500, 300, 0.0, 10.0);
+    ObservationTrail trail(16);
+    std::vector<QRect> points;
+    for (int k = 1; k <= 8; ++k) {
+        const double degrees = 100.0 + k;
+        const double t = 5.0 - 0.05 * k;
+        trail.Append(std::cos(degrees * M_PI / 180), std::sin(degrees * M_PI / 180), 0, 0, t);
+        points.emplace_back(strip.x(degrees) - 2, strip.y(t) - 2, 5, 5);
+    }
+    const QPoint planet(strip.x(100.0), strip.y(5.0));
+    const QSize name(40, 16);
+    LabelPlacement names(QRect(0, 0, 500, 300), {});
+    TrailLongitudes longitudes;
+    trail.Lock();
+    strip.avoidObservations(names, trail, planet, name + QSize(6, 6), longitudes);
+    trail.Unlock();
+    const QRect box(names.place(planet, name, 6), name);
+    for (const QRect& point : points)
+        EXPECT_FALSE(box.intersects(point)) << "the name covers the point at " << point.x() << ", " << point.y();
+    EXPECT_TRUE(QRect(0, 0, 500, 300).contains(box));
 }
