@@ -18,26 +18,21 @@ QPoint LabelPlacement::place(QPoint point, QSize size, int offset, Usual usual) 
     if (usual == Usual::BelowRight)
         std::swap(first, second);
     const QPoint corners[] = { { right, first }, { right, second }, { left, first }, { left, second } };
-    const QPoint* best = nullptr;
-    std::size_t fewest = 0;
+    const QPoint* firstFree = nullptr;
     for (const QPoint& corner : corners) {
         if (!isFree(QRect(corner, size)))
             continue;
-        const std::size_t covered = marksCovered(QRect(corner, size));
-        if (covered == 0)
+        if (!coversMarks(QRect(corner, size)))
             return corner;
-        if (!best || covered < fewest) {
-            best = &corner;
-            fewest = covered;
-        }
+        if (!firstFree)
+            firstFree = &corner;
     }
-    return best ? *best : corners[0];
+    return firstFree ? *firstFree : corners[0];
 }
 
-std::size_t LabelPlacement::marksCovered(const QRect& box) const
+bool LabelPlacement::coversMarks(const QRect& box) const
 {
-    return static_cast<std::size_t>(
-        std::count_if(marks_.begin(), marks_.end(), [&box](const QRect& mark) { return mark.intersects(box); }));
+    return std::any_of(marks_.begin(), marks_.end(), [&box](const QRect& mark) { return mark.intersects(box); });
 }
 
 bool LabelPlacement::isFree(const QRect& box) const

@@ -8,7 +8,8 @@
 // first free one is used. When none is, the name stays in its usual corner.
 //
 // Marks (the observed points on a sky strip) are better left uncovered, but may be: a corner
-// free of them is preferred, else the free corner that covers fewest.
+// free of them is preferred; where every corner covers some, the name goes where it would
+// without them, so that in a crowd of points it does not jump from corner to corner.
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -31,7 +32,7 @@ public:
 
 private:
     bool isFree(const QRect& box) const;
-    std::size_t marksCovered(const QRect& box) const;
+    bool coversMarks(const QRect& box) const;
 
     QRect area_;
     std::vector<QRect> taken_;
