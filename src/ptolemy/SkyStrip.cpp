@@ -201,7 +201,8 @@ void SkyStrip::avoidObservations(LabelPlacement& names, const ObservationTrail& 
     constexpr int kSide = 2 * kObservationHalfSize + 1;
     const QRect near(point - QPoint(reach.width(), reach.height()), QSize(2 * reach.width(), 2 * reach.height()));
     longitudes.follow(trail);
-    for (std::int32_t i = 0; i < trail.count(); ++i) {
+    const std::int32_t count = trail.count();
+    for (std::int32_t i = 0; i < count; ++i) {
         const Observation& record = trail.heldLogical(i);
         if (!showsTime(record.t))
             continue;
